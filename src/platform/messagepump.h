@@ -1,0 +1,17 @@
+#pragma once
+
+// Letting pending events run in the middle of a handler, as the screens do
+// after loading a picture or while waiting for a clip.
+
+#include <functional>
+
+namespace platform {
+
+// Runs the events that are pending now, once.
+void pumpMessages();
+
+// Pumps until done() holds or the application is ending; returns the number
+// of rounds it took.
+long pumpUntil(const std::function<bool()>& done);
+
+} // namespace platform

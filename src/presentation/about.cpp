@@ -1,0 +1,102 @@
+#include "about.h"
+
+#include "platform/bevelpanel.h"
+#include "platform/errorreport.h"
+#include "platform/fonts.h"
+#include "shell/screens.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using platform::guard;
+
+TAbout1::TAbout1(QWidget* parent)
+    : Form(parent, Qt::Dialog | Qt::FramelessWindowHint), Panel1(new platform::BevelPanel(this)),
+      Label1(new QLabel(Panel1)), Okay1(new QPushButton(Panel1)),
+      No1(new QPushButton(QStringLiteral("&No, don't quit"), Panel1))
+{
+    setObjectName(QStringLiteral("About1"));
+    setFixedSize(297, 246);
+    setWindowTitle(QStringLiteral("About Kelvarin"));
+
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, 0, 297, 246);
+    Panel1->setBevels(platform::BevelPanel::Bevel::Lowered, platform::BevelPanel::Bevel::Space, 4, 2);
+    Panel1->setSingleBorderLine(true);
+    Panel1->setColor(QColor(208, 206, 204));
+    Panel1->setFont(platform::sansFont(24, true));
+    Panel1->setCaption(QStringLiteral("Kelvarin"));
+
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(54, 144, 225, 47);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setFont(platform::sansFont(13));
+    Label1->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+
+    for (QPushButton* button : {Okay1, No1}) {
+        button->setFont(platform::sansFont(13));
+        button->setAutoDefault(true);
+    }
+    Okay1->setObjectName(QStringLiteral("Okay1"));
+    Okay1->setGeometry(32, 200, 105, 25);
+    No1->setObjectName(QStringLiteral("No1"));
+    No1->setGeometry(160, 200, 105, 25);
+
+    connect(Okay1, &QPushButton::clicked, this, guard(this, &TAbout1::Okay1Click));
+    connect(No1, &QPushButton::clicked, this, guard(this, &TAbout1::No1Click));
+    setTabOrder(Okay1, No1);
+}
+
+QString TAbout1::creditLine()
+{
+    return QStringLiteral("A journey along the Verunai removal trail, made with care for "
+                          "students and teachers.");
+}
+
+int TAbout1::Ask(int tag)
+{
+    TAbout1 box;
+    About1 = &box;
+    box.Tag = tag;
+    box.placeCentred();
+    box.ShowModal();
+    About1 = nullptr;
+    return box.Tag;
+}
+
+void TAbout1::FormShow()
+{
+    // Filled before the box appears as well, so it never shows stale texts.
+    FormActivate();
+}
+
+void TAbout1::FormActivate()
+{
+    if (Tag == AboutBox) {
+        Label1->setText(creditLine());
+        No1->hide();
+        Okay1->move(100, Okay1->y());
+        Okay1->setText(QStringLiteral("&Okay"));
+    } else {
+        Label1->setText(Tag == RestartQuestion
+                            ? QStringLiteral("Are you sure you want to restart the game?")
+                            : QStringLiteral("Are you sure you want to Quit?"));
+        No1->show();
+        Okay1->move(32, Okay1->y());
+        Okay1->setText(QStringLiteral("&Yes"));
+    }
+    Okay1->setDefault(true);
+    Okay1->setFocus();
+}
+
+void TAbout1::Okay1Click()
+{
+    Tag = 0;
+    close();
+}
+
+void TAbout1::No1Click()
+{
+    close();
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+// The values that drive the trail journey, shared by every screen. There is
+// one instance for the whole run; nothing resets it while the game runs (a
+// new game is a new process). Widths, signedness and initial values are the
+// game's own: saved games and the screens' arithmetic depend on them.
+
+#include <QImage>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+struct GameState {
+    // Stage values that are letters: inside the trading post, at its counter.
+    static constexpr std::uint8_t StageInsidePost = 's';
+    static constexpr std::uint8_t StageAtCounter = 'i';
+    static constexpr std::int32_t TradeCompleted = 99; // held in SnakeVictim
+
+    // Journey position and scene flow.
+    std::uint8_t Town = 0;    // 1..28 once the trail screen is shown
+    std::uint8_t Stage = 0;   // 2 town, 3 post door, 's' inside, 'i' counter, 4 fishing
+    std::int8_t Activity = 1; // 1 next town, 2 visit/fish, 3 look around
+    std::int8_t Encounter = 0;
+    std::array<char, 5> SceneId{'s', '0', '0', '2', '\0'};
+    std::uint8_t PostState = 0;
+    std::int32_t InstructionShown = 1;
+    std::uint8_t ScreenClickable = 0;
+    std::uint8_t FishingActive = 0;
+    std::uint8_t GirlSuppliesTold = 0;
+    std::uint8_t TrapperSuppliesTold = 0;
+
+    // Spirits, trading and hazards.
+    std::int32_t SnakeVictim = 0;
+    std::uint8_t HasSnakeroot = 0;
+    std::uint8_t HasTalisman = 0;
+    std::int8_t TradeRound = 0;
+    std::int8_t SpiritNo = 1;
+    std::int32_t TradeItem = 0;
+    std::int32_t TradeOffer = 0;
+    std::uint8_t SpecialOfferToggle = 0;
+
+    // Food, catch and score.
+    std::int32_t FishCount = 0;
+    std::int32_t FishLb = 0;
+    std::int32_t FishOz = 0; // 0..15
+    std::int32_t MeatLb = 0;
+    std::int32_t Score = 0;
+    std::array<std::int8_t, 7> Health{}; // party members 1..7 at indexes 0..6
+
+    // Media, pictures and screen geometry.
+    std::uint8_t MusicEnabled = 1;
+    std::int32_t PicLeft = 0;
+    std::int32_t PicTop = 0;
+    float VScale = 0;
+    float HScale = 0;
+    std::int32_t IPicLeft = 0;
+    std::int32_t IPicTop = 0;
+    float RouteSlope = 0;
+    std::int32_t RouteX = 0;
+    std::int32_t RouteY = 0;
+    std::int32_t RouteEndX = 0;
+    std::uint8_t RouteEastward = 0;
+    QImage RodBitmap;
+    QImage RodCastBitmap;
+    QImage FishIcon1;
+    QImage FishIcon2;
+    std::int32_t HotspotX = 300;
+    std::int32_t HotspotY = 300;
+    std::int8_t HotspotIndex = 0;
+    std::uint8_t FishHintsOff = 0;
+    std::int32_t MoneyBefore = 0;
+    std::int32_t MoneyAfter = 0;
+    QString MyPath;
+    QString SavedGameName;
+
+    // Counters the trail screen keeps on its controls.
+    std::int32_t InstructionStep = 0; // IPic
+    std::int32_t ClicksArmed = 0;     // the IP timer
+    std::int32_t LookStage = 0;       // the Look button
+    std::int32_t FishingMode = 0;     // the Visit button
+    std::int32_t PartyConfirmed = 0;  // the Okay1 button
+    std::int32_t RestartConfirmed = 0; // the NewGame1 menu item
+    std::int32_t EndTimerMode = 0;    // the EndTime timer: 1 ends the program
+    std::int32_t DilemmaUp = 0;       // the Dchoice group
+
+    // The score when the journey ends: whole tens of pounds of fish count.
+    std::int32_t finalScore() const { return Score + FishLb / 10; }
+
+    QString sceneId() const { return QString::fromLatin1(SceneId.data()); }
+    void setSceneId(char letter, int town, int stage);
+};
+
+// The one instance of the run.
+GameState& gameState();
+// Back to the values of a fresh run (tests only: the game never resets).
+void resetGameState();
+
+// Adds a weight to a store of pounds and ounces; 16 ounces carry into a pound.
+void addWeight(std::int32_t& pounds, std::int32_t& ounces, std::int32_t addPounds,
+               std::int32_t addOunces);

@@ -1,0 +1,114 @@
+#include "fleamarket.h"
+
+#include "platform/errorreport.h"
+#include "platform/fonts.h"
+#include "presentation/about.h"
+#include "shell/application.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+using platform::guard;
+
+TFleaMarket::TFleaMarket(QWidget* parent)
+    : Form(parent, Qt::Window | Qt::FramelessWindowHint), Client(new QWidget(this)),
+      ILabel(new QLabel(Client)), IButton(new QPushButton(QStringLiteral("&Okay"), Client))
+{
+    setObjectName(QStringLiteral("FleaMarket"));
+    setWindowTitle(QStringLiteral("Flea Market"));
+    setAutoFillBackground(true);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    placeFullScreen();
+    createMenu();
+
+    const int menuHeight = MainMenu1->sizeHint().height();
+    MainMenu1->setGeometry(0, 0, width(), menuHeight);
+    Client->setGeometry(0, menuHeight, width(), height() - menuHeight);
+
+    ILabel->setObjectName(QStringLiteral("ILabel"));
+    ILabel->setWordWrap(true);
+    ILabel->setFont(platform::sansFont(16));
+    ILabel->setAutoFillBackground(true);
+    ILabel->setMargin(12);
+    ILabel->setStyleSheet(QStringLiteral("color: black; background: white;"));
+    ILabel->setText(QStringLiteral(
+        "The next day at the flea market, you meet Sedora again, and she tells you a Verunai "
+        "legend.  She is ready to send you on a strange adventure, but first you must do some "
+        "shopping!"));
+    const int half = width() / 2;
+    ILabel->setGeometry(half - 90, Client->height() / 2 - 120, 281, 150);
+    IButton->setObjectName(QStringLiteral("IButton"));
+    IButton->setGeometry(half, ILabel->geometry().bottom() + 12, 75, 25);
+    connect(IButton, &QPushButton::clicked, this, guard(this, &TFleaMarket::IButtonClick));
+}
+
+void TFleaMarket::createMenu()
+{
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    MainMenu1->setNativeMenuBar(false);
+
+    Options1 = MainMenu1->addMenu(QStringLiteral("&Options"));
+    SaveGame1 = Options1->addAction(QStringLiteral("&Save Game"));
+    SaveGame1->setObjectName(QStringLiteral("SaveGame1"));
+    SaveGame1->setEnabled(false); // saved games are not written yet
+    Exit = Options1->addAction(QStringLiteral("Exit Program"));
+    Exit->setObjectName(QStringLiteral("Exit"));
+
+    Sound1 = MainMenu1->addMenu(QStringLiteral("&Sound"));
+    M_On = Sound1->addAction(QStringLiteral("Music On"));
+    M_On->setObjectName(QStringLiteral("M_On"));
+    M_Off = Sound1->addAction(QStringLiteral("Music Off"));
+    M_Off->setObjectName(QStringLiteral("M_Off"));
+    M_On->setCheckable(true);
+    M_Off->setCheckable(true);
+    M_On->setChecked(true);
+    Volume1 = Sound1->addAction(QStringLiteral("&Volume"));
+    Volume1->setObjectName(QStringLiteral("Volume1"));
+
+    Help1 = MainMenu1->addMenu(QStringLiteral("&Help"));
+    Contents1 = Help1->addAction(QStringLiteral("&Contents"));
+    Contents1->setObjectName(QStringLiteral("Contents1"));
+    About = Help1->addAction(QStringLiteral("&About Kelvarin"));
+    About->setObjectName(QStringLiteral("About"));
+
+    connect(Exit, &QAction::triggered, this, guard(this, &TFleaMarket::ExitClick));
+    connect(About, &QAction::triggered, this, guard(this, &TFleaMarket::AboutClick));
+}
+
+void TFleaMarket::ExitClick()
+{
+    ExitTag = 1;
+    close();
+}
+
+bool TFleaMarket::FormCloseQuery()
+{
+    // The walk-around's own end closes the window without a question.
+    if (ExitTag == 0)
+        return true;
+    const bool quit = TAbout1::Ask(TAbout1::QuitQuestion) == 0;
+    ExitTag = 0;
+    // Set on a refusal too; the walk-around's end puts it back to 0.
+    App().StartCode = StartCodes::Quit;
+    return quit;
+}
+
+void TFleaMarket::IButtonClick()
+{
+    SetOut();
+}
+
+void TFleaMarket::SetOut()
+{
+    App().StartCode = StartCodes::GoOn;
+    close();
+}
+
+void TFleaMarket::AboutClick()
+{
+    TAbout1::Ask(TAbout1::AboutBox);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+// The trail screen: a borderless full-screen window with the scene picture,
+// the bottom button bar and the menu. The whole trail journey runs inside its
+// modal run. Its behaviour is split by subject over several files: the
+// window and its layout here, quitting and restarting in gamequit.cpp, the
+// menu in gamemenu.cpp.
+
+#include "platform/form.h"
+#include "trail/traillayout.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QTimer;
+
+class TGame : public platform::Form {
+    Q_OBJECT
+
+public:
+    explicit TGame(QWidget* parent = nullptr);
+    ~TGame() override;
+
+    // The menu.
+    QMenuBar* MainMenu = nullptr;
+    QMenu* File1 = nullptr;
+    QAction* NewGame1 = nullptr;
+    QAction* ExitProgram1 = nullptr;
+    QMenu* Sound = nullptr;
+    QAction* Volume = nullptr;
+    QAction* M_On = nullptr;
+    QAction* M_Off = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* Contents1 = nullptr;
+    QAction* About = nullptr;
+
+    // The window's area below the menu; every control sits on it.
+    QWidget* Client = nullptr;
+    QLabel* Image1 = nullptr;
+    QWidget* BPanel = nullptr;
+    QPushButton* Visit = nullptr;
+    QPushButton* Look = nullptr;
+    QPushButton* Continue = nullptr;
+    QPushButton* Exit1 = nullptr;
+
+    QTimer* EndTime = nullptr;
+
+    TrailLayout layout;
+
+    // Quitting and restarting.
+    void Exit1Click();
+    bool FormCloseQuery() override;
+    void FormClose() override;
+    void NewGame1Click();
+    void EndTimeTimer();
+    void AboutClick();
+    // Marks the trail as entered.
+    void Init();
+
+    // Leaves the current town for the next one (the journey).
+    void Continues();
+
+private:
+    void FormCreate();
+    void createMenu();
+    void createBottomBar();
+    void applyLayout();
+};

@@ -1,0 +1,62 @@
+// The trail screen's menu.
+
+#include "game.h"
+
+#include "platform/errorreport.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+using platform::guard;
+
+namespace {
+
+QAction* addItem(QMenu* menu, const char* name, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+// The menu has an empty top-level item between its menus.
+void addEmptyItem(QMenuBar* bar)
+{
+    QAction* empty = bar->addAction(QString());
+    empty->setEnabled(false);
+}
+
+} // namespace
+
+void TGame::createMenu()
+{
+    MainMenu = new QMenuBar(this);
+    MainMenu->setObjectName(QStringLiteral("MainMenu"));
+    MainMenu->setNativeMenuBar(false);
+
+    File1 = MainMenu->addMenu(QStringLiteral("&File"));
+    File1->setObjectName(QStringLiteral("File1"));
+    NewGame1 = addItem(File1, "NewGame1", QStringLiteral("&New Game"));
+    File1->addSeparator();
+    ExitProgram1 = addItem(File1, "ExitProgram1", QStringLiteral("Exit Program"));
+    addEmptyItem(MainMenu);
+
+    Sound = MainMenu->addMenu(QStringLiteral("&Sound"));
+    Sound->setObjectName(QStringLiteral("Sound"));
+    Volume = addItem(Sound, "Volume", QStringLiteral("&Volume"));
+    M_On = addItem(Sound, "M_On", QStringLiteral("Music On"));
+    M_Off = addItem(Sound, "M_Off", QStringLiteral("Music Off"));
+    M_On->setCheckable(true);
+    M_Off->setCheckable(true);
+    M_On->setChecked(true);
+    addEmptyItem(MainMenu);
+
+    Help1 = MainMenu->addMenu(QStringLiteral("&Help"));
+    Help1->setObjectName(QStringLiteral("Help1"));
+    Contents1 = addItem(Help1, "Contents1", QStringLiteral("&Contents"));
+    About = addItem(Help1, "About", QStringLiteral("&About Kelvarin"));
+
+    connect(NewGame1, &QAction::triggered, this, guard(this, &TGame::NewGame1Click));
+    connect(ExitProgram1, &QAction::triggered, this, guard(this, &TGame::Exit1Click));
+    connect(About, &QAction::triggered, this, guard(this, &TGame::AboutClick));
+}

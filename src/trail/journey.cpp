@@ -1,0 +1,7 @@
+// The town-by-town journey.
+
+#include "game.h"
+
+void TGame::Continues()
+{
+}
