@@ -1,5 +1,6 @@
 #include "blackscreen.h"
 
+#include "platform/background.h"
 #include "platform/screenarea.h"
 
 TBlackScreen::TBlackScreen(QWidget* parent)
@@ -10,13 +11,9 @@ TBlackScreen::TBlackScreen(QWidget* parent)
     setObjectName(QStringLiteral("BlackScreen"));
     setWindowTitle(QStringLiteral("Kelvarin"));
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setAutoFillBackground(true);
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
+    platform::fillBackground(this, Qt::black);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setAutoFillBackground(true);
-    Panel1->setPalette(black);
+    platform::fillBackground(Panel1, Qt::black);
     setCursor(Qt::WaitCursor);
     setEnabled(false);
     setGeometry(platform::fullScreenRect());

@@ -1,5 +1,6 @@
 #include "intro.h"
 
+#include "platform/background.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
 
@@ -12,10 +13,7 @@ TIntro::TIntro(QWidget* parent)
 {
     setObjectName(QStringLiteral("Intro"));
     setWindowTitle(QStringLiteral("Introduction"));
-    setAutoFillBackground(true);
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
+    platform::fillBackground(this, Qt::black);
     placeFullScreen();
 
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -1,5 +1,6 @@
 #include "fleamarket.h"
 
+#include "platform/background.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
 #include "presentation/about.h"
@@ -17,10 +18,7 @@ TFleaMarket::TFleaMarket(QWidget* parent)
 {
     setObjectName(QStringLiteral("FleaMarket"));
     setWindowTitle(QStringLiteral("Flea Market"));
-    setAutoFillBackground(true);
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
+    platform::fillBackground(Client, Qt::black);
     placeFullScreen();
     createMenu();
 

@@ -1,5 +1,6 @@
 #include "inventory.h"
 
+#include "platform/background.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
 
@@ -12,10 +13,7 @@ TInventory::TInventory(QWidget* parent)
     setObjectName(QStringLiteral("Inventory"));
     setWindowTitle(QStringLiteral("Inventory"));
     setFixedSize(355, 453);
-    setAutoFillBackground(true);
-    QPalette brown = palette();
-    brown.setColor(QPalette::Window, QColor(102, 52, 31));
-    setPalette(brown);
+    platform::fillBackground(this, QColor(102, 52, 31));
     setFont(platform::sansFont(13));
     Close1->setObjectName(QStringLiteral("Close1"));
     Close1->setGeometry(144, 397 + 16, 75, 25);

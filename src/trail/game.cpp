@@ -1,5 +1,6 @@
 #include "game.h"
 
+#include "platform/background.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
 #include "shell/application.h"
@@ -20,11 +21,8 @@ TGame::TGame(QWidget* parent)
     setObjectName(QStringLiteral("Game"));
     setWindowTitle(QStringLiteral("Kelvarin"));
     setFont(platform::sansFont(11));
-    setAutoFillBackground(true);
-    QPalette dark = palette();
     // The window colour of the trail screen, almost black with a touch of blue.
-    dark.setColor(QPalette::Window, QColor(3, 2, 10));
-    setPalette(dark);
+    platform::fillBackground(Client, QColor(3, 2, 10));
 
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setScaledContents(true);
@@ -50,10 +48,7 @@ void TGame::FormCreate()
 void TGame::createBottomBar()
 {
     BPanel->setObjectName(QStringLiteral("BPanel"));
-    BPanel->setAutoFillBackground(true);
-    QPalette silver = BPanel->palette();
-    silver.setColor(QPalette::Window, QColor(192, 192, 192));
-    BPanel->setPalette(silver);
+    platform::fillBackground(BPanel, QColor(192, 192, 192));
 
     auto makeButton = [this](const char* name, const QString& caption, bool enabled) {
         auto* button = new QPushButton(caption, BPanel);
