@@ -9,6 +9,8 @@
 #include "platform/form.h"
 #include "trail/traillayout.h"
 
+#include <QStringList>
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -46,6 +48,12 @@ public:
     QPushButton* Exit1 = nullptr;
 
     QTimer* EndTime = nullptr;
+
+    // Hidden lists that other screens read: the things spirits give in
+    // trades (one line per trade), and the fish caught, one line each
+    // ("2 lb 5 oz bluegill"), oldest first.
+    QStringList TradeList;
+    QStringList FishList;
 
     TrailLayout layout;
 
