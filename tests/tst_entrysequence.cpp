@@ -1,6 +1,7 @@
 // The entry sequence: which screens run modally, in which order, which exist
 // at each point, and what the start-up code makes of the flea market's end.
 
+#include "fakemedia.h"
 #include "presentation/blackscreen.h"
 #include "shell/application.h"
 #include "shell/entrysequence.h"
@@ -48,6 +49,8 @@ protected:
 
 class EntrySequenceTest : public QObject {
     Q_OBJECT
+
+    FakeMedia media;
 
 private slots:
     void init()

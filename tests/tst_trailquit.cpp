@@ -3,6 +3,7 @@
 // a new copy and ends this one on the next EndTime tick without asking again.
 
 #include "errorcapture.h"
+#include "fakemedia.h"
 #include "modalscript.h"
 #include "platform/shell.h"
 #include "presentation/about.h"
@@ -20,6 +21,8 @@
 
 class TrailQuitTest : public QObject {
     Q_OBJECT
+
+    FakeMedia media;
 
     QStringList launched;
     bool launchSucceeds = true;

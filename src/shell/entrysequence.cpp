@@ -1,5 +1,6 @@
 #include "entrysequence.h"
 
+#include "media/mediafiles.h"
 #include "platform/errorreport.h"
 #include "presentation/blackscreen.h"
 #include "presentation/intro.h"
@@ -26,7 +27,7 @@ void EntrySequence::steps()
     Application& app = App();
     app.Title = QStringLiteral("Kelvarin");
     QApplication::setApplicationDisplayName(app.Title);
-    app.HelpFile = QStringLiteral("help/index.html");
+    app.HelpFile = QString::fromLatin1(MediaFiles::HelpContents);
 
     Intro = new TIntro;
     BlackScreen = new TBlackScreen;

@@ -3,8 +3,14 @@
 #include "platform/background.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
+#include "media/helpwindow.h"
+#include "media/mediafiles.h"
+#include "media/mediaplayer.h"
+#include "media/volumedialog.h"
 #include "presentation/about.h"
 #include "shell/application.h"
+#include "shell/screens.h"
+#include "trail/game.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -41,6 +47,23 @@ TFleaMarket::TFleaMarket(QWidget* parent)
     IButton->setObjectName(QStringLiteral("IButton"));
     IButton->setGeometry(half, ILabel->geometry().bottom() + 12, 75, 25);
     connect(IButton, &QPushButton::clicked, this, guard(this, &TFleaMarket::IButtonClick));
+
+    MPTalk = media::createPlayer(this);
+    MPTalk->setObjectName(QStringLiteral("MPTalk"));
+    MPTalk->FileName = QString::fromLatin1(MediaFiles::ShopkeeperVoice);
+    MPTalk->Open();
+    if (Game && !Game->Sound->isEnabled())
+        Sound1->setEnabled(false);
+}
+
+void TFleaMarket::FormActivate()
+{
+    unsetCursor();
+    if (!Game)
+        return;
+    Game->TestMusic();
+    // Both Sound menus agree: a theme that cannot play switches both off.
+    Sound1->setEnabled(Game->Sound->isEnabled());
 }
 
 void TFleaMarket::createMenu()
@@ -75,6 +98,10 @@ void TFleaMarket::createMenu()
 
     connect(Exit, &QAction::triggered, this, guard(this, &TFleaMarket::ExitClick));
     connect(About, &QAction::triggered, this, guard(this, &TFleaMarket::AboutClick));
+    connect(M_On, &QAction::triggered, this, guard(this, &TFleaMarket::M_OnClick));
+    connect(M_Off, &QAction::triggered, this, guard(this, &TFleaMarket::M_OffClick));
+    connect(Volume1, &QAction::triggered, this, guard(this, &TFleaMarket::Volume1Click));
+    connect(Contents1, &QAction::triggered, this, guard(this, &TFleaMarket::Contents1Click));
 }
 
 void TFleaMarket::ExitClick()
@@ -109,4 +136,41 @@ void TFleaMarket::SetOut()
 void TFleaMarket::AboutClick()
 {
     TAbout1::Ask(TAbout1::AboutBox);
+}
+
+void TFleaMarket::M_OnClick()
+{
+    M_On->setChecked(true);
+    M_Off->setChecked(false);
+    if (Game)
+        Game->MusicOn(1);
+}
+
+void TFleaMarket::M_OffClick()
+{
+    M_Off->setChecked(true);
+    M_On->setChecked(false);
+    if (Game)
+        Game->MusicOn(0);
+}
+
+void TFleaMarket::Volume1Click()
+{
+    media::showVolumeControl();
+}
+
+void TFleaMarket::Contents1Click()
+{
+    media::showHelpContents(App().HelpFile);
+}
+
+void TFleaMarket::Speaks(int line)
+{
+    const MediaStretch stretch = line == 0 ? ShopkeeperLines::Greeting : ShopkeeperLines::Thanks;
+    MPTalk->setStartPos(stretch.start);
+    MPTalk->setEndPos(stretch.end);
+    MPTalk->Play();
+    // The theme falls silent while the shopkeeper talks.
+    if (Game)
+        Game->MusicOn(3);
 }

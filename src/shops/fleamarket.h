@@ -7,6 +7,9 @@
 #include "platform/form.h"
 
 class QAction;
+namespace media {
+class MediaPlayer;
+}
 class QLabel;
 class QMenu;
 class QMenuBar;
@@ -33,6 +36,8 @@ public:
     QWidget* Client;
     QLabel* ILabel;
     QPushButton* IButton;
+    // The shopkeeper's voice.
+    media::MediaPlayer* MPTalk;
 
     // "Exit Program": set while the exit command's close request runs.
     int ExitTag = 0;
@@ -41,6 +46,13 @@ public:
     bool FormCloseQuery() override;
     void IButtonClick();
     void AboutClick();
+    void M_OnClick();
+    void M_OffClick();
+    void Volume1Click();
+    void Contents1Click();
+    // The shopkeeper speaks: 0 the greeting, 1 the thanks.
+    void Speaks(int line);
+    void FormActivate() override;
     // The walk-around is over: on to the trail.
     void SetOut();
 

@@ -7,6 +7,10 @@
 #include "shell/durations.h"
 #include "shell/gamestate.h"
 
+#include "media/mediafiles.h"
+#include "media/mediaplayer.h"
+#include "platform/picturebox.h"
+
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -16,7 +20,7 @@ using platform::guard;
 
 TGame::TGame(QWidget* parent)
     : Form(parent, Qt::Window | Qt::FramelessWindowHint), Client(new QWidget(this)),
-      Image1(new QLabel(Client)), BPanel(new QWidget(Client)), EndTime(new QTimer(this))
+      Image1(new platform::PictureBox(Client)), BPanel(new QWidget(Client)), EndTime(new QTimer(this))
 {
     setObjectName(QStringLiteral("Game"));
     setWindowTitle(QStringLiteral("Kelvarin"));
@@ -25,7 +29,6 @@ TGame::TGame(QWidget* parent)
     platform::fillBackground(Client, QColor(3, 2, 10));
 
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setScaledContents(true);
     Image1->setAccessibleName(QStringLiteral("Scene"));
 
     EndTime->setObjectName(QStringLiteral("EndTime"));
@@ -34,6 +37,7 @@ TGame::TGame(QWidget* parent)
 
     createMenu();
     createBottomBar();
+    createPlayers();
     FormCreate();
 }
 
@@ -43,6 +47,31 @@ void TGame::FormCreate()
 {
     placeFullScreen();
     applyLayout();
+}
+
+void TGame::createPlayers()
+{
+    auto make = [this](const char* name, const char* file) {
+        media::MediaPlayer* player = media::createPlayer(this);
+        player->setObjectName(QString::fromLatin1(name));
+        player->FileName = QString::fromLatin1(file);
+        return player;
+    };
+    MPmus = make("MPmus", MediaFiles::Theme);
+    MPmus2 = make("MPmus2", MediaFiles::Jingles);
+    MPchar = make("MPchar", "");
+    MPghost = make("MPghost", "");
+    MPfish = make("MPfish", "");
+    MPfish2 = make("MPfish2", "");
+    MPreel = make("MPreel", MediaFiles::ReelClip);
+    MPskel = make("MPskel", MediaFiles::KeepersClip);
+    for (media::MediaPlayer* clip : {MPchar, MPghost, MPfish, MPfish2, MPreel, MPskel})
+        clip->setDisplay(Client);
+    // The music and the reel open with the window: without them the trail
+    // cannot be played, and start-up reports which file is missing.
+    MPmus->Open();
+    MPmus2->Open();
+    MPreel->Open();
 }
 
 void TGame::createBottomBar()
@@ -86,4 +115,6 @@ void TGame::applyLayout()
     Look->move(layout.Look);
     Continue->move(layout.Continue);
     Exit1->move(layout.Exit1);
+    // The reel turns at the foot of the rod.
+    MPreel->setDisplayRect(QRect(layout.Rod.x() + 52, layout.Rod.y() + 231, 23, 34));
 }

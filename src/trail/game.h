@@ -13,6 +13,12 @@
 
 class QAction;
 class QLabel;
+namespace media {
+class MediaPlayer;
+}
+namespace platform {
+class PictureBox;
+}
 class QMenu;
 class QMenuBar;
 class QPushButton;
@@ -40,7 +46,7 @@ public:
 
     // The window's area below the menu; every control sits on it.
     QWidget* Client = nullptr;
-    QLabel* Image1 = nullptr;
+    platform::PictureBox* Image1 = nullptr;
     QWidget* BPanel = nullptr;
     QPushButton* Visit = nullptr;
     QPushButton* Look = nullptr;
@@ -48,6 +54,17 @@ public:
     QPushButton* Exit1 = nullptr;
 
     QTimer* EndTime = nullptr;
+
+    // Media players: the theme, the jingles, the spirits' clips, the lake
+    // clips, the reel and the trading post's keepers.
+    media::MediaPlayer* MPmus = nullptr;
+    media::MediaPlayer* MPmus2 = nullptr;
+    media::MediaPlayer* MPchar = nullptr;
+    media::MediaPlayer* MPghost = nullptr;
+    media::MediaPlayer* MPfish = nullptr;
+    media::MediaPlayer* MPfish2 = nullptr;
+    media::MediaPlayer* MPreel = nullptr;
+    media::MediaPlayer* MPskel = nullptr;
 
     // Hidden lists that other screens read: the things spirits give in
     // trades (one line per trade), and the fish caught, one line each
@@ -67,6 +84,20 @@ public:
     // Marks the trail as entered.
     void Init();
 
+    // Pictures.
+    void LoadPic(const QString& name);
+    void LoadBMP(platform::PictureBox* target, const QString& name);
+
+    // Music and sound.
+    void PlayM1();
+    void PlayM2(int startMs, int endMs);
+    void MusicOn(int mode);
+    void TestMusic();
+    void M_OnClick();
+    void M_OffClick();
+    void VolumeClick();
+    void Contents1Click();
+
     // Leaves the current town for the next one (the journey).
     void Continues();
 
@@ -74,5 +105,6 @@ private:
     void FormCreate();
     void createMenu();
     void createBottomBar();
+    void createPlayers();
     void applyLayout();
 };

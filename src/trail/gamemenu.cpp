@@ -59,4 +59,8 @@ void TGame::createMenu()
     connect(NewGame1, &QAction::triggered, this, guard(this, &TGame::NewGame1Click));
     connect(ExitProgram1, &QAction::triggered, this, guard(this, &TGame::Exit1Click));
     connect(About, &QAction::triggered, this, guard(this, &TGame::AboutClick));
+    connect(M_On, &QAction::triggered, this, guard(this, &TGame::M_OnClick));
+    connect(M_Off, &QAction::triggered, this, guard(this, &TGame::M_OffClick));
+    connect(Volume, &QAction::triggered, this, guard(this, &TGame::VolumeClick));
+    connect(Contents1, &QAction::triggered, this, guard(this, &TGame::Contents1Click));
 }

@@ -1,0 +1,52 @@
+#include "helpwindow.h"
+
+#include "platform/errorreport.h"
+#include "platform/fonts.h"
+
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace media {
+
+HelpWindow::HelpWindow(const QString& contentsPage, QWidget* parent)
+    : Form(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      browser_(new QTextBrowser(this)), contents_(new QPushButton(QStringLiteral("&Contents"), this)),
+      close_(new QPushButton(QStringLiteral("Close"), this))
+{
+    setObjectName(QStringLiteral("Help"));
+    setWindowTitle(QStringLiteral("Kelvarin Help"));
+    resize(680, 560);
+    browser_->setObjectName(QStringLiteral("HelpBrowser"));
+    browser_->setAccessibleName(QStringLiteral("Help page"));
+    browser_->setOpenExternalLinks(false);
+    browser_->setFont(platform::sansFont(15));
+    const QUrl home = QUrl::fromLocalFile(QFileInfo(contentsPage).absoluteFilePath());
+    browser_->setSource(home);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(contents_);
+    buttons->addStretch();
+    buttons->addWidget(close_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(browser_);
+    layout->addLayout(buttons);
+
+    connect(contents_, &QPushButton::clicked, browser_, &QTextBrowser::home);
+    connect(close_, &QPushButton::clicked, this, &HelpWindow::close);
+    close_->setDefault(true);
+}
+
+void showHelpContents(const QString& helpFile)
+{
+    if (!QFileInfo(helpFile).isFile())
+        platform::raise(QStringLiteral("The help pages are missing (\"%1\").").arg(helpFile));
+    HelpWindow help(helpFile);
+    help.placeCentred();
+    help.ShowModal();
+}
+
+} // namespace media

@@ -1,0 +1,31 @@
+#pragma once
+
+// The game's help: HTML pages under help/ in the data folder, shown in a
+// window of their own, starting at the contents page.
+
+#include "platform/form.h"
+
+class QTextBrowser;
+class QPushButton;
+
+namespace media {
+
+class HelpWindow : public platform::Form {
+    Q_OBJECT
+
+public:
+    explicit HelpWindow(const QString& contentsPage, QWidget* parent = nullptr);
+
+    QTextBrowser* browser() const { return browser_; }
+
+private:
+    QTextBrowser* browser_;
+    QPushButton* contents_;
+    QPushButton* close_;
+};
+
+// Shows the contents page of the help file (modal, like the game's other
+// windows). A missing help file is reported and the game goes on.
+void showHelpContents(const QString& helpFile);
+
+} // namespace media

@@ -1,0 +1,44 @@
+#pragma once
+
+// The media files beside the program, relative to the data folder, and the
+// stretches of the jingle and voice files that the screens play.
+
+namespace MediaFiles {
+
+constexpr const char* Theme = "music/Theme.mp3";
+constexpr const char* Jingles = "music/m03.mp3";
+constexpr const char* ReelClip = "fish/reelsin.avi";
+constexpr const char* KeepersClip = "post/post04.avi";
+constexpr const char* ShopkeeperVoice = "fleamart/mayi-short.mp3";
+constexpr const char* EagleGlyph = "fleamart/eaghd1.bmp";
+constexpr const char* IntroFace = "intro/introspeak3.AVI";
+constexpr const char* IntroFire = "intro/intro2.avi";
+constexpr const char* IntroNarration = "intro/intro-short.mp3";
+constexpr const char* CastSound = "fish/cast.wav";
+constexpr const char* RecordFishSound = "fish/yeehaw.wav";
+constexpr const char* HelpContents = "help/index.html";
+
+} // namespace MediaFiles
+
+// A stretch of a media file, in milliseconds.
+struct MediaStretch {
+    int start;
+    int end;
+};
+
+namespace Jingles {
+
+constexpr MediaStretch TradingPost{3500, 18500};
+constexpr MediaStretch FishingBegins{18800, 22500};
+constexpr MediaStretch Ripple{22600, 26100};
+constexpr MediaStretch Snakebite{26400, 46000};
+constexpr MediaStretch PurchaseAtPost{46800, 51000};
+
+} // namespace Jingles
+
+namespace ShopkeeperLines {
+
+constexpr MediaStretch Greeting{100, 2800};
+constexpr MediaStretch Thanks{2900, 4400};
+
+} // namespace ShopkeeperLines

@@ -1,0 +1,19 @@
+#pragma once
+
+// Short sound effects (WAV), fired and forgotten by file name. A new one cuts
+// off the one still playing. A missing file is not an error: the game simply
+// stays quiet.
+
+#include <QString>
+
+#include <functional>
+
+namespace media {
+
+void playSound(const QString& fileName);
+
+// Tests replace the player of effects to hear which ones were fired.
+using SoundPlayer = std::function<void(const QString& fileName)>;
+SoundPlayer setSoundPlayer(SoundPlayer player);
+
+} // namespace media
