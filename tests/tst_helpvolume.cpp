@@ -1,0 +1,94 @@
+// The in-game stand-ins for the desktop's volume control and help viewer,
+// and sound effects that are fired and forgotten.
+
+#include "errorcapture.h"
+#include "media/audiovolume.h"
+#include "media/helpwindow.h"
+#include "media/soundeffects.h"
+#include "media/volumedialog.h"
+#include "modalscript.h"
+#include "platform/errorreport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+
+class HelpVolumeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theVolumeSliderSetsTheVolumeForTheRestOfTheRun()
+    {
+        media::AudioVolume::instance().setPercent(80);
+        ModalScript script;
+        int startedAt = -1;
+        script.then([&](QWidget* window) {
+            auto* slider = window->findChild<QSlider*>("VolumeSlider");
+            startedAt = slider->value();
+            slider->setValue(35);
+            window->close();
+        });
+        media::showVolumeControl();
+        QCOMPARE(startedAt, 80);
+        QCOMPARE(media::AudioVolume::instance().percent(), 35);
+        QCOMPARE(media::AudioVolume::instance().linear(), 0.35f);
+
+        // Opening it again shows the volume as it was left.
+        script.then([&](QWidget* window) {
+            startedAt = window->findChild<QSlider*>("VolumeSlider")->value();
+            window->close();
+        });
+        media::showVolumeControl();
+        QCOMPARE(startedAt, 35);
+    }
+
+    void volumeStaysWithinItsRange()
+    {
+        media::AudioVolume::instance().setPercent(140);
+        QCOMPARE(media::AudioVolume::instance().percent(), 100);
+        media::AudioVolume::instance().setPercent(-5);
+        QCOMPARE(media::AudioVolume::instance().percent(), 0);
+    }
+
+    void helpOpensAtItsContentsPage()
+    {
+        QTemporaryDir dir;
+        QFile page(dir.filePath("index.html"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><head><title>Kelvarin Help</title></head><body><h1>How to play</h1>"
+                   "<a href='trail.html'>On the trail</a></body></html>");
+        page.close();
+
+        ModalScript script;
+        QString shown;
+        script.then([&](QWidget* window) {
+            shown = window->findChild<QTextBrowser*>("HelpBrowser")->toPlainText();
+            window->close();
+        });
+        media::showHelpContents(page.fileName());
+        QVERIFY(shown.contains("How to play"));
+    }
+
+    void missingHelpIsReportedAndTheGameGoesOn()
+    {
+        ErrorCapture errors;
+        ModalScript script;
+        QVERIFY(!platform::guarded([] { media::showHelpContents("help/none.html"); }));
+        QCOMPARE(errors.messages.size(), 1);
+        QVERIFY(errors.messages.first().contains("help"));
+        QCOMPARE(script.unexpected(), 0);
+    }
+
+    void aMissingSoundFileIsNotAnError()
+    {
+        ErrorCapture errors;
+        QVERIFY(platform::guarded([] { media::playSound("fish/none.wav"); }));
+        QVERIFY(errors.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(HelpVolumeTest)
+#include "tst_helpvolume.moc"

@@ -1,0 +1,126 @@
+// Pictures: our libjpeg decoder on good, damaged and foreign data, and what
+// the screens see when a picture is missing.
+
+#include "errorcapture.h"
+#include "media/jpegdecoder.h"
+#include "media/pictures.h"
+#include "platform/errorreport.h"
+#include "platform/picturebox.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <QPainter>
+#include <QTest>
+
+namespace {
+
+QImage testPattern(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    painter.fillRect(image.rect(), QColor(200, 120, 40));
+    painter.fillRect(QRect(QPoint(0, 0), size / 2), QColor(20, 40, 160));
+    return image;
+}
+
+QByteArray encode(const QImage& image, bool progressive = false)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpg");
+    writer.setQuality(90);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
+    return bytes;
+}
+
+// Decodes, reporting instead of throwing; returns the image or a null one.
+QImage tryDecode(const QByteArray& data)
+{
+    QImage image;
+    platform::guarded([&] { image = media::decodeJpeg(data, QStringLiteral("test")); });
+    return image;
+}
+
+} // namespace
+
+class PicturesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void goodPicturesDecodeAtTheirSizeAndColours_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("progressive");
+        QTest::addColumn<bool>("grey");
+        QTest::newRow("scene 600x450") << QSize(600, 450) << false << false;
+        QTest::newRow("odd size") << QSize(75, 265) << false << false;
+        QTest::newRow("progressive") << QSize(320, 200) << true << false;
+        QTest::newRow("greyscale") << QSize(120, 90) << false << true;
+    }
+
+    void goodPicturesDecodeAtTheirSizeAndColours()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, progressive);
+        QFETCH(bool, grey);
+        QImage source = testPattern(size);
+        if (grey)
+            source = source.convertToFormat(QImage::Format_Grayscale8);
+        ErrorCapture errors;
+        const QImage decoded = tryDecode(encode(source, progressive));
+        QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+        QCOMPARE(decoded.size(), size);
+        QCOMPARE(decoded.format(), QImage::Format_RGB32);
+        const QColor corner = decoded.pixelColor(size.width() - 2, size.height() - 2);
+        const QColor expected = source.pixelColor(size.width() - 2, size.height() - 2);
+        QVERIFY(qAbs(corner.red() - expected.red()) < 12);
+        QVERIFY(qAbs(corner.blue() - expected.blue()) < 12);
+    }
+
+    void damagedPicturesBecomeAnErrorNamingThem_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        const QByteArray good = encode(testPattern(QSize(300, 200)));
+        QByteArray corrupt = good;
+        for (int i = good.size() / 2; i < good.size() / 2 + 400; ++i)
+            corrupt[i] = static_cast<char>(0xFF);
+        QTest::newRow("truncated") << good.left(good.size() / 2);
+        QTest::newRow("corrupt scan data") << corrupt;
+        QTest::newRow("header only") << good.left(40);
+        QTest::newRow("not a jpeg") << QByteArray("BM this is a bitmap, not a photograph");
+        QTest::newRow("empty") << QByteArray();
+    }
+
+    void damagedPicturesBecomeAnErrorNamingThem()
+    {
+        QFETCH(QByteArray, data);
+        ErrorCapture errors;
+        QVERIFY(!platform::guarded([&] { media::decodeJpeg(data, QStringLiteral("s020")); }));
+        QCOMPARE(errors.messages.size(), 1);
+        QVERIFY(errors.messages.first().contains("\"s020\""));
+    }
+
+    void aMissingPictureIsReportedAndThePreviousOneStays()
+    {
+        platform::PictureBox box;
+        const QImage previous = testPattern(QSize(60, 45));
+        box.setPicture(previous);
+        ErrorCapture errors;
+        QVERIFY(!platform::guarded([&] { media::loadJpegInto(&box, QStringLiteral("s990")); }));
+        QCOMPARE(errors.messages.size(), 1);
+        QVERIFY(errors.messages.first().contains("s990"));
+        QCOMPARE(box.picture(), previous);
+    }
+
+    void aTargetThatDoesNotExistIsRefused()
+    {
+        ErrorCapture errors;
+        QVERIFY(!platform::guarded([] { media::loadJpegInto(nullptr, QStringLiteral("s010")); }));
+        QCOMPARE(errors.messages, QStringList{"The Image Property is empty!"});
+    }
+};
+
+QTEST_MAIN(PicturesTest)
+#include "tst_pictures.moc"
