@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -70,6 +71,28 @@ private slots:
         });
         media::showHelpContents(page.fileName());
         QVERIFY(shown.contains("How to play"));
+    }
+
+    void everyHelpPageLinksOnlyToPagesThatExist()
+    {
+        const QDir help(QStringLiteral(KELVARIN_DATA_DIR "/help"));
+        QVERIFY(help.exists("index.html"));
+        const QStringList pages = help.entryList({"*.html"});
+        QVERIFY(pages.size() > 5);
+        static const QRegularExpression link(QStringLiteral("href=\"([^\"#]+)"));
+        QSet<QString> reached{"index.html"};
+        for (const QString& page : pages) {
+            QFile file(help.filePath(page));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString html = QString::fromUtf8(file.readAll());
+            for (auto match = link.globalMatch(html); match.hasNext();) {
+                const QString target = match.next().captured(1);
+                QVERIFY2(help.exists(target), qPrintable(page + " links to " + target));
+                reached.insert(target);
+            }
+        }
+        for (const QString& page : pages)
+            QVERIFY2(reached.contains(page), qPrintable(page + " cannot be reached"));
     }
 
     void missingHelpIsReportedAndTheGameGoesOn()

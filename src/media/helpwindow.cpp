@@ -3,6 +3,8 @@
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -24,8 +26,13 @@ HelpWindow::HelpWindow(const QString& contentsPage, QWidget* parent)
     browser_->setAccessibleName(QStringLiteral("Help page"));
     browser_->setOpenExternalLinks(false);
     browser_->setFont(platform::sansFont(15));
-    const QUrl home = QUrl::fromLocalFile(QFileInfo(contentsPage).absoluteFilePath());
-    browser_->setSource(home);
+    // The pages share one style sheet beside them; the browser applies it to
+    // every page it shows.
+    const QFileInfo page(contentsPage);
+    QFile styles(page.absoluteDir().filePath(QStringLiteral("style.css")));
+    if (styles.open(QIODevice::ReadOnly))
+        browser_->document()->setDefaultStyleSheet(QString::fromUtf8(styles.readAll()));
+    browser_->setSource(QUrl::fromLocalFile(page.absoluteFilePath()));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(contents_);
