@@ -7,17 +7,52 @@ namespace platform {
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
+namespace {
+
+QImage withSeeThroughColour(const QImage& picture)
+{
+    if (picture.isNull())
+        return picture;
+    QImage shown = picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = shown.pixel(0, shown.height() - 1);
+    for (int y = 0; y < shown.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(shown.scanLine(y));
+        for (int x = 0; x < shown.width(); ++x) {
+            if (line[x] == key)
+                line[x] = 0;
+        }
+    }
+    return shown;
+}
+
+} // namespace
+
 void PictureBox::setPicture(const QImage& picture)
 {
     picture_ = picture;
+    shown_ = QImage();
     if (autoSize_ && !picture_.isNull())
         resize(picture_.size());
+    update();
+}
+
+void PictureBox::changed()
+{
+    shown_ = QImage();
+    update();
+}
+
+void PictureBox::setTransparent(bool on)
+{
+    transparent_ = on;
+    shown_ = QImage();
     update();
 }
 
 void PictureBox::clearPicture()
 {
     picture_ = QImage();
+    shown_ = QImage();
     update();
 }
 
@@ -38,12 +73,16 @@ void PictureBox::paintEvent(QPaintEvent*)
 {
     if (picture_.isNull())
         return;
+    // The see-through copy is made once per change of the picture.
+    if (transparent_ && shown_.isNull())
+        shown_ = withSeeThroughColour(picture_);
+    const QImage& image = transparent_ ? shown_ : picture_;
     QPainter painter(this);
     if (stretch_) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(rect(), picture_);
+        painter.drawImage(rect(), image);
     } else {
-        painter.drawImage(QPoint(0, 0), picture_);
+        painter.drawImage(QPoint(0, 0), image);
     }
 }
 

@@ -16,8 +16,9 @@ class PictureBox : public QWidget {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    // The picture, for drawing on; call update() afterwards.
+    // The picture, for drawing on; call changed() afterwards.
     QImage& picture() { return picture_; }
+    void changed();
     const QImage& picture() const { return picture_; }
     void setPicture(const QImage& picture);
     void clearPicture();
@@ -27,6 +28,9 @@ public:
     void setStretch(bool on);
     // Resizes the control to its picture whenever the picture changes.
     void setAutoSize(bool on);
+    // Shows the picture with its bottom-left pixel's colour see-through, as
+    // the game's small bitmaps are drawn over the scene.
+    void setTransparent(bool on);
 
 signals:
     void mousePressed(int x, int y, Qt::MouseButton button);
@@ -43,6 +47,8 @@ private:
     QImage picture_;
     bool stretch_ = true;
     bool autoSize_ = false;
+    bool transparent_ = false;
+    QImage shown_; // the picture as painted (with its see-through colour)
 };
 
 } // namespace platform

@@ -1,52 +1,122 @@
 #include "game.h"
 
+#include "media/mediafiles.h"
+#include "media/mediaplayer.h"
 #include "platform/background.h"
+#include "platform/controls.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
-#include "shell/application.h"
+#include "platform/picturebox.h"
 #include "shell/durations.h"
 #include "shell/gamestate.h"
 
-#include "media/mediafiles.h"
-#include "media/mediaplayer.h"
-#include "platform/picturebox.h"
-
-#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
 
 using platform::guard;
 
-TGame::TGame(QWidget* parent)
-    : Form(parent, Qt::Window | Qt::FramelessWindowHint), Client(new QWidget(this)),
-      Image1(new platform::PictureBox(Client)), BPanel(new QWidget(Client)), EndTime(new QTimer(this))
+TGame::TGame(QWidget* parent) : Form(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Game"));
     setWindowTitle(QStringLiteral("Kelvarin"));
     setFont(platform::sansFont(11));
+
+    Client = new QWidget(this);
+    Client->setObjectName(QStringLiteral("Client"));
     // The window colour of the trail screen, almost black with a touch of blue.
     platform::fillBackground(Client, QColor(3, 2, 10));
 
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Scene"));
-
-    EndTime->setObjectName(QStringLiteral("EndTime"));
-    EndTime->setInterval(Durations::EndTime);
-    connect(EndTime, &QTimer::timeout, this, guard(this, &TGame::EndTimeTimer));
-
     createMenu();
+    createScene();
     createBottomBar();
+    createStoryAndHazard();
+    createMapPanel();
+    createPartyPanel();
+    createTradePanel();
+    createFishing();
+    createEnding();
+    createInstructionPanel();
+    createTimers();
     createPlayers();
     FormCreate();
 }
 
 TGame::~TGame() = default;
 
-void TGame::FormCreate()
+void TGame::createScene()
 {
-    placeFullScreen();
-    applyLayout();
+    Image1 = new platform::PictureBox(Client);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("Scene"));
+    Image1->setEnabled(false);
+    connect(Image1, &platform::PictureBox::mousePressed, this,
+            [this](int x, int y, Qt::MouseButton) {
+                platform::guarded([&] { Image1MouseDown(x, y); });
+            });
+}
+
+void TGame::createBottomBar()
+{
+    BPanel = new QWidget(Client);
+    BPanel->setObjectName(QStringLiteral("BPanel"));
+    platform::fillBackground(BPanel, QColor(192, 192, 192));
+    ImageBot = new platform::PictureBox(BPanel);
+    ImageBot->setObjectName(QStringLiteral("ImageBot"));
+    ImageBot->setAccessibleName(QStringLiteral("Bottom bar"));
+
+    auto button = [this](const char* name, const QString& caption, bool enabled) {
+        QPushButton* b = platform::newButton(BPanel, name, caption, QRect(0, 0, 110, 33));
+        b->setEnabled(enabled);
+        return b;
+    };
+    Visit = button("Visit", QStringLiteral("Visit the Trading Post"), false);
+    Look = button("Look", QStringLiteral("Look Around "), false);
+    Continue = button("Continue", QStringLiteral("Go To Next Town"), false);
+    Exit1 = button("Exit1", QStringLiteral("&Exit"), true);
+
+    auto pictureButton = [this](const char* name, const QString& hint) {
+        auto* b = new QToolButton(BPanel);
+        b->setObjectName(QString::fromLatin1(name));
+        b->resize(129, 73);
+        b->setToolTip(hint);
+        b->setAccessibleName(hint);
+        b->setIconSize(QSize(121, 65));
+        b->setAutoRaise(false);
+        return b;
+    };
+    BtnMap = pictureButton("BtnMap", QStringLiteral("Weyfarra Map"));
+    BtnParty = pictureButton("BtnParty", QStringLiteral("Your Party"));
+    BtnInv = pictureButton("BtnInv", QStringLiteral("Inventory"));
+
+    connect(Exit1, &QPushButton::clicked, this, guard(this, &TGame::Exit1Click));
+    connect(Continue, &QPushButton::clicked, this, guard(this, &TGame::ContinueClick));
+    connect(Look, &QPushButton::clicked, this, guard(this, &TGame::LookClick));
+    connect(Visit, &QPushButton::clicked, this, guard(this, &TGame::VisitClick));
+    connect(BtnMap, &QToolButton::clicked, this, guard(this, &TGame::BtnMapClick));
+    connect(BtnParty, &QToolButton::clicked, this, guard(this, &TGame::BtnPartyClick));
+    connect(BtnInv, &QToolButton::clicked, this, guard(this, &TGame::BtnInvClick));
+}
+
+void TGame::createTimers()
+{
+    auto timer = [this](const char* name, int interval) {
+        auto* t = new QTimer(this);
+        t->setObjectName(QString::fromLatin1(name));
+        t->setInterval(interval);
+        return t;
+    };
+    Go = timer("Go", Durations::RouteTick);
+    IP = timer("IP", Durations::FirstInstruction);
+    EndTime = timer("EndTime", Durations::EndTime);
+    TimeFish1 = timer("TimeFish1", 0);
+    TimeFish2 = timer("TimeFish2", 0);
+    TimeCatchFish = timer("TimeCatchFish", 2000);
+    TimeFishShow = timer("TimeFishShow", 500);
+    connect(Go, &QTimer::timeout, this, guard(this, &TGame::GoTimer));
+    connect(IP, &QTimer::timeout, this, guard(this, &TGame::IPTimer));
+    connect(EndTime, &QTimer::timeout, this, guard(this, &TGame::EndTimeTimer));
 }
 
 void TGame::createPlayers()
@@ -67,6 +137,9 @@ void TGame::createPlayers()
     MPskel = make("MPskel", MediaFiles::KeepersClip);
     for (media::MediaPlayer* clip : {MPchar, MPghost, MPfish, MPfish2, MPreel, MPskel})
         clip->setDisplay(Client);
+    connect(MPghost, &media::MediaPlayer::Notify, this, guard(this, &TGame::MPghostNotify));
+    connect(MPchar, &media::MediaPlayer::Notify, this, guard(this, &TGame::MPcharNotify));
+    connect(MPskel, &media::MediaPlayer::Notify, this, guard(this, &TGame::MPskelNotify));
     // The music and the reel open with the window: without them the trail
     // cannot be played, and start-up reports which file is missing.
     MPmus->Open();
@@ -74,47 +147,8 @@ void TGame::createPlayers()
     MPreel->Open();
 }
 
-void TGame::createBottomBar()
+void TGame::setSceneClickable(bool clickable)
 {
-    BPanel->setObjectName(QStringLiteral("BPanel"));
-    platform::fillBackground(BPanel, QColor(192, 192, 192));
-
-    auto makeButton = [this](const char* name, const QString& caption, bool enabled) {
-        auto* button = new QPushButton(caption, BPanel);
-        button->setObjectName(QString::fromLatin1(name));
-        button->resize(110, 33);
-        button->setEnabled(enabled);
-        button->setAutoDefault(false);
-        return button;
-    };
-    Visit = makeButton("Visit", QStringLiteral("Visit the Trading Post"), false);
-    Look = makeButton("Look", QStringLiteral("Look Around "), false);
-    Continue = makeButton("Continue", QStringLiteral("Go To Next Town"), false);
-    Exit1 = makeButton("Exit1", QStringLiteral("&Exit"), true);
-    connect(Exit1, &QPushButton::clicked, this, guard(this, &TGame::Exit1Click));
-}
-
-void TGame::applyLayout()
-{
-    const int menuHeight = MainMenu->sizeHint().height();
-    MainMenu->setGeometry(0, 0, width(), menuHeight);
-    Client->setGeometry(0, menuHeight, width(), height() - menuHeight);
-
-    layout = computeTrailLayout(width(), height());
-    GameState& s = gameState();
-    s.VScale = layout.VScale;
-    s.HScale = layout.HScale;
-    s.PicLeft = layout.PicLeft;
-    s.PicTop = layout.PicTop;
-    s.IPicLeft = layout.IPicLeft;
-    s.IPicTop = layout.IPicTop;
-
-    Image1->setGeometry(layout.picture());
-    BPanel->setGeometry(0, Client->height() - layout.barH, Client->width(), layout.barH);
-    Visit->move(layout.Visit);
-    Look->move(layout.Look);
-    Continue->move(layout.Continue);
-    Exit1->move(layout.Exit1);
-    // The reel turns at the foot of the rod.
-    MPreel->setDisplayRect(QRect(layout.Rod.x() + 52, layout.Rod.y() + 231, 23, 34));
+    Image1->setEnabled(clickable);
+    gameState().ScreenClickable = clickable ? 1 : 0;
 }

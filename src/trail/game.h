@@ -1,10 +1,22 @@
 #pragma once
 
 // The trail screen: a borderless full-screen window with the scene picture,
-// the bottom button bar and the menu. The whole trail journey runs inside its
-// modal run. Its behaviour is split by subject over several files: the
-// window and its layout here, quitting and restarting in gamequit.cpp, the
-// menu in gamemenu.cpp.
+// the bottom button bar, the menu and the panels that open over the scene.
+// The whole trail journey runs inside its modal run. Its behaviour is split
+// by subject over several files:
+//   game.cpp          the window and its controls
+//   gamelayout.cpp    placing the controls for the screen (FormCreate)
+//   gameshow.cpp      what the screen loads when it is shown and activated
+//   gamemenu.cpp      the menu
+//   gamequit.cpp      quitting, restarting, the about box
+//   gamemusic.cpp     pictures, music, volume and help
+//   instructions.cpp  the instruction panel and its steps
+//   journey.cpp       travelling from town to town and the scenes of a town
+//   journeymap.cpp    the journey map
+//   party.cpp         the party panel
+//   hazards.cpp       the snakebite and the trading post's keepers
+//   fishing.cpp       fishing at the lake
+//   trading.cpp       trading with spirits and at the trading post
 
 #include "platform/form.h"
 #include "trail/traillayout.h"
@@ -12,17 +24,22 @@
 #include <QStringList>
 
 class QAction;
+class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+class QToolButton;
 namespace media {
 class MediaPlayer;
 }
 namespace platform {
+class BevelPanel;
 class PictureBox;
-}
-class QMenu;
-class QMenuBar;
-class QPushButton;
-class QTimer;
+} // namespace platform
 
 class TGame : public platform::Form {
     Q_OBJECT
@@ -46,14 +63,84 @@ public:
 
     // The window's area below the menu; every control sits on it.
     QWidget* Client = nullptr;
-    platform::PictureBox* Image1 = nullptr;
+    platform::PictureBox* Image1 = nullptr; // the scene
+
+    // The bottom bar.
     QWidget* BPanel = nullptr;
+    platform::PictureBox* ImageBot = nullptr;
     QPushButton* Visit = nullptr;
     QPushButton* Look = nullptr;
     QPushButton* Continue = nullptr;
     QPushButton* Exit1 = nullptr;
+    QToolButton* BtnMap = nullptr;
+    QToolButton* BtnParty = nullptr;
+    QToolButton* BtnInv = nullptr;
 
+    // The instruction panel.
+    platform::PictureBox* IPic = nullptr;
+    QLabel* IL1 = nullptr;
+    QLabel* IL2 = nullptr;
+
+    // The spirit's story, the hazard headline and the treatment choice.
+    QLabel* Caption = nullptr;
+    QLabel* Dlabel = nullptr;
+    QGroupBox* Dchoice = nullptr;
+    QRadioButton* DC1 = nullptr;
+    QRadioButton* DC2 = nullptr;
+    QRadioButton* DC3 = nullptr;
+    QPushButton* DOK1 = nullptr;
+
+    // The journey map.
+    platform::BevelPanel* Map = nullptr;
+    QLabel* Label3 = nullptr;
+    platform::PictureBox* totmap = nullptr;
+    QPushButton* Close1 = nullptr;
+
+    // The party panel.
+    platform::BevelPanel* PartyPanel = nullptr;
+    platform::PictureBox* Image2 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* N[7] = {};
+    QLabel* P[7] = {};
+    QPushButton* Okay1 = nullptr;
+
+    // The trade panel.
+    platform::BevelPanel* TradePanel = nullptr;
+    QLabel* TradeLabel = nullptr;
+    QLabel* Label5 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+
+    // Fishing.
+    platform::PictureBox* Rod = nullptr;
+    platform::PictureBox* Bobber = nullptr;
+    platform::PictureBox* hotspot = nullptr;
+    platform::PictureBox* LakePic = nullptr;
+    platform::PictureBox* fishies = nullptr;
+    platform::PictureBox* FishCaught = nullptr;
+    QLabel* Hints = nullptr;
+    platform::BevelPanel* FishPanel = nullptr;
+    QLabel* FishLabel = nullptr;
+    platform::PictureBox* FishPic = nullptr;
+    QLabel* wtLabel = nullptr;
+    QPushButton* OkayFish = nullptr;
+
+    // The journey's end and the town's name.
+    QLabel* EndLabel = nullptr;
+    QLabel* EndLabel2 = nullptr;
+    QPushButton* Yes1 = nullptr;
+    QPushButton* No1 = nullptr;
+    QLabel* town = nullptr;
+
+    // Timers.
+    QTimer* Go = nullptr;
+    QTimer* IP = nullptr;
     QTimer* EndTime = nullptr;
+    QTimer* TimeFish1 = nullptr;
+    QTimer* TimeFish2 = nullptr;
+    QTimer* TimeCatchFish = nullptr;
+    QTimer* TimeFishShow = nullptr;
 
     // Media players: the theme, the jingles, the spirits' clips, the lake
     // clips, the reel and the trading post's keepers.
@@ -66,9 +153,10 @@ public:
     media::MediaPlayer* MPreel = nullptr;
     media::MediaPlayer* MPskel = nullptr;
 
-    // Hidden lists that other screens read: the things spirits give in
-    // trades (one line per trade), and the fish caught, one line each
-    // ("2 lb 5 oz bluegill"), oldest first.
+    // Hidden lists that other screens read: the spirits' story lines, the
+    // things spirits give in trades (one line per trade), and the fish
+    // caught, one line each ("2 lb 5 oz bluegill"), oldest first.
+    QStringList ctchar;
     QStringList TradeList;
     QStringList FishList;
 
@@ -84,6 +172,12 @@ public:
     // Marks the trail as entered.
     void Init();
 
+    // Showing the screen.
+    void FormShow() override;
+    void FormActivate() override;
+    void Transition1EndTransition();
+    void Transition1AbortQuery();
+
     // Pictures.
     void LoadPic(const QString& name);
     void LoadBMP(platform::PictureBox* target, const QString& name);
@@ -98,13 +192,85 @@ public:
     void VolumeClick();
     void Contents1Click();
 
-    // Leaves the current town for the next one (the journey).
+    // The instruction panel.
+    void Shows(int step);
+    void IPTimer();
+    void IOff();
+
+    // The journey.
+    void ContinueClick();
     void Continues();
+    void GetNewScene();
+    void GoTimer();
+    void CharactersAlt();
+    void LookClick();
+    void Looks();
+    void MPghostNotify();
+    void MPcharNotify();
+    void VisitClick();
+    void Visits();
+    void Image1MouseDown(int x, int y);
+    void IPicClick();
+    void ClickScreen(int x, int y);
+    void MPskelNotify();
+    void BtnInvClick();
+    void HintsClick();
+
+    // The journey map.
+    void BtnMapClick();
+    void Close1Click();
+    void UpdateMap();
+
+    // The party.
+    void BtnPartyClick();
+    void PartyPanelClick();
+    void Okay1Click();
+    // The name of party member 1..7; empty for any other number.
+    QString Name(int member) const;
+    void PartyHealth();
+    void CheckHealth(QLineEdit* name, QLabel* label, int value);
+
+    // Fishing.
+    void Fish();
+    // Leaving the fishing scene when the party looks around or moves on.
+    void leaveFishing();
+    // A click on the lake picture that is not on the good spot.
+    void castElsewhere(int x, int y);
+
+    // Trading with spirits.
+    void MakeTrade();
+
+    // The snakebite and the trading post's keepers.
+    void Snake();
+    void DC1Click();
+    void DC2Click();
+    void DOK1Click();
+    void Skeleton();
+
+    // The store at the trading post's counter.
+    void openPostStore();
+
+    // Enables or disables clicks on the scene; ScreenClickable follows.
+    void setSceneClickable(bool clickable);
+
+protected:
+    // Clicks on the labels that lie on the instruction panel and the hint.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
+    void SetMyPath();
     void createMenu();
     void createBottomBar();
+    void createScene();
+    void createInstructionPanel();
+    void createStoryAndHazard();
+    void createMapPanel();
+    void createPartyPanel();
+    void createTradePanel();
+    void createFishing();
+    void createEnding();
+    void createTimers();
     void createPlayers();
     void applyLayout();
 };

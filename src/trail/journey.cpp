@@ -1,7 +1,325 @@
-// The town-by-town journey.
+// The journey: leaving a town, arriving in the next with its route drawn on
+// the map, looking around for the town's spirit, and the trading post.
 
 #include "game.h"
 
+#include "media/mediafiles.h"
+#include "media/mediaplayer.h"
+#include "platform/bevelpanel.h"
+#include "platform/messagepump.h"
+#include "platform/picturebox.h"
+#include "shell/application.h"
+#include "shell/gamestate.h"
+#include "shell/screens.h"
+#include "shops/inventory.h"
+#include "trail/routetable.h"
+#include "trail/scenegeometry.h"
+#include "trail/towncontent.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+using media::MediaMode;
+
+
+void TGame::ContinueClick()
+{
+    Init();
+    IOff();
+    IP->stop();
+    Continues();
+}
+
 void TGame::Continues()
 {
+    GameState& s = gameState();
+    if (s.FishingActive)
+        leaveFishing();
+    setSceneClickable(false);
+    Visit->setEnabled(false);
+    s.Activity = 1;
+    Caption->hide();
+    s.TradeRound = 0;
+    s.Stage = 0;
+    if (MPchar->isPlaying())
+        MPchar->Stop();
+    if (MPghost->isPlaying())
+        MPghost->Stop();
+
+    // Leaving the first spirit's town brings the snakebite; the journey goes
+    // on by itself once the player has chosen a treatment.
+    if (s.Encounter == 1) {
+        Snake();
+        s.Encounter = 2;
+        return;
+    }
+
+    PartyHealth();
+    GetNewScene();
+    PlayM1();
+    s.Stage = 2;
+    CharactersAlt();
+
+    s.FishingMode = 0;
+    if (townContent(s.Town).fishing) {
+        s.FishingMode = 1;
+        Visit->setText(QStringLiteral("Go Fishing"));
+        s.FishCount = 0;
+    } else {
+        Visit->setText(QStringLiteral("Visit the Trading Post"));
+        Skeleton();
+    }
+    const int line = 2 * (s.Town - 1) + s.Stage - 1;
+    Caption->setText(line >= 0 && line < ctchar.size() ? ctchar.at(line) : QString());
+    Caption->adjustSize();
+}
+
+void TGame::GetNewScene()
+{
+    GameState& s = gameState();
+    s.Town += 1;
+    UpdateMap();
+    s.setSceneId('s', s.Town, 0);
+    LoadPic(s.sceneId());
+
+    s.RouteEastward = 0;
+    const auto segment = routeSegment(s.Town);
+    if (!segment)
+        return; // the first town: the journey starts here
+    s.RouteSlope = segment->slope;
+    s.RouteX = segment->startX;
+    s.RouteEndX = segment->endX;
+    s.RouteY = segment->startY;
+    s.RouteEastward = segment->eastward ? 1 : 0;
+    Look->setEnabled(false);
+    Continue->setEnabled(false);
+    Go->start();
+}
+
+void TGame::GoTimer()
+{
+    GameState& s = gameState();
+    // The route is drawn into the scene picture itself, dash by dash.
+    const RouteTick tick = advanceRoute(s.RouteSlope, s.RouteEastward, s.RouteEndX, s.RouteX,
+                                        s.RouteY);
+    QPainter painter(&Image1->picture());
+    const QColor red(255, 0, 0);
+    painter.setPen(QPen(red, 3));
+    painter.drawLine(tick.dashFrom, tick.dashTo);
+    if (tick.complete) {
+        painter.setBrush(red);
+        painter.drawEllipse(QRect(QPoint(s.RouteX - 5, s.RouteY - 5), QPoint(s.RouteX + 5, s.RouteY + 5)));
+    }
+    painter.end();
+    Image1->changed();
+    if (!tick.complete)
+        return;
+
+    Go->stop();
+    if (s.RouteEastward) {
+        Visit->setEnabled(true);
+    } else {
+        s.InstructionStep = 1;
+        IP->start();
+    }
+}
+
+void TGame::CharactersAlt()
+{
+    GameState& s = gameState();
+    const TownContent content = townContent(s.Town);
+    s.SpiritNo = static_cast<std::int8_t>(content.spiritNo);
+    if (content.encounterOnArrival >= 0)
+        s.Encounter = static_cast<std::int8_t>(content.encounterOnArrival);
+
+    const QRect charRect = pictureRectOnScreen(content.charRect);
+    const QRect ghostRect = pictureRectOnScreen(content.ghostRect);
+    for (auto [player, file, rect] : {std::tuple{MPchar, content.charClip, charRect},
+                                      std::tuple{MPghost, content.ghostClip, ghostRect}}) {
+        if (player->Mode() == MediaMode::Open)
+            player->Close();
+        // A town without a spirit of its own keeps the clips it had.
+        if (!file.isEmpty())
+            player->FileName = file;
+        if (player->FileName.isEmpty())
+            continue;
+        player->Open();
+        player->setDisplayRect(rect);
+    }
+}
+
+void TGame::LookClick()
+{
+    gameState().InstructionStep += 1;
+    IOff();
+    Looks();
+}
+
+void TGame::Looks()
+{
+    GameState& s = gameState();
+    Init();
+    Go->stop();
+    s.Activity = 3;
+    Dlabel->hide();
+    Look->setEnabled(false);
+    s.Stage = static_cast<std::uint8_t>(s.LookStage);
+    if (s.FishingActive)
+        leaveFishing();
+    s.setSceneId('s', s.Town, s.Stage);
+    // The spirit's scene is silent apart from its clips.
+    if (MPmus->isPlaying())
+        MPmus->Stop();
+    if (MPmus2->isPlaying())
+        MPmus2->Stop();
+    LoadPic(s.sceneId());
+    // The picture is painted before the clip starts over it.
+    platform::pumpMessages();
+    Visit->setEnabled(false);
+    MPghost->Rewind();
+    MPghost->Play();
+}
+
+void TGame::MPghostNotify()
+{
+    GameState& s = gameState();
+    if (s.Activity != 3)
+        return;
+    s.SceneId[0] = 'x';
+    LoadPic(s.sceneId());
+    Hints->hide();
+    FishPanel->hide();
+    s.TradeRound = 1;
+    if (s.Encounter == 0 || s.Encounter == 2) {
+        // The first time the spirit shows up it tells its story.
+        setSceneClickable(false);
+        MPchar->Play();
+        Caption->show();
+        Caption->raise();
+        s.Encounter += 1;
+        Continue->setEnabled(false);
+        Visit->setEnabled(false);
+    } else {
+        // Looking again is the way back to "Go To Next Town".
+        setSceneClickable(true);
+        Continue->setEnabled(true);
+        Visit->setEnabled(true);
+    }
+}
+
+void TGame::MPcharNotify()
+{
+    Shows(3);
+    setSceneClickable(true);
+    Visit->setEnabled(true);
+    if (MPchar->Mode() == MediaMode::Stopped)
+        Caption->hide();
+}
+
+void TGame::VisitClick()
+{
+    IP->stop();
+    Init();
+    IOff();
+    if (MPchar->isPlaying()) {
+        MPchar->Stop();
+        MPchar->Rewind();
+    }
+    if (MPghost->isPlaying())
+        MPghost->Stop();
+    Look->setEnabled(false);
+    Visits();
+}
+
+void TGame::Visits()
+{
+    GameState& s = gameState();
+    s.Activity = 2;
+    Dlabel->hide();
+    Caption->hide();
+    if (s.FishingMode) {
+        setSceneClickable(true);
+        Fish();
+        return;
+    }
+    s.Stage = 3;
+    LoadPic(QStringLiteral("p03"));
+    platform::pumpMessages();
+    PlayM2(Jingles::TradingPost.start, Jingles::TradingPost.end);
+    if (s.PostState == 0) {
+        s.InstructionStep = 7;
+        IP->start();
+    }
+    Visit->setEnabled(false);
+    Look->setEnabled(true);
+}
+
+void TGame::Image1MouseDown(int x, int y)
+{
+    ClickScreen(x, y);
+}
+
+void TGame::IPicClick()
+{
+    if (gameState().ScreenClickable)
+        ClickScreen(50, 50);
+}
+
+void TGame::ClickScreen(int x, int y)
+{
+    GameState& s = gameState();
+    if (s.ClicksArmed == 0)
+        return; // nothing is clickable before the first instruction
+    IOff();
+    if (s.InstructionStep > 6)
+        IP->stop();
+
+    switch (s.Stage) {
+    case GameState::StageAtCounter:
+        openPostStore();
+        break;
+    case GameState::StageInsidePost:
+        Look->setEnabled(false);
+        MPskel->Play();
+        s.Stage = GameState::StageAtCounter;
+        break;
+    case 3: // at the door
+        LoadPic(QStringLiteral("x03"));
+        s.Stage = GameState::StageInsidePost;
+        if (s.PostState == 0)
+            s.PostState = 1;
+        break;
+    case 4:
+        castElsewhere(x, y);
+        break;
+    default:
+        if (s.TradeRound != 0)
+            MakeTrade();
+        else
+            TradePanel->hide();
+        break;
+    }
+}
+
+void TGame::MPskelNotify()
+{
+    GameState& s = gameState();
+    Look->setEnabled(true);
+    if (s.PostState < 2) {
+        s.InstructionStep = 8;
+        IP->start();
+    }
+}
+
+void TGame::HintsClick()
+{
+    Hints->hide();
+}
+
+void TGame::BtnInvClick()
+{
+    Init();
+    Inventory->ShowModal();
 }

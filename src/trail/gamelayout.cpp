@@ -1,0 +1,119 @@
+// Placing the trail screen's controls for the screen it fills.
+
+#include "game.h"
+
+#include "media/mediaplayer.h"
+#include "platform/bevelpanel.h"
+#include "platform/errorreport.h"
+#include "platform/fonts.h"
+#include "platform/picturebox.h"
+#include "shell/gamestate.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+void TGame::SetMyPath()
+{
+    // The file dialogs of saved games start in the folder the game runs from.
+    gameState().MyPath = QDir::currentPath();
+}
+
+void TGame::FormCreate()
+{
+    SetMyPath();
+    placeFullScreen();
+    applyLayout();
+}
+
+void TGame::applyLayout()
+{
+    const int menuHeight = MainMenu->sizeHint().height();
+    MainMenu->setGeometry(0, 0, width(), menuHeight);
+    Client->setGeometry(0, menuHeight, width(), height() - menuHeight);
+
+    // The layout is computed for the whole window, menu included, and the
+    // controls are placed on the area below the menu, as the game always did.
+    layout = computeTrailLayout(width(), height());
+    const TrailLayout& l = layout;
+    GameState& s = gameState();
+    s.VScale = l.VScale;
+    s.HScale = l.HScale;
+    s.PicLeft = l.PicLeft;
+    s.PicTop = l.PicTop;
+    s.IPicLeft = l.IPicLeft;
+    s.IPicTop = l.IPicTop;
+
+    Image1->setGeometry(l.picture());
+    BPanel->setGeometry(0, Client->height() - l.barH, Client->width(), l.barH);
+    ImageBot->setGeometry(BPanel->rect());
+
+    IPic->move(l.IPicLeft, l.IPicTop);
+    IL1->move(l.IL1);
+    IL2->move(l.IL2);
+
+    FishCaught->move(l.FishCaught);
+    Yes1->move(l.Yes1);
+    No1->move(l.No1);
+    Dlabel->setGeometry(l.Dlabel.x(), l.Dlabel.y(), l.picW, Dlabel->height());
+    Hints->move(l.Hints);
+    Hints->setMinimumWidth(l.picW);
+    Hints->resize(l.picW, Hints->height());
+    FishPanel->move(l.FishPanel);
+
+    for (QLabel* label : {EndLabel, EndLabel2}) {
+        label->resize(l.EndLabelWidth, label->height());
+        if (l.EndLabelFontSize)
+            label->setFont(platform::sansFont(l.EndLabelFontSize * 4 / 3));
+    }
+    EndLabel->move((Client->width() - l.EndLabelWidth) / 2, l.EndLabelTop);
+    EndLabel2->move((Client->width() - l.EndLabelWidth) / 2, l.EndLabel2Top);
+    town->move((Client->width() - town->width()) / 2, 82);
+
+    Visit->move(l.Visit);
+    Look->move(l.Look);
+    Continue->move(l.Continue);
+    Exit1->move(l.Exit1);
+    BtnMap->move(l.BtnMap);
+    BtnParty->move(l.BtnParty);
+    BtnInv->move(l.BtnInv);
+
+    PartyPanel->move(l.PartyPanelLeft, 32);
+    Map->move(l.Map);
+    Rod->move(l.Rod);
+    // The reel turns at the foot of the rod.
+    MPreel->setDisplayRect(QRect(l.Rod.x() + 52, l.Rod.y() + 231, 23, 34));
+
+    Caption->move(l.Caption);
+    if (l.CaptionWidth) {
+        Caption->setMinimumWidth(l.CaptionWidth);
+        Caption->setMaximumWidth(l.CaptionWidth);
+        Caption->setFont(platform::sansFont(l.CaptionFontSize * 4 / 3, true));
+    }
+    Caption->resize(Caption->minimumWidth(), Caption->height());
+
+    Dchoice->move(l.DchoiceLeft, Client->height() - Dchoice->height());
+    if (l.DchoiceScaled) {
+        Dchoice->setGeometry(l.DchoiceLeft, l.DchoiceTop, l.DchoiceWidth, l.DchoiceHeight);
+        DC1->move(DC1->x(), l.DC1Top);
+        DC2->move(DC2->x(), l.DC2Top);
+        DC3->move(DC3->x(), l.DC3Top);
+    }
+}
+
+bool TGame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == IL1 || watched == IL2)
+            platform::guarded([this] { IPicClick(); });
+        else if (watched == Hints)
+            platform::guarded([this] { HintsClick(); });
+    }
+    return Form::eventFilter(watched, event);
+}

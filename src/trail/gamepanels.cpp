@@ -1,0 +1,235 @@
+// The trail screen's panels and hidden controls: the instruction panel, the
+// story caption, the snakebite choice, the map, the party, the trade panel,
+// the fishing controls and the closing labels.
+
+#include "game.h"
+
+#include "platform/bevelpanel.h"
+#include "platform/controls.h"
+#include "platform/errorreport.h"
+#include "platform/fonts.h"
+#include "platform/picturebox.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using platform::BevelPanel;
+using platform::guard;
+using platform::newButton;
+using platform::newLabel;
+using platform::PictureBox;
+using platform::sansFont;
+
+namespace {
+
+BevelPanel* newPanel(QWidget* parent, const char* name, QSize size)
+{
+    auto* panel = new BevelPanel(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->resize(size);
+    panel->setBevels(BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 1, 0);
+    panel->hide();
+    return panel;
+}
+
+PictureBox* newPicture(QWidget* parent, const char* name, const QString& accessibleName)
+{
+    auto* picture = new PictureBox(parent);
+    picture->setObjectName(QString::fromLatin1(name));
+    picture->setAccessibleName(accessibleName);
+    return picture;
+}
+
+} // namespace
+
+void TGame::createInstructionPanel()
+{
+    IPic = newPicture(Client, "IPic", QStringLiteral("Instructions"));
+    IPic->resize(318, 260);
+    IPic->setTransparent(true);
+    IPic->hide();
+    IL1 = newLabel(Client, "IL1", sansFont(16), palette().color(QPalette::WindowText), true);
+    IL1->resize(280, 110);
+    IL1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    IL1->setText(QStringLiteral(
+        "You and your friends find yourselves in a covered wagon on the Trail.          "));
+    IL1->hide();
+    IL2 = newLabel(Client, "IL2", sansFont(16), palette().color(QPalette::WindowText), true);
+    IL2->resize(280, 70);
+    IL2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    IL2->setText(QStringLiteral(
+        "Click the \"Go to next Town\" button to see how you can travel to the next town."));
+    IL2->hide();
+    connect(IPic, &PictureBox::clicked, this, guard(this, &TGame::IPicClick));
+    connect(IPic, &PictureBox::doubleClicked, this, guard(this, &TGame::IPicClick));
+    // The labels lie on the panel: a click on them is a click on the panel.
+    for (QLabel* label : {IL1, IL2})
+        label->installEventFilter(this);
+}
+
+void TGame::createStoryAndHazard()
+{
+    Caption = newLabel(Client, "Caption", sansFont(13, true), QColor(0, 128, 128), true);
+    platform::setLabelColors(Caption, QColor(0, 128, 128), Qt::black);
+    Caption->setMinimumWidth(600);
+    Caption->setMaximumWidth(750);
+    Caption->setMargin(4);
+    Caption->hide();
+
+    Dlabel = newLabel(Client, "Dlabel", sansFont(32, true), Qt::white, true);
+    Dlabel->setAlignment(Qt::AlignCenter);
+    Dlabel->resize(353, 81);
+    Dlabel->hide();
+
+    Dchoice = new QGroupBox(QStringLiteral("What will you do?"), Client);
+    Dchoice->setObjectName(QStringLiteral("Dchoice"));
+    Dchoice->setFont(sansFont(16));
+    Dchoice->setAutoFillBackground(true);
+    QPalette silver = Dchoice->palette();
+    silver.setColor(QPalette::Window, QColor(192, 192, 192));
+    silver.setColor(QPalette::WindowText, Qt::black);
+    Dchoice->setPalette(silver);
+    Dchoice->resize(600, 133);
+    Dchoice->hide();
+    auto choice = [this](const char* name, int top) {
+        auto* button = new QRadioButton(Dchoice);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(16, top, 600, 24);
+        return button;
+    };
+    DC1 = choice("DC1", 24);
+    DC2 = choice("DC2", 50);
+    DC3 = choice("DC3", 76);
+    DC2->setEnabled(false);
+    DC3->setEnabled(false);
+    DOK1 = newButton(Dchoice, "DOK1", QStringLiteral("&OK"), QRect(504, 48, 75, 25));
+    connect(DC1, &QRadioButton::clicked, this, guard(this, &TGame::DC1Click));
+    connect(DC2, &QRadioButton::clicked, this, guard(this, &TGame::DC2Click));
+    connect(DOK1, &QPushButton::clicked, this, guard(this, &TGame::DOK1Click));
+}
+
+void TGame::createMapPanel()
+{
+    Map = newPanel(Client, "Map", QSize(628, 370));
+    Map->setBevels(BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 1, 2);
+    Label3 = platform::newTitleStrip(Map, "Label3", QStringLiteral("Your Journey"));
+    totmap = newPicture(Map, "totmap", QStringLiteral("Map of the journey"));
+    totmap->setStretch(false);
+    totmap->setAutoSize(true);
+    totmap->setGeometry(4, 20, 620, 345);
+    Close1 = newButton(Map, "Close1", QStringLiteral("Close"), QRect(272, 330, 75, 25));
+    connect(Close1, &QPushButton::clicked, this, guard(this, &TGame::Close1Click));
+}
+
+void TGame::createPartyPanel()
+{
+    PartyPanel = newPanel(Client, "PartyPanel", QSize(300, 425));
+    Image2 = newPicture(PartyPanel, "Image2", QStringLiteral("Your party"));
+    Image2->setGeometry(PartyPanel->rect());
+    Label2 = platform::newTitleStrip(PartyPanel, "Label2", QStringLiteral("Choose Your Party"));
+
+    static const char* const defaults[7] = {"Avrel", "Tobin", "Meline", "Dastan",
+                                            "Corra", "Jessup", "Rowan"};
+    static const int nameTops[7] = {32, 62, 102, 142, 182, 222, 262};
+    for (int i = 0; i < 7; ++i) {
+        N[i] = new QLineEdit(QString::fromLatin1(defaults[i]), PartyPanel);
+        N[i]->setObjectName(QStringLiteral("N%1").arg(i + 1));
+        N[i]->setAccessibleName(QStringLiteral("Name of traveller %1").arg(i + 1));
+        N[i]->setFont(sansFont(13));
+        N[i]->setMaxLength(20);
+        N[i]->setGeometry(50, nameTops[i], 200, 20);
+
+        P[i] = newLabel(PartyPanel, "", sansFont(13, true), Qt::white, true);
+        P[i]->setObjectName(QStringLiteral("P%1").arg(i + 1));
+        P[i]->setGeometry(30, 40 + 30 * i, 260, 33);
+        P[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        P[i]->hide();
+    }
+    Okay1 = newButton(PartyPanel, "Okay1", QStringLiteral("&Okay"), QRect(126, 308, 75, 25));
+    connect(Okay1, &QPushButton::clicked, this, guard(this, &TGame::Okay1Click));
+    connect(PartyPanel, &BevelPanel::clicked, this, guard(this, &TGame::PartyPanelClick));
+    connect(Image2, &PictureBox::clicked, this, guard(this, &TGame::PartyPanelClick));
+}
+
+void TGame::createTradePanel()
+{
+    TradePanel = newPanel(Client, "TradePanel", QSize(297, 289));
+    TradePanel->setColor(Qt::black);
+    TradePanel->setBevels(BevelPanel::Bevel::Lowered, BevelPanel::Bevel::None, 1, 0);
+    TradeLabel = newLabel(TradePanel, "TradeLabel", sansFont(24), QColor(0, 255, 255));
+    TradeLabel->setGeometry(32, 8, 251, 73);
+    TradeLabel->setText(QStringLiteral("Make a trade?"));
+    Label5 = newLabel(TradePanel, "Label5", sansFont(16, true), Qt::yellow, true);
+    Label5->setGeometry(24, 72, 241, 113);
+    Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Button1 = newButton(TradePanel, "Button1", QStringLiteral("Yes, I'll trade."),
+                        QRect(16, 220, 137, 25));
+    Button2 = newButton(TradePanel, "Button2", QStringLiteral("Any more offers?"),
+                        QRect(8, 252, 145, 25));
+    Button3 = newButton(TradePanel, "Button3", QStringLiteral("No deals."),
+                        QRect(160, 224, 120, 49));
+    Button3->setFont(sansFont(11, true));
+}
+
+void TGame::createFishing()
+{
+    LakePic = newPicture(Client, "LakePic", QStringLiteral("Lake mask"));
+    LakePic->hide();
+    fishies = newPicture(Client, "fishies", QStringLiteral("Ripples"));
+    fishies->hide();
+    FishCaught = newPicture(Client, "FishCaught", QStringLiteral("Fish caught"));
+    FishCaught->setStretch(false);
+    FishCaught->setTransparent(true);
+    FishCaught->resize(75, 800);
+    Rod = newPicture(Client, "Rod", QStringLiteral("Fishing rod"));
+    Rod->setStretch(false);
+    Rod->setAutoSize(true);
+    Rod->setTransparent(true);
+    Rod->hide();
+    Bobber = newPicture(Client, "Bobber", QStringLiteral("Float"));
+    Bobber->resize(10, 10);
+    Bobber->setTransparent(true);
+    Bobber->hide();
+    hotspot = newPicture(Client, "hotspot", QStringLiteral("Good fishing spot"));
+    hotspot->resize(80, 50);
+    hotspot->setCursor(Qt::CrossCursor);
+    hotspot->setTransparent(true);
+    hotspot->hide();
+
+    Hints = newLabel(Client, "Hints", sansFont(16), Qt::yellow, true);
+    Hints->setAlignment(Qt::AlignCenter);
+    Hints->resize(470, 40);
+    Hints->hide();
+    Hints->installEventFilter(this);
+
+    FishPanel = newPanel(Client, "FishPanel", QSize(465, 329));
+    FishPic = newPicture(FishPanel, "FishPic", QStringLiteral("The fish you caught"));
+    FishPic->setGeometry(FishPanel->rect());
+    FishLabel = platform::newTitleStrip(FishPanel, "FishLabel", QStringLiteral("You caught a fish!"));
+    FishLabel->setFont(sansFont(16, true));
+    FishLabel->setGeometry(0, 0, FishPanel->width(), 22);
+    wtLabel = newLabel(FishPanel, "wtLabel", sansFont(16, true), Qt::red);
+    wtLabel->setGeometry(20, 304, 300, 20);
+    OkayFish = newButton(FishPanel, "OkayFish", QStringLiteral("&Okay"), QRect(352, 264, 75, 25));
+}
+
+void TGame::createEnding()
+{
+    EndLabel = newLabel(Client, "EndLabel", sansFont(19), Qt::white, true);
+    EndLabel->resize(743, 145);
+    EndLabel->hide();
+    EndLabel2 = newLabel(Client, "EndLabel2", sansFont(19), Qt::white, true);
+    EndLabel2->resize(800, 190);
+    EndLabel2->hide();
+    Yes1 = newButton(Client, "Yes1", QStringLiteral("Please go on."), QRect(0, 0, 113, 33));
+    Yes1->hide();
+    No1 = newButton(Client, "No1", QStringLiteral("Next Story"), QRect(0, 0, 113, 33));
+    No1->hide();
+    town = newLabel(Client, "town", sansFont(32), QColor(0, 255, 255));
+    town->setAlignment(Qt::AlignCenter);
+    town->resize(864, 40);
+    town->hide();
+}

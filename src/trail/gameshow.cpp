@@ -1,0 +1,43 @@
+// What the trail screen loads when it is shown, and its first activation.
+
+#include "game.h"
+
+#include "media/pictures.h"
+#include "platform/picturebox.h"
+#include "shell/gamestate.h"
+#include "shell/screens.h"
+
+#include <QTimer>
+
+void TGame::FormShow()
+{
+    GameState& s = gameState();
+    LoadBMP(Image2, QStringLiteral("party"));
+    LoadBMP(totmap, QStringLiteral("map"));
+    s.RodBitmap = media::bitmapPicture(QStringLiteral("fp"));
+    s.RodCastBitmap = media::bitmapPicture(QStringLiteral("fpcast"));
+    s.FishIcon1 = media::bitmapPicture(QStringLiteral("sf1"));
+    s.FishIcon2 = media::bitmapPicture(QStringLiteral("sf2"));
+    GetNewScene();
+    PlayM1();
+}
+
+void TGame::FormActivate()
+{
+    unsetCursor();
+    GameState& s = gameState();
+    if (s.LookStage == 0) {
+        s.LookStage = 2;
+        s.Stage = 2;
+    }
+}
+
+void TGame::Transition1EndTransition()
+{
+    IP->start();
+}
+
+void TGame::Transition1AbortQuery()
+{
+    IP->start();
+}

@@ -1,0 +1,78 @@
+// The snakebite on leaving the first spirit's town, and the trading post's
+// ghostly keepers.
+
+#include "game.h"
+
+#include "media/mediafiles.h"
+#include "media/mediaplayer.h"
+#include "platform/messagepump.h"
+#include "platform/randomsource.h"
+#include "shell/gamestate.h"
+#include "trail/scenegeometry.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+void TGame::Snake()
+{
+    GameState& s = gameState();
+    s.SnakeVictim = platform::gameRandom().next() % 7 + 1;
+    const QString headline = Name(s.SnakeVictim) + QStringLiteral(" was bitten by a snake!");
+    DC1->setText(QStringLiteral("Clean the wound thoroughly."));
+    DC2->setText(QStringLiteral("Clean wound, and give the patient snakeroot tea."));
+    DC3->setText(QStringLiteral("Clean the wound, and apply lobelia and agrimony. "));
+    LoadPic(QStringLiteral("snakeb"));
+    PlayM2(Jingles::Snakebite.start, Jingles::Snakebite.end);
+    if (s.HasSnakeroot == 1)
+        DC2->setEnabled(true);
+    PartyHealth();
+    Dlabel->setText(headline);
+    Dlabel->show();
+    Dlabel->raise();
+    BPanel->hide();
+    Dchoice->show();
+    Dchoice->raise();
+    s.DilemmaUp = 1;
+    Look->setEnabled(false);
+    Visit->setEnabled(false);
+    Continue->setEnabled(false);
+    DOK1->setEnabled(false);
+}
+
+void TGame::DC1Click()
+{
+    DOK1->setEnabled(true);
+}
+
+void TGame::DC2Click()
+{
+    DOK1->setEnabled(true);
+}
+
+void TGame::DOK1Click()
+{
+    GameState& s = gameState();
+    Dlabel->hide();
+    Dchoice->hide();
+    s.DilemmaUp = 0;
+    if (DC2->isChecked())
+        s.Score += 5;
+    BPanel->show();
+    platform::pumpMessages();
+    // The party travels on by itself a moment later.
+    s.EndTimerMode = 0;
+    EndTime->start();
+}
+
+void TGame::Skeleton()
+{
+    // The keepers stand behind the counter of the post's inside picture.
+    const QRect rect = pictureRectOnScreen(QRect(244, 206, 150, 133));
+    if (MPskel->Mode() == media::MediaMode::Open)
+        MPskel->Close();
+    MPskel->Open();
+    MPskel->setDisplayRect(rect);
+}

@@ -1,0 +1,64 @@
+// The party panel: naming the seven travellers, then their condition.
+
+#include "game.h"
+
+#include "platform/bevelpanel.h"
+#include "shell/gamestate.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+void TGame::BtnPartyClick()
+{
+    PartyPanel->show();
+    PartyPanel->raise();
+}
+
+void TGame::PartyPanelClick()
+{
+    PartyPanel->hide();
+}
+
+void TGame::Okay1Click()
+{
+    GameState& s = gameState();
+    if (s.PartyConfirmed == 1) {
+        PartyPanel->hide();
+        return;
+    }
+    for (QLineEdit* name : N) {
+        if (name->text().isEmpty()) {
+            // A party needs all seven: an empty name asks whether to quit.
+            close();
+            return;
+        }
+    }
+    for (int i = 0; i < 7; ++i) {
+        N[i]->hide();
+        P[i]->show();
+    }
+    PartyHealth();
+    s.PartyConfirmed = 1;
+}
+
+QString TGame::Name(int member) const
+{
+    if (member < 1 || member > 7)
+        return {};
+    return N[member - 1]->text();
+}
+
+void TGame::PartyHealth()
+{
+    for (int i = 0; i < 7; ++i)
+        CheckHealth(N[i], P[i], gameState().Health[static_cast<std::size_t>(i)]);
+}
+
+void TGame::CheckHealth(QLineEdit* name, QLabel* label, int value)
+{
+    const char* sentence = value >= 3   ? "'s condition is critical."
+                           : value == 2 ? "'s condition is poor."
+                           : value == 1 ? "'s condition is fair."
+                                        : "'s condition is good.";
+    label->setText(name->text() + QLatin1String(sentence));
+}
