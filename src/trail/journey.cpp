@@ -104,16 +104,21 @@ void TGame::GoTimer()
     // The route is drawn into the scene picture itself, dash by dash.
     const RouteTick tick = advanceRoute(s.RouteSlope, s.RouteEastward, s.RouteEndX, s.RouteX,
                                         s.RouteY);
-    QPainter painter(&Image1->picture());
+    QPainter painter;
+    if (!Image1->picture().isNull())
+        painter.begin(&Image1->picture());
     const QColor red(255, 0, 0);
-    painter.setPen(QPen(red, 3));
-    painter.drawLine(tick.dashFrom, tick.dashTo);
-    if (tick.complete) {
-        painter.setBrush(red);
-        painter.drawEllipse(QRect(QPoint(s.RouteX - 5, s.RouteY - 5), QPoint(s.RouteX + 5, s.RouteY + 5)));
+    if (painter.isActive()) {
+        painter.setPen(QPen(red, 3));
+        painter.drawLine(tick.dashFrom, tick.dashTo);
+        if (tick.complete) {
+            painter.setBrush(red);
+            painter.drawEllipse(
+                QRect(QPoint(s.RouteX - 5, s.RouteY - 5), QPoint(s.RouteX + 5, s.RouteY + 5)));
+        }
+        painter.end();
+        Image1->changed();
     }
-    painter.end();
-    Image1->changed();
     if (!tick.complete)
         return;
 

@@ -28,9 +28,9 @@ void TGame::UpdateMap()
         return;
     // The whole path is drawn again from the start on top of the last one;
     // the map picture is never reloaded during a game.
+    if (totmap->picture().isNull())
+        return; // the map is drawn once its picture is loaded
     QPainter painter(&totmap->picture());
-    if (!painter.isActive())
-        return;
     painter.setPen(QPen(QColor(255, 0, 0), 3));
     QPoint from = MapStart;
     for (int k = 0; k <= reached - 2 && k < MapPathLength; ++k) {
