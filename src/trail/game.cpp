@@ -117,6 +117,10 @@ void TGame::createTimers()
     connect(Go, &QTimer::timeout, this, guard(this, &TGame::GoTimer));
     connect(IP, &QTimer::timeout, this, guard(this, &TGame::IPTimer));
     connect(EndTime, &QTimer::timeout, this, guard(this, &TGame::EndTimeTimer));
+    connect(TimeFish1, &QTimer::timeout, this, guard(this, &TGame::TimeFish1Timer));
+    connect(TimeFish2, &QTimer::timeout, this, guard(this, &TGame::TimeFish2Timer));
+    connect(TimeCatchFish, &QTimer::timeout, this, guard(this, &TGame::TimeCatchFishTimer));
+    connect(TimeFishShow, &QTimer::timeout, this, guard(this, &TGame::TimeFishShowTimer));
 }
 
 void TGame::createPlayers()
@@ -140,6 +144,9 @@ void TGame::createPlayers()
     connect(MPghost, &media::MediaPlayer::Notify, this, guard(this, &TGame::MPghostNotify));
     connect(MPchar, &media::MediaPlayer::Notify, this, guard(this, &TGame::MPcharNotify));
     connect(MPskel, &media::MediaPlayer::Notify, this, guard(this, &TGame::MPskelNotify));
+    connect(MPfish, &media::MediaPlayer::Notify, this, guard(this, &TGame::MPfishNotify));
+    connect(MPfish2, &media::MediaPlayer::Notify, this, guard(this, &TGame::MPfish2Notify));
+    connect(MPreel, &media::MediaPlayer::Notify, this, guard(this, &TGame::MPfish2Notify));
     // The music and the reel open with the window: without them the trail
     // cannot be played, and start-up reports which file is missing.
     MPmus->Open();

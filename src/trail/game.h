@@ -232,10 +232,25 @@ public:
 
     // Fishing.
     void Fish();
-    // Leaving the fishing scene when the party looks around or moves on.
-    void leaveFishing();
+    void MoveHotSpot();
+    void hotspotMouseDown(int x, int y);
     // A click on the lake picture that is not on the good spot.
     void castElsewhere(int x, int y);
+    void TimeCatchFishTimer();
+    void RodClick();
+    void TimeFish1Timer();
+    void TimeFish2Timer();
+    void TimeFishShowTimer();
+    void MPfishNotify();
+    void MPfish2Notify();
+    void DrawFish();
+    void OkayFishClick();
+    // Leaving the fishing scene when the party looks around or moves on.
+    void leaveFishing();
+    // A fish is biting and the rod may be clicked (kept on TimeCatchFish).
+    int BitePending = 0;
+    // Which lake clip plays next (kept on MPfish): 1 the first, 0 the second.
+    int NextLakeClip = 0;
 
     // Trading with spirits.
     void MakeTrade();
@@ -272,5 +287,7 @@ private:
     void createEnding();
     void createTimers();
     void createPlayers();
+    // The rod shows the cast picture for a moment.
+    void showCast();
     void applyLayout();
 };

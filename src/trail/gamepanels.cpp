@@ -214,6 +214,11 @@ void TGame::createFishing()
     wtLabel = newLabel(FishPanel, "wtLabel", sansFont(16, true), Qt::red);
     wtLabel->setGeometry(20, 304, 300, 20);
     OkayFish = newButton(FishPanel, "OkayFish", QStringLiteral("&Okay"), QRect(352, 264, 75, 25));
+    connect(OkayFish, &QPushButton::clicked, this, guard(this, &TGame::OkayFishClick));
+    connect(Rod, &PictureBox::clicked, this, guard(this, &TGame::RodClick));
+    connect(hotspot, &PictureBox::mousePressed, this, [this](int x, int y, Qt::MouseButton) {
+        platform::guarded([&] { hotspotMouseDown(x, y); });
+    });
 }
 
 void TGame::createEnding()
