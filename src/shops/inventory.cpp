@@ -1,26 +1,254 @@
 #include "inventory.h"
 
+#include "activities/reserves.h"
+#include "media/pictures.h"
 #include "platform/background.h"
+#include "platform/bevelpanel.h"
+#include "platform/bitbtn.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
+#include "platform/picturebox.h"
+#include "shell/screens.h"
+#include "shops/pagearrows.h"
+#include "trail/game.h"
 
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
+
+using platform::guard;
+
+InventoryPage& inventoryPage()
+{
+    static InventoryPage page;
+    return page;
+}
+
+void resetInventoryPage()
+{
+    inventoryPage() = InventoryPage{};
+}
 
 TInventory::TInventory(QWidget* parent)
     : Form(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
-      Close1(new QPushButton(QStringLiteral("Close"), this))
+      Image1(new platform::PictureBox(this)), Select(new QComboBox(this)),
+      Panel1(new platform::BevelPanel(this)), TList(new QListWidget(this))
 {
     setObjectName(QStringLiteral("Inventory"));
     setWindowTitle(QStringLiteral("Inventory"));
     setFixedSize(355, 453);
+    setFont(platform::sansFont(11));
     platform::fillBackground(this, QColor(102, 52, 31));
-    setFont(platform::sansFont(13));
+    placeCentred();
+
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("Inventory background"));
+    Image1->setGeometry(0, 0, 355, 400);
+    // Parchment under the lines until the picture covers it, so they stay
+    // readable without it.
+    platform::fillBackground(Image1, QColor(238, 226, 196));
+
+    Select->setObjectName(QStringLiteral("Select"));
+    Select->setAccessibleName(QStringLiteral("Which list"));
+    Select->setGeometry(104, 16, 145, 22);
+    Select->addItem(QStringLiteral("Flea Market Items"));
+    Select->setCurrentIndex(0);
+    connect(Select, &QComboBox::activated, this, guard(this, &TInventory::SelectChange));
+
+    TList->setObjectName(QStringLiteral("TList"));
+    TList->hide();
+
+    createLines();
+    createButtons();
+
+    // A missing background is reported; the view works without it.
+    platform::guarded([this] { media::loadJpegInto(Image1, QString::fromLatin1(Background)); });
+}
+
+void TInventory::createLines()
+{
+    for (int k = 0; k < Lines; ++k) {
+        L[k] = new QLabel(this);
+        L[k]->setObjectName(QLatin1Char('L') + QString::number(k + 1));
+        L[k]->setFont(platform::sansFont(16));
+        L[k]->setGeometry(40, 46 + 21 * k, 300, 20);
+        QPalette palette = L[k]->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        L[k]->setPalette(palette);
+    }
+}
+
+void TInventory::createButtons()
+{
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, 397, 355, 56);
+
+    Close1 = new QPushButton(QStringLiteral("Close"), Panel1);
     Close1->setObjectName(QStringLiteral("Close1"));
-    Close1->setGeometry(144, 397 + 16, 75, 25);
-    connect(Close1, &QPushButton::clicked, this, platform::guard(this, &TInventory::Close1Click));
+    Close1->setGeometry(144, 16, 75, 25);
+    Close1->setAutoDefault(false);
+    connect(Close1, &QPushButton::clicked, this, guard(this, &TInventory::Close1Click));
+
+    Back = new platform::BitBtn(QStringLiteral("Back"), Panel1);
+    Back->setObjectName(QStringLiteral("Back"));
+    Back->setFont(platform::sansFont(13));
+    Back->setGlyph(goods::pageArrowGlyph(goods::PageDirection::Back));
+    Back->setGeometry(8, 4, 92, 48);
+    Back->setEnabled(false);
+    connect(Back, &QPushButton::clicked, this, guard(this, &TInventory::BackClick));
+
+    Forward = new platform::BitBtn(QStringLiteral("Forward"), Panel1);
+    Forward->setObjectName(QStringLiteral("Forward"));
+    Forward->setFont(platform::sansFont(13));
+    Forward->setGlyph(goods::pageArrowGlyph(goods::PageDirection::Forward),
+                      platform::BitBtn::GlyphSide::Right);
+    Forward->setGeometry(258, 4, 89, 48);
+    connect(Forward, &QPushButton::clicked, this, guard(this, &TInventory::ForwardClick));
+}
+
+void TInventory::ShowList()
+{
+    // The trail screen is shown once; the entries are never added twice.
+    if (Select->count() == 1) {
+        Select->addItems({QStringLiteral("Trading Post Items"), QStringLiteral("Traded Items"),
+                          QStringLiteral("Game Reserves"), QStringLiteral("Fish Caught")});
+    }
+    Select->setCurrentIndex(0);
+}
+
+void TInventory::ReadData()
+{
+    InventoryPage& page = inventoryPage();
+    switch (Tag) {
+    case FleaMarketItems:
+    case TradingPostItems: {
+        const bool market = Tag == FleaMarketItems;
+        page.InvCount = market ? goods::FMItems() : goods::TPItems();
+        fitPage();
+        const goods::GoodsPage shown =
+            goods::SetItems(page.InvStart, market ? 0 : goods::FirstProvision);
+        for (int k = 0; k < Lines; ++k)
+            L[k]->setText(shown.lines[static_cast<std::size_t>(k)]);
+        enablePaging();
+        break;
+    }
+    case TradedItems:
+        ListTrade();
+        break;
+    case GameReserves:
+        GameWt();
+        break;
+    case FishCaught:
+        ListFish();
+        break;
+    default:
+        break;
+    }
+}
+
+void TInventory::showLines(const QStringList& list)
+{
+    InventoryPage& page = inventoryPage();
+    page.InvCount = static_cast<std::int32_t>(list.size());
+    fitPage();
+    for (int k = 0; k < Lines; ++k)
+        L[k]->setText(list.value(page.InvStart + k));
+    enablePaging();
+}
+
+void TInventory::ListTrade()
+{
+    QStringList things;
+    for (int row = 0; row < TList->count(); ++row)
+        things << TList->item(row)->text();
+    showLines(things);
+}
+
+void TInventory::ListFish()
+{
+    showLines(Game ? Game->FishList : QStringList());
+}
+
+void TInventory::GameWt()
+{
+    for (QLabel* line : L)
+        line->clear();
+    L[0]->setText(GameWeight(false));
+    L[2]->setText(GameWeight(true));
+}
+
+void TInventory::fitPage()
+{
+    InventoryPage& page = inventoryPage();
+    if (page.InvStart > 0 && page.InvStart >= page.InvCount)
+        page.InvStart = page.InvCount > 0 ? (page.InvCount - 1) / Lines * Lines : 0;
+}
+
+void TInventory::enablePaging()
+{
+    const InventoryPage& page = inventoryPage();
+    Back->setEnabled(page.InvStart > 0);
+    Forward->setEnabled(page.InvStart + Lines < page.InvCount);
+}
+
+void TInventory::Hands()
+{
+    InventoryPage& page = inventoryPage();
+    switch (Tag) {
+    case FleaMarketItems:
+        page.InvCount = goods::FMItems();
+        break;
+    case TradingPostItems:
+        page.InvCount = goods::TPItems();
+        break;
+    case TradedItems:
+        page.InvCount = TList->count();
+        break;
+    case FishCaught:
+        page.InvCount = Game ? static_cast<std::int32_t>(Game->FishList.size()) : 0;
+        break;
+    default:
+        page.InvCount = 0;
+        break;
+    }
+    const bool paged = page.InvCount > Lines;
+    Forward->setVisible(paged);
+    Back->setVisible(paged);
+}
+
+void TInventory::SelectChange()
+{
+    Tag = std::max(0, Select->currentIndex());
+    inventoryPage().InvStart = 0;
+    ReadData();
+    Hands();
+}
+
+void TInventory::ForwardClick()
+{
+    InventoryPage& page = inventoryPage();
+    if (page.InvStart + Lines >= page.InvCount)
+        return;
+    page.InvStart += Lines;
+    ReadData();
+}
+
+void TInventory::BackClick()
+{
+    InventoryPage& page = inventoryPage();
+    if (page.InvStart == 0)
+        return;
+    page.InvStart = std::max(0, page.InvStart - Lines);
+    ReadData();
 }
 
 void TInventory::Close1Click()
 {
     close();
+}
+
+void TInventory::FormActivate()
+{
+    Hands();
 }

@@ -1,29 +1,380 @@
 #include "store.h"
 
+#include "media/pictures.h"
+#include "platform/background.h"
+#include "platform/bevelpanel.h"
+#include "platform/bitbtn.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
+#include "platform/picturebox.h"
+#include "platform/updown.h"
+#include "shell/screens.h"
+#include "shops/inventory.h"
+#include "shops/pagearrows.h"
+#include "shops/possessions.h"
+#include "shops/wholenumber.h"
+#include "trail/game.h"
 
+#include <QFocusEvent>
 #include <QLabel>
-#include <QPushButton>
+#include <QLineEdit>
+#include <QListWidget>
+
+using platform::guard;
+
+namespace {
+
+constexpr std::array<int, TStore::Rows> RowTops{25, 60, 95, 130, 169, 204, 237, 272};
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
+                  int width, Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(left, top, width, 17);
+    label->setAlignment(alignment | Qt::AlignTop);
+    return label;
+}
+
+QString dollars(int amount)
+{
+    return QLatin1Char('$') + QString::number(amount);
+}
+
+} // namespace
 
 TStore::TStore(QWidget* parent)
-    : Form(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), ym1(new QLabel(this)),
-      Cancel(new QPushButton(QStringLiteral("Cancel"), this))
+    : Form(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      Image1(new platform::PictureBox(this)), BuyPanel(new QWidget(this))
 {
     setObjectName(QStringLiteral("Store"));
     setWindowTitle(QStringLiteral("Purchase Items"));
     setFixedSize(640, 456);
-    setFont(platform::sansFont(13));
-    ym1->setObjectName(QStringLiteral("ym1"));
-    ym1->setText(QStringLiteral("50"));
-    ym1->setGeometry(82 + 168, 64 + 303, 60, 17);
+    setFont(platform::sansFont(11));
+    platform::fillBackground(this, Qt::white);
+    placeCentred();
+
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("Store background"));
+    Image1->setGeometry(2, 0, 636, 452);
+    Image1->setStretch(false);
+    Image1->setAutoSize(true);
+
+    BuyPanel->setObjectName(QStringLiteral("BuyPanel"));
+    BuyPanel->setGeometry(82, 64, 497, 321);
+    BuyPanel->setFont(platform::sansFont(13));
+    platform::fillBackground(BuyPanel, Qt::white);
+    Label1 = makeLabel(BuyPanel, QStringLiteral("Label1"), QStringLiteral("You have:     Buy:"), 0,
+                       0, 153);
+    Label2 = makeLabel(BuyPanel, QStringLiteral("Label2"),
+                       QStringLiteral("Unit Cost          Total Cost"), 296, 0, 180);
+
+    createRows();
+    createTotals();
+    createNotice();
+    createButtons();
+}
+
+void TStore::createRows()
+{
+    for (int k = 0; k < Rows; ++k) {
+        const QString n = QString::number(k + 1);
+        const int top = RowTops[static_cast<std::size_t>(k)];
+        y[k] = makeLabel(BuyPanel, QLatin1Char('y') + n, QStringLiteral("0"), 19, top, 40);
+
+        e[k] = new QLineEdit(QStringLiteral("0"), BuyPanel);
+        e[k]->setObjectName(QLatin1Char('e') + n);
+        e[k]->setAccessibleName(QStringLiteral("How many to buy, row ") + n);
+        e[k]->setGeometry(68, top, 21, 22);
+        e[k]->setTextMargins(-2, 0, -2, 0); // two digits fit the narrow box
+        e[k]->installEventFilter(this);
+
+        u[k] = new platform::UpDown(BuyPanel);
+        u[k]->setObjectName(QLatin1Char('u') + n);
+        u[k]->setAccessibleName(QStringLiteral("More or fewer, row ") + n);
+        u[k]->setGeometry(89, top, 15, 22);
+        u[k]->setRange(0, 99);
+        u[k]->setAssociate(e[k]);
+        connect(u[k], &platform::UpDown::clicked, this,
+                [this, k] { platform::guarded([&] { uClick(k); }); });
+
+        item[k] =
+            makeLabel(BuyPanel, QStringLiteral("item") + n, QStringLiteral("?"), 120, top, 175);
+        // Prices and totals end under the ends of their column headings.
+        uc[k] = makeLabel(BuyPanel, QStringLiteral("uc") + n, QStringLiteral("$0"), 304, top, 40,
+                          Qt::AlignRight);
+        c[k] = makeLabel(BuyPanel, QLatin1Char('c') + n, QStringLiteral("$0"), 404, top, 40,
+                         Qt::AlignRight);
+    }
+    // Only the first box takes at most two characters; the others take any text.
+    e[0]->setMaxLength(2);
+
+    setTabOrder(u[0], e[0]);
+    QWidget* previous = e[0];
+    for (int k = 1; k < Rows; ++k) {
+        // u1, e1, e2, u2, e3, u3, ... e8, u8
+        setTabOrder(previous, e[k]);
+        setTabOrder(e[k], u[k]);
+        previous = u[k];
+    }
+}
+
+void TStore::createTotals()
+{
+    Label3 = makeLabel(BuyPanel, QStringLiteral("Label3"), QStringLiteral("Your money:     $"), 40,
+                       303, 105);
+    ym1 = makeLabel(BuyPanel, QStringLiteral("ym1"), QStringLiteral("50"), 168, 303, 22,
+                    Qt::AlignRight);
+    Label4 = makeLabel(BuyPanel, QStringLiteral("Label4"), QStringLiteral("Total Purchases:     $"),
+                       256, 303, 130);
+    tp1 = makeLabel(BuyPanel, QStringLiteral("tp1"), QStringLiteral("0"), 392, 303, 22,
+                    Qt::AlignRight);
+}
+
+void TStore::createNotice()
+{
+    Panel1 = new platform::BevelPanel(BuyPanel);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setColor(Qt::yellow);
+    Panel1->setBevels(platform::BevelPanel::Bevel::Raised, platform::BevelPanel::Bevel::None, 1,
+                      10);
+    Panel1->setGeometry(144, 144, 185, 153);
+    Panel1->hide();
+
+    Label5 = new QLabel(
+        QStringLiteral("You can't make these purchases.  You don't have enough money!"), Panel1);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    Label5->setWordWrap(true);
+    Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label5->setGeometry(11, 11, 185 - 22, 153 - 22);
+
+    Okay = new QPushButton(QStringLiteral("&Okay"), Panel1);
+    Okay->setObjectName(QStringLiteral("Okay"));
+    Okay->setGeometry(48, 88, 75, 25);
+    Okay->setAutoDefault(false);
+    connect(Okay, &QPushButton::clicked, this, guard(this, &TStore::OkayClick));
+}
+
+void TStore::createButtons()
+{
+    Purchase = new platform::BitBtn(QStringLiteral("Purchase"), this);
+    Purchase->setObjectName(QStringLiteral("Purchase"));
+    Purchase->setFont(platform::sansFont(16));
+    Purchase->setGeometry(220, 405, 97, 33);
+    connect(Purchase, &QPushButton::clicked, this, guard(this, &TStore::PurchaseClick));
+
+    Cancel = new QPushButton(QStringLiteral("Cancel"), this);
     Cancel->setObjectName(QStringLiteral("Cancel"));
     Cancel->setFont(platform::sansFont(16));
     Cancel->setGeometry(348, 405, 97, 33);
-    connect(Cancel, &QPushButton::clicked, this, platform::guard(this, &TStore::CancelClick));
+    Cancel->setAutoDefault(false);
+    connect(Cancel, &QPushButton::clicked, this, guard(this, &TStore::CancelClick));
+
+    Back = new platform::BitBtn(QStringLiteral("Back"), this);
+    Back->setObjectName(QStringLiteral("Back"));
+    Back->setFont(platform::sansFont(13));
+    Back->setGlyph(goods::pageArrowGlyph(goods::PageDirection::Back));
+    Back->setGeometry(96, 395, 92, 48);
+    connect(Back, &QPushButton::clicked, this, guard(this, &TStore::BackClick));
+
+    Forward = new platform::BitBtn(QStringLiteral("Forward"), this);
+    Forward->setObjectName(QStringLiteral("Forward"));
+    Forward->setFont(platform::sansFont(13));
+    Forward->setGlyph(goods::pageArrowGlyph(goods::PageDirection::Forward),
+                      platform::BitBtn::GlyphSide::Right);
+    Forward->setGeometry(496, 395, 89, 48);
+    Forward->setEnabled(false);
+    connect(Forward, &QPushButton::clicked, this, guard(this, &TStore::ForwardClick));
+}
+
+int TStore::money() const
+{
+    return goods::toWholeNumber(ym1->text());
+}
+
+void TStore::setMoney(int dollarsLeft)
+{
+    ym1->setText(QString::number(dollarsLeft));
+}
+
+int TStore::total() const
+{
+    return goods::toWholeNumber(tp1->text());
+}
+
+int TStore::Converts() const
+{
+    return goods::Converts(Tag);
+}
+
+void TStore::LoadBackground(const QString& name)
+{
+    media::loadJpegInto(Image1, name);
+}
+
+void TStore::FormShow()
+{
+    // The visit starts as the window appears, before any click can reach it;
+    // the activation that follows belongs to the same visit.
+    visitStarted_ = false;
+    FormActivate();
+}
+
+void TStore::FormActivate()
+{
+    // Coming back from a message box activates the window again; the
+    // quantities chosen so far stay.
+    if (visitStarted_)
+        return;
+    visitStarted_ = true;
+    StartVisit();
+}
+
+void TStore::StartVisit()
+{
+    visit.start(Converts());
+    tp1->setText(QStringLiteral("0"));
+    Panel1->hide();
+    SetVars();
+    Back->setEnabled(false);
+    Forward->setEnabled(true);
+}
+
+void TStore::SetVars()
+{
+    const int base = visit.ListBase + visit.PageStart;
+    for (int k = 0; k < Rows; ++k) {
+        SetIt(k);
+        SetList(k, base + k);
+    }
+}
+
+void TStore::SetIt(int row)
+{
+    const auto position = static_cast<std::size_t>(visit.PageStart + row);
+    const int quantity = visit.BuyQty[position];
+    u[row]->setPosition(quantity);
+    // The up-down stops at 99; a typed 100 still shows as 100.
+    e[row]->setText(QString::number(quantity));
+    c[row]->setText(dollars(visit.RowCost[position]));
+}
+
+void TStore::SetList(int row, int itemNumber)
+{
+    y[row]->setText(
+        QString::number(goods::possessions().ItemCount.at(static_cast<std::size_t>(itemNumber))));
+    item[row]->setText(goods::ItemName(itemNumber));
+    uc[row]->setText(dollars(goods::ItemPrice(itemNumber)));
+}
+
+void TStore::AddIt(QLineEdit* edit, int row, QLabel* have, QLabel* cost)
+{
+    const QString typed = edit->text();
+    const goods::QuantityReading reading =
+        goods::readQuantity(typed, goods::toWholeNumber(have->text()));
+    switch (reading.problem) {
+    case goods::QuantityProblem::NotANumber:
+    case goods::QuantityProblem::BelowZero:
+        // The row keeps its quantity and total; the box shows them again.
+        SetIt(row);
+        platform::raise(goods::refusedQuantityMessage(typed, reading.problem));
+    case goods::QuantityProblem::OverLimit:
+        edit->setText(QStringLiteral("0"));
+        break;
+    case goods::QuantityProblem::None:
+        break;
+    }
+    const int position = visit.PageStart + row;
+    cost->setText(dollars(visit.setRow(position, reading.quantity)));
+    tp1->setText(QString::number(visit.total()));
+}
+
+void TStore::uClick(int row)
+{
+    AddIt(e[row], row, y[row], c[row]);
+}
+
+void TStore::eExit(int row)
+{
+    AddIt(e[row], row, y[row], c[row]);
+}
+
+bool TStore::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusOut) {
+        // Leaving the box for another control of this window; not the window
+        // losing activation to a message box or a menu.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            for (int k = 0; k < Rows; ++k) {
+                if (watched == e[k])
+                    platform::guarded([&] { eExit(k); });
+            }
+        }
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void TStore::ForwardClick()
+{
+    if (!visit.pageForward())
+        return;
+    SetVars();
+    if (visit.onLastPage())
+        Forward->setEnabled(false);
+    Back->setEnabled(true);
+}
+
+void TStore::BackClick()
+{
+    if (!visit.pageBack())
+        return;
+    SetVars();
+    Forward->setEnabled(true);
+    if (visit.onFirstPage())
+        Back->setEnabled(false);
+}
+
+void TStore::Calc()
+{
+    const int m = money();
+    const int t = total();
+    if (m < t) {
+        Panel1->show();
+        Panel1->raise();
+        return;
+    }
+    setMoney(m - t);
+    visit.addTo(goods::possessions());
+    Purchase->Tag = 1;
+    close();
+}
+
+void TStore::PurchaseClick()
+{
+    Calc();
+}
+
+void TStore::OkayClick()
+{
+    Panel1->hide();
 }
 
 void TStore::CancelClick()
 {
     close();
+}
+
+void TStore::Trades(int trade, int itemNumber)
+{
+    goods::recordTrade(trade, itemNumber);
+    WriteTradeData();
+}
+
+void TStore::WriteTradeData()
+{
+    if (!Inventory)
+        return;
+    Inventory->TList->clear();
+    Inventory->TList->addItems(goods::receivedThings(Game ? Game->TradeList : QStringList()));
 }

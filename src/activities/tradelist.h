@@ -1,0 +1,12 @@
+#pragma once
+
+// The things the spirits can give in a trade, one per line. A line number is
+// what an offer gives (lines 0-27 the towns' useful goods, a town's good at
+// line Town - 2; lines 28-36 and 38-46 the trifles of the two sets of general
+// offers) and the index of the trade's done flag. Lines 48-53 are sayings of
+// advice that no offer gives; the last three lines are blank.
+
+#include <QStringList>
+
+// The 57 lines, in order. The trail screen keeps them in its TradeList.
+QStringList tradeListLines();

@@ -1,0 +1,375 @@
+// The store window: a visit's start and paging, rows recomputed from the
+// up-downs and typed quantities, the purchase and its money, and bad input.
+
+#include "errorcapture.h"
+#include "modalscript.h"
+#include "platform/bevelpanel.h"
+#include "platform/bitbtn.h"
+#include "platform/picturebox.h"
+#include "platform/updown.h"
+#include "shops/possessions.h"
+#include "shops/store.h"
+
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+using goods::possessions;
+
+namespace {
+
+constexpr int ProvisionsTag = 50; // lb of flour $1, lb of sugar $1, ...
+constexpr int PaintingsTag = 22;  // wolf painting $9, tiger painting $10, ...
+
+std::uint8_t owned(int item)
+{
+    return possessions().ItemCount.at(static_cast<std::size_t>(item));
+}
+
+// Shows the store as its openers do, without a modal run: showing the
+// window starts the visit.
+void openVisit(TStore& store, int tag)
+{
+    store.hide();
+    store.Tag = tag;
+    store.show();
+}
+
+// The player types into a row's box and leaves it for the next control.
+void typeQuantity(TStore& store, int row, const QString& text)
+{
+    store.e[row]->setText(text);
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(store.e[row], &leave);
+}
+
+} // namespace
+
+class StoreTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { goods::resetPossessions(); }
+
+    void theTagChoosesTheListShown_data()
+    {
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<QString>("firstItem");
+        QTest::addColumn<QString>("firstPrice");
+        QTest::newRow("the flea market's shop") << PaintingsTag << "wolf painting"
+                                                << "$9";
+        QTest::newRow("a trading post") << ProvisionsTag << "lb of flour"
+                                        << "$1";
+        QTest::newRow("an unused tag") << 99 << "cucumber"
+                                       << "$1";
+    }
+
+    void theTagChoosesTheListShown()
+    {
+        QFETCH(int, tag);
+        QFETCH(QString, firstItem);
+        QFETCH(QString, firstPrice);
+        TStore store;
+        openVisit(store, tag);
+        QCOMPARE(store.item[0]->text(), firstItem);
+        QCOMPARE(store.uc[0]->text(), firstPrice);
+        QCOMPARE(store.y[0]->text(), QStringLiteral("0"));
+    }
+
+    void eachVisitStartsAfreshWhileTheMoneyCarriesOver()
+    {
+        TStore store;
+        store.Tag = ProvisionsTag;
+        possessions().ItemCount[313] = 4;
+        QString firstEdit;
+        {
+            ModalScript script; // one script a modal run: it answers a window once
+            script.then([&](QWidget*) {
+                store.u[0]->stepUp();
+                store.u[0]->stepUp();
+                firstEdit = store.e[0]->text();
+                store.ForwardClick();
+                store.Purchase->click();
+            });
+            store.ShowModal();
+            QVERIFY(script.allAnswered());
+        }
+        QCOMPARE(firstEdit, QStringLiteral("2"));
+        QCOMPARE(store.ym1->text(), QStringLiteral("48"));
+
+        QString secondEdit, secondTotal, secondMoney, secondOwned;
+        bool secondBackEnabled = true, secondForwardEnabled = false;
+        {
+            ModalScript script;
+            script.then([&](QWidget*) {
+                secondEdit = store.e[0]->text();
+                secondTotal = store.tp1->text();
+                secondMoney = store.ym1->text();
+                secondOwned = store.y[1]->text();
+                secondBackEnabled = store.Back->isEnabled();
+                secondForwardEnabled = store.Forward->isEnabled();
+                store.Cancel->click();
+            });
+            store.ShowModal();
+            QVERIFY(script.allAnswered());
+        }
+        QCOMPARE(secondEdit, QStringLiteral("0"));
+        QCOMPARE(secondTotal, QStringLiteral("0"));
+        QCOMPARE(secondMoney, QStringLiteral("48"));
+        QCOMPARE(secondOwned, QStringLiteral("4"));
+        QVERIFY(!secondBackEnabled);
+        QVERIFY(secondForwardEnabled);
+        QCOMPARE(owned(312), std::uint8_t{2});
+    }
+
+    void comingBackFromAMessageKeepsTheVisit()
+    {
+        TStore store;
+        openVisit(store, ProvisionsTag);
+        typeQuantity(store, 2, QStringLiteral("3"));
+        store.FormActivate(); // the window is active again after a message box
+        QCOMPARE(store.e[2]->text(), QStringLiteral("3"));
+        QCOMPARE(store.tp1->text(), QStringLiteral("3"));
+    }
+
+    void pagingReachesTheLastPageAndComesBack()
+    {
+        TStore store;
+        openVisit(store, ProvisionsTag);
+        QVERIFY(!store.Back->isEnabled());
+        QVERIFY(store.Forward->isEnabled());
+
+        store.ForwardClick();
+        QCOMPARE(store.item[0]->text(), QStringLiteral("lb of corn"));
+        QVERIFY(store.Back->isEnabled() && store.Forward->isEnabled());
+        store.ForwardClick();
+        QCOMPARE(store.item[0]->text(), QStringLiteral("lb of dried vegetables"));
+        QCOMPARE(store.item[7]->text(), QStringLiteral("jar of fruit preserves"));
+        QVERIFY(!store.Forward->isEnabled());
+        store.ForwardClick(); // no fourth page
+        QCOMPARE(store.visit.PageStart, std::int8_t{16});
+
+        store.BackClick();
+        QCOMPARE(store.item[0]->text(), QStringLiteral("lb of corn"));
+        QVERIFY(store.Forward->isEnabled() && store.Back->isEnabled());
+        store.BackClick();
+        QCOMPARE(store.item[0]->text(), QStringLiteral("lb of flour"));
+        QVERIFY(!store.Back->isEnabled());
+        store.BackClick();
+        QCOMPARE(store.visit.PageStart, std::int8_t{0});
+    }
+
+    void aQuantityChosenOnAnotherPageShowsAgain()
+    {
+        TStore store;
+        openVisit(store, PaintingsTag);
+        store.ForwardClick();
+        for (int i = 0; i < 3; ++i)
+            store.u[7]->stepUp();
+        QCOMPARE(store.c[7]->text(), QStringLiteral("$15")); // toy rabbit, $5
+        store.BackClick();
+        QCOMPARE(store.e[7]->text(), QStringLiteral("0"));
+        store.ForwardClick();
+        QCOMPARE(store.e[7]->text(), QStringLiteral("3"));
+        QCOMPARE(store.u[7]->position(), 3);
+        QCOMPARE(store.c[7]->text(), QStringLiteral("$15"));
+        store.u[7]->stepUp();
+        QCOMPARE(store.e[7]->text(), QStringLiteral("4"));
+    }
+
+    void theUpDownGoesOnFromATypedNumber()
+    {
+        TStore store;
+        openVisit(store, ProvisionsTag);
+        store.e[2]->setText(QStringLiteral("7"));
+        store.u[2]->stepUp();
+        QCOMPARE(store.e[2]->text(), QStringLiteral("8"));
+        QCOMPARE(store.c[2]->text(), QStringLiteral("$8"));
+        store.e[2]->setText(QStringLiteral("99"));
+        store.u[2]->stepUp(); // stops at 99
+        QCOMPARE(store.e[2]->text(), QStringLiteral("99"));
+        QCOMPARE(store.c[2]->text(), QStringLiteral("$99"));
+        store.e[2]->setText(QStringLiteral("0"));
+        store.u[2]->stepDown(); // stops at 0
+        QCOMPARE(store.e[2]->text(), QStringLiteral("0"));
+        QCOMPARE(store.tp1->text(), QStringLiteral("0"));
+    }
+
+    void aPurchaseSpendsAtMostTheMoney_data()
+    {
+        QTest::addColumn<QString>("flour");
+        QTest::addColumn<bool>("bought");
+        QTest::addColumn<QString>("moneyAfter");
+        QTest::newRow("exactly all the money") << "50" << true << "0";
+        QTest::newRow("one dollar short") << "51" << false << "50";
+        QTest::newRow("a $0 purchase") << "0" << true << "50";
+        QTest::newRow("some of the money") << "20" << true << "30";
+    }
+
+    void aPurchaseSpendsAtMostTheMoney()
+    {
+        QFETCH(QString, flour);
+        QFETCH(bool, bought);
+        QFETCH(QString, moneyAfter);
+        TStore store;
+        openVisit(store, ProvisionsTag);
+        typeQuantity(store, 0, flour);
+        QCOMPARE(store.tp1->text(), flour);
+        store.Purchase->click();
+        QCOMPARE(store.ym1->text(), moneyAfter);
+        QCOMPARE(store.isVisible(), !bought);
+        QCOMPARE(store.Panel1->isVisible(), !bought);
+        QCOMPARE(store.Purchase->Tag, bought ? 1 : 0);
+        QCOMPARE(int(owned(312)), bought ? flour.toInt() : 0);
+        if (!bought) {
+            QCOMPARE(store.Label5->text(), QStringLiteral("You can't make these purchases.  "
+                                                          "You don't have enough money!"));
+            store.Okay->click();
+            QVERIFY(!store.Panel1->isVisible());
+            QCOMPARE(store.e[0]->text(), flour); // the chosen quantities stay
+        }
+    }
+
+    void anItemCanBeOwnedAtMostAHundredTimes_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("cost");
+        QTest::newRow("95 and 5") << "5"
+                                  << "5"
+                                  << "$50";
+        QTest::newRow("95 and 6") << "6"
+                                  << "0"
+                                  << "$0";
+        QTest::newRow("95 and far too many") << "999999"
+                                             << "0"
+                                             << "$0";
+    }
+
+    void anItemCanBeOwnedAtMostAHundredTimes()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, edit);
+        QFETCH(QString, cost);
+        possessions().ItemCount[169] = 95; // tiger painting, $10
+        TStore store;
+        openVisit(store, PaintingsTag);
+        store.setMoney(500);
+        QCOMPARE(store.y[1]->text(), QStringLiteral("95"));
+        typeQuantity(store, 1, typed);
+        QCOMPARE(store.e[1]->text(), edit);
+        QCOMPARE(store.c[1]->text(), cost);
+        QCOMPARE(store.tp1->text(), cost.mid(1));
+        store.Purchase->click();
+        QCOMPARE(int(owned(169)), 95 + edit.toInt());
+    }
+
+    void theUpDownPastTheLimitDropsTheRowToZero()
+    {
+        possessions().ItemCount[169] = 95;
+        TStore store;
+        openVisit(store, PaintingsTag);
+        typeQuantity(store, 1, QStringLiteral("5"));
+        store.u[1]->stepUp();
+        QCOMPARE(store.e[1]->text(), QStringLiteral("0"));
+        QCOMPARE(store.c[1]->text(), QStringLiteral("$0"));
+        QCOMPARE(store.tp1->text(), QStringLiteral("0"));
+    }
+
+    void quantitiesOnEveryPageAreBoughtTogether()
+    {
+        TStore store;
+        openVisit(store, ProvisionsTag);
+        typeQuantity(store, 0, QStringLiteral("2")); // lb of flour, $1
+        store.ForwardClick();
+        store.ForwardClick();
+        typeQuantity(store, 5, QStringLiteral("3")); // lb of rutabaga, $5
+        typeQuantity(store, 7, QStringLiteral("1")); // jar of fruit preserves, $2
+        QCOMPARE(store.tp1->text(), QStringLiteral("19"));
+        store.Purchase->click();
+        QCOMPARE(store.ym1->text(), QStringLiteral("31"));
+        QCOMPARE(owned(312), std::uint8_t{2});
+        QCOMPARE(owned(333), std::uint8_t{3});
+        QCOMPARE(owned(335), std::uint8_t{1});
+        QCOMPARE(goods::TPItems(), 3);
+    }
+
+    void cancelBuysNothing()
+    {
+        TStore store;
+        openVisit(store, ProvisionsTag);
+        typeQuantity(store, 0, QStringLiteral("5"));
+        store.Cancel->click();
+        QVERIFY(!store.isVisible());
+        QCOMPARE(store.ym1->text(), QStringLiteral("50"));
+        QCOMPARE(owned(312), std::uint8_t{0});
+        QCOMPARE(store.Purchase->Tag, 0);
+    }
+
+    void badTypedQuantitiesAreRefusedAndLoseNothing_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("letters")
+            << "abc"
+            << "\"abc\" is not a number.  Type how many you want to buy, like 2.";
+        QTest::newRow("a decimal")
+            << "1.5"
+            << "\"1.5\" is not a number.  Type how many you want to buy, like 2.";
+        QTest::newRow("negative")
+            << "-3"
+            << "-3 is less than nothing.  Type how many you want to buy, like 2.";
+        QTest::newRow("very negative")
+            << "-100"
+            << "-100 is less than nothing.  Type how many you want to buy, like 2.";
+    }
+
+    void badTypedQuantitiesAreRefusedAndLoseNothing()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        TStore store;
+        openVisit(store, ProvisionsTag);
+        typeQuantity(store, 0, QStringLiteral("4"));
+        typeQuantity(store, 3, QStringLiteral("2")); // lb of rice, $1
+        ErrorCapture errors;
+        typeQuantity(store, 3, typed);
+        QCOMPARE(errors.messages, QStringList{message});
+        // The row shows and keeps what it had.
+        QCOMPARE(store.e[3]->text(), QStringLiteral("2"));
+        QCOMPARE(store.c[3]->text(), QStringLiteral("$2"));
+        QCOMPARE(store.tp1->text(), QStringLiteral("6"));
+        QCOMPARE(store.ym1->text(), QStringLiteral("50"));
+        store.Purchase->click();
+        QCOMPARE(store.ym1->text(), QStringLiteral("44"));
+        QCOMPARE(owned(315), std::uint8_t{2});
+        QCOMPARE(owned(312), std::uint8_t{4});
+    }
+
+    void aMessageBoxTakingTheFocusDoesNotRecomputeTheRow()
+    {
+        TStore store;
+        openVisit(store, ProvisionsTag);
+        store.e[1]->setText(QStringLiteral("abc"));
+        ErrorCapture errors;
+        QFocusEvent toAnotherWindow(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QCoreApplication::sendEvent(store.e[1], &toAnotherWindow);
+        QVERIFY(errors.messages.isEmpty());
+        QCOMPARE(store.e[1]->text(), QStringLiteral("abc"));
+    }
+
+    void enterInAQuantityBoxDoesNotBuy()
+    {
+        TStore store;
+        openVisit(store, ProvisionsTag);
+        store.e[0]->setFocus();
+        QTest::keyClicks(store.e[0], QStringLiteral("5"));
+        QTest::keyClick(store.e[0], Qt::Key_Return);
+        QVERIFY(store.isVisible());
+        QCOMPARE(store.ym1->text(), QStringLiteral("50"));
+    }
+};
+
+QTEST_MAIN(StoreTest)
+#include "tst_store.moc"
