@@ -1,5 +1,6 @@
 #include "game.h"
 
+#include "activities/tradelist.h"
 #include "media/mediafiles.h"
 #include "media/mediaplayer.h"
 #include "platform/background.h"
@@ -40,6 +41,7 @@ TGame::TGame(QWidget* parent) : Form(parent, Qt::Window | Qt::FramelessWindowHin
     createInstructionPanel();
     createTimers();
     createPlayers();
+    TradeList = tradeListLines();
     FormCreate();
 }
 

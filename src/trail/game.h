@@ -254,6 +254,14 @@ public:
 
     // Trading with spirits.
     void MakeTrade();
+    void TradeItems();
+    void TradeAnyItem();
+    void TradeItemOne();
+    void TradeItemTwo();
+    void UHave(int firstCandidate, int secondCandidate);
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
 
     // The snakebite and the trading post's keepers.
     void Snake();

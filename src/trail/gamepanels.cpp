@@ -172,6 +172,9 @@ void TGame::createTradePanel()
     Button3 = newButton(TradePanel, "Button3", QStringLiteral("No deals."),
                         QRect(160, 224, 120, 49));
     Button3->setFont(sansFont(11, true));
+    connect(Button1, &QPushButton::clicked, this, guard(this, &TGame::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, guard(this, &TGame::Button2Click));
+    connect(Button3, &QPushButton::clicked, this, guard(this, &TGame::Button3Click));
 }
 
 void TGame::createFishing()

@@ -6,18 +6,24 @@
 #include "platform/picturebox.h"
 #include "shell/gamestate.h"
 #include "shell/screens.h"
+#include "shops/inventory.h"
+#include "shops/store.h"
 
 #include <QTimer>
 
 void TGame::FormShow()
 {
     GameState& s = gameState();
+    if (Store)
+        Store->LoadBackground(QString::fromLatin1(TStore::TradingPostBackground));
     LoadBMP(Image2, QStringLiteral("party"));
     LoadBMP(totmap, QStringLiteral("map"));
     s.RodBitmap = media::bitmapPicture(QStringLiteral("fp"));
     s.RodCastBitmap = media::bitmapPicture(QStringLiteral("fpcast"));
     s.FishIcon1 = media::bitmapPicture(QStringLiteral("sf1"));
     s.FishIcon2 = media::bitmapPicture(QStringLiteral("sf2"));
+    if (Inventory)
+        Inventory->ShowList();
     GetNewScene();
     PlayM1();
 }

@@ -326,5 +326,6 @@ void TGame::HintsClick()
 void TGame::BtnInvClick()
 {
     Init();
+    Inventory->ReadData();
     Inventory->ShowModal();
 }

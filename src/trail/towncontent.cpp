@@ -15,6 +15,9 @@ TownContent townContent(int town)
         content.charRect = QRect(324, 169, 60, 60);
         content.spiritNo = 2;
         content.fishing = true;
+        // Snakeroot for a wolf wall hanging or a copper deer decoration.
+        content.offerOne = {201, 184};
+        content.offerTwo = {194, 191};
         break;
     case 3: // the young trapper who lived in the area; his texts apply even
             // when the party passed the girl by
@@ -23,6 +26,9 @@ TownContent townContent(int town)
         content.charClip = QStringLiteral("anim/mov151.avi");
         content.charRect = QRect(383, 196, 65, 65);
         content.encounterOnArrival = 2;
+        // Bear oil for a toy raccoon or a toy rabbit.
+        content.offerOne = {201, 181};
+        content.offerTwo = {194, 183};
         break;
     default:
         break;

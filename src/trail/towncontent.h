@@ -19,6 +19,16 @@ struct TownContent {
     int spiritNo = 1;          // whose trade table applies
     int encounterOnArrival = -1; // a spirit's texts that apply from arrival, -1 none
     bool fishing = false;      // "Go Fishing" instead of "Visit the Trading Post"
+    // The two special offers of the town's spirit: the catalogue items asked
+    // for, a first and a second candidate each; none where the spirit makes
+    // general offers only. A special offer gives the town's useful good.
+    struct SpecialOffer {
+        int firstCandidate = -1;
+        int secondCandidate = -1;
+    };
+    SpecialOffer offerOne;
+    SpecialOffer offerTwo;
+    bool hasSpecialOffers() const { return offerOne.firstCandidate >= 0; }
 };
 
 // The content of town 1..28 (an empty content for any other number).

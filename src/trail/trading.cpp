@@ -2,25 +2,154 @@
 
 #include "game.h"
 
+#include "media/mediafiles.h"
+#include "media/mediaplayer.h"
 #include "platform/bevelpanel.h"
+#include "platform/messagepump.h"
+#include "platform/randomsource.h"
 #include "shell/gamestate.h"
 #include "shell/screens.h"
-#include "media/mediafiles.h"
+#include "shops/possessions.h"
 #include "shops/store.h"
+#include "trail/towncontent.h"
 
 #include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+constexpr int TalismanLine = 4;  // "little deer's horn talisman"
+constexpr int FirstTrifle = 28;  // lines below are the towns' useful goods
+
+int seedAndDraw()
+{
+    platform::gameRandom().seedFromClock();
+    return platform::gameRandom().next();
+}
+
+QString giveWhom()
+{
+    return gameState().Encounter < 2 ? QStringLiteral("Will you give her ")
+                                     : QStringLiteral("Will you give him ");
+}
+
+} // namespace
 
 void TGame::MakeTrade()
 {
+    const GameState& s = gameState();
+    TradePanel->move(s.PicLeft, s.PicTop + 110);
+    TradeItems();
+    TradePanel->show();
+    TradePanel->raise();
+}
+
+void TGame::TradeItems()
+{
+    GameState& s = gameState();
+    TradeLabel->setText(QStringLiteral("Make a trade?"));
+    if (seedAndDraw() % 1000 < 800) {
+        TradeAnyItem();
+        return;
+    }
+    // A special offer, one and two in turn for the whole run.
+    s.SpecialOfferToggle = static_cast<std::uint8_t>(1 - s.SpecialOfferToggle);
+    if (s.SpecialOfferToggle == 1)
+        TradeItemTwo();
+    else
+        TradeItemOne();
+}
+
+void TGame::TradeItemOne()
+{
+    const TownContent content = townContent(gameState().Town);
+    if (content.hasSpecialOffers())
+        UHave(content.offerOne.firstCandidate, content.offerOne.secondCandidate);
+    if (gameState().TradeRound < 2)
+        TradeAnyItem();
+}
+
+void TGame::TradeItemTwo()
+{
+    const TownContent content = townContent(gameState().Town);
+    if (content.hasSpecialOffers())
+        UHave(content.offerTwo.firstCandidate, content.offerTwo.secondCandidate);
+    if (gameState().TradeRound < 2)
+        TradeAnyItem();
+}
+
+void TGame::UHave(int firstCandidate, int secondCandidate)
+{
+    GameState& s = gameState();
+    s.TradeOffer = s.Town - 2;
+    s.TradeItem = s.Stage == 1 ? firstCandidate : secondCandidate;
+    if (!goods::YouHave(s.TradeOffer, s.TradeItem)) {
+        s.TradeRound = 1;
+        return;
+    }
+    Label5->setText(giveWhom() + goods::GetItemName(s.TradeItem) +
+                    QStringLiteral(" in exchange for ") + TradeList.value(s.TradeOffer) +
+                    QStringLiteral("?"));
+    s.TradeRound = static_cast<std::int8_t>(s.TradeRound + 1);
+}
+
+void TGame::TradeAnyItem()
+{
+    GameState& s = gameState();
+    const int owned = goods::FMItems();
+    if (owned == 0) {
+        TradeLabel->hide();
+        Button1->hide();
+        Button2->hide();
+        Label5->setText(QStringLiteral("You have nothing to trade."));
+        return;
+    }
+    const int k = seedAndDraw() % (owned * 100) / 100 + 1;
+    s.TradeItem = goods::GetListNumber(k);
+    const QString text = giveWhom() + goods::GetItemName(s.TradeItem) +
+                         QStringLiteral(" in exchange for ");
+    s.TradeOffer = seedAndDraw() % 9 + (s.SpiritNo > 2 ? 38 : FirstTrifle);
+    Label5->setText(text + TradeList.value(s.TradeOffer) + QStringLiteral("?"));
+}
+
+void TGame::Button1Click()
+{
+    GameState& s = gameState();
+    Store->Trades(s.TradeOffer, s.TradeItem);
+    if (s.TradeOffer == TalismanLine)
+        s.HasTalisman = 1;
+    if (s.TradeOffer < FirstTrifle) {
+        TradePanel->hide();
+        // The praise waits until the spirit has finished appearing and speaking.
+        platform::pumpUntil([this] { return !MPghost->isPlaying(); });
+        platform::pumpUntil([this] { return !MPchar->isPlaying(); });
+        Shows(4);
+        s.SnakeVictim = GameState::TradeCompleted;
+        s.Score += 5;
+    }
+    TradeItems();
+}
+
+void TGame::Button2Click()
+{
+    TradeItems();
+}
+
+void TGame::Button3Click()
+{
+    TradePanel->hide();
+    gameState().InstructionStep = 4;
+    IP->start();
 }
 
 void TGame::openPostStore()
 {
     GameState& s = gameState();
-    Store->Tag = 50;
-    s.MoneyBefore = Store->ym1->text().toInt();
+    Store->Tag = 50; // the trading post's provisions
+    s.MoneyBefore = Store->money();
     Store->ShowModal();
-    s.MoneyAfter = Store->ym1->text().toInt();
+    s.MoneyAfter = Store->money();
     if (s.MoneyAfter < s.MoneyBefore)
         PlayM2(Jingles::PurchaseAtPost.start, Jingles::PurchaseAtPost.end);
     s.PostState = 3;
