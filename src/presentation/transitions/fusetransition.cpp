@@ -1,0 +1,28 @@
+#include "fusetransition.h"
+
+#include "presentation/transitions/transitiondata.h"
+
+TFuseTransition::TFuseTransition(QObject* parent) : TTimedTransitionEffect(parent) {}
+
+int TFuseTransition::initialize(TTETransitionData& data)
+{
+    switched_ = FusePattern();
+    data.work = data.oldPicture.copy();
+    return FuseSteps;
+}
+
+void TFuseTransition::drawSteps(TTETransitionData& data, int currentStep, int previousStep, int,
+                                int)
+{
+    // Only the positions switched in this frame are drawn: the work bitmap
+    // already shows the new picture at the earlier ones.
+    FusePattern added;
+    added.switchSteps(previousStep + 1, currentStep);
+    switched_ |= added;
+    data.changed |= drawFusePattern(data.work, data.newPicture, added);
+}
+
+void TFuseTransition::finish(TTETransitionData&)
+{
+    switched_ = FusePattern();
+}

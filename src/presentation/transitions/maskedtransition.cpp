@@ -1,0 +1,32 @@
+#include "maskedtransition.h"
+
+#include "presentation/transitions/transitiondata.h"
+
+TMaskedTransition::TMaskedTransition(QObject* parent) : TTimedTransitionEffect(parent) {}
+
+TMaskedTransition::~TMaskedTransition() = default;
+
+void TMaskedTransition::setStyle(quint16 style)
+{
+    style_ = style;
+    subStyle_ = style == 0 ? 0 : 1;
+}
+
+int TMaskedTransition::initialize(TTETransitionData& data)
+{
+    mask_ = std::make_unique<TransitionMask>(data.width, data.height);
+    data.work = data.oldPicture.copy();
+    return stepCount(data);
+}
+
+void TMaskedTransition::drawSteps(TTETransitionData& data, int currentStep, int, int, int count)
+{
+    const QRect touched = drawMaskSteps(*mask_, data, currentStep, count);
+    mask_->combine(data.work, data.oldPicture, data.newPicture, touched);
+    data.changed |= touched;
+}
+
+void TMaskedTransition::finish(TTETransitionData&)
+{
+    mask_.reset();
+}
