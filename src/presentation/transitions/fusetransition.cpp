@@ -7,7 +7,7 @@ TFuseTransition::TFuseTransition(QObject* parent) : TTimedTransitionEffect(paren
 int TFuseTransition::initialize(TTETransitionData& data)
 {
     switched_ = FusePattern();
-    data.work = data.oldPicture.copy();
+    copyImageArea(data.work, data.oldPicture, data.area());
     return FuseSteps;
 }
 

@@ -15,15 +15,14 @@ void TMaskedTransition::setStyle(quint16 style)
 int TMaskedTransition::initialize(TTETransitionData& data)
 {
     mask_ = std::make_unique<TransitionMask>(data.width, data.height);
-    data.work = data.oldPicture.copy();
+    copyImageArea(data.work, data.oldPicture, data.area());
     return stepCount(data);
 }
 
 void TMaskedTransition::drawSteps(TTETransitionData& data, int currentStep, int, int, int count)
 {
-    const QRect touched = drawMaskSteps(*mask_, data, currentStep, count);
-    mask_->combine(data.work, data.oldPicture, data.newPicture, touched);
-    data.changed |= touched;
+    const QPolygon shape = shapeOfSteps(data, currentStep, count);
+    data.changed |= mask_->uncover(shape, data.work, data.oldPicture, data.newPicture);
 }
 
 void TMaskedTransition::finish(TTETransitionData&)

@@ -1,8 +1,8 @@
 #pragma once
 
 // Effects that uncover the new picture through a growing mask. Each frame
-// draws its steps into the mask; only the rectangle that drawing touched is
-// recombined from the old and new pictures and shown.
+// adds the shape of its steps to the mask; only what that shape touched is
+// recombined from the old and new pictures, and its rectangle shown.
 
 #include "presentation/transitions/timedtransition.h"
 #include "presentation/transitions/transitionmask.h"
@@ -28,10 +28,10 @@ public:
 protected:
     // The number of steps of a run over the data's area.
     virtual int stepCount(const TTETransitionData& data) const = 0;
-    // Draws the steps into the mask; returns the rectangle of the area they
-    // touched.
-    virtual QRect drawMaskSteps(TransitionMask& mask, const TTETransitionData& data,
-                                int currentStep, int count) = 0;
+    // The shape the steps currentStep - count + 1 .. currentStep add to the
+    // mask: two points for a line, more for a filled polygon.
+    virtual QPolygon shapeOfSteps(const TTETransitionData& data, int currentStep,
+                                  int count) const = 0;
 
     int initialize(TTETransitionData& data) override;
     void drawSteps(TTETransitionData& data, int currentStep, int previousStep, int totalSteps,

@@ -74,8 +74,3 @@ QPolygon RadialGeometry::shape(int step, int count) const
     points << position(last);
     return points;
 }
-
-QRect RadialGeometry::changedRect(const QPolygon& shape) const
-{
-    return shape.boundingRect() & QRect(0, 0, width_, height_);
-}

@@ -36,9 +36,6 @@ public:
     // on the way clockwise and the last position.
     QPolygon shape(int step, int count) const;
 
-    // The part of the area a shape touches: its bounding box, clipped.
-    QRect changedRect(const QPolygon& shape) const;
-
 private:
     int wrap(int p) const;
 

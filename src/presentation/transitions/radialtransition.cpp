@@ -2,14 +2,6 @@
 
 #include "presentation/transitions/transitiondata.h"
 
-QRect drawRadialSteps(TransitionMask& mask, const RadialGeometry& geometry, int currentStep,
-                      int count)
-{
-    const QPolygon shape = geometry.shape(currentStep, count);
-    mask.draw(shape);
-    return geometry.changedRect(shape);
-}
-
 TRadialTransition::TRadialTransition(QObject* parent) : TMaskedTransition(parent) {}
 
 int TRadialTransition::stepCount(const TTETransitionData& data) const
@@ -17,8 +9,8 @@ int TRadialTransition::stepCount(const TTETransitionData& data) const
     return RadialGeometry(data.width, data.height).positions();
 }
 
-QRect TRadialTransition::drawMaskSteps(TransitionMask& mask, const TTETransitionData& data,
-                                       int currentStep, int count)
+QPolygon TRadialTransition::shapeOfSteps(const TTETransitionData& data, int currentStep,
+                                         int count) const
 {
-    return drawRadialSteps(mask, RadialGeometry(data.width, data.height), currentStep, count);
+    return RadialGeometry(data.width, data.height).shape(currentStep, count);
 }

@@ -15,11 +15,5 @@ public:
 
 protected:
     int stepCount(const TTETransitionData& data) const override;
-    QRect drawMaskSteps(TransitionMask& mask, const TTETransitionData& data, int currentStep,
-                        int count) override;
+    QPolygon shapeOfSteps(const TTETransitionData& data, int currentStep, int count) const override;
 };
-
-// One frame of the clock wipe into a mask: the steps currentStep - count + 1
-// .. currentStep. Returns the rectangle of the area they touched.
-QRect drawRadialSteps(TransitionMask& mask, const RadialGeometry& geometry, int currentStep,
-                      int count);

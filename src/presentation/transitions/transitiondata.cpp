@@ -27,7 +27,9 @@ TTETransitionData::TTETransitionData(const QImage& oldPic, const QImage& newPic,
         QPainter painter(&oldPicture);
         painter.drawImage(0, 0, oldPic);
     }
-    work = QImage(newPicture.size(), TransitionPixelFormat);
+    // Made here, with the pictures, rather than when the run starts: the
+    // first touch of a fresh bitmap of several megabytes is not free.
+    work = oldPicture.copy();
 }
 
 void copyImageArea(QImage& target, const QImage& source, const QRect& area)
