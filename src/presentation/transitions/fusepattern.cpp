@@ -62,13 +62,6 @@ bool FusePattern::empty() const
     return std::all_of(rows.begin(), rows.end(), [](std::uint8_t row) { return row == 0; });
 }
 
-FusePattern& FusePattern::operator|=(const FusePattern& other)
-{
-    for (size_t y = 0; y < rows.size(); ++y)
-        rows[y] |= other.rows[y];
-    return *this;
-}
-
 QRect drawFusePattern(QImage& work, const QImage& newPicture, const FusePattern& pattern)
 {
     const int width = std::min(work.width(), newPicture.width());

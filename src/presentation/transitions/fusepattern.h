@@ -26,9 +26,7 @@ struct FusePattern {
     void switchStep(int step);
     // Every step from first to last, both included.
     void switchSteps(int first, int last);
-    bool contains(int x, int y) const { return (rows[y & 7] >> (x & 7)) & 1; }
     bool empty() const;
-    FusePattern& operator|=(const FusePattern& other);
 };
 
 // Takes the new picture's pixel at every position of the pattern; the other

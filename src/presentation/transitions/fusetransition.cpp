@@ -6,7 +6,6 @@ TFuseTransition::TFuseTransition(QObject* parent) : TTimedTransitionEffect(paren
 
 int TFuseTransition::initialize(TTETransitionData& data)
 {
-    switched_ = FusePattern();
     copyImageArea(data.work, data.oldPicture, data.area());
     return FuseSteps;
 }
@@ -18,11 +17,5 @@ void TFuseTransition::drawSteps(TTETransitionData& data, int currentStep, int pr
     // already shows the new picture at the earlier ones.
     FusePattern added;
     added.switchSteps(previousStep + 1, currentStep);
-    switched_ |= added;
     data.changed |= drawFusePattern(data.work, data.newPicture, added);
-}
-
-void TFuseTransition::finish(TTETransitionData&)
-{
-    switched_ = FusePattern();
 }

@@ -23,9 +23,7 @@ protected:
     int initialize(TTETransitionData& data) override;
     void drawSteps(TTETransitionData& data, int currentStep, int previousStep, int totalSteps,
                    int count) override;
-    void finish(TTETransitionData& data) override;
 
 private:
     quint16 style_ = 1;
-    FusePattern switched_; // the positions showing the new picture
 };

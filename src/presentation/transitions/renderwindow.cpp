@@ -27,7 +27,6 @@ TTERenderWindow::TTERenderWindow(const QRect& area)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-    setAttribute(Qt::WA_TranslucentBackground, false);
     setGeometry(area);
 }
 
