@@ -41,8 +41,10 @@ void Form::placeCentred()
 void Form::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    if (!event->spontaneous())
+    if (!event->spontaneous()) {
         guarded([this] { FormShow(); });
+        emit aboutToAppear();
+    }
 }
 
 void Form::closeEvent(QCloseEvent* event)

@@ -30,6 +30,11 @@ public:
     // Centres the window on the game's screen area.
     void placeCentred();
 
+signals:
+    // The window is on its way to the screen: FormShow has run, nothing of
+    // the window has reached the screen yet. A show transition starts here.
+    void aboutToAppear();
+
 protected:
     // The window is about to appear.
     virtual void FormShow() {}

@@ -1,0 +1,27 @@
+#pragma once
+
+// The input that can end a run: while it watches, a left click on the render
+// window and the Escape key are noted, and no mouse or key input reaches the
+// game's windows (a half-shown window takes no clicks).
+
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+class AbortInputWatch : public QObject {
+    Q_OBJECT
+
+public:
+    explicit AbortInputWatch(QWidget* renderWindow);
+    ~AbortInputWatch() override;
+
+    bool leftClick = false;
+    bool escape = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QPointer<QWidget> renderWindow_;
+};
