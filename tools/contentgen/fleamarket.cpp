@@ -1,0 +1,519 @@
+#include "fleamarket.h"
+
+#include "figures.h"
+#include "landscape.h"
+#include "paint.h"
+#include "ui.h"
+
+#include "media/artworknames.h"
+
+#include <QFont>
+#include <QPainterPath>
+#include <QtMath>
+
+#include <cmath>
+
+namespace gen {
+
+namespace {
+
+QFont serif(int pixels, bool bold = false, bool italic = false)
+{
+    QFont f(QStringLiteral("DejaVu Serif"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
+}
+
+void stripedAwning(QPainter& p, const QRectF& r, const QColor& a, const QColor& b, int stripes)
+{
+    const double w = r.width() / stripes;
+    for (int i = 0; i < stripes; ++i) {
+        QPainterPath s;
+        s.moveTo(r.left() + i * w, r.top());
+        s.lineTo(r.left() + (i + 1) * w, r.top());
+        s.lineTo(r.left() + (i + 1) * w, r.bottom());
+        s.quadTo(r.left() + (i + 0.5) * w, r.bottom() + 8, r.left() + i * w, r.bottom());
+        s.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(i % 2 ? a : b);
+        p.drawPath(s);
+    }
+}
+
+// A table of goods under an awning.
+void booth(QPainter& p, const QRectF& table, const QColor& awning, quint32 seed)
+{
+    Rng rng(seed);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(80, 60, 44));
+    p.drawRect(QRectF(table.left() + 4, table.top() - 110, 5, 110 + table.height()));
+    p.drawRect(QRectF(table.right() - 9, table.top() - 110, 5, 110 + table.height()));
+    stripedAwning(p, QRectF(table.left() - 10, table.top() - 128, table.width() + 20, 26), awning,
+                  QColor(240, 232, 214), 8);
+    p.setBrush(QColor(190, 170, 140));
+    p.drawRect(QRectF(table.left(), table.top(), table.width(), 10));
+    p.setBrush(mix(awning, QColor(240, 230, 210), 0.5));
+    p.drawRect(QRectF(table.left(), table.top() + 10, table.width(), table.height() - 10));
+    for (double x = table.left() + 6; x < table.right() - 14;) {
+        const double w = rng.range(10, 22), h = rng.range(8, 26);
+        p.setBrush(QColor::fromHsv(rng.below(360), 90 + rng.below(80), 140 + rng.below(90)));
+        if (rng.below(2))
+            p.drawRoundedRect(QRectF(x, table.top() - h, w, h), 3, 3);
+        else
+            p.drawEllipse(QRectF(x, table.top() - h, w, h));
+        x += w + rng.range(3, 8);
+    }
+}
+
+void door(QPainter& p, const QRectF& r, const QString& number, const QColor& colour)
+{
+    p.setPen(QPen(QColor(60, 40, 28), 3));
+    p.setBrush(colour);
+    p.drawRect(r);
+    p.setPen(QPen(colour.darker(140), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(10, 12, -10, -r.height() / 2 - 6));
+    p.drawRect(r.adjusted(10, r.height() / 2 + 4, -10, -12));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(220, 190, 90));
+    p.drawEllipse(QPointF(r.right() - 12, r.center().y()), 4, 4);
+    // The number on a plaque above the door.
+    const QRectF plaque(r.center().x() - 18, r.top() - 30, 36, 26);
+    p.setBrush(QColor(240, 228, 196));
+    p.setPen(QPen(QColor(80, 50, 30), 2));
+    p.drawRoundedRect(plaque, 4, 4);
+    p.setFont(serif(20, true));
+    p.setPen(QColor(90, 40, 24));
+    p.drawText(plaque, Qt::AlignCenter, number);
+}
+
+QImage lane()
+{
+    QImage img = canvas(800, 600, Qt::black);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    verticalGradient(p, QRectF(0, 0, 800, 300),
+                     {{0, QColor(120, 150, 190)}, {0.7, QColor(236, 200, 160)}, {1, QColor(250, 220, 170)}});
+    // The shop row along the back of the lane. Door 3 and door 4 stand
+    // where the market's door controls are (the picture sits 115 pixels in).
+    p.setPen(Qt::NoPen);
+    const QColor fronts[4] = {QColor(170, 90, 70), QColor(196, 164, 110), QColor(120, 120, 96),
+                              QColor(160, 110, 80)};
+    for (int i = 0; i < 4; ++i) {
+        const QRectF front(i * 200, 20 + (i % 2) * 12, 200, 270);
+        p.setBrush(fronts[i]);
+        p.drawRect(front);
+        p.setBrush(fronts[i].darker(130));
+        p.drawRect(QRectF(front.left(), front.top(), front.width(), 14));
+    }
+    // Shop windows with goods in them.
+    for (double wx : {250.0, 360.0, 660.0}) {
+        p.setBrush(QColor(70, 80, 90));
+        p.drawRect(QRectF(wx, 96, 84, 80));
+        p.setBrush(QColor(210, 230, 240, 60));
+        p.drawRect(QRectF(wx + 4, 100, 76, 72));
+        Rng goods(static_cast<quint32>(wx));
+        for (int k = 0; k < 5; ++k) {
+            p.setBrush(QColor::fromHsv(goods.below(360), 100, 200));
+            p.drawEllipse(QPointF(wx + 12 + k * 15, 160), 6, 9);
+        }
+    }
+    stripedAwning(p, QRectF(90, 60, 120, 24), QColor(60, 110, 90), QColor(236, 230, 210), 6);
+    stripedAwning(p, QRectF(515, 74, 118, 24), QColor(170, 60, 50), QColor(240, 232, 214), 6);
+    door(p, QRectF(109, 96, 81, 153), QStringLiteral("3"), QColor(90, 110, 100));
+    door(p, QRectF(533, 110, 81, 155), QStringLiteral("4"), QColor(150, 70, 50));
+    // Signs.
+    p.setFont(serif(18, true));
+    p.setPen(QColor(250, 240, 220));
+    p.drawText(QRectF(230, 40, 210, 30), Qt::AlignCenter, QStringLiteral("BOOKS & CRAFTS"));
+    p.drawText(QRectF(620, 52, 180, 30), Qt::AlignCenter, QStringLiteral("GIFTS"));
+    // The lane.
+    QLinearGradient g(0, 290, 0, 600);
+    g.setColorAt(0, QColor(186, 160, 120));
+    g.setColorAt(1, QColor(136, 110, 80));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawRect(QRectF(0, 290, 800, 310));
+    Rng pebbles(901);
+    for (int i = 0; i < 260; ++i) {
+        p.setBrush(QColor(110, 90, 66, 90));
+        const double y = pebbles.range(300, 600);
+        p.drawEllipse(QPointF(pebbles.range(0, 800), y), 1 + (y - 300) / 120, 0.6 + (y - 300) / 200);
+    }
+    // Booths down both sides of the lane.
+    booth(p, QRectF(20, 360, 190, 70), QColor(60, 110, 150), 902);
+    booth(p, QRectF(590, 350, 190, 70), QColor(170, 70, 60), 903);
+    booth(p, QRectF(260, 300, 120, 40), QColor(200, 150, 50), 904);
+    booth(p, QRectF(-60, 480, 210, 90), QColor(120, 80, 140), 905);
+    booth(p, QRectF(650, 470, 210, 90), QColor(70, 130, 80), 906);
+    // A few shoppers in the distance.
+    Rng people(907);
+    for (double x : {430.0, 468.0, 300.0}) {
+        const QColor coat = QColor::fromHsv(people.below(360), 80, 110);
+        p.setBrush(coat);
+        p.drawRoundedRect(QRectF(x - 9, 300, 18, 42), 6, 6);
+        p.setBrush(QColor(70, 50, 40));
+        p.drawRect(QRectF(x - 7, 340, 5, 18));
+        p.drawRect(QRectF(x + 2, 340, 5, 18));
+        p.setBrush(QColor(180, 130, 100));
+        p.drawEllipse(QPointF(x, 292), 7, 8);
+    }
+    p.end();
+    finishScene(img, 908, 0.25);
+    return img;
+}
+
+void framedPainting(QPainter& p, const QRectF& r, int subject)
+{
+    p.setPen(QPen(QColor(120, 86, 40), 6));
+    p.setBrush(QColor(200, 190, 160));
+    p.drawRect(r);
+    p.setPen(Qt::NoPen);
+    const QRectF in = r.adjusted(6, 6, -6, -6);
+    QLinearGradient sky(in.topLeft(), in.bottomLeft());
+    sky.setColorAt(0, subject % 2 ? QColor(120, 140, 170) : QColor(220, 170, 120));
+    sky.setColorAt(1, QColor(90, 110, 70));
+    p.setBrush(sky);
+    p.drawRect(in);
+    p.setBrush(QColor(40, 36, 40));
+    const QPointF c = in.center();
+    const double s = in.width() / 100.0;
+    switch (subject) {
+    case 0: { // a wolf, head raised
+        QPainterPath wolf;
+        wolf.moveTo(c + QPointF(-30 * s, 20 * s));
+        wolf.lineTo(c + QPointF(-26 * s, -2 * s));
+        wolf.lineTo(c + QPointF(10 * s, -4 * s));
+        wolf.lineTo(c + QPointF(20 * s, -24 * s));
+        wolf.lineTo(c + QPointF(26 * s, -20 * s));
+        wolf.lineTo(c + QPointF(22 * s, 0));
+        wolf.lineTo(c + QPointF(20 * s, 20 * s));
+        wolf.closeSubpath();
+        p.drawPath(wolf);
+        break;
+    }
+    case 1: // a bird in flight
+        p.setPen(QPen(QColor(40, 36, 40), 3 * s));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(c.x() - 30 * s, c.y() - 10 * s, 30 * s, 20 * s), 0, 180 * 16);
+        p.drawArc(QRectF(c.x(), c.y() - 10 * s, 30 * s, 20 * s), 0, 180 * 16);
+        break;
+    case 2: // a bear
+        p.drawRoundedRect(QRectF(c.x() - 30 * s, c.y() - 10 * s, 54 * s, 30 * s), 12 * s, 12 * s);
+        p.drawEllipse(c + QPointF(26 * s, -6 * s), 11 * s, 10 * s);
+        break;
+    default: // an owl
+        p.drawEllipse(c + QPointF(0, 6 * s), 16 * s, 22 * s);
+        p.setBrush(QColor(230, 200, 90));
+        p.drawEllipse(c + QPointF(-6 * s, -6 * s), 4 * s, 4 * s);
+        p.drawEllipse(c + QPointF(6 * s, -6 * s), 4 * s, 4 * s);
+        break;
+    }
+}
+
+QImage shop()
+{
+    QImage img = canvas(800, 600, Qt::black);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    verticalGradient(p, QRectF(0, 0, 800, 480), {{0, QColor(150, 120, 90)}, {1, QColor(190, 160, 120)}});
+    radialGlow(p, QPointF(400, 120), 380, QColor(255, 230, 180, 90));
+    framedPainting(p, QRectF(150, 40, 120, 90), 0);
+    framedPainting(p, QRectF(290, 30, 90, 70), 1);
+    framedPainting(p, QRectF(560, 40, 110, 90), 2);
+    framedPainting(p, QRectF(690, 60, 70, 80), 3);
+    framedPainting(p, QRectF(20, 60, 100, 80), 3);
+    // Shelves of toys and keepsakes on both sides.
+    Rng rng(951);
+    for (int side = 0; side < 2; ++side) {
+        const double x0 = side ? 560 : 20;
+        for (int shelf = 0; shelf < 3; ++shelf) {
+            const double y = 200 + shelf * 80;
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(110, 74, 46));
+            p.drawRect(QRectF(x0, y, 220, 8));
+            for (double x = x0 + 8; x < x0 + 200;) {
+                const int kind = rng.below(4);
+                if (kind == 0) { // a teddy bear
+                    p.setBrush(QColor(170, 120, 70));
+                    p.drawEllipse(QPointF(x + 12, y - 14), 11, 13);
+                    p.drawEllipse(QPointF(x + 12, y - 34), 9, 9);
+                    p.drawEllipse(QPointF(x + 5, y - 42), 3.5, 3.5);
+                    p.drawEllipse(QPointF(x + 19, y - 42), 3.5, 3.5);
+                    x += 30;
+                } else if (kind == 1) { // a plate on a stand
+                    p.setBrush(QColor(230, 226, 214));
+                    p.drawEllipse(QPointF(x + 16, y - 18), 16, 16);
+                    p.setBrush(QColor(180, 60, 60));
+                    p.drawEllipse(QPointF(x + 16, y - 18), 6, 6);
+                    x += 36;
+                } else if (kind == 2) { // a glass jar
+                    p.setBrush(QColor(160, 200, 200, 160));
+                    p.drawRoundedRect(QRectF(x, y - 30, 20, 30), 4, 4);
+                    x += 26;
+                } else { // a music box
+                    p.setBrush(QColor(120, 60, 40));
+                    p.drawRect(QRectF(x, y - 18, 30, 18));
+                    p.setBrush(QColor(220, 180, 80));
+                    p.drawRect(QRectF(x + 12, y - 12, 6, 4));
+                    x += 36;
+                }
+            }
+        }
+    }
+    // The counter and the shopkeeper, an older woman with a kind face.
+    const QPointF keeper(400, 250);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(70, 100, 110));
+    QPainterPath body;
+    body.moveTo(keeper.x() - 62, 400);
+    body.cubicTo(keeper.x() - 62, 320, keeper.x() - 50, 296, keeper.x(), 292);
+    body.cubicTo(keeper.x() + 50, 296, keeper.x() + 62, 320, keeper.x() + 62, 400);
+    body.closeSubpath();
+    p.drawPath(body);
+    p.setBrush(QColor(226, 220, 200));
+    QPainterPath collar;
+    collar.moveTo(keeper.x() - 16, 294);
+    collar.lineTo(keeper.x(), 318);
+    collar.lineTo(keeper.x() + 16, 294);
+    p.drawPath(collar);
+    p.setBrush(QColor(190, 140, 110));
+    p.drawRect(QRectF(keeper.x() - 9, 270, 18, 26));
+    p.setBrush(QColor(200, 200, 204));
+    p.drawEllipse(keeper + QPointF(0, -6), 33, 38); // grey hair
+    Pose pose;
+    paintFace(p, keeper, 52, 62, QColor(200, 150, 120), pose, false);
+    p.drawEllipse(keeper + QPointF(0, -44), 18, 12); // a bun
+    p.setPen(QPen(QColor(60, 50, 50), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(keeper + QPointF(-10, -2), 8, 6); // spectacles
+    p.drawEllipse(keeper + QPointF(10, -2), 8, 6);
+    p.drawLine(keeper + QPointF(-2, -2), keeper + QPointF(2, -2));
+    p.setPen(Qt::NoPen);
+    QLinearGradient counter(0, 380, 0, 480);
+    counter.setColorAt(0, QColor(150, 100, 60));
+    counter.setColorAt(1, QColor(100, 66, 40));
+    p.setBrush(counter);
+    p.drawRect(QRectF(180, 384, 440, 96));
+    p.setBrush(QColor(170, 120, 76));
+    p.drawRect(QRectF(170, 376, 460, 12));
+    // A cash box and a toy owl on the counter.
+    p.setBrush(QColor(60, 90, 70));
+    p.drawRect(QRectF(520, 350, 50, 28));
+    p.setBrush(QColor(140, 110, 80));
+    p.drawEllipse(QPointF(240, 356), 14, 20);
+    p.setBrush(QColor(240, 220, 120));
+    p.drawEllipse(QPointF(235, 350), 3, 3);
+    p.drawEllipse(QPointF(245, 350), 3, 3);
+    // Floorboards; the way out is at the bottom middle.
+    QLinearGradient floor(0, 480, 0, 600);
+    floor.setColorAt(0, QColor(130, 96, 64));
+    floor.setColorAt(1, QColor(100, 70, 46));
+    p.setBrush(floor);
+    p.drawRect(QRectF(0, 480, 800, 120));
+    p.setPen(QPen(QColor(80, 56, 36), 2));
+    for (int i = 0; i < 9; ++i)
+        p.drawLine(QPointF(400 + (i - 4) * 60, 480), QPointF(400 + (i - 4) * 140, 600));
+    p.end();
+    finishScene(img, 952, 0.3);
+    return img;
+}
+
+QImage woodPlanks(int w, int h, bool vertical, quint32 seed)
+{
+    QImage img = canvas(w, h);
+    const int plank = 38;
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const int along = vertical ? y : x, across = vertical ? x : y;
+            const int index = across / plank;
+            const double grain = fbm2(along / 90.0, across / 3.0 + index * 7, 3, seed);
+            const double ring = std::sin(grain * 18);
+            QColor c = mix(QColor(120, 78, 44), QColor(84, 52, 30), 0.5 + 0.5 * ring);
+            c = mix(c, QColor(60, 36, 20), (index % 3) * 0.12);
+            if (across % plank < 2)
+                c = QColor(40, 24, 14);
+            line[x] = c.rgb();
+        }
+    }
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    for (int i = 0; (i * plank) < (vertical ? w : h); ++i) {
+        for (int k = 0; k < 2; ++k) {
+            const double across = i * plank + plank / 2.0;
+            const double along = k ? (vertical ? h : w) - 24.0 : 24.0;
+            p.setBrush(QColor(40, 36, 34));
+            p.drawEllipse(vertical ? QPointF(across, along) : QPointF(along, across), 2.5, 2.5);
+        }
+    }
+    return img;
+}
+
+QImage goSouth()
+{
+    QImage img = canvas(55, 96, QColor(70, 50, 32));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(50, 32, 20), 2));
+    p.setBrush(QColor(190, 150, 100));
+    p.drawRoundedRect(QRectF(2, 2, 51, 92), 6, 6);
+    p.setFont(serif(11, true));
+    p.setPen(QColor(70, 40, 20));
+    p.drawText(QRectF(0, 6, 55, 14), Qt::AlignCenter, QStringLiteral("THIS"));
+    p.drawText(QRectF(0, 20, 55, 14), Qt::AlignCenter, QStringLiteral("WAY"));
+    QPainterPath arrow;
+    arrow.moveTo(20, 40);
+    arrow.lineTo(35, 40);
+    arrow.lineTo(35, 64);
+    arrow.lineTo(46, 64);
+    arrow.lineTo(27.5, 88);
+    arrow.lineTo(9, 64);
+    arrow.lineTo(20, 64);
+    arrow.closeSubpath();
+    p.setPen(QPen(QColor(90, 20, 10), 1.5));
+    p.setBrush(QColor(180, 50, 30));
+    p.drawPath(arrow);
+    return img;
+}
+
+QImage eagleHead()
+{
+    QImage img = canvas(artwork::EagleGlyphWidth, artwork::EagleGlyphHeight);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Dark neck feathers, white head, strong yellow beak, in profile.
+    QPainterPath neck;
+    neck.moveTo(30, 64);
+    neck.cubicTo(28, 44, 40, 30, 58, 30);
+    neck.lineTo(84, 40);
+    neck.cubicTo(92, 54, 96, 60, 98, 64);
+    neck.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(70, 44, 26));
+    p.drawPath(neck);
+    QPainterPath head;
+    head.moveTo(36, 50);
+    head.cubicTo(30, 24, 50, 6, 70, 8);
+    head.cubicTo(84, 9, 92, 16, 94, 24);
+    head.lineTo(88, 40);
+    head.cubicTo(76, 46, 60, 52, 36, 50);
+    head.closeSubpath();
+    QLinearGradient g(40, 8, 90, 50);
+    g.setColorAt(0, QColor(255, 255, 250));
+    g.setColorAt(1, QColor(200, 200, 196));
+    p.setBrush(g);
+    p.drawPath(head);
+    QPainterPath beak;
+    beak.moveTo(88, 18);
+    beak.cubicTo(100, 16, 112, 22, 114, 34);
+    beak.cubicTo(114, 40, 110, 44, 106, 44);
+    beak.cubicTo(108, 38, 104, 34, 96, 36);
+    beak.lineTo(88, 36);
+    beak.closeSubpath();
+    p.setBrush(QColor(236, 180, 40));
+    p.drawPath(beak);
+    p.setBrush(QColor(30, 20, 10));
+    p.drawEllipse(QPointF(80, 22), 3.2, 3.2);
+    p.setPen(QPen(QColor(120, 110, 100), 1.5));
+    p.drawLine(QPointF(72, 18), QPointF(86, 17)); // the brow ridge
+    return img;
+}
+
+QImage inventoryGlyph()
+{
+    const artwork::Artwork a = artwork::FleaInventoryGlyph;
+    QImage img = canvas(a.width, a.height);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A woven basket with the day's finds.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 80, 60));
+    p.drawEllipse(QPointF(46, 16), 9, 9);
+    p.setBrush(QColor(80, 120, 180));
+    p.drawRect(QRectF(56, 6, 16, 18));
+    p.setBrush(QColor(230, 200, 90));
+    p.drawEllipse(QPointF(80, 16), 8, 8);
+    QPainterPath basket;
+    basket.moveTo(30, 20);
+    basket.lineTo(90, 20);
+    basket.lineTo(82, 46);
+    basket.lineTo(38, 46);
+    basket.closeSubpath();
+    p.setBrush(QColor(170, 120, 60));
+    p.drawPath(basket);
+    p.setPen(QPen(QColor(110, 70, 30), 1.5));
+    for (int i = 0; i < 4; ++i)
+        p.drawLine(QPointF(32 + i * 2, 26 + i * 6), QPointF(88 - i * 2, 26 + i * 6));
+    p.setPen(QPen(QColor(110, 70, 30), 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(40, 0, 40, 34), 20 * 16, 140 * 16);
+    p.setFont(serif(13, true));
+    p.setPen(QColor(40, 24, 14));
+    p.drawText(QRectF(0, 47, a.width, 17), Qt::AlignCenter, QStringLiteral("Inventory"));
+    return img;
+}
+
+} // namespace
+
+// Shared with the trail's instruction panel: parchment on a dark border.
+QImage parchmentPanel(int w, int h, quint32 seed)
+{
+    QImage img = canvas(w, h);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF outer(2, 2, w - 4, h - 4);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 70));
+    p.drawRoundedRect(outer.translated(2, 3), 14, 14);
+    p.setBrush(QColor(96, 60, 34));
+    p.drawRoundedRect(outer, 14, 14);
+    QImage paper = canvas(w, h);
+    for (int y = 0; y < h; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(paper.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const double n = fbm2(x / 40.0, y / 40.0, 3, seed);
+            line[x] = mix(QColor(250, 240, 214), QColor(232, 214, 176), n).rgb();
+        }
+    }
+    QPainterPath inner;
+    inner.addRoundedRect(outer.adjusted(7, 7, -7, -7), 9, 9);
+    p.setClipPath(inner);
+    p.drawImage(0, 0, paper);
+    p.setClipping(false);
+    p.setPen(QPen(QColor(190, 150, 90), 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(outer.adjusted(11, 11, -11, -11), 6, 6);
+    return img;
+}
+
+void paintFleaMarket(const Folders& folders)
+{
+    saveJpeg(lane(), folders.pictures + "/FM02.jpg");
+    saveJpeg(shop(), folders.pictures + "/FM22.jpg");
+    saveJpeg(woodPlanks(120, 600, true, 960), folders.pictures + "/WOODLFT.jpg");
+    saveJpeg(woodPlanks(115, 606, true, 961), folders.pictures + "/WOODRT.jpg");
+    saveJpeg(woodPlanks(1024, 145, false, 962), folders.pictures + "/WOODBOT.jpg");
+    saveJpeg(goSouth(), folders.pictures + "/GOSOUTH.jpg");
+    saveBmp32(eagleHead(), folders.data + "/" + artwork::EagleGlyphFile);
+    saveBmp32(inventoryGlyph(), folders.bitmaps + "/FMINV.bmp");
+
+    // The market's instruction panel: a strip of awning over the parchment.
+    QImage panel = parchmentPanel(318, 260, 970);
+    {
+        QPainter p(&panel);
+        p.setRenderHint(QPainter::Antialiasing);
+        stripedAwning(p, QRectF(20, 20, 278, 30), QColor(170, 60, 50), QColor(240, 232, 214), 9);
+        p.setFont(serif(22, true, true));
+        p.setPen(QColor(110, 50, 30));
+        p.drawText(QRectF(20, 58, 278, 40), Qt::AlignCenter, QStringLiteral("The Flea Market"));
+        p.setPen(QPen(QColor(170, 130, 80), 1));
+        p.drawLine(QPointF(60, 100), QPointF(258, 100));
+    }
+    saveBmp32(panel, folders.bitmaps + "/FMPANEL.bmp");
+}
+
+} // namespace gen
