@@ -36,6 +36,17 @@ void seatedFigure(QPainter& p, QPointF seat, double scale, bool facingRight, con
     p.setPen(Qt::NoPen);
     p.setBrush(g);
     p.drawPath(body);
+    // An arm wrapped round the knees, catching the light.
+    QPainterPath arm;
+    arm.moveTo(4, -112);
+    arm.cubicTo(22, -96, 40, -70, 60, -60);
+    arm.lineTo(58, -50);
+    arm.cubicTo(36, -58, 14, -80, -4, -100);
+    arm.closeSubpath();
+    p.setBrush(cloth.darker(120));
+    p.drawPath(arm);
+    p.setBrush(QColor(150, 90, 60));
+    p.drawEllipse(QPointF(62, -56), 6, 5);
     // Head with the fire's light on the face.
     QRadialGradient h(QPointF(14, -160), 26);
     h.setColorAt(0, QColor(200, 120, 70));

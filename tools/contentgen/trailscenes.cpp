@@ -101,7 +101,7 @@ QImage clearingByTheSpring()
     p.end();
     QPainterPath pool;
     pool.addEllipse(QRectF(70, 352, 190, 52));
-    reflectInto(img, pool, 300, QColor(90, 110, 130), 3204);
+    reflectInto(img, pool, 240, QColor(90, 110, 130), 3204); // the sky in the pool
     p.begin(&img);
     p.setRenderHint(QPainter::Antialiasing);
     Rng rng(3205);
