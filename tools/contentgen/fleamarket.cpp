@@ -143,11 +143,11 @@ QImage lane()
         p.drawEllipse(QPointF(pebbles.range(0, 800), y), 1 + (y - 300) / 120, 0.6 + (y - 300) / 200);
     }
     // Booths down both sides of the lane.
-    booth(p, QRectF(20, 360, 190, 70), QColor(60, 110, 150), 902);
-    booth(p, QRectF(590, 350, 190, 70), QColor(170, 70, 60), 903);
+    booth(p, QRectF(10, 392, 190, 70), QColor(60, 110, 150), 902);
+    booth(p, QRectF(636, 396, 170, 70), QColor(170, 70, 60), 903);
     booth(p, QRectF(260, 300, 120, 40), QColor(200, 150, 50), 904);
-    booth(p, QRectF(-60, 480, 210, 90), QColor(120, 80, 140), 905);
-    booth(p, QRectF(650, 470, 210, 90), QColor(70, 130, 80), 906);
+    booth(p, QRectF(-70, 526, 210, 74), QColor(120, 80, 140), 905);
+    booth(p, QRectF(670, 530, 200, 70), QColor(70, 130, 80), 906);
     // A few shoppers in the distance.
     Rng people(907);
     for (double x : {430.0, 468.0, 300.0}) {

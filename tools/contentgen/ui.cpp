@@ -219,7 +219,7 @@ QImage storeBackground(int w, int h, bool post)
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     // Parchment under the rows (the white panel of rows lies over its middle).
-    const QRectF sheet(70, 54, w - 140, 344);
+    const QRectF sheet(72, 56, 517, 337); // just around the white panel of rows (82, 64) 497 x 321
     p.setPen(QPen(QColor(40, 24, 14), 2));
     p.setBrush(QColor(244, 234, 210));
     p.drawRoundedRect(sheet, 6, 6);
