@@ -118,35 +118,42 @@ QImage girlLayer(const Pose& pose)
     // Neck and shoulders under a woollen shawl.
     p.setBrush(skin.darker(110));
     p.drawRect(QRectF(cx - 6, 212, 12, 20));
+    // A woollen shawl over rounded shoulders, its ends meeting in front.
     QPainterPath shawl;
-    shawl.moveTo(cx - 10, 222);
-    shawl.cubicTo(cx - 40, 226, cx - 46, 250, cx - 44, 300);
-    shawl.lineTo(cx - 30, 318);
-    shawl.quadTo(cx, 300, cx + 30, 318);
-    shawl.lineTo(cx + 44, 300);
-    shawl.cubicTo(cx + 46, 250, cx + 40, 226, cx + 10, 222);
-    shawl.quadTo(cx, 232, cx - 10, 222);
+    shawl.moveTo(cx - 8, 220);
+    shawl.cubicTo(cx - 30, 220, cx - 42, 232, cx - 43, 254);
+    shawl.lineTo(cx - 41, 300);
+    shawl.quadTo(cx - 20, 310, cx, 324);
+    shawl.quadTo(cx + 20, 310, cx + 41, 300);
+    shawl.lineTo(cx + 43, 254);
+    shawl.cubicTo(cx + 42, 232, cx + 30, 220, cx + 8, 220);
+    shawl.quadTo(cx, 228, cx - 8, 220);
     shade(p, shawl, QColor(150, 92, 58));
-    // A woven band along the shawl's edge.
+    // Soft folds where the shawl falls from the shoulders.
     p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(110, 64, 40, 150), 1.3));
+    for (int side = -1; side <= 1; side += 2) {
+        QPainterPath fold;
+        fold.moveTo(cx + side * 30, 236);
+        fold.quadTo(cx + side * 22, 270, cx + side * 12, 300);
+        p.drawPath(fold);
+    }
+    // A woven band along the shawl's edge, and its fringe.
     QPainterPath band;
-    band.moveTo(cx - 42, 296);
-    band.lineTo(cx - 29, 312);
-    band.quadTo(cx, 294, cx + 29, 312);
-    band.lineTo(cx + 42, 296);
+    band.moveTo(cx - 41, 296);
+    band.quadTo(cx - 20, 306, cx, 319);
+    band.quadTo(cx + 20, 306, cx + 41, 296);
     p.setPen(QPen(QColor(190, 150, 80), 3));
     p.drawPath(band);
     p.setPen(QPen(QColor(90, 40, 30), 1));
     p.drawPath(band.translated(0, -4));
-    // Fringe of the shawl.
     p.setPen(QPen(QColor(120, 70, 44), 1));
-    for (double x = cx - 30; x <= cx + 30; x += 3)
-        p.drawLine(QPointF(x, 304 + std::abs(x - cx) * 0.45), QPointF(x, 311 + std::abs(x - cx) * 0.45));
-    // Hands held together at the front.
+    for (double x = cx - 38; x <= cx + 38; x += 3) {
+        const double t = std::abs(x - cx) / 41.0;
+        const double y = 324 - t * 24;
+        p.drawLine(QPointF(x, y), QPointF(x, y + 6));
+    }
     p.setPen(Qt::NoPen);
-    p.setBrush(skin);
-    p.drawEllipse(QPointF(cx - 4, 300), 8, 6);
-    p.drawEllipse(QPointF(cx + 5, 301), 7, 5.5);
     // Hair behind the head and a braid over the shoulder.
     const QPointF head(cx - 1, 197);
     p.setBrush(QColor(28, 20, 18));
@@ -257,9 +264,12 @@ QImage trapperLayer(const Pose& pose)
     p.setPen(QPen(QColor(70, 50, 32), 4));
     p.drawLine(QPointF(cx + 22, 262), QPointF(cx + 30, 330));
     p.setPen(Qt::NoPen);
-    // A bedroll at his back shows past his shoulder.
-    p.setBrush(QColor(140, 120, 90));
-    p.drawRoundedRect(QRectF(cx + 28, 252, 22, 56), 8, 8);
+    // A rolled blanket at his back shows past his shoulder, tied twice.
+    p.setBrush(QColor(150, 76, 54));
+    p.drawRoundedRect(QRectF(cx + 28, 252, 20, 56), 9, 9);
+    p.setBrush(QColor(70, 48, 30));
+    p.drawRect(QRectF(cx + 28, 264, 20, 3));
+    p.drawRect(QRectF(cx + 28, 294, 20, 3));
     // Neck, head, beard and hat.
     const QPointF head(cx, 242);
     p.setBrush(skin.darker(110));

@@ -47,6 +47,15 @@ Mono pluck(double hz, double seconds, double brightness, quint32 seed)
     std::vector<double> line(period);
     for (double& v : line)
         v = rng.range(-1, 1);
+    // A softer pick: the burst loses its highest partials before it sounds.
+    for (int pass = 0; pass < 3; ++pass) {
+        double previous = line.back();
+        for (double& v : line) {
+            const double current = v;
+            v = 0.5 * (v + previous);
+            previous = current;
+        }
+    }
     Mono out(samples(seconds));
     double last = 0;
     const double keep = 0.5 + 0.49 * brightness;
@@ -113,14 +122,15 @@ Mono drum(double seconds, double pitch)
 {
     Mono out(samples(seconds));
     Rng rng(77);
-    double phase = 0;
+    double phase = 0, skin = 0;
     for (size_t i = 0; i < out.size(); ++i) {
         const double t = i / double(SampleRate);
         const double f = pitch * (1 + 1.5 * std::exp(-t * 30));
         phase += f / SampleRate;
         const double body = std::sin(2 * M_PI * phase) * std::exp(-t * 9);
-        const double skin = rng.range(-1, 1) * std::exp(-t * 60) * 0.3;
-        out[i] = static_cast<float>(0.8 * (body + skin));
+        skin += 0.25 * (rng.range(-1, 1) - skin); // a muffled skin, not a click
+        out[i] = static_cast<float>(0.8 * (body + skin * std::exp(-t * 60) * 0.3) *
+                                    std::min(1.0, t * 1000));
     }
     return out;
 }
