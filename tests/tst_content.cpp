@@ -2,12 +2,11 @@
 // decodes at its size, lasts as long as the screens rely on, and agrees with
 // the game's own tables (roads under the route, water under the good spots).
 
-#include "mediaprobe.h"
-
 #include "activities/fishingtables.h"
 #include "media/artworknames.h"
 #include "media/jpegdecoder.h"
 #include "media/pictures.h"
+#include "mediaprobe.h"
 #include "presentation/storytexts.h"
 #include "trail/routetable.h"
 
@@ -18,14 +17,16 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
-
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
 const QString Source = QStringLiteral(KELVARIN_SOURCE_DIR);
-QString dataFile(const QString& name) { return Source + QStringLiteral("/data/") + name; }
+QString dataFile(const QString& name)
+{
+    return Source + QStringLiteral("/data/") + name;
+}
 
 // How far two colours are apart: the largest channel difference.
 int distance(QRgb a, QRgb b)
@@ -61,7 +62,8 @@ struct Decoded {
     {
         float top = 0;
         const qsizetype from = qsizetype(fromMs) * sampleRate / 1000;
-        const qsizetype to = std::min<qsizetype>(samples.size(), qsizetype(toMs) * sampleRate / 1000);
+        const qsizetype to =
+            std::min<qsizetype>(samples.size(), qsizetype(toMs) * sampleRate / 1000);
         for (qsizetype i = std::max<qsizetype>(0, from); i < to; ++i)
             top = std::max(top, std::abs(samples[i]));
         return top;
@@ -107,6 +109,8 @@ private slots:
     void bitmapArtworkIsTransparentAroundItsShape();
     void instructionPanelsLeaveLightRoomForTheirText();
     void eagleGlyphBesideTheProgramLoadsWithTransparency();
+    void panelBackgroundsKeepTheirTextReadable_data();
+    void panelBackgroundsKeepTheirTextReadable();
 
     void routeMapsShowARoadUnderEveryDashAndTheEndDot_data();
     void routeMapsShowARoadUnderEveryDashAndTheEndDot();
@@ -226,8 +230,9 @@ void TestContent::instructionPanelsLeaveLightRoomForTheirText()
         for (int y = text.top(); y <= text.bottom(); y += 3)
             for (int x = text.left(); x <= text.right(); x += 3) {
                 const QRgb p = image.pixel(x, y);
-                QVERIFY2(qAlpha(p) == 255 && qGray(p) > 190,
-                         qPrintable(QStringLiteral("%1 at (%2, %3)").arg(panel.name).arg(x).arg(y)));
+                QVERIFY2(
+                    qAlpha(p) == 255 && qGray(p) > 190,
+                    qPrintable(QStringLiteral("%1 at (%2, %3)").arg(panel.name).arg(x).arg(y)));
             }
     }
 }
@@ -238,6 +243,30 @@ void TestContent::eagleGlyphBesideTheProgramLoadsWithTransparency()
     QCOMPARE(glyph.size(), QSize(artwork::EagleGlyphWidth, artwork::EagleGlyphHeight));
     QVERIFY(glyph.hasAlphaChannel());
     QCOMPARE(qAlpha(glyph.pixel(0, 0)), 0);
+}
+
+void TestContent::panelBackgroundsKeepTheirTextReadable_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QRect>("text");
+    QTest::addColumn<bool>("darkText");
+    // The inventory's fifteen lines are dark text; the party's condition lines are white.
+    QTest::newRow("inventory lines") << "invlist" << QRect(40, 46, 280, 310) << true;
+    QTest::newRow("party lines") << "party" << QRect(30, 32, 260, 255) << false;
+}
+
+void TestContent::panelBackgroundsKeepTheirTextReadable()
+{
+    QFETCH(QString, picture);
+    QFETCH(QRect, text);
+    QFETCH(bool, darkText);
+    const QImage image = media::jpegPicture(picture);
+    for (int y = text.top(); y <= text.bottom(); y += 2)
+        for (int x = text.left(); x <= text.right(); x += 2) {
+            const int grey = qGray(image.pixel(x, y));
+            QVERIFY2(darkText ? grey > 170 : grey < 90,
+                     qPrintable(QStringLiteral("(%1, %2) is %3").arg(x).arg(y).arg(grey)));
+        }
 }
 
 void TestContent::routeMapsShowARoadUnderEveryDashAndTheEndDot_data()
@@ -262,8 +291,12 @@ void TestContent::routeMapsShowARoadUnderEveryDashAndTheEndDot()
         const RouteTick tick = advanceRoute(s.slope, s.eastward, s.endX, x, y);
         ++dashes;
         for (int i = 0; i <= 10; ++i) {
-            const QPointF at = QPointF(tick.dashFrom) + (QPointF(tick.dashTo) - QPointF(tick.dashFrom)) * (i / 10.0);
-            QVERIFY2(onRoad(at), qPrintable(QStringLiteral("dash %1 at (%2, %3)").arg(dashes).arg(at.x()).arg(at.y())));
+            const QPointF at = QPointF(tick.dashFrom) +
+                               (QPointF(tick.dashTo) - QPointF(tick.dashFrom)) * (i / 10.0);
+            QVERIFY2(
+                onRoad(at),
+                qPrintable(
+                    QStringLiteral("dash %1 at (%2, %3)").arg(dashes).arg(at.x()).arg(at.y())));
         }
         if (tick.complete)
             break;
@@ -293,7 +326,8 @@ void TestContent::journeyMapShowsTheTrailUnderTheMapPath()
         for (double d = 6; d <= length - 6; d += 2) {
             const QPoint at = (from + (to - from) * (d / length)).toPoint();
             QVERIFY2(distance(map.pixel(at), trail) <= 28,
-                     qPrintable(QStringLiteral("segment %1 at (%2, %3)").arg(k).arg(at.x()).arg(at.y())));
+                     qPrintable(
+                         QStringLiteral("segment %1 at (%2, %3)").arg(k).arg(at.x()).arg(at.y())));
             ++sampled;
         }
         from = to;
@@ -310,7 +344,10 @@ void TestContent::lakeMaskIsWaterUnderEveryGoodSpotAndLandOnTheBank()
             for (int x = spot.x(); x < spot.x() + HotspotSize.width(); ++x)
                 QVERIFY2((mask.pixel(x, y) & 0xFFFFFF) == 0,
                          qPrintable(QStringLiteral("(%1, %2) of the spot at (%3, %4)")
-                                        .arg(x).arg(y).arg(spot.x()).arg(spot.y())));
+                                        .arg(x)
+                                        .arg(y)
+                                        .arg(spot.x())
+                                        .arg(spot.y())));
     }
     // The far shore and the near bank are land.
     QVERIFY((mask.pixel(300, 40) & 0xFFFFFF) != 0);
@@ -382,13 +419,27 @@ void TestContent::clipsBeginAndEndOnThePicturesAroundThem_data()
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
     QTest::addColumn<QRect>("rect");
-    QTest::newRow("girl appears") << "anim/mox222.avi" << "s022" << "x022" << QRect(283, 171, 148, 271);
-    QTest::newRow("trapper appears") << "anim/mox151.avi" << "s032" << "x032" << QRect(319, 211, 187, 221);
-    QTest::newRow("girl speaks") << "anim/mov222.avi" << "x022" << "x022" << QRect(324, 169, 60, 60);
-    QTest::newRow("trapper speaks") << "anim/mov151.avi" << "x032" << "x032" << QRect(383, 196, 65, 65);
-    QTest::newRow("keepers") << "post/post04.avi" << "x03" << "z03" << QRect(244, 206, 150, 133);
-    QTest::newRow("lake 1") << "fish/f02-1.avi" << "f02" << "f02" << LakeClip1Rect;
-    QTest::newRow("lake 2") << "fish/f02-2.avi" << "f02" << "f02" << LakeClip2Rect;
+    QTest::newRow("girl appears") << "anim/mox222.avi"
+                                  << "s022"
+                                  << "x022" << QRect(283, 171, 148, 271);
+    QTest::newRow("trapper appears") << "anim/mox151.avi"
+                                     << "s032"
+                                     << "x032" << QRect(319, 211, 187, 221);
+    QTest::newRow("girl speaks") << "anim/mov222.avi"
+                                 << "x022"
+                                 << "x022" << QRect(324, 169, 60, 60);
+    QTest::newRow("trapper speaks") << "anim/mov151.avi"
+                                    << "x032"
+                                    << "x032" << QRect(383, 196, 65, 65);
+    QTest::newRow("keepers") << "post/post04.avi"
+                             << "x03"
+                             << "z03" << QRect(244, 206, 150, 133);
+    QTest::newRow("lake 1") << "fish/f02-1.avi"
+                            << "f02"
+                            << "f02" << LakeClip1Rect;
+    QTest::newRow("lake 2") << "fish/f02-2.avi"
+                            << "f02"
+                            << "f02" << LakeClip2Rect;
 }
 
 void TestContent::clipsBeginAndEndOnThePicturesAroundThem()
@@ -400,9 +451,11 @@ void TestContent::clipsBeginAndEndOnThePicturesAroundThem()
     const mediaprobe::Avi avi = mediaprobe::readAvi(dataFile(clip));
     QVERIFY2(avi.error.isEmpty(), qPrintable(avi.error));
     const QImage first = frame(avi, 0), last = frame(avi, avi.frameCount - 1);
-    const QImage start = media::jpegPicture(before).copy(rect), end = media::jpegPicture(after).copy(rect);
+    const QImage start = media::jpegPicture(before).copy(rect),
+                 end = media::jpegPicture(after).copy(rect);
     // Both were compressed on their own: alike, not equal.
-    QVERIFY2(meanDifference(first, start) < 4, qPrintable(QString::number(meanDifference(first, start))));
+    QVERIFY2(meanDifference(first, start) < 4,
+             qPrintable(QString::number(meanDifference(first, start))));
     QVERIFY2(meanDifference(last, end) < 4, qPrintable(QString::number(meanDifference(last, end))));
     if (before != after) // something happens in between
         QVERIFY(meanDifference(start, end) > 8);
@@ -456,7 +509,8 @@ void TestContent::musicAndSpeechAreConstantBitRateMp3sOfTheirLength()
     QVERIFY2(mp3.error.isEmpty(), qPrintable(mp3.error));
     QVERIFY(mp3.constantBitrate);
     QVERIFY(mp3.firstBitrateKbps >= 32);
-    QVERIFY2(mp3.seconds() >= shortest && mp3.seconds() <= longest, qPrintable(QString::number(mp3.seconds())));
+    QVERIFY2(mp3.seconds() >= shortest && mp3.seconds() <= longest,
+             qPrintable(QString::number(mp3.seconds())));
 }
 
 void TestContent::soundEffectsArePcmWavs_data()
@@ -487,7 +541,8 @@ void TestContent::jinglesSoundOnlyInsideTheirStretches()
     for (const auto& s : stretches) {
         // Seeking to a stretch is not exact: its edges are silent.
         QVERIFY2(music.peak(quietFrom, s.start + 60) < 0.01f, qPrintable(QString::number(s.start)));
-        QVERIFY2(music.peak(s.start + 300, s.end - 300) > 0.2f, qPrintable(QString::number(s.start)));
+        QVERIFY2(music.peak(s.start + 300, s.end - 300) > 0.2f,
+                 qPrintable(QString::number(s.start)));
         quietFrom = s.end - 60;
     }
     QVERIFY(music.peak(quietFrom, 60000) < 0.01f);
@@ -498,9 +553,9 @@ void TestContent::shopkeeperSpeaksInsideHisTwoStretches()
     const Decoded voice = decode(dataFile("fleamart/mayi-short.mp3"));
     QVERIFY(voice.sampleRate > 0);
     QVERIFY(voice.peak(0, 130) < 0.01f);
-    QVERIFY(voice.peak(300, 2000) > 0.2f);     // the greeting
-    QVERIFY(voice.peak(2760, 2940) < 0.01f);   // between the two
-    QVERIFY(voice.peak(3100, 4000) > 0.2f);    // the thanks
+    QVERIFY(voice.peak(300, 2000) > 0.2f);   // the greeting
+    QVERIFY(voice.peak(2760, 2940) < 0.01f); // between the two
+    QVERIFY(voice.peak(3100, 4000) > 0.2f);  // the thanks
     QVERIFY(voice.peak(4360, 10000) < 0.01f);
 }
 
@@ -510,7 +565,8 @@ void TestContent::narrationSpeaksWhileEveryCaptionIsShown()
     QVERIFY(narration.sampleRate > 0);
     const int changes[] = {0, 10000, 16500, 25600, 30000, 36000};
     for (int i = 0; i < 5; ++i)
-        QVERIFY2(narration.peak(changes[i] + 1500, changes[i + 1] - 500) > 0.2f, qPrintable(QString::number(i + 1)));
+        QVERIFY2(narration.peak(changes[i] + 1500, changes[i + 1] - 500) > 0.2f,
+                 qPrintable(QString::number(i + 1)));
 }
 
 void TestContent::storyTextsFillTheirRoles()

@@ -7,7 +7,6 @@
 // transparent around their shape). Sizes are the pictures' own pixels.
 
 #include <QColor>
-
 #include <array>
 
 namespace artwork {
@@ -47,9 +46,8 @@ inline constexpr Artwork FleaInventoryGlyph{"fminv", 120, 64, Kind::Bitmap};
 inline constexpr Artwork GameIcon{"kelvarin", 128, 128, Kind::Bitmap};
 
 inline constexpr std::array<Artwork, 12> All{
-    InstructionPanel, BottomBar,    MapGlyph,     PartyGlyph,           InventoryGlyph,
-    Ripple,           Bobber,       BackGlyph,    ForwardGlyph,         FleaInstructionPanel,
-    FleaInventoryGlyph, GameIcon};
+    InstructionPanel, BottomBar, MapGlyph,     PartyGlyph,           InventoryGlyph,     Ripple,
+    Bobber,           BackGlyph, ForwardGlyph, FleaInstructionPanel, FleaInventoryGlyph, GameIcon};
 
 // The route maps (S010, S020, ...) draw each town's road in this colour under
 // the route the game draws in red; the journey map (MAP) draws the trail

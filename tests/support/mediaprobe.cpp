@@ -17,8 +17,14 @@ QByteArray readAll(const QString& path, QString& error)
     return file.readAll();
 }
 
-quint32 u32(const QByteArray& b, qsizetype at) { return qFromLittleEndian<quint32>(b.constData() + at); }
-quint16 u16(const QByteArray& b, qsizetype at) { return qFromLittleEndian<quint16>(b.constData() + at); }
+quint32 u32(const QByteArray& b, qsizetype at)
+{
+    return qFromLittleEndian<quint32>(b.constData() + at);
+}
+quint16 u16(const QByteArray& b, qsizetype at)
+{
+    return qFromLittleEndian<quint16>(b.constData() + at);
+}
 
 // Walks the chunks of a RIFF list body [from, to).
 void walk(const QByteArray& b, qsizetype from, qsizetype to, Avi& avi, QByteArray& streamType)
@@ -109,7 +115,10 @@ Wav readWav(const QString& path)
     return wav;
 }
 
-double Mp3::seconds() const { return sampleRate ? audioFrames * 1152.0 / sampleRate : 0; }
+double Mp3::seconds() const
+{
+    return sampleRate ? audioFrames * 1152.0 / sampleRate : 0;
+}
 
 Mp3 readMp3(const QString& path)
 {
@@ -122,14 +131,16 @@ Mp3 readMp3(const QString& path)
         const auto* s = reinterpret_cast<const uchar*>(b.constData());
         at = 10 + ((s[6] & 0x7f) << 21 | (s[7] & 0x7f) << 14 | (s[8] & 0x7f) << 7 | (s[9] & 0x7f));
     }
-    static const int bitrates[16] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 0};
+    static const int bitrates[16] = {0,   32,  40,  48,  56,  64,  80,  96,
+                                     112, 128, 160, 192, 224, 256, 320, 0};
     static const int rates[4] = {44100, 48000, 32000, 0};
     bool first = true;
     while (at + 4 <= b.size()) {
         const auto* h = reinterpret_cast<const uchar*>(b.constData() + at);
         // MPEG-1 layer III frames only: the game's music is encoded that way.
         if (h[0] != 0xFF || (h[1] & 0xFE) != 0xFA) {
-            mp3.error = QStringLiteral("%1: no MPEG-1 layer III frame at byte %2").arg(path).arg(at);
+            mp3.error =
+                QStringLiteral("%1: no MPEG-1 layer III frame at byte %2").arg(path).arg(at);
             return mp3;
         }
         const int kbps = bitrates[h[2] >> 4];

@@ -10,15 +10,15 @@
 namespace mediaprobe {
 
 struct Avi {
-    QString error;            // empty when the file was read
+    QString error; // empty when the file was read
     int width = 0;
     int height = 0;
-    int frameCount = 0;       // from the main header
+    int frameCount = 0; // from the main header
     qint64 microsPerFrame = 0;
-    QByteArray videoHandler;  // fourcc of the video stream, e.g. "MJPG"
+    QByteArray videoHandler; // fourcc of the video stream, e.g. "MJPG"
     QByteArray videoCompression;
     bool hasAudio = false;
-    quint16 audioFormat = 0;  // 1 PCM, 0x55 MP3
+    quint16 audioFormat = 0;       // 1 PCM, 0x55 MP3
     QList<QByteArray> videoFrames; // the compressed frames, in order
     double seconds() const { return frameCount * microsPerFrame / 1e6; }
 };
@@ -39,7 +39,7 @@ struct Mp3 {
     QString error;
     int firstBitrateKbps = 0; // from the first frame header
     int sampleRate = 0;
-    int audioFrames = 0;      // frames that carry sound (an info frame is not counted)
+    int audioFrames = 0; // frames that carry sound (an info frame is not counted)
     bool constantBitrate = true;
     double seconds() const;
 };

@@ -5,7 +5,6 @@
 #include "synth.h"
 
 #include <QtMath>
-
 #include <cmath>
 
 namespace gen {

@@ -1,5 +1,6 @@
 #include "clips.h"
 
+#include "activities/fishingtables.h"
 #include "figures.h"
 #include "fishing.h"
 #include "introscene.h"
@@ -8,12 +9,9 @@
 #include "synth.h"
 #include "trailscenes.h"
 
-#include "activities/fishingtables.h"
-
 #include <QDir>
 #include <QPainterPath>
 #include <QtMath>
-
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -30,7 +28,10 @@ public:
         QDir(folder).removeRecursively();
         ensureFolder(folder);
     }
-    void add(const QImage& frame) { savePng(frame, QStringLiteral("%1/%2.png").arg(folder).arg(count++, 4, 10, QChar('0'))); }
+    void add(const QImage& frame)
+    {
+        savePng(frame, QStringLiteral("%1/%2.png").arg(folder).arg(count++, 4, 10, QChar('0')));
+    }
 
 private:
     QString folder;
@@ -78,7 +79,8 @@ void appearance(const Folders& folders, const QString& clip, int town, const QRe
                 QPainter p(&frame);
                 p.setRenderHint(QPainter::Antialiasing);
                 p.setOpacity(light);
-                radialGlow(p, QPointF(rect.center()), rect.height() * 0.55, QColor(200, 225, 255, 120));
+                radialGlow(p, QPointF(rect.center()), rect.height() * 0.55,
+                           QColor(200, 225, 255, 120));
             }
             composeSpirit(frame, layer, presence);
         }
@@ -166,7 +168,8 @@ void lakeClips(const Folders& folders)
                             continue;
                         p.setPen(QPen(QColor(230, 240, 250, static_cast<int>(160 * fade)), 1.4));
                         p.setBrush(Qt::NoBrush);
-                        const QPointF c = start < 1 ? splash - QPointF(30, 0) : splash + QPointF(30, 0);
+                        const QPointF c =
+                            start < 1 ? splash - QPointF(30, 0) : splash + QPointF(30, 0);
                         p.drawEllipse(c, r, r * 0.35);
                     }
                 }

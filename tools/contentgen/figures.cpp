@@ -4,7 +4,6 @@
 
 #include <QPainterPath>
 #include <QtMath>
-
 #include <algorithm>
 #include <cmath>
 
@@ -61,7 +60,8 @@ void paintFace(QPainter& p, QPointF c, double w, double h, const QColor& skin, c
         p.setBrush(QColor(45, 30, 22));
         p.drawEllipse(e, w * 0.05, h * 0.033 * open);
         p.setPen(QPen(line, std::max(0.8, w * 0.025), Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(e + QPointF(-w * 0.09, -h * 0.03 * open), e + QPointF(w * 0.09, -h * 0.03 * open));
+        p.drawLine(e + QPointF(-w * 0.09, -h * 0.03 * open),
+                   e + QPointF(w * 0.09, -h * 0.03 * open));
         // Brow.
         p.setPen(QPen(QColor(40, 26, 18, 200), std::max(1.0, w * (male ? 0.05 : 0.035)),
                       Qt::SolidLine, Qt::RoundCap));
@@ -176,10 +176,12 @@ QImage girlLayer(const Pose& pose)
     // Hair parted in the middle, framing the face.
     QPainterPath hair;
     hair.moveTo(head.x(), head.y() - 22);
-    hair.cubicTo(head.x() - 20, head.y() - 22, head.x() - 19, head.y() - 2, head.x() - 15, head.y() + 10);
+    hair.cubicTo(head.x() - 20, head.y() - 22, head.x() - 19, head.y() - 2, head.x() - 15,
+                 head.y() + 10);
     hair.quadTo(head.x() - 13, head.y() - 8, head.x(), head.y() - 15);
     hair.quadTo(head.x() + 13, head.y() - 8, head.x() + 15, head.y() + 10);
-    hair.cubicTo(head.x() + 19, head.y() - 2, head.x() + 20, head.y() - 22, head.x(), head.y() - 22);
+    hair.cubicTo(head.x() + 19, head.y() - 2, head.x() + 20, head.y() - 22, head.x(),
+                 head.y() - 22);
     p.setBrush(QColor(30, 22, 20));
     p.drawPath(hair);
     p.setPen(QPen(QColor(90, 80, 90, 120), 1));
@@ -315,9 +317,11 @@ QImage storytellerPortrait(const Pose& pose)
     p.setBrush(QColor(46, 40, 40));
     QPainterPath back;
     back.moveTo(head.x() - 56, head.y() - 30);
-    back.cubicTo(head.x() - 70, head.y() + 40, head.x() - 74, head.y() + 100, head.x() - 80, head.y() + 130);
+    back.cubicTo(head.x() - 70, head.y() + 40, head.x() - 74, head.y() + 100, head.x() - 80,
+                 head.y() + 130);
     back.lineTo(head.x() + 80, head.y() + 130);
-    back.cubicTo(head.x() + 74, head.y() + 100, head.x() + 70, head.y() + 40, head.x() + 56, head.y() - 30);
+    back.cubicTo(head.x() + 74, head.y() + 100, head.x() + 70, head.y() + 40, head.x() + 56,
+                 head.y() - 30);
     back.closeSubpath();
     p.drawPath(back);
     // Shoulders wrapped in a dark red blanket.
@@ -343,10 +347,12 @@ QImage storytellerPortrait(const Pose& pose)
     // Hair parted, pulled back, with silver strands.
     QPainterPath hair;
     hair.moveTo(head.x(), head.y() - 68);
-    hair.cubicTo(head.x() - 66, head.y() - 66, head.x() - 62, head.y() + 10, head.x() - 52, head.y() + 40);
+    hair.cubicTo(head.x() - 66, head.y() - 66, head.x() - 62, head.y() + 10, head.x() - 52,
+                 head.y() + 40);
     hair.quadTo(head.x() - 46, head.y() - 30, head.x(), head.y() - 52);
     hair.quadTo(head.x() + 46, head.y() - 30, head.x() + 52, head.y() + 40);
-    hair.cubicTo(head.x() + 62, head.y() + 10, head.x() + 66, head.y() - 66, head.x(), head.y() - 68);
+    hair.cubicTo(head.x() + 62, head.y() + 10, head.x() + 66, head.y() - 66, head.x(),
+                 head.y() - 68);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(52, 46, 46));
     p.drawPath(hair);
@@ -357,7 +363,8 @@ QImage storytellerPortrait(const Pose& pose)
         p.setPen(QPen(QColor(190, 186, 180, 110), 1));
         QPainterPath strand;
         strand.moveTo(head.x() + side * 4, head.y() - 64);
-        strand.quadTo(head.x() + side * 60 * a, head.y() - 50, head.x() + side * (44 + 12 * a), head.y() + 30);
+        strand.quadTo(head.x() + side * 60 * a, head.y() - 50, head.x() + side * (44 + 12 * a),
+                      head.y() + 30);
         p.drawPath(strand);
     }
     // Warm firelight on the right cheek.

@@ -6,7 +6,6 @@
 
 #include <QPainterPath>
 #include <QtMath>
-
 #include <cmath>
 
 namespace gen {
@@ -16,18 +15,18 @@ namespace {
 struct FishStyle {
     const char* picture;
     QColor back, belly, fin;
-    double depth;        // body height / length
-    int bars;            // dark vertical bars
-    int stripes;         // thin horizontal stripes
-    QColor spot;         // spots, if alpha > 0
-    QColor halo;         // around the spots
-    QColor band;         // a lateral band, if alpha > 0
+    double depth; // body height / length
+    int bars;     // dark vertical bars
+    int stripes;  // thin horizontal stripes
+    QColor spot;  // spots, if alpha > 0
+    QColor halo;  // around the spots
+    QColor band;  // a lateral band, if alpha > 0
     bool whiskers;
-    int tail;            // 0 forked, 1 square, 2 rounded
+    int tail; // 0 forked, 1 square, 2 rounded
     bool earFlap;
-    double mouth;        // 0.5 small .. 1.4 large
+    double mouth; // 0.5 small .. 1.4 large
     bool whiteEdgedFins;
-    bool worms;          // vermiculation on the back
+    bool worms; // vermiculation on the back
 };
 
 const FishStyle Styles[9] = {
@@ -36,25 +35,31 @@ const FishStyle Styles[9] = {
      QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), false, 1, true, 0.5, false, false},
     // white bass
     {"FB", QColor(120, 130, 140), QColor(232, 234, 236), QColor(150, 150, 156), 0.38, 0, 7,
-     QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), false, 0, false, 0.9, false, false},
+     QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), false, 0, false, 0.9, false,
+     false},
     // smallmouth bass
     {"FC", QColor(120, 98, 50), QColor(214, 196, 140), QColor(130, 110, 70), 0.34, 9, 0,
-     QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), false, 1, false, 1.0, false, false},
+     QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), false, 1, false, 1.0, false,
+     false},
     // blue catfish
     {"FD", QColor(84, 104, 130), QColor(220, 226, 232), QColor(90, 104, 124), 0.24, 0, 0,
      QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), true, 0, false, 1.1, false, false},
     // rainbow trout
     {"FE", QColor(90, 110, 80), QColor(230, 226, 214), QColor(120, 120, 96), 0.26, 0, 0,
-     QColor(30, 30, 30, 220), QColor(0, 0, 0, 0), QColor(220, 110, 120, 200), false, 1, false, 0.8, false, false},
+     QColor(30, 30, 30, 220), QColor(0, 0, 0, 0), QColor(220, 110, 120, 200), false, 1, false, 0.8,
+     false, false},
     // brown trout
     {"FF", QColor(110, 86, 48), QColor(236, 206, 130), QColor(130, 100, 60), 0.27, 0, 0,
-     QColor(180, 50, 40, 230), QColor(240, 220, 190, 200), QColor(0, 0, 0, 0), false, 1, false, 0.8, false, false},
+     QColor(180, 50, 40, 230), QColor(240, 220, 190, 200), QColor(0, 0, 0, 0), false, 1, false, 0.8,
+     false, false},
     // largemouth bass
     {"FG", QColor(82, 110, 60), QColor(226, 222, 176), QColor(100, 120, 70), 0.33, 0, 0,
-     QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), QColor(40, 56, 30, 220), false, 1, false, 1.4, false, false},
+     QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), QColor(40, 56, 30, 220), false, 1, false, 1.4, false,
+     false},
     // brook trout
     {"FH", QColor(50, 72, 56), QColor(226, 120, 70), QColor(200, 90, 60), 0.26, 0, 0,
-     QColor(210, 50, 50, 240), QColor(90, 140, 220, 220), QColor(0, 0, 0, 0), false, 1, false, 0.8, true, true},
+     QColor(210, 50, 50, 240), QColor(90, 140, 220, 220), QColor(0, 0, 0, 0), false, 1, false, 0.8,
+     true, true},
     // brown bullhead
     {"FI", QColor(92, 74, 50), QColor(212, 196, 150), QColor(90, 72, 50), 0.25, 0, 0,
      QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), true, 2, false, 1.0, false, false},
@@ -68,7 +73,8 @@ void paintFish(QPainter& p, const QRectF& box, const FishStyle& s, quint32 seed)
     const double x0 = box.left(), tailX = box.left() + len * 0.82;
     QPainterPath body;
     body.moveTo(x0, cy + h * 0.05);
-    body.cubicTo(x0 + len * 0.08, cy - h * 0.55, x0 + len * 0.45, cy - h * 0.6, tailX, cy - h * 0.1);
+    body.cubicTo(x0 + len * 0.08, cy - h * 0.55, x0 + len * 0.45, cy - h * 0.6, tailX,
+                 cy - h * 0.1);
     body.lineTo(tailX, cy + h * 0.1);
     body.cubicTo(x0 + len * 0.45, cy + h * 0.55, x0 + len * 0.1, cy + h * 0.5, x0, cy + h * 0.05);
     // Fins first, behind the body.
@@ -101,7 +107,8 @@ void paintFish(QPainter& p, const QRectF& box, const FishStyle& s, quint32 seed)
     p.drawPath(belly);
     if (s.whiteEdgedFins) {
         p.setPen(QPen(QColor(250, 250, 250), 3));
-        p.drawLine(QPointF(x0 + len * 0.52, cy + h * 0.45), QPointF(x0 + len * 0.575, cy + h * 0.62));
+        p.drawLine(QPointF(x0 + len * 0.52, cy + h * 0.45),
+                   QPointF(x0 + len * 0.575, cy + h * 0.62));
         p.setPen(Qt::NoPen);
     }
     // Body: dark back, light belly.
@@ -205,13 +212,15 @@ QImage fishPicture(const FishStyle& style, quint32 seed)
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     // The catch laid on cool, clear water over pale stones.
-    verticalGradient(p, QRectF(0, 0, 450, 300),
-                     {{0, QColor(168, 196, 190)}, {0.6, QColor(196, 206, 186)}, {1, QColor(214, 204, 170)}});
+    verticalGradient(
+        p, QRectF(0, 0, 450, 300),
+        {{0, QColor(168, 196, 190)}, {0.6, QColor(196, 206, 186)}, {1, QColor(214, 204, 170)}});
     Rng rng(seed);
     p.setPen(Qt::NoPen);
     for (int i = 0; i < 24; ++i) {
         p.setBrush(QColor(150 + rng.below(60), 150 + rng.below(50), 130 + rng.below(40), 70));
-        p.drawEllipse(QPointF(rng.range(0, 450), rng.range(150, 300)), rng.range(12, 30), rng.range(6, 14));
+        p.drawEllipse(QPointF(rng.range(0, 450), rng.range(150, 300)), rng.range(12, 30),
+                      rng.range(6, 14));
     }
     for (int i = 0; i < 6; ++i) {
         p.setPen(QPen(QColor(255, 255, 255, 50), 2));
@@ -290,8 +299,9 @@ QImage lakeScene()
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     // Late afternoon over the lake.
-    verticalGradient(p, QRectF(0, 0, 600, 170),
-                     {{0, QColor(96, 120, 160)}, {0.6, QColor(200, 170, 150)}, {1, QColor(246, 206, 150)}});
+    verticalGradient(
+        p, QRectF(0, 0, 600, 170),
+        {{0, QColor(96, 120, 160)}, {0.6, QColor(200, 170, 150)}, {1, QColor(246, 206, 150)}});
     radialGlow(p, QPointF(420, 150), 160, QColor(255, 230, 170, 130));
     Rng clouds(6101);
     p.setPen(Qt::NoPen);
@@ -303,7 +313,8 @@ QImage lakeScene()
     hillLayer(p, 600, 128, 18, 150, QColor(110, 110, 140), QColor(100, 104, 120), 6102, 200);
     for (int i = 0; i < 40; ++i) {
         Rng rng(6110 + static_cast<quint32>(i));
-        pineTree(p, QPointF(i * 16 + rng.range(-6, 6), 166), rng.range(30, 62), QColor(48, 62, 58), 6120 + i);
+        pineTree(p, QPointF(i * 16 + rng.range(-6, 6), 166), rng.range(30, 62), QColor(48, 62, 58),
+                 6120 + i);
     }
     p.end();
     reflectInto(img, lakeWater(), 160, QColor(70, 110, 130), 6103);
@@ -423,7 +434,9 @@ void paintFishing(const Folders& folders)
     for (const QPoint& spot : HotspotTable) {
         const QRectF area(spot, HotspotSize);
         if (!water.contains(area.adjusted(-8, -8, 8, 8)))
-            fail(QStringLiteral("a good fishing spot at (%1, %2) is not all water").arg(spot.x()).arg(spot.y()));
+            fail(QStringLiteral("a good fishing spot at (%1, %2) is not all water")
+                     .arg(spot.x())
+                     .arg(spot.y()));
     }
     saveJpeg(lakeScene(), folders.pictures + "/F02.jpg");
     saveJpeg(lakeMask(), folders.pictures + "/B02.jpg", 100);

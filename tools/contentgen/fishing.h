@@ -10,8 +10,8 @@
 
 namespace gen {
 
-QImage lakeScene();          // F02
-QPainterPath lakeWater();    // where F02 shows water: B02 is black exactly there
+QImage lakeScene();            // F02
+QPainterPath lakeWater();      // where F02 shows water: B02 is black exactly there
 QImage rodBitmap(double cast); // FP at 0; FPCAST at 1; the reel clip turns its handle
 void paintReel(QImage& rod, double turn);
 // The trail screen's colour behind the rod and the reel clip.

@@ -2,15 +2,13 @@
 
 #include "figures.h"
 #include "landscape.h"
+#include "media/artworknames.h"
 #include "paint.h"
 #include "ui.h"
-
-#include "media/artworknames.h"
 
 #include <QFont>
 #include <QPainterPath>
 #include <QtMath>
-
 #include <cmath>
 
 namespace gen {
@@ -94,8 +92,9 @@ QImage lane()
     QImage img = canvas(800, 600, Qt::black);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    verticalGradient(p, QRectF(0, 0, 800, 300),
-                     {{0, QColor(120, 150, 190)}, {0.7, QColor(236, 200, 160)}, {1, QColor(250, 220, 170)}});
+    verticalGradient(
+        p, QRectF(0, 0, 800, 300),
+        {{0, QColor(120, 150, 190)}, {0.7, QColor(236, 200, 160)}, {1, QColor(250, 220, 170)}});
     // The shop row along the back of the lane. Door 3 and door 4 stand
     // where the market's door controls are (the picture sits 115 pixels in).
     p.setPen(Qt::NoPen);
@@ -140,7 +139,8 @@ QImage lane()
     for (int i = 0; i < 260; ++i) {
         p.setBrush(QColor(110, 90, 66, 90));
         const double y = pebbles.range(300, 600);
-        p.drawEllipse(QPointF(pebbles.range(0, 800), y), 1 + (y - 300) / 120, 0.6 + (y - 300) / 200);
+        p.drawEllipse(QPointF(pebbles.range(0, 800), y), 1 + (y - 300) / 120,
+                      0.6 + (y - 300) / 200);
     }
     // Booths down both sides of the lane.
     booth(p, QRectF(10, 392, 190, 70), QColor(60, 110, 150), 902);
@@ -218,7 +218,8 @@ QImage shop()
     QImage img = canvas(800, 600, Qt::black);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    verticalGradient(p, QRectF(0, 0, 800, 480), {{0, QColor(150, 120, 90)}, {1, QColor(190, 160, 120)}});
+    verticalGradient(p, QRectF(0, 0, 800, 480),
+                     {{0, QColor(150, 120, 90)}, {1, QColor(190, 160, 120)}});
     radialGlow(p, QPointF(400, 120), 380, QColor(255, 230, 180, 90));
     framedPainting(p, QRectF(150, 40, 120, 90), 0);
     framedPainting(p, QRectF(290, 30, 90, 70), 1);

@@ -6,7 +6,6 @@
 
 #include <QPainterPath>
 #include <QtMath>
-
 #include <cmath>
 
 namespace gen {
@@ -84,7 +83,9 @@ QImage campfireWithoutFire()
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     verticalGradient(p, QRectF(0, 0, 1024, 500),
-                     {{0, QColor(10, 12, 32)}, {0.6, QColor(30, 30, 62)}, {0.9, QColor(74, 46, 62)},
+                     {{0, QColor(10, 12, 32)},
+                      {0.6, QColor(30, 30, 62)},
+                      {0.9, QColor(74, 46, 62)},
                       {1, QColor(110, 60, 50)}});
     stars(p, QRectF(0, 0, 1024, 420), 220, 801);
     // The moon, low in the east.
@@ -112,7 +113,8 @@ QImage campfireWithoutFire()
         }
     }
     for (int i = 0; i < 6; ++i)
-        pineTree(p, QPointF(300 + i * 28 + rng.range(-10, 10), 476), rng.range(50, 90), QColor(16, 14, 24), 810 + i);
+        pineTree(p, QPointF(300 + i * 28 + rng.range(-10, 10), 476), rng.range(50, 90),
+                 QColor(16, 14, 24), 810 + i);
     broadTree(p, QPointF(700, 480), 120, QColor(16, 14, 24), 820);
     // The ground, warmed by the fire.
     QPainterPath ground = ridge(1024, 486, 6, 300, 804, 768);
@@ -131,7 +133,8 @@ QImage campfireWithoutFire()
     p.setBrush(QColor(70, 56, 50));
     for (int i = 0; i < 11; ++i) {
         const double a = M_PI * (0.05 + 0.9 * i / 10.0);
-        p.drawEllipse(QPointF(FireBase.x() - std::cos(a) * 96, FireBase.y() + 22 + std::sin(a) * 14), 15, 9);
+        p.drawEllipse(
+            QPointF(FireBase.x() - std::cos(a) * 96, FireBase.y() + 22 + std::sin(a) * 14), 15, 9);
     }
     p.setPen(QPen(QColor(62, 38, 24), 16, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(FireBase + QPointF(-70, 28), FireBase + QPointF(60, 6));
@@ -168,15 +171,16 @@ void paintFire(QImage& scene, double phase)
             p.setBrush(layers[l]);
             for (const Tongue& tg : tongues) {
                 const double h = tg.height * shrink * (1 + 0.16 * std::sin(tg.f * t + tg.phi));
-                const double sway = 14 * std::sin(tg.g * t + tg.phi * 1.3) + 6 * std::sin(2 * tg.g * t);
+                const double sway =
+                    14 * std::sin(tg.g * t + tg.phi * 1.3) + 6 * std::sin(2 * tg.g * t);
                 const double w = tg.width * shrink;
                 const QPointF b = FireBase + QPointF(tg.dx * shrink, 10);
                 QPainterPath flame;
                 flame.moveTo(b + QPointF(-w / 2, 0));
-                flame.cubicTo(b + QPointF(-w / 2, -h * 0.4), b + QPointF(sway * 0.4 - w * 0.1, -h * 0.7),
-                              b + QPointF(sway, -h));
-                flame.cubicTo(b + QPointF(sway * 0.4 + w * 0.1, -h * 0.7), b + QPointF(w / 2, -h * 0.4),
-                              b + QPointF(w / 2, 0));
+                flame.cubicTo(b + QPointF(-w / 2, -h * 0.4),
+                              b + QPointF(sway * 0.4 - w * 0.1, -h * 0.7), b + QPointF(sway, -h));
+                flame.cubicTo(b + QPointF(sway * 0.4 + w * 0.1, -h * 0.7),
+                              b + QPointF(w / 2, -h * 0.4), b + QPointF(w / 2, 0));
                 flame.closeSubpath();
                 p.drawPath(flame);
             }
@@ -184,9 +188,11 @@ void paintFire(QImage& scene, double phase)
         // Sparks rising and fading.
         Rng rng(840);
         for (int i = 0; i < 22; ++i) {
-            const double offset = rng.uniform(), drift = rng.range(-30, 30), speed = 1 + rng.below(2);
+            const double offset = rng.uniform(), drift = rng.range(-30, 30),
+                         speed = 1 + rng.below(2);
             const double u = std::fmod(offset + phase * speed, 1.0);
-            const QPointF at = FireBase + QPointF(drift * u + 8 * std::sin(t * speed + i), -60 - u * 250);
+            const QPointF at =
+                FireBase + QPointF(drift * u + 8 * std::sin(t * speed + i), -60 - u * 250);
             p.setBrush(QColor(255, 200, 110, static_cast<int>(230 * (1 - u))));
             p.drawEllipse(at, 1.8, 1.8);
         }

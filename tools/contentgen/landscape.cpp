@@ -4,7 +4,6 @@
 
 #include <QPainterPath>
 #include <QtMath>
-
 #include <algorithm>
 #include <cmath>
 

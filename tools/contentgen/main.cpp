@@ -15,7 +15,6 @@
 
 #include <QGuiApplication>
 #include <QStringList>
-
 #include <cstdio>
 
 namespace {

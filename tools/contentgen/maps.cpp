@@ -1,13 +1,11 @@
 #include "maps.h"
 
 #include "paint.h"
-
 #include "trail/routetable.h"
 
 #include <QFont>
 #include <QPainterPath>
 #include <QtMath>
-
 #include <cmath>
 #include <vector>
 
@@ -27,7 +25,8 @@ QImage parchment(int w, int h, quint32 seed)
         for (int x = 0; x < w; ++x) {
             const double n = fbm2(x / 60.0, y / 60.0, 4, seed);
             const double stain = fbm2(x / 140.0, y / 140.0, 2, seed + 11);
-            const QColor c = mix(QColor(214, 184, 128), QColor(188, 152, 96), n * 0.8 + stain * 0.4);
+            const QColor c =
+                mix(QColor(214, 184, 128), QColor(188, 152, 96), n * 0.8 + stain * 0.4);
             line[x] = c.rgb();
         }
     }
@@ -110,8 +109,10 @@ void compass(QPainter& p, QPointF c, double r)
         const double a = i * M_PI / 2;
         QPainterPath point;
         point.moveTo(c + QPointF(std::cos(a) * r, std::sin(a) * r));
-        point.lineTo(c + QPointF(std::cos(a + M_PI / 2) * r * 0.18, std::sin(a + M_PI / 2) * r * 0.18));
-        point.lineTo(c + QPointF(std::cos(a - M_PI / 2) * r * 0.18, std::sin(a - M_PI / 2) * r * 0.18));
+        point.lineTo(c +
+                     QPointF(std::cos(a + M_PI / 2) * r * 0.18, std::sin(a + M_PI / 2) * r * 0.18));
+        point.lineTo(c +
+                     QPointF(std::cos(a - M_PI / 2) * r * 0.18, std::sin(a - M_PI / 2) * r * 0.18));
         point.closeSubpath();
         p.setBrush(i == 3 ? QColor(150, 40, 30) : withAlpha(Ink, 220));
         p.drawPath(point);

@@ -3,9 +3,8 @@
 // The route maps of towns 1 to 3 and the journey map: painted parchment
 // maps whose roads lie exactly where the game draws its red route.
 
-#include "output.h"
-
 #include "media/artworknames.h"
+#include "output.h"
 
 #include <QColor>
 

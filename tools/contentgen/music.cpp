@@ -1,7 +1,6 @@
 #include "music.h"
 
 #include <QtGlobal>
-
 #include <cmath>
 #include <functional>
 
@@ -65,7 +64,8 @@ void arpeggio(Mix& mix, const std::vector<Chord>& bars, double at, double beat, 
     play(mix, bass, Voice::Pad, at, beat, gain * 0.9, -0.2, seed + 500);
 }
 
-std::vector<Note> phrase(const std::vector<std::pair<int, double>>& tune, double startBeat, int shift = 0)
+std::vector<Note> phrase(const std::vector<std::pair<int, double>>& tune, double startBeat,
+                         int shift = 0)
 {
     std::vector<Note> notes;
     double beat = startBeat;
@@ -78,15 +78,13 @@ std::vector<Note> phrase(const std::vector<std::pair<int, double>>& tune, double
 }
 
 const std::vector<std::pair<int, double>> TuneA = {
-    {69, 1.5}, {67, 0.5}, {65, 1}, {62, 1}, {65, 1.5}, {67, 0.5}, {69, 2},
-    {72, 1}, {69, 1}, {67, 1}, {65, 1}, {64, 3}, {60, 1},
-    {62, 1}, {65, 1}, {69, 1.5}, {67, 0.5}, {65, 1}, {62, 1}, {58, 2},
-    {60, 1}, {64, 1}, {67, 1}, {64, 1}, {62, 4}};
+    {69, 1.5}, {67, 0.5}, {65, 1}, {62, 1}, {65, 1.5}, {67, 0.5}, {69, 2},   {72, 1},   {69, 1},
+    {67, 1},   {65, 1},   {64, 3}, {60, 1}, {62, 1},   {65, 1},   {69, 1.5}, {67, 0.5}, {65, 1},
+    {62, 1},   {58, 2},   {60, 1}, {64, 1}, {67, 1},   {64, 1},   {62, 4}};
 const std::vector<std::pair<int, double>> TuneB = {
-    {72, 1.5}, {74, 0.5}, {72, 1}, {69, 1}, {67, 2}, {64, 2},
-    {69, 1.5}, {67, 0.5}, {65, 1}, {69, 1}, {70, 3}, {69, 1},
-    {67, 1}, {70, 1}, {74, 1.5}, {72, 0.5}, {69, 2}, {65, 2},
-    {67, 1}, {64, 1}, {60, 1}, {64, 1}, {62, 4}};
+    {72, 1.5}, {74, 0.5}, {72, 1}, {69, 1}, {67, 2}, {64, 2}, {69, 1.5}, {67, 0.5},
+    {65, 1},   {69, 1},   {70, 3}, {69, 1}, {67, 1}, {70, 1}, {74, 1.5}, {72, 0.5},
+    {69, 2},   {65, 2},   {67, 1}, {64, 1}, {60, 1}, {64, 1}, {62, 4}};
 
 void drums(Mix& mix, double at, int bars, double beat, double gain)
 {
@@ -160,24 +158,24 @@ Mix jingles()
               arpeggio(m, {{G}, {Cmaj}, {G}, {D}, {G}, {Cmaj}, {D}}, 0, beat, 0.25, 600);
               const std::vector<std::pair<int, double>> tune = {
                   {67, 1}, {71, 1}, {74, 1.5}, {71, 0.5}, {72, 1}, {76, 1}, {74, 2},
-                  {71, 1}, {67, 1}, {69, 1}, {71, 1}, {69, 3}, {66, 1},
-                  {67, 1}, {71, 1}, {74, 1}, {79, 1}, {76, 1}, {72, 1}, {69, 2},
-                  {74, 1}, {72, 1}, {69, 1}, {66, 1}, {67, 3}};
+                  {71, 1}, {67, 1}, {69, 1},   {71, 1},   {69, 3}, {66, 1}, {67, 1},
+                  {71, 1}, {74, 1}, {79, 1},   {76, 1},   {72, 1}, {69, 2}, {74, 1},
+                  {72, 1}, {69, 1}, {66, 1},   {67, 3}};
               play(m, phrase(tune, 0), Voice::Bowed, 0, beat, 0.34, -0.1, 0);
               drums(m, 0, 7, beat, 0.22);
               play(m, {{28, 3, 55}, {28, 3, 59}, {28, 3, 62}}, Voice::Pluck, 0, beat, 0.3, 0, 650);
           }));
     // Fishing begins: a bright climbing figure.
     place(1, renderInto(3.5, [](Mix& m) {
-              play(m, {{0, 0.5, 67}, {0.5, 0.5, 71}, {1, 0.5, 74}, {1.5, 2, 79}}, Voice::Pluck, 0, 0.32,
-                   0.4, 0, 700);
+              play(m, {{0, 0.5, 67}, {0.5, 0.5, 71}, {1, 0.5, 74}, {1.5, 2, 79}}, Voice::Pluck, 0,
+                   0.32, 0.4, 0, 700);
               play(m, {{1.5, 3, 79}}, Voice::Bell, 0, 0.32, 0.2, 0.2, 0);
               play(m, {{0, 6, 55}}, Voice::Pad, 0, 0.32, 0.2, -0.2, 0);
           }));
     // A ripple on the water: falling drops of bells.
     place(2, renderInto(3.3, [](Mix& m) {
-              play(m, {{0, 1, 86}, {0.5, 1, 81}, {1, 1, 79}, {1.5, 1, 76}, {2, 2, 74}}, Voice::Bell, 0,
-                   0.3, 0.3, 0.3, 0);
+              play(m, {{0, 1, 86}, {0.5, 1, 81}, {1, 1, 79}, {1.5, 1, 76}, {2, 2, 74}}, Voice::Bell,
+                   0, 0.3, 0.3, 0.3, 0);
               play(m, {{0, 8, 62}}, Voice::Pad, 0, 0.3, 0.15, -0.3, 0);
           }));
     // The snakebite: a low drone, an uneasy heartbeat, then a calmer close.

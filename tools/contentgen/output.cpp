@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QtEndian>
-
 #include <cstdio>
 #include <cstdlib>
 

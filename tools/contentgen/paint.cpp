@@ -1,7 +1,6 @@
 #include "paint.h"
 
 #include <QtMath>
-
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -28,7 +27,10 @@ double hash1(qint64 i, quint32 seed)
     return (h & 0xFFFFFF) / 16777215.0;
 }
 
-double smooth(double t) { return t * t * (3 - 2 * t); }
+double smooth(double t)
+{
+    return t * t * (3 - 2 * t);
+}
 
 } // namespace
 
@@ -118,8 +120,8 @@ void radialGlow(QPainter& p, QPointF centre, double radius, const QColor& colour
     p.restore();
 }
 
-QPainterPath ridge(double width, double baseY, double amplitude, double wavelength,
-                   quint32 seed, double bottom)
+QPainterPath ridge(double width, double baseY, double amplitude, double wavelength, quint32 seed,
+                   double bottom)
 {
     QPainterPath path;
     path.moveTo(-2, bottom);
@@ -222,8 +224,8 @@ void pineTree(QPainter& p, QPointF base, double height, const QColor& colour, qu
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
     const double width = height * rng.range(0.32, 0.42);
-    p.drawRect(QRectF(base.x() - height * 0.025, base.y() - height * 0.15, height * 0.05,
-                      height * 0.15));
+    p.drawRect(
+        QRectF(base.x() - height * 0.025, base.y() - height * 0.15, height * 0.05, height * 0.15));
     const int tiers = 5;
     for (int t = 0; t < tiers; ++t) {
         const double top = base.y() - height + t * height * 0.17;
@@ -251,7 +253,8 @@ void broadTree(QPainter& p, QPointF base, double height, const QColor& colour, q
     for (int i = 0; i < 9; ++i) {
         const double a = rng.range(0, 2 * M_PI);
         const double d = rng.range(0, crown * 0.55);
-        const QPointF c(base.x() + std::cos(a) * d, base.y() - height * 0.62 + std::sin(a) * d * 0.8);
+        const QPointF c(base.x() + std::cos(a) * d,
+                        base.y() - height * 0.62 + std::sin(a) * d * 0.8);
         const double r = crown * rng.range(0.45, 0.7);
         p.drawEllipse(c, r, r * 0.85);
     }

@@ -11,7 +11,6 @@
 #include <QPainterPath>
 #include <QPointF>
 #include <QRectF>
-
 #include <initializer_list>
 #include <utility>
 
@@ -46,8 +45,8 @@ void verticalGradient(QPainter& p, const QRectF& rect, Stops stops);
 void radialGlow(QPainter& p, QPointF centre, double radius, const QColor& colour);
 
 // A ridge line across [0, width] around baseY, closed down to `bottom`.
-QPainterPath ridge(double width, double baseY, double amplitude, double wavelength,
-                   quint32 seed, double bottom);
+QPainterPath ridge(double width, double baseY, double amplitude, double wavelength, quint32 seed,
+                   double bottom);
 
 // Separable box blur, three passes (close to a Gaussian).
 void blur(QImage& image, int radius);

@@ -1,7 +1,6 @@
 #include "speech.h"
 
 #include "output.h"
-
 #include "presentation/storytexts.h"
 
 #include <QFile>
@@ -26,7 +25,8 @@ QVector<SpokenLine> spokenLines()
         {"greeting", QStringLiteral("en-us+f2"), 160, 55, 2450,
          QStringLiteral("Hello, welcome!  May I help you?")},
         {"thanks", QStringLiteral("en-us+f2"), 150, 55, 1250, QStringLiteral("Thank you kindly!")},
-        {"yeehaw", QStringLiteral("en-us+m3"), 160, 70, 1500, QStringLiteral("Yee-haw!  What a fish!")},
+        {"yeehaw", QStringLiteral("en-us+m3"), 160, 70, 1500,
+         QStringLiteral("Yee-haw!  What a fish!")},
     };
 }
 

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QtEndian>
 #include <QtMath>
-
 #include <algorithm>
 #include <cmath>
 
@@ -14,7 +13,10 @@ namespace gen {
 
 namespace {
 
-size_t samples(double seconds) { return static_cast<size_t>(std::max(0.0, seconds) * SampleRate); }
+size_t samples(double seconds)
+{
+    return static_cast<size_t>(std::max(0.0, seconds) * SampleRate);
+}
 
 double adsr(double t, double total, double attack, double release)
 {
@@ -37,7 +39,10 @@ void lowpass(Mono& s, double cutoffHz)
 
 } // namespace
 
-double midiToHz(double midi) { return 440.0 * std::pow(2.0, (midi - 69) / 12.0); }
+double midiToHz(double midi)
+{
+    return 440.0 * std::pow(2.0, (midi - 69) / 12.0);
+}
 
 Mono pluck(double hz, double seconds, double brightness, quint32 seed)
 {
@@ -76,7 +81,8 @@ Mono bowed(double hz, double seconds, double vibrato)
     double phase = 0;
     for (size_t i = 0; i < out.size(); ++i) {
         const double t = i / double(SampleRate);
-        const double f = hz * (1 + vibrato * 0.006 * std::sin(2 * M_PI * 5.2 * t) * std::min(1.0, t * 3));
+        const double f =
+            hz * (1 + vibrato * 0.006 * std::sin(2 * M_PI * 5.2 * t) * std::min(1.0, t * 3));
         phase += f / SampleRate;
         double v = 0;
         for (int h = 1; h <= 8; ++h)
@@ -158,7 +164,8 @@ Mono crackle(double seconds, double density, quint32 seed)
             const double amp = rng.range(0.2, 1.0);
             const size_t len = 20 + rng.below(200);
             for (size_t k = 0; k < len && i + k < out.size(); ++k)
-                out[i + k] += static_cast<float>(amp * rng.range(-1, 1) * std::exp(-double(k) / (len / 4.0)));
+                out[i + k] +=
+                    static_cast<float>(amp * rng.range(-1, 1) * std::exp(-double(k) / (len / 4.0)));
         }
     }
     return out;
@@ -258,7 +265,10 @@ QByteArray wavHeader(quint32 dataBytes, int channels, int rate)
     return b;
 }
 
-qint16 toPcm(float v) { return static_cast<qint16>(std::lround(std::clamp(v, -1.0f, 1.0f) * 32767)); }
+qint16 toPcm(float v)
+{
+    return static_cast<qint16>(std::lround(std::clamp(v, -1.0f, 1.0f) * 32767));
+}
 
 void writeBytes(const QString& path, const QByteArray& bytes)
 {
@@ -272,7 +282,8 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 void Mix::writeWav(const QString& path, bool stereo) const
 {
     const int channels = stereo ? 2 : 1;
-    QByteArray b = wavHeader(static_cast<quint32>(left.size() * channels * 2), channels, SampleRate);
+    QByteArray b =
+        wavHeader(static_cast<quint32>(left.size() * channels * 2), channels, SampleRate);
     for (size_t i = 0; i < left.size(); ++i) {
         if (stereo) {
             put16(b, static_cast<quint16>(toPcm(left[i])));
@@ -348,7 +359,10 @@ Mono readWav(const QString& path)
     fail(QStringLiteral("%1 has no sound in it").arg(path));
 }
 
-double secondsOf(const Mono& sound) { return static_cast<double>(sound.size()) / SampleRate; }
+double secondsOf(const Mono& sound)
+{
+    return static_cast<double>(sound.size()) / SampleRate;
+}
 
 std::vector<double> envelope(const Mono& sound, double frameSeconds)
 {

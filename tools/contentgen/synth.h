@@ -5,7 +5,6 @@
 // out. Randomness (plucked strings, noise) comes from fixed seeds.
 
 #include <QString>
-
 #include <vector>
 
 namespace gen {
@@ -17,10 +16,10 @@ using Mono = std::vector<float>;
 double midiToHz(double midi);
 
 Mono pluck(double hz, double seconds, double brightness, quint32 seed);
-Mono bowed(double hz, double seconds, double vibrato);   // a soft fiddle-like voice
-Mono pad(double hz, double seconds);                     // a warm sustained chord tone
+Mono bowed(double hz, double seconds, double vibrato); // a soft fiddle-like voice
+Mono pad(double hz, double seconds);                   // a warm sustained chord tone
 Mono bell(double hz, double seconds);
-Mono drum(double seconds, double pitch);                 // a soft frame drum
+Mono drum(double seconds, double pitch); // a soft frame drum
 Mono noiseBurst(double seconds, double lowpass, quint32 seed);
 Mono crackle(double seconds, double density, quint32 seed); // fire
 

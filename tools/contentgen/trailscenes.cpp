@@ -7,7 +7,6 @@
 #include <QFont>
 #include <QPainterPath>
 #include <QtMath>
-
 #include <cmath>
 
 namespace gen {
@@ -50,8 +49,10 @@ QImage meadowByTheRiver()
     taperedPath(p, trail, 40, 3, QColor(150, 124, 86, 140));
     // Pines at the edges frame the scene.
     for (int i = 0; i < 5; ++i) {
-        pineTree(p, QPointF(20 + i * 26, 330 + (i % 2) * 16), 150 + i * 17, QColor(34, 40, 40), 2210 + i);
-        pineTree(p, QPointF(590 - i * 22, 320 + (i % 3) * 12), 140 + i * 20, QColor(32, 38, 40), 2220 + i);
+        pineTree(p, QPointF(20 + i * 26, 330 + (i % 2) * 16), 150 + i * 17, QColor(34, 40, 40),
+                 2210 + i);
+        pineTree(p, QPointF(590 - i * 22, 320 + (i % 3) * 12), 140 + i * 20, QColor(32, 38, 40),
+                 2220 + i);
     }
     grass(p, QRectF(0, 330, 600, 120), 1400, QColor(60, 52, 30), QColor(170, 140, 80), 2230);
     p.end();
@@ -69,7 +70,8 @@ QImage clearingByTheSpring()
     // The far wood, then the trees around the clearing.
     for (int i = 0; i < 26; ++i) {
         Rng rng(3210 + static_cast<quint32>(i));
-        pineTree(p, QPointF(i * 24 + rng.range(-8, 8), 262), rng.range(60, 110), QColor(54, 50, 62), 3230 + i);
+        pineTree(p, QPointF(i * 24 + rng.range(-8, 8), 262), rng.range(60, 110), QColor(54, 50, 62),
+                 3230 + i);
     }
     QPainterPath ground = ridge(600, 270, 6, 300, 3203, 450);
     QLinearGradient g(0, 260, 0, 450);
@@ -82,7 +84,8 @@ QImage clearingByTheSpring()
     const QRectF cabin(70, 214, 150, 70);
     for (int log = 0; log < 7; ++log) {
         p.setBrush(mix(QColor(92, 66, 44), QColor(70, 50, 34), (log % 2) * 0.6));
-        p.drawRoundedRect(QRectF(cabin.left() - 6, cabin.top() + log * 10, cabin.width() + 12, 10), 5, 5);
+        p.drawRoundedRect(QRectF(cabin.left() - 6, cabin.top() + log * 10, cabin.width() + 12, 10),
+                          5, 5);
     }
     QPainterPath roof;
     roof.moveTo(cabin.left() - 16, cabin.top() + 2);
@@ -153,7 +156,8 @@ QImage tradingPostOutside()
     const QRectF front(90, 170, 420, 170);
     for (int log = 0; log < 14; ++log) {
         p.setBrush(mix(QColor(96, 72, 50), QColor(74, 54, 38), (log % 2) * 0.7));
-        p.drawRoundedRect(QRectF(front.left() - 8, front.top() + log * 12, front.width() + 16, 12.5), 6, 6);
+        p.drawRoundedRect(
+            QRectF(front.left() - 8, front.top() + log * 12, front.width() + 16, 12.5), 6, 6);
     }
     QPainterPath roof;
     roof.moveTo(front.left() - 30, front.top() + 4);
@@ -299,8 +303,9 @@ QImage snakebite()
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     // A darker sky at the top, where the news is written.
-    verticalGradient(p, QRectF(0, 0, 600, 230),
-                     {{0, QColor(22, 18, 30)}, {0.45, QColor(64, 32, 40)}, {1, QColor(196, 96, 52)}});
+    verticalGradient(
+        p, QRectF(0, 0, 600, 230),
+        {{0, QColor(22, 18, 30)}, {0.45, QColor(64, 32, 40)}, {1, QColor(196, 96, 52)}});
     hillLayer(p, 600, 206, 22, 140, QColor(60, 36, 44), QColor(70, 40, 44), 5101, 450);
     QPainterPath ground = ridge(600, 236, 6, 260, 5102, 450);
     QLinearGradient g(0, 220, 0, 450);

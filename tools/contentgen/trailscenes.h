@@ -19,8 +19,9 @@ inline constexpr QRect TrapperAppearRect{319, 211, 187, 221};
 inline constexpr QRect TrapperSpeakRect{383, 196, 65, 65};
 inline constexpr QRect KeepersRect{244, 206, 150, 133};
 
-QImage townScene(int town);          // S022, S032: before the spirit appears
-QImage postInterior(double keepers, double nod = 0); // X03 at 0, Z03 at 1: keepers behind the counter
+QImage townScene(int town); // S022, S032: before the spirit appears
+QImage postInterior(double keepers,
+                    double nod = 0); // X03 at 0, Z03 at 1: keepers behind the counter
 
 void paintTrailScenes(const Folders& folders);
 

@@ -1,14 +1,12 @@
 #include "ui.h"
 
 #include "landscape.h"
-#include "paint.h"
-
 #include "media/artworknames.h"
+#include "paint.h"
 
 #include <QFont>
 #include <QPainterPath>
 #include <QtMath>
-
 #include <cmath>
 
 namespace gen {
@@ -24,7 +22,10 @@ QFont serif(int pixels, bool bold = false, bool italic = false)
     return f;
 }
 
-QImage sized(const artwork::Artwork& a) { return canvas(a.width, a.height); }
+QImage sized(const artwork::Artwork& a)
+{
+    return canvas(a.width, a.height);
+}
 
 QString bitmapPath(const Folders& folders, const artwork::Artwork& a)
 {
@@ -89,8 +90,10 @@ QImage mapGlyph()
     const double panels[3][2] = {{20, 8}, {44, 4}, {68, 8}};
     for (int i = 0; i < 3; ++i) {
         QPolygonF panel;
-        panel << QPointF(panels[i][0], panels[i][1]) << QPointF(panels[i][0] + 24, 12 - panels[i][1] + 4)
-              << QPointF(panels[i][0] + 24, 56 - panels[i][1] + 4) << QPointF(panels[i][0], 52 + panels[i][1] - 4);
+        panel << QPointF(panels[i][0], panels[i][1])
+              << QPointF(panels[i][0] + 24, 12 - panels[i][1] + 4)
+              << QPointF(panels[i][0] + 24, 56 - panels[i][1] + 4)
+              << QPointF(panels[i][0], 52 + panels[i][1] - 4);
         p.setPen(QPen(QColor(110, 80, 40), 1.2));
         p.setBrush(i % 2 ? QColor(226, 204, 156) : QColor(240, 222, 180));
         p.drawPolygon(panel);
@@ -113,7 +116,7 @@ QImage partyGlyph()
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     // Seven travellers, side by side.
-    const QColor coats[7] = {QColor(150, 60, 44), QColor(70, 90, 130), QColor(110, 100, 60),
+    const QColor coats[7] = {QColor(150, 60, 44),  QColor(70, 90, 130), QColor(110, 100, 60),
                              QColor(120, 70, 110), QColor(60, 110, 90), QColor(160, 110, 50),
                              QColor(90, 80, 70)};
     for (int i = 0; i < 7; ++i) {
@@ -183,7 +186,8 @@ QImage partyBackground()
     // Night on the trail: dark enough behind the names and the white lines.
     verticalGradient(p, QRectF(0, 0, 403, 395),
                      {{0, QColor(16, 18, 40)}, {0.7, QColor(30, 28, 54)}, {1, QColor(60, 36, 40)}});
-    stars(p, QRectF(0, 0, 403, 300), 70, 1021);
+    // Stars only beside the names and condition lines, never behind them.
+    stars(p, QRectF(300, 0, 103, 290), 16, 1021);
     hillLayer(p, 403, 320, 14, 120, QColor(24, 22, 36), QColor(20, 16, 26), 1022, 395);
     // The party's covered wagon by its fire.
     p.setPen(Qt::NoPen);
@@ -234,10 +238,12 @@ QImage storeBackground(int w, int h, bool post)
     p.setFont(serif(24, true, true));
     p.setPen(QColor(30, 16, 8));
     p.drawText(QRectF(0, 15, w, 36).translated(1, 1), Qt::AlignCenter,
-               post ? QStringLiteral("Trading Post Supplies") : QStringLiteral("Flea Market Goods"));
+               post ? QStringLiteral("Trading Post Supplies")
+                    : QStringLiteral("Flea Market Goods"));
     p.setPen(QColor(246, 224, 170));
     p.drawText(QRectF(0, 15, w, 36), Qt::AlignCenter,
-               post ? QStringLiteral("Trading Post Supplies") : QStringLiteral("Flea Market Goods"));
+               post ? QStringLiteral("Trading Post Supplies")
+                    : QStringLiteral("Flea Market Goods"));
     p.end();
     canvasTexture(img, 0.05, 1032);
     return img;
@@ -284,8 +290,9 @@ QImage gameIcon()
     QPainterPath disc;
     disc.addEllipse(QRectF(4, 4, 120, 120));
     p.setClipPath(disc);
-    verticalGradient(p, QRectF(0, 0, 128, 128),
-                     {{0, QColor(30, 30, 70)}, {0.55, QColor(200, 110, 90)}, {0.7, QColor(246, 190, 120)}});
+    verticalGradient(
+        p, QRectF(0, 0, 128, 128),
+        {{0, QColor(30, 30, 70)}, {0.55, QColor(200, 110, 90)}, {0.7, QColor(246, 190, 120)}});
     hillLayer(p, 128, 84, 6, 40, QColor(70, 50, 70), QColor(60, 40, 50), 1050, 128);
     QPainterPath trail;
     trail.moveTo(40, 130);
