@@ -151,14 +151,24 @@ QImage lane()
     // A few shoppers in the distance.
     Rng people(907);
     for (double x : {430.0, 468.0, 300.0}) {
-        const QColor coat = QColor::fromHsv(people.below(360), 80, 110);
+        const QColor coat = QColor::fromHsv(people.below(360), 70, 120);
+        p.setBrush(QColor(60, 56, 70));
+        p.drawRect(QRectF(x - 6, 336, 5, 22)); // legs
+        p.drawRect(QRectF(x + 1, 336, 5, 22));
         p.setBrush(coat);
-        p.drawRoundedRect(QRectF(x - 9, 300, 18, 42), 6, 6);
-        p.setBrush(QColor(70, 50, 40));
-        p.drawRect(QRectF(x - 7, 340, 5, 18));
-        p.drawRect(QRectF(x + 2, 340, 5, 18));
-        p.setBrush(QColor(180, 130, 100));
-        p.drawEllipse(QPointF(x, 292), 7, 8);
+        QPainterPath body;
+        body.moveTo(x - 8, 340);
+        body.cubicTo(x - 10, 318, x - 10, 304, x, 302);
+        body.cubicTo(x + 10, 304, x + 10, 318, x + 8, 340);
+        body.closeSubpath();
+        p.drawPath(body);
+        p.setBrush(coat.darker(115)); // arms
+        p.drawRoundedRect(QRectF(x - 12, 306, 5, 24), 2.5, 2.5);
+        p.drawRoundedRect(QRectF(x + 7, 306, 5, 24), 2.5, 2.5);
+        p.setBrush(QColor(190, 140, 110));
+        p.drawEllipse(QPointF(x, 294), 6.5, 7.5);
+        p.setBrush(QColor::fromHsv(people.below(40), 120, 70)); // hair
+        p.drawChord(QRectF(x - 7, 286, 14, 12), 0, 180 * 16);
     }
     p.end();
     finishScene(img, 908, 0.25);
@@ -181,17 +191,24 @@ void framedPainting(QPainter& p, const QRectF& r, int subject)
     const QPointF c = in.center();
     const double s = in.width() / 100.0;
     switch (subject) {
-    case 0: { // a wolf, head raised
+    case 0: { // a wolf sitting on a rise, howling at the moon
+        p.setBrush(QColor(240, 236, 210));
+        p.drawEllipse(c + QPointF(28 * s, -26 * s), 7 * s, 7 * s);
+        p.setBrush(QColor(40, 36, 40));
         QPainterPath wolf;
-        wolf.moveTo(c + QPointF(-30 * s, 20 * s));
-        wolf.lineTo(c + QPointF(-26 * s, -2 * s));
-        wolf.lineTo(c + QPointF(10 * s, -4 * s));
-        wolf.lineTo(c + QPointF(20 * s, -24 * s));
-        wolf.lineTo(c + QPointF(26 * s, -20 * s));
-        wolf.lineTo(c + QPointF(22 * s, 0));
-        wolf.lineTo(c + QPointF(20 * s, 20 * s));
+        wolf.moveTo(c + QPointF(-26 * s, 30 * s));      // tail end on the ground
+        wolf.quadTo(c + QPointF(-30 * s, 18 * s), c + QPointF(-18 * s, 14 * s));
+        wolf.quadTo(c + QPointF(-14 * s, -4 * s), c + QPointF(-4 * s, -12 * s)); // back
+        wolf.lineTo(c + QPointF(-2 * s, -22 * s));      // ear
+        wolf.lineTo(c + QPointF(3 * s, -16 * s));
+        wolf.lineTo(c + QPointF(16 * s, -30 * s));      // muzzle raised
+        wolf.lineTo(c + QPointF(12 * s, -18 * s));
+        wolf.quadTo(c + QPointF(8 * s, -4 * s), c + QPointF(8 * s, 10 * s)); // chest
+        wolf.lineTo(c + QPointF(10 * s, 30 * s));       // forelegs
         wolf.closeSubpath();
         p.drawPath(wolf);
+        p.setBrush(QColor(70, 80, 60));
+        p.drawRect(QRectF(in.left(), c.y() + 30 * s, in.width(), in.bottom() - c.y() - 30 * s));
         break;
     }
     case 1: // a bird in flight

@@ -23,7 +23,7 @@ QVector<SpokenLine> spokenLines()
         {"girl", QStringLiteral("en-us+f5"), 140, 62, 25000, story::storyLine(3)},
         {"trapper", QStringLiteral("en-us+m1"), 145, 34, 25000, story::storyLine(5)},
         {"greeting", QStringLiteral("en-us+f2"), 160, 55, 2450,
-         QStringLiteral("Hello, welcome!  May I help you?")},
+         QStringLiteral("Hello there!  May I help you?")},
         {"thanks", QStringLiteral("en-us+f2"), 150, 55, 1250, QStringLiteral("Thank you kindly!")},
         {"yeehaw", QStringLiteral("en-us+m3"), 160, 70, 1500,
          QStringLiteral("Yee-haw!  What a fish!")},

@@ -208,7 +208,7 @@ QImage tradingPostOutside()
     p.drawRect(QRectF(420, 352, 130, 6));
     p.drawRect(QRectF(424, 352, 6, 40));
     p.drawRect(QRectF(540, 352, 6, 40));
-    mist(p, QRectF(0, 340, 600, 80), QColor(200, 210, 230, 28), 4304);
+    mist(p, QRectF(0, 350, 600, 70), QColor(200, 210, 230, 16), 4304);
     grass(p, QRectF(0, 380, 600, 70), 500, QColor(60, 52, 36), QColor(150, 130, 90), 4305);
     p.end();
     finishScene(img, 4306);
