@@ -6,8 +6,16 @@
 
 #include "output.h"
 
+#include <QImage>
+
 namespace gen {
 
+// The lane and the shop.
 void paintFleaMarket(const Folders& folders);
+// The frame pieces, the way-out sign, the eagle and inventory glyphs and the
+// instruction panel.
+void paintFleaArtwork(const Folders& folders);
+// Parchment on a dark wooden border: the instruction panels of both screens.
+QImage parchmentPanel(int w, int h, quint32 seed);
 
 } // namespace gen

@@ -319,6 +319,31 @@ void taperedPath(QPainter& p, const QPainterPath& centre, double nearWidth, doub
     p.restore();
 }
 
+QFont serif(int pixels, bool bold, bool italic)
+{
+    QFont f(QStringLiteral("DejaVu Serif"));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
+}
+
+void stripedAwning(QPainter& p, const QRectF& r, const QColor& a, const QColor& b, int stripes)
+{
+    const double w = r.width() / stripes;
+    for (int i = 0; i < stripes; ++i) {
+        QPainterPath s;
+        s.moveTo(r.left() + i * w, r.top());
+        s.lineTo(r.left() + (i + 1) * w, r.top());
+        s.lineTo(r.left() + (i + 1) * w, r.bottom());
+        s.quadTo(r.left() + (i + 0.5) * w, r.bottom() + 8, r.left() + i * w, r.bottom());
+        s.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(i % 2 ? a : b);
+        p.drawPath(s);
+    }
+}
+
 void dabPath(QPainter& p, const QPainterPath& path, double width, const QColor& colour,
              quint32 seed)
 {

@@ -6,6 +6,7 @@
 // seed paints the same picture.
 
 #include <QColor>
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -66,6 +67,11 @@ void stars(QPainter& p, const QRectF& area, int count, quint32 seed);
 // A road or path narrowing into the distance along its centre line.
 void taperedPath(QPainter& p, const QPainterPath& centre, double nearWidth, double farWidth,
                  const QColor& colour);
+
+// The serif face of the game's signs and titles, at a pixel size.
+QFont serif(int pixels, bool bold = false, bool italic = false);
+// A scalloped market awning in two alternating colours.
+void stripedAwning(QPainter& p, const QRectF& r, const QColor& a, const QColor& b, int stripes);
 
 // Soft brush strokes: many translucent dabs along a path.
 void dabPath(QPainter& p, const QPainterPath& path, double width, const QColor& colour,

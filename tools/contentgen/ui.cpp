@@ -1,5 +1,6 @@
 #include "ui.h"
 
+#include "fleamarket.h"
 #include "landscape.h"
 #include "media/artworknames.h"
 #include "paint.h"
@@ -12,15 +13,6 @@
 namespace gen {
 
 namespace {
-
-QFont serif(int pixels, bool bold = false, bool italic = false)
-{
-    QFont f(QStringLiteral("DejaVu Serif"));
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
-}
 
 QImage sized(const artwork::Artwork& a)
 {

@@ -10,7 +10,6 @@
 
 namespace gen {
 
-QImage parchmentPanel(int w, int h, quint32 seed); // fleamarket.cpp
 void paintInterface(const Folders& folders);
 
 } // namespace gen
