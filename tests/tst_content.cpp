@@ -11,9 +11,11 @@
 #include "trail/routetable.h"
 
 #include <QAudioDecoder>
+#include <QAudioOutput>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QMediaPlayer>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -129,6 +131,8 @@ private slots:
     void musicAndSpeechAreConstantBitRateMp3sOfTheirLength();
     void soundEffectsArePcmWavs_data();
     void soundEffectsArePcmWavs();
+    void everyClipAndTrackOpensInTheMediaPlayerAtItsLength_data();
+    void everyClipAndTrackOpensInTheMediaPlayerAtItsLength();
     void jinglesSoundOnlyInsideTheirStretches();
     void shopkeeperSpeaksInsideHisTwoStretches();
     void narrationSpeaksWhileEveryCaptionIsShown();
@@ -528,6 +532,39 @@ void TestContent::soundEffectsArePcmWavs()
     QCOMPARE(wav.format, quint16(1));
     QCOMPARE(wav.bitsPerSample, 16);
     QVERIFY(wav.seconds() > 0.2 && wav.seconds() < 4);
+}
+
+void TestContent::everyClipAndTrackOpensInTheMediaPlayerAtItsLength_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name :
+         {"intro/introspeak3.AVI", "intro/intro2.avi", "intro/intro-short.mp3", "music/Theme.mp3",
+          "music/m03.mp3", "anim/mox222.avi", "anim/mov222.avi", "anim/mox151.avi",
+          "anim/mov151.avi", "fish/f02-1.avi", "fish/f02-2.avi", "fish/reelsin.avi",
+          "post/post04.avi", "fleamart/mayi-short.mp3"})
+        QTest::newRow(name) << name;
+}
+
+void TestContent::everyClipAndTrackOpensInTheMediaPlayerAtItsLength()
+{
+    QFETCH(QString, name);
+    // Opened the way the game opens it, and never played.
+    QMediaPlayer player;
+    QAudioOutput output;
+    output.setMuted(true);
+    player.setAudioOutput(&output);
+    player.setSource(QUrl::fromLocalFile(dataFile(name)));
+    QTRY_VERIFY_WITH_TIMEOUT(player.mediaStatus() == QMediaPlayer::LoadedMedia ||
+                                 player.mediaStatus() == QMediaPlayer::InvalidMedia,
+                             10000);
+    QCOMPARE(player.mediaStatus(), QMediaPlayer::LoadedMedia);
+    QTRY_VERIFY_WITH_TIMEOUT(player.duration() > 0, 5000);
+    const double probed = name.endsWith(QLatin1String(".mp3"))
+                              ? mediaprobe::readMp3(dataFile(name)).seconds()
+                              : mediaprobe::readAvi(dataFile(name)).seconds();
+    QVERIFY2(std::abs(player.duration() / 1000.0 - probed) < 0.2,
+             qPrintable(
+                 QStringLiteral("%1 s against %2 s").arg(player.duration() / 1000.0).arg(probed)));
 }
 
 void TestContent::jinglesSoundOnlyInsideTheirStretches()
