@@ -1,5 +1,7 @@
 #include "about.h"
 
+#include "presentation/storytexts.h"
+
 #include "platform/bevelpanel.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
@@ -50,8 +52,7 @@ TAbout1::TAbout1(QWidget* parent)
 
 QString TAbout1::creditLine()
 {
-    return QStringLiteral("A journey along the Verunai removal trail, made with care for "
-                          "students and teachers.");
+    return story::creditLine();
 }
 
 int TAbout1::Ask(int tag)

@@ -1,0 +1,658 @@
+// The game's content: every picture and media file the screens name exists,
+// decodes at its size, lasts as long as the screens rely on, and agrees with
+// the game's own tables (roads under the route, water under the good spots).
+
+#include "activities/fishingtables.h"
+#include "media/artworknames.h"
+#include "media/jpegdecoder.h"
+#include "media/pictures.h"
+#include "mediaprobe.h"
+#include "presentation/storytexts.h"
+#include "trail/routetable.h"
+
+#include <QAudioDecoder>
+#include <QAudioOutput>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QMediaPlayer>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QString Source = QStringLiteral(KELVARIN_SOURCE_DIR);
+QString dataFile(const QString& name)
+{
+    return Source + QStringLiteral("/data/") + name;
+}
+
+// How far two colours are apart: the largest channel difference.
+int distance(QRgb a, QRgb b)
+{
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                     std::abs(qBlue(a) - qBlue(b))});
+}
+
+// Mean channel difference of two equally sized images.
+double meanDifference(const QImage& a, const QImage& b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+QImage frame(const mediaprobe::Avi& avi, qsizetype index)
+{
+    return media::decodeJpeg(avi.videoFrames.at(index), QStringLiteral("frame"));
+}
+
+// The decoded sound of a file, mono, as fast as it decodes (nothing plays).
+struct Decoded {
+    int sampleRate = 0;
+    QVector<float> samples;
+    // The loudest sample in [fromMs, toMs).
+    float peak(int fromMs, int toMs) const
+    {
+        float top = 0;
+        const qsizetype from = qsizetype(fromMs) * sampleRate / 1000;
+        const qsizetype to =
+            std::min<qsizetype>(samples.size(), qsizetype(toMs) * sampleRate / 1000);
+        for (qsizetype i = std::max<qsizetype>(0, from); i < to; ++i)
+            top = std::max(top, std::abs(samples[i]));
+        return top;
+    }
+};
+
+Decoded decode(const QString& path)
+{
+    Decoded out;
+    QAudioDecoder decoder;
+    QAudioFormat format;
+    format.setSampleFormat(QAudioFormat::Float);
+    format.setChannelCount(1);
+    format.setSampleRate(22050);
+    decoder.setAudioFormat(format);
+    decoder.setSource(QUrl::fromLocalFile(path));
+    QObject::connect(&decoder, &QAudioDecoder::bufferReady, [&] {
+        const QAudioBuffer buffer = decoder.read();
+        out.sampleRate = buffer.format().sampleRate();
+        const float* data = buffer.constData<float>();
+        for (qsizetype i = 0; i < buffer.frameCount(); ++i)
+            out.samples << data[i * buffer.format().channelCount()];
+    });
+    QSignalSpy finished(&decoder, &QAudioDecoder::finished);
+    QSignalSpy failed(&decoder, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error));
+    decoder.start();
+    if (!finished.wait(30000) && failed.isEmpty())
+        qWarning("decoding %s did not finish", qPrintable(path));
+    return out;
+}
+
+} // namespace
+
+class TestContent : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyPictureDecodesAtItsSize_data();
+    void everyPictureDecodesAtItsSize();
+    void everyBitmapLoadsAtItsSize_data();
+    void everyBitmapLoadsAtItsSize();
+    void artworkHasTheSizeItsNameGives();
+    void bitmapArtworkIsTransparentAroundItsShape();
+    void instructionPanelsLeaveLightRoomForTheirText();
+    void eagleGlyphBesideTheProgramLoadsWithTransparency();
+    void panelBackgroundsKeepTheirTextReadable_data();
+    void panelBackgroundsKeepTheirTextReadable();
+
+    void routeMapsShowARoadUnderEveryDashAndTheEndDot_data();
+    void routeMapsShowARoadUnderEveryDashAndTheEndDot();
+    void journeyMapShowsTheTrailUnderTheMapPath();
+    void lakeMaskIsWaterUnderEveryGoodSpotAndLandOnTheBank();
+
+    void everyMediaFileTheScreensNameExists_data();
+    void everyMediaFileTheScreensNameExists();
+    void clipsAreMotionJpegAtTheirRectanglesSizeAndLength_data();
+    void clipsAreMotionJpegAtTheirRectanglesSizeAndLength();
+    void clipsBeginAndEndOnThePicturesAroundThem_data();
+    void clipsBeginAndEndOnThePicturesAroundThem();
+    void fireClipLoopsOnItself();
+    void speakingClipsCarryTheSpiritsVoices();
+    void musicAndSpeechAreConstantBitRateMp3sOfTheirLength_data();
+    void musicAndSpeechAreConstantBitRateMp3sOfTheirLength();
+    void soundEffectsArePcmWavs_data();
+    void soundEffectsArePcmWavs();
+    void everyClipAndTrackOpensInTheMediaPlayerAtItsLength_data();
+    void everyClipAndTrackOpensInTheMediaPlayerAtItsLength();
+    void jinglesSoundOnlyInsideTheirStretches();
+    void shopkeeperSpeaksInsideHisTwoStretches();
+    void narrationSpeaksWhileEveryCaptionIsShown();
+
+    void storyTextsFillTheirRoles();
+    void storyTextsPartSentencesWithTwoBlanks();
+    void committedContentStaysWithinItsBudget();
+};
+
+void TestContent::everyPictureDecodesAtItsSize_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("I0") << "I0" << QSize(1024, 768);
+    for (const char* name : {"S010", "S020", "S030", "S022", "S032", "X022", "X032", "X03", "Z03",
+                             "P03", "F02", "B02", "SNAKEB"})
+        QTest::newRow(name) << name << QSize(600, 450);
+    for (const FishKind& kind : FishKinds)
+        QTest::newRow(kind.picture) << QString::fromLatin1(kind.picture) << QSize(450, 300);
+    QTest::newRow("BLACK") << "BLACK" << QSize(75, 450);
+    QTest::newRow("MAP") << "MAP" << QSize(620, 345);
+    QTest::newRow("PARTY") << "PARTY" << QSize(403, 395);
+    QTest::newRow("POSTLIST") << "POSTLIST" << QSize(640, 450);
+    QTest::newRow("STORELIST") << "STORELIST" << QSize(636, 452);
+    QTest::newRow("INVLIST") << "INVLIST" << QSize(350, 400);
+    QTest::newRow("FM02") << "FM02" << QSize(800, 600);
+    QTest::newRow("FM22") << "FM22" << QSize(800, 600);
+    QTest::newRow("WOODLFT") << "WOODLFT" << QSize(120, 600);
+    QTest::newRow("WOODRT") << "WOODRT" << QSize(115, 606);
+    QTest::newRow("WOODBOT") << "WOODBOT" << QSize(1024, 145);
+    QTest::newRow("GOSOUTH") << "GOSOUTH" << QSize(55, 96);
+}
+
+void TestContent::everyPictureDecodesAtItsSize()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    // The screens ask in lower case.
+    QCOMPARE(media::jpegPicture(name.toLower()).size(), size);
+    // Baseline JFIF: a baseline frame header and no progressive one.
+    QFile file(QStringLiteral(":/pictures/%1.jpg").arg(name.toUpper()));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.contains(QByteArray("\xFF\xC0", 2)));
+    QVERIFY(!bytes.contains(QByteArray("\xFF\xC2", 2)));
+}
+
+void TestContent::everyBitmapLoadsAtItsSize_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("fp") << "fp" << QSize(75, 265);
+    QTest::newRow("fpcast") << "fpcast" << QSize(75, 265);
+    QTest::newRow("sf1") << "sf1" << QSize(31, 75);
+    QTest::newRow("sf2") << "sf2" << QSize(30, 75);
+}
+
+void TestContent::everyBitmapLoadsAtItsSize()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    const QImage bitmap = media::bitmapPicture(name);
+    QCOMPARE(bitmap.size(), size);
+    // Drawn beside and over other things: the corners show what is behind.
+    QCOMPARE(qAlpha(bitmap.pixel(0, size.height() - 1)), 0);
+}
+
+void TestContent::artworkHasTheSizeItsNameGives()
+{
+    for (const artwork::Artwork& a : artwork::All) {
+        const QImage image = a.kind == artwork::Kind::Jpeg ? media::jpegPicture(a.name)
+                                                           : media::bitmapPicture(a.name);
+        QVERIFY2(image.size() == QSize(a.width, a.height), a.name);
+    }
+}
+
+void TestContent::bitmapArtworkIsTransparentAroundItsShape()
+{
+    for (const artwork::Artwork& a : artwork::All) {
+        if (a.kind != artwork::Kind::Bitmap)
+            continue;
+        const QImage image = media::bitmapPicture(a.name);
+        QVERIFY2(image.hasAlphaChannel(), a.name);
+        QVERIFY2(qAlpha(image.pixel(0, 0)) == 0, a.name);
+        QVERIFY2(qAlpha(image.pixel(a.width - 1, a.height - 1)) == 0, a.name);
+    }
+}
+
+void TestContent::instructionPanelsLeaveLightRoomForTheirText()
+{
+    // The labels are drawn in dark text without a background of their own.
+    const struct {
+        artwork::Artwork panel;
+        QRect text;
+    } panels[] = {{artwork::InstructionPanel, QRect(20, 40, 280, 140)},
+                  {artwork::FleaInstructionPanel, QRect(20, 110, 281, 130)}};
+    for (const auto& [panel, text] : panels) {
+        const QImage image = media::bitmapPicture(panel.name);
+        for (int y = text.top(); y <= text.bottom(); y += 3)
+            for (int x = text.left(); x <= text.right(); x += 3) {
+                const QRgb p = image.pixel(x, y);
+                QVERIFY2(
+                    qAlpha(p) == 255 && qGray(p) > 190,
+                    qPrintable(QStringLiteral("%1 at (%2, %3)").arg(panel.name).arg(x).arg(y)));
+            }
+    }
+}
+
+void TestContent::eagleGlyphBesideTheProgramLoadsWithTransparency()
+{
+    const QImage glyph(dataFile(QString::fromLatin1(artwork::EagleGlyphFile)));
+    QCOMPARE(glyph.size(), QSize(artwork::EagleGlyphWidth, artwork::EagleGlyphHeight));
+    QVERIFY(glyph.hasAlphaChannel());
+    QCOMPARE(qAlpha(glyph.pixel(0, 0)), 0);
+}
+
+void TestContent::panelBackgroundsKeepTheirTextReadable_data()
+{
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<QRect>("text");
+    QTest::addColumn<bool>("darkText");
+    // The inventory's fifteen lines are dark text; the party's condition lines are white.
+    QTest::newRow("inventory lines") << "invlist" << QRect(40, 46, 280, 310) << true;
+    QTest::newRow("party lines") << "party" << QRect(30, 32, 260, 255) << false;
+}
+
+void TestContent::panelBackgroundsKeepTheirTextReadable()
+{
+    QFETCH(QString, picture);
+    QFETCH(QRect, text);
+    QFETCH(bool, darkText);
+    const QImage image = media::jpegPicture(picture);
+    for (int y = text.top(); y <= text.bottom(); y += 2)
+        for (int x = text.left(); x <= text.right(); x += 2) {
+            const int grey = qGray(image.pixel(x, y));
+            QVERIFY2(darkText ? grey > 170 : grey < 90,
+                     qPrintable(QStringLiteral("(%1, %2) is %3").arg(x).arg(y).arg(grey)));
+        }
+}
+
+void TestContent::routeMapsShowARoadUnderEveryDashAndTheEndDot_data()
+{
+    QTest::addColumn<int>("town");
+    QTest::newRow("town 2") << 2;
+    QTest::newRow("town 3") << 3;
+}
+
+void TestContent::routeMapsShowARoadUnderEveryDashAndTheEndDot()
+{
+    QFETCH(int, town);
+    const QImage map = media::jpegPicture(QStringLiteral("s0%1").arg(town) + QLatin1Char('0'));
+    const QRgb road = artwork::RouteRoadColour.rgb();
+    auto onRoad = [&](QPointF at) {
+        const QPoint p = at.toPoint();
+        return map.rect().contains(p) && distance(map.pixel(p), road) <= 24;
+    };
+    const RouteSegment s = *routeSegment(town);
+    int x = s.startX, y = s.startY, dashes = 0;
+    for (;;) {
+        const RouteTick tick = advanceRoute(s.slope, s.eastward, s.endX, x, y);
+        ++dashes;
+        for (int i = 0; i <= 10; ++i) {
+            const QPointF at = QPointF(tick.dashFrom) +
+                               (QPointF(tick.dashTo) - QPointF(tick.dashFrom)) * (i / 10.0);
+            QVERIFY2(
+                onRoad(at),
+                qPrintable(
+                    QStringLiteral("dash %1 at (%2, %3)").arg(dashes).arg(at.x()).arg(at.y())));
+        }
+        if (tick.complete)
+            break;
+    }
+    for (int dy = -5; dy <= 5; ++dy)
+        for (int dx = -5; dx <= 5; ++dx)
+            if (dx * dx + dy * dy <= 25)
+                QVERIFY2(onRoad(QPointF(x + dx, y + dy)), "the end dot");
+    // The road is a road, not the colour of the whole map.
+    int roadPixels = 0;
+    for (int py = 0; py < map.height(); py += 2)
+        for (int px = 0; px < map.width(); px += 2)
+            roadPixels += onRoad(QPointF(px, py));
+    QVERIFY(roadPixels < map.width() * map.height() / 4 / 8);
+}
+
+void TestContent::journeyMapShowsTheTrailUnderTheMapPath()
+{
+    const QImage map = media::jpegPicture(QStringLiteral("map"));
+    const QRgb trail = artwork::MapTrailColour.rgb();
+    QPointF from = MapStart;
+    int sampled = 0;
+    for (int k = 0; k < 27; ++k) {
+        const QPointF to(MapPathX[k], MapPathY[k]);
+        const double length = std::hypot(to.x() - from.x(), to.y() - from.y());
+        // The towns are marked where the segments meet; the trail runs between them.
+        for (double d = 6; d <= length - 6; d += 2) {
+            const QPoint at = (from + (to - from) * (d / length)).toPoint();
+            QVERIFY2(distance(map.pixel(at), trail) <= 28,
+                     qPrintable(
+                         QStringLiteral("segment %1 at (%2, %3)").arg(k).arg(at.x()).arg(at.y())));
+            ++sampled;
+        }
+        from = to;
+    }
+    QVERIFY(sampled > 200);
+    QVERIFY(distance(map.pixel(300, 300), trail) > 28); // far from the trail
+}
+
+void TestContent::lakeMaskIsWaterUnderEveryGoodSpotAndLandOnTheBank()
+{
+    const QImage mask = media::jpegPicture(QStringLiteral("b02"));
+    for (const QPoint& spot : HotspotTable) {
+        for (int y = spot.y(); y < spot.y() + HotspotSize.height(); ++y)
+            for (int x = spot.x(); x < spot.x() + HotspotSize.width(); ++x)
+                QVERIFY2((mask.pixel(x, y) & 0xFFFFFF) == 0,
+                         qPrintable(QStringLiteral("(%1, %2) of the spot at (%3, %4)")
+                                        .arg(x)
+                                        .arg(y)
+                                        .arg(spot.x())
+                                        .arg(spot.y())));
+    }
+    // The far shore and the near bank are land.
+    QVERIFY((mask.pixel(300, 40) & 0xFFFFFF) != 0);
+    QVERIFY((mask.pixel(560, 430) & 0xFFFFFF) != 0);
+}
+
+void TestContent::everyMediaFileTheScreensNameExists_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name :
+         {"intro/introspeak3.AVI", "intro/intro2.avi", "intro/intro-short.mp3", "music/Theme.mp3",
+          "music/m03.mp3", "anim/mox222.avi", "anim/mov222.avi", "anim/mox151.avi",
+          "anim/mov151.avi", "fish/f02-1.avi", "fish/f02-2.avi", "fish/reelsin.avi",
+          "fish/cast.wav", "fish/yeehaw.wav", "post/post04.avi", "fleamart/mayi-short.mp3",
+          "fleamart/eaghd1.bmp"})
+        QTest::newRow(name) << name;
+}
+
+void TestContent::everyMediaFileTheScreensNameExists()
+{
+    QFETCH(QString, name);
+    // Exactly as named, case kept: the file system here minds case.
+    const QFileInfo info(dataFile(name));
+    QVERIFY2(info.exists(), qPrintable(name));
+    QVERIFY(info.dir().entryList(QDir::Files).contains(info.fileName()));
+    QVERIFY(info.size() > 0);
+}
+
+void TestContent::clipsAreMotionJpegAtTheirRectanglesSizeAndLength_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<double>("shortest");
+    QTest::addColumn<double>("longest");
+    // The face plays with caption 3 only: 16.5 s to 25.6 s.
+    QTest::newRow("face") << "intro/introspeak3.AVI" << QSize(300, 330) << 8.0 << 9.1;
+    QTest::newRow("fire") << "intro/intro2.avi" << QSize(214, 387) << 2.0 << 10.0;
+    QTest::newRow("girl appears") << "anim/mox222.avi" << QSize(148, 271) << 3.0 << 8.0;
+    QTest::newRow("girl speaks") << "anim/mov222.avi" << QSize(60, 60) << 8.0 << 40.0;
+    QTest::newRow("trapper appears") << "anim/mox151.avi" << QSize(187, 221) << 3.0 << 8.0;
+    QTest::newRow("trapper speaks") << "anim/mov151.avi" << QSize(65, 65) << 8.0 << 40.0;
+    QTest::newRow("lake 1") << "fish/f02-1.avi" << QSize(LakeClip1Rect.size()) << 2.0 << 10.0;
+    QTest::newRow("lake 2") << "fish/f02-2.avi" << QSize(LakeClip2Rect.size()) << 2.0 << 10.0;
+    QTest::newRow("reel") << "fish/reelsin.avi" << QSize(23, 34) << 0.5 << 3.0;
+    QTest::newRow("keepers") << "post/post04.avi" << QSize(150, 133) << 2.0 << 8.0;
+}
+
+void TestContent::clipsAreMotionJpegAtTheirRectanglesSizeAndLength()
+{
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    QFETCH(double, shortest);
+    QFETCH(double, longest);
+    const mediaprobe::Avi avi = mediaprobe::readAvi(dataFile(name));
+    QVERIFY2(avi.error.isEmpty(), qPrintable(avi.error));
+    QCOMPARE(QSize(avi.width, avi.height), size);
+    QCOMPARE(avi.videoCompression, QByteArray("MJPG"));
+    QCOMPARE(avi.videoFrames.size(), avi.frameCount);
+    QVERIFY2(avi.seconds() >= shortest && avi.seconds() <= longest,
+             qPrintable(QString::number(avi.seconds())));
+    // Every frame is a JPEG our own decoder reads.
+    QCOMPARE(frame(avi, 0).size(), size);
+    QCOMPARE(frame(avi, avi.frameCount - 1).size(), size);
+}
+
+void TestContent::clipsBeginAndEndOnThePicturesAroundThem_data()
+{
+    QTest::addColumn<QString>("clip");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QRect>("rect");
+    QTest::newRow("girl appears") << "anim/mox222.avi"
+                                  << "s022"
+                                  << "x022" << QRect(283, 171, 148, 271);
+    QTest::newRow("trapper appears") << "anim/mox151.avi"
+                                     << "s032"
+                                     << "x032" << QRect(319, 211, 187, 221);
+    QTest::newRow("girl speaks") << "anim/mov222.avi"
+                                 << "x022"
+                                 << "x022" << QRect(324, 169, 60, 60);
+    QTest::newRow("trapper speaks") << "anim/mov151.avi"
+                                    << "x032"
+                                    << "x032" << QRect(383, 196, 65, 65);
+    QTest::newRow("keepers") << "post/post04.avi"
+                             << "x03"
+                             << "z03" << QRect(244, 206, 150, 133);
+    QTest::newRow("lake 1") << "fish/f02-1.avi"
+                            << "f02"
+                            << "f02" << LakeClip1Rect;
+    QTest::newRow("lake 2") << "fish/f02-2.avi"
+                            << "f02"
+                            << "f02" << LakeClip2Rect;
+}
+
+void TestContent::clipsBeginAndEndOnThePicturesAroundThem()
+{
+    QFETCH(QString, clip);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(QRect, rect);
+    const mediaprobe::Avi avi = mediaprobe::readAvi(dataFile(clip));
+    QVERIFY2(avi.error.isEmpty(), qPrintable(avi.error));
+    const QImage first = frame(avi, 0), last = frame(avi, avi.frameCount - 1);
+    const QImage start = media::jpegPicture(before).copy(rect),
+                 end = media::jpegPicture(after).copy(rect);
+    // Both were compressed on their own: alike, not equal.
+    QVERIFY2(meanDifference(first, start) < 4,
+             qPrintable(QString::number(meanDifference(first, start))));
+    QVERIFY2(meanDifference(last, end) < 4, qPrintable(QString::number(meanDifference(last, end))));
+    if (before != after) // something happens in between
+        QVERIFY(meanDifference(start, end) > 8);
+}
+
+void TestContent::fireClipLoopsOnItself()
+{
+    const mediaprobe::Avi avi = mediaprobe::readAvi(dataFile("intro/intro2.avi"));
+    QVERIFY2(avi.error.isEmpty(), qPrintable(avi.error));
+    QVERIFY(avi.frameCount > 12);
+    QCOMPARE(meanDifference(frame(avi, 0), frame(avi, avi.frameCount - 1)), 0.0);
+    QVERIFY(meanDifference(frame(avi, 0), frame(avi, avi.frameCount / 2)) > 1); // the fire moves
+    // And it sits where the fire of the intro's picture is.
+    const QImage picture = media::jpegPicture("i0").copy(422, 367, 214, 387);
+    QVERIFY(meanDifference(frame(avi, 0), picture) < 4);
+}
+
+void TestContent::speakingClipsCarryTheSpiritsVoices()
+{
+    for (const char* name : {"anim/mov222.avi", "anim/mov151.avi"}) {
+        const mediaprobe::Avi avi = mediaprobe::readAvi(dataFile(name));
+        QVERIFY2(avi.hasAudio, name);
+        QVERIFY2(avi.audioFormat == 1 || avi.audioFormat == 0x55, name); // PCM or MP3
+        const Decoded voice = decode(dataFile(name));
+        QVERIFY2(voice.sampleRate > 0, name);
+        QVERIFY2(voice.peak(1000, 6000) > 0.1f, name);
+    }
+    // The silent clips stay silent.
+    QVERIFY(!mediaprobe::readAvi(dataFile("anim/mox222.avi")).hasAudio);
+    QVERIFY(!mediaprobe::readAvi(dataFile("intro/introspeak3.AVI")).hasAudio);
+}
+
+void TestContent::musicAndSpeechAreConstantBitRateMp3sOfTheirLength_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<double>("shortest");
+    QTest::addColumn<double>("longest");
+    QTest::newRow("theme") << "music/Theme.mp3" << 60.0 << 240.0;
+    QTest::newRow("jingles") << "music/m03.mp3" << 51.1 << 60.0;
+    // Past the last caption's words, and not much longer.
+    QTest::newRow("narration") << "intro/intro-short.mp3" << 36.0 << 45.0;
+    QTest::newRow("shopkeeper") << "fleamart/mayi-short.mp3" << 4.4 << 6.0;
+}
+
+void TestContent::musicAndSpeechAreConstantBitRateMp3sOfTheirLength()
+{
+    QFETCH(QString, name);
+    QFETCH(double, shortest);
+    QFETCH(double, longest);
+    const mediaprobe::Mp3 mp3 = mediaprobe::readMp3(dataFile(name));
+    QVERIFY2(mp3.error.isEmpty(), qPrintable(mp3.error));
+    QVERIFY(mp3.constantBitrate);
+    QVERIFY(mp3.firstBitrateKbps >= 32);
+    QVERIFY2(mp3.seconds() >= shortest && mp3.seconds() <= longest,
+             qPrintable(QString::number(mp3.seconds())));
+}
+
+void TestContent::soundEffectsArePcmWavs_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("cast") << "fish/cast.wav";
+    QTest::newRow("yeehaw") << "fish/yeehaw.wav";
+}
+
+void TestContent::soundEffectsArePcmWavs()
+{
+    QFETCH(QString, name);
+    const mediaprobe::Wav wav = mediaprobe::readWav(dataFile(name));
+    QVERIFY2(wav.error.isEmpty(), qPrintable(wav.error));
+    QCOMPARE(wav.format, quint16(1));
+    QCOMPARE(wav.bitsPerSample, 16);
+    QVERIFY(wav.seconds() > 0.2 && wav.seconds() < 4);
+}
+
+void TestContent::everyClipAndTrackOpensInTheMediaPlayerAtItsLength_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char* name :
+         {"intro/introspeak3.AVI", "intro/intro2.avi", "intro/intro-short.mp3", "music/Theme.mp3",
+          "music/m03.mp3", "anim/mox222.avi", "anim/mov222.avi", "anim/mox151.avi",
+          "anim/mov151.avi", "fish/f02-1.avi", "fish/f02-2.avi", "fish/reelsin.avi",
+          "post/post04.avi", "fleamart/mayi-short.mp3"})
+        QTest::newRow(name) << name;
+}
+
+void TestContent::everyClipAndTrackOpensInTheMediaPlayerAtItsLength()
+{
+    QFETCH(QString, name);
+    // Opened the way the game opens it, and never played.
+    QMediaPlayer player;
+    QAudioOutput output;
+    output.setMuted(true);
+    player.setAudioOutput(&output);
+    player.setSource(QUrl::fromLocalFile(dataFile(name)));
+    QTRY_VERIFY_WITH_TIMEOUT(player.mediaStatus() == QMediaPlayer::LoadedMedia ||
+                                 player.mediaStatus() == QMediaPlayer::InvalidMedia,
+                             10000);
+    QCOMPARE(player.mediaStatus(), QMediaPlayer::LoadedMedia);
+    QTRY_VERIFY_WITH_TIMEOUT(player.duration() > 0, 5000);
+    const double probed = name.endsWith(QLatin1String(".mp3"))
+                              ? mediaprobe::readMp3(dataFile(name)).seconds()
+                              : mediaprobe::readAvi(dataFile(name)).seconds();
+    QVERIFY2(std::abs(player.duration() / 1000.0 - probed) < 0.2,
+             qPrintable(
+                 QStringLiteral("%1 s against %2 s").arg(player.duration() / 1000.0).arg(probed)));
+}
+
+void TestContent::jinglesSoundOnlyInsideTheirStretches()
+{
+    const struct {
+        int start, end;
+    } stretches[] = {{3500, 18500}, {18800, 22500}, {22600, 26100}, {26400, 46000}, {46800, 51000}};
+    const Decoded music = decode(dataFile("music/m03.mp3"));
+    QVERIFY(music.sampleRate > 0);
+    int quietFrom = 0;
+    for (const auto& s : stretches) {
+        // Seeking to a stretch is not exact: its edges are silent.
+        QVERIFY2(music.peak(quietFrom, s.start + 60) < 0.01f, qPrintable(QString::number(s.start)));
+        QVERIFY2(music.peak(s.start + 300, s.end - 300) > 0.2f,
+                 qPrintable(QString::number(s.start)));
+        quietFrom = s.end - 60;
+    }
+    QVERIFY(music.peak(quietFrom, 60000) < 0.01f);
+}
+
+void TestContent::shopkeeperSpeaksInsideHisTwoStretches()
+{
+    const Decoded voice = decode(dataFile("fleamart/mayi-short.mp3"));
+    QVERIFY(voice.sampleRate > 0);
+    QVERIFY(voice.peak(0, 130) < 0.01f);
+    QVERIFY(voice.peak(300, 2000) > 0.2f);   // the greeting
+    QVERIFY(voice.peak(2760, 2940) < 0.01f); // between the two
+    QVERIFY(voice.peak(3100, 4000) > 0.2f);  // the thanks
+    QVERIFY(voice.peak(4360, 10000) < 0.01f);
+}
+
+void TestContent::narrationSpeaksWhileEveryCaptionIsShown()
+{
+    const Decoded narration = decode(dataFile("intro/intro-short.mp3"));
+    QVERIFY(narration.sampleRate > 0);
+    const int changes[] = {0, 10000, 16500, 25600, 30000, 36000};
+    for (int i = 0; i < 5; ++i)
+        QVERIFY2(narration.peak(changes[i] + 1500, changes[i + 1] - 500) > 0.2f,
+                 qPrintable(QString::number(i + 1)));
+}
+
+void TestContent::storyTextsFillTheirRoles()
+{
+    QCOMPARE(story::storyLine(0), QStringLiteral("We have three stories that will help you."));
+    QCOMPARE(story::storyLine(1), QStringLiteral("Would you like to hear another story?"));
+    for (int town : {2, 3}) // the story told on arrival in each town with a spirit
+        QVERIFY(story::storyLine(2 * town - 1).size() > 80);
+    QVERIFY(story::storyLine(2).size() > 80);
+    for (int blank : {4, 6, 7, 8, 9, 10, 11})
+        QCOMPARE(story::storyLine(blank), QStringLiteral(" "));
+    QVERIFY(story::storyLine(12).isNull());
+    for (int n = 1; n <= story::IntroCaptionCount; ++n)
+        QVERIFY(!story::introCaption(n).trimmed().isEmpty());
+    QVERIFY(story::introCaption(5).contains(QStringLiteral("Weyfarra")));
+    for (int n = 1; n <= story::EagleLoreCount; ++n) {
+        QVERIFY(story::eagleLore(n).contains(QStringLiteral("eagle"), Qt::CaseInsensitive));
+        QVERIFY(story::eagleLore(n).size() <= 110); // two lines of the market's text bar
+    }
+    QVERIFY(story::fleaMarketFarewell().contains(QStringLiteral("Trail")));
+    QVERIFY(!story::creditLine().isEmpty());
+}
+
+void TestContent::storyTextsPartSentencesWithTwoBlanks()
+{
+    QStringList texts = {story::fleaMarketFarewell(), story::creditLine()};
+    for (int i = 0; i < story::StoryLineCount; ++i)
+        texts << story::storyLine(i);
+    for (int n = 1; n <= story::IntroCaptionCount; ++n)
+        texts << story::introCaption(n);
+    for (int n = 1; n <= story::EagleLoreCount; ++n)
+        texts << story::eagleLore(n);
+    static const QRegularExpression oneBlank(QStringLiteral("[.!?\"] [A-Z\"]"));
+    for (const QString& text : texts)
+        QVERIFY2(!text.contains(oneBlank), qPrintable(text));
+}
+
+void TestContent::committedContentStaysWithinItsBudget()
+{
+    qint64 total = 0;
+    for (const char* folder : {"/resources", "/data"}) {
+        QDirIterator it(Source + folder, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            it.next();
+            total += it.fileInfo().size();
+        }
+    }
+    QVERIFY2(total < 25 * 1024 * 1024, qPrintable(QString::number(total)));
+}
+
+QTEST_MAIN(TestContent)
+#include "tst_content.moc"

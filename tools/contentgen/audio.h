@@ -1,0 +1,5 @@
+#pragma once
+#include "output.h"
+namespace gen {
+void makeAudio(const Folders& folders);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+// The spoken lines: who speaks which text, and how long each may last so
+// that it fits the stretch or the caption it belongs to. The intro's
+// narration and the spirits' stories speak the game's own texts.
+
+#include <QString>
+#include <QVector>
+
+namespace gen {
+
+struct SpokenLine {
+    QString id;    // file name in WORK/speech, without ".wav"
+    QString voice; // espeak-ng voice and variant
+    int rate;      // words per minute to start with
+    int pitch;     // 0..99
+    int maxMs;     // the longest the line may last
+    QString text;
+};
+
+QVector<SpokenLine> spokenLines();
+void writeSpeechList(const QString& work);
+
+// Where each intro caption's words begin in the narration (ms); the
+// captions change at 10.0, 16.5, 25.6 and 30.0 s.
+inline constexpr int IntroLineStartMs[5] = {600, 10250, 16750, 25850, 30300};
+// The shopkeeper's greeting and thanks in the voice file (ms).
+inline constexpr int GreetingStartMs = 200;
+inline constexpr int ThanksStartMs = 3000;
+
+} // namespace gen

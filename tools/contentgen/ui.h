@@ -1,0 +1,15 @@
+#pragma once
+
+// The artwork around the scenes: the trail's instruction panel and bottom
+// bar, the picture buttons' glyphs, the store's and the inventory's
+// backgrounds and arrows, the party panel and the game's icon.
+
+#include "output.h"
+
+#include <QImage>
+
+namespace gen {
+
+void paintInterface(const Folders& folders);
+
+} // namespace gen

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Regenerates all of the game's content: pictures and bitmaps under
+# resources/, media files under data/. Deterministic: running it again gives
+# the same files. Needs the packages of tools/content-packages.txt
+# (tools/setup.sh tools/content-packages.txt); the game's build does not.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${KELVARIN_CONTENT_BUILD:-$root/build/content}
+work=$build/work
+fps=12
+
+for tool in espeak-ng ffmpeg lame sox soxi; do
+    command -v "$tool" >/dev/null || { echo "$tool is missing: tools/setup.sh tools/content-packages.txt" >&2; exit 1; }
+done
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKELVARIN_BENCHMARKS=OFF >/dev/null
+cmake --build "$build" --target kelvarin-contentgen -j2 >/dev/null
+gen=$build/kelvarin-contentgen
+rm -rf "$work"
+mkdir -p "$work" "$root/data/intro" "$root/data/music" "$root/data/anim" "$root/data/fish" \
+    "$root/data/post" "$root/data/fleamart"
+
+echo "Pictures"
+"$gen" pictures "$root"
+
+echo "Speech"
+"$gen" speech "$work"
+# Each line is spoken at its rate, and a little faster if it would not fit.
+while IFS=$'\t' read -r id voice rate pitch max_ms text; do
+    while :; do
+        espeak-ng -v "$voice" -s "$rate" -p "$pitch" -w "$work/speech/$id-raw.wav" "$text"
+        # Without the silence espeak-ng leaves before and after the words.
+        sox "$work/speech/$id-raw.wav" "$work/speech/$id.wav" \
+            silence 1 0.02 0.3% reverse silence 1 0.02 0.3% reverse
+        ms=$(soxi -D "$work/speech/$id.wav" | awk '{ printf "%d", $1 * 1000 }')
+        (( ms <= max_ms || rate >= 200 )) && break
+        rate=$((rate + 5))
+    done
+    echo "  $id: ${ms} ms at $rate words a minute"
+done < "$work/speech/lines.tsv"
+
+echo "Music and sounds"
+"$gen" audio "$root" "$work"
+mp3() { # in.wav out.mp3 bitrate [lame options]
+    local in=$1 out=$2 rate=$3
+    shift 3
+    lame --quiet --noreplaygain --cbr -b "$rate" -q 2 "$@" "$in" "$out"
+}
+mp3 "$work/audio/intro-short.wav" "$root/data/intro/intro-short.mp3" 128
+mp3 "$work/audio/Theme.wav" "$root/data/music/Theme.mp3" 128
+mp3 "$work/audio/m03.wav" "$root/data/music/m03.mp3" 128
+mp3 "$work/audio/mayi-short.wav" "$root/data/fleamart/mayi-short.mp3" 64 -m m
+
+echo "Clips"
+"$gen" frames "$root" "$work"
+avi() { # frames-folder out.avi [audio.wav]
+    local frames=$work/frames/$1 out=$2 audio=${3:-}
+    local args=(-v error -y -framerate "$fps" -i "$frames/%04d.png")
+    [[ -n $audio ]] && args+=(-i "$audio" -c:a libmp3lame -b:a 48k -ar 22050 -ac 1 -flags:a +bitexact)
+    args+=(-c:v mjpeg -q:v 3 -pix_fmt yuvj420p -flags:v +bitexact -fflags +bitexact
+        -map_metadata -1 "$out")
+    ffmpeg "${args[@]}"
+}
+avi intro2 "$root/data/intro/intro2.avi"
+avi introspeak3 "$root/data/intro/introspeak3.AVI"
+avi mox222 "$root/data/anim/mox222.avi"
+avi mov222 "$root/data/anim/mov222.avi" "$work/audio/mov222.wav"
+avi mox151 "$root/data/anim/mox151.avi"
+avi mov151 "$root/data/anim/mov151.avi" "$work/audio/mov151.wav"
+avi f02-1 "$root/data/fish/f02-1.avi"
+avi f02-2 "$root/data/fish/f02-2.avi"
+avi reelsin "$root/data/fish/reelsin.avi"
+avi post04 "$root/data/post/post04.avi"
+
+rm -f "$root/data/.keep"
+echo "Content: $(du -cb "$root"/resources/pictures/* "$root"/resources/bitmaps/* $(find "$root/data" -type f) | tail -1 | cut -f1) bytes"
