@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -29,12 +30,22 @@ void ModalScript::thenClick(const QString& buttonName)
     });
 }
 
+bool ModalScript::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Hide && watched == lastHandled_) {
+        watched->removeEventFilter(this);
+        lastHandled_ = nullptr;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void ModalScript::poll()
 {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || modal == lastHandled_ || !modal->isVisible())
         return;
     lastHandled_ = modal;
+    modal->installEventFilter(this);
     seen << modal->objectName();
     if (answers_.empty()) {
         ++unexpected_;

@@ -35,6 +35,10 @@ public:
     // Object names of the modal windows seen, in order.
     QStringList seen;
 
+protected:
+    // A window that hides has had its turn: shown again, it is a new one.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void poll();
 
