@@ -7,6 +7,7 @@
 #include "platform/picturebox.h"
 #include "shell/application.h"
 #include "shell/gamestate.h"
+#include "presentation/transitions/fusetransition.h"
 #include "trail/game.h"
 
 #include <QLabel>
@@ -47,7 +48,7 @@ private slots:
 
     void theFirstTickAfterTheOpeningWelcomesTheParty()
     {
-        game->Transition1EndTransition();
+        game->Transition1EndTransition(game->Transition1);
         QVERIFY(game->IP->isActive());
         QCOMPARE(game->IP->interval(), 4000);
         QVERIFY(!panelUp());

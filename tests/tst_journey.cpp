@@ -12,6 +12,7 @@
 #include "shell/screens.h"
 #include "shops/inventory.h"
 #include "shops/store.h"
+#include "presentation/transitions/fusetransition.h"
 #include "trail/game.h"
 #include "trail/routetable.h"
 
@@ -50,7 +51,7 @@ class JourneyTest : public QObject {
     {
         game->FormShow();
         game->FormActivate();
-        game->Transition1EndTransition();
+        game->Transition1EndTransition(game->Transition1);
         game->IPTimer();
     }
 

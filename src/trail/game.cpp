@@ -1,8 +1,14 @@
 #include "game.h"
 
 #include "activities/tradelist.h"
+#include "media/artworknames.h"
 #include "media/mediafiles.h"
 #include "media/mediaplayer.h"
+#include "media/pictures.h"
+#include "presentation/transitions/formtransitions.h"
+#include "presentation/transitions/fusetransition.h"
+#include "presentation/transitions/radialtransition.h"
+#include "presentation/transitions/transitionlist.h"
 #include "platform/background.h"
 #include "platform/controls.h"
 #include "platform/errorreport.h"
@@ -11,6 +17,7 @@
 #include "shell/durations.h"
 #include "shell/gamestate.h"
 
+#include <QIcon>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
@@ -41,6 +48,8 @@ TGame::TGame(QWidget* parent) : Form(parent, Qt::Window | Qt::FramelessWindowHin
     createInstructionPanel();
     createTimers();
     createPlayers();
+    createTransitions();
+    loadArtwork();
     TradeList = tradeListLines();
     FormCreate();
 }
@@ -154,6 +163,43 @@ void TGame::createPlayers()
     MPmus->Open();
     MPmus2->Open();
     MPreel->Open();
+}
+
+void TGame::createTransitions()
+{
+    TransitionList1 = new TTransitionList(this);
+    Transition1 = TransitionList1->add<TFuseTransition>();
+    Transition1->Milliseconds = Durations::Transition;
+    Transition1->OnEndTransition = [this](TTransitionEffect* sender) {
+        platform::guarded([&] { Transition1EndTransition(sender); });
+    };
+    Transition1->OnAbortQuery = [this](TTransitionEffect* sender, TTransitionEffect* transition,
+                                       bool& abort) {
+        platform::guarded([&] { Transition1AbortQuery(sender, transition, abort); });
+    };
+    Transition2 = TransitionList1->add<TRadialTransition>();
+    Transition2->Milliseconds = Durations::Transition;
+    Trans1 = new TFormTransitions(this);
+    Trans1->DestroyTransitions = false;
+    Trans1->ShowTransition = Transition1;
+}
+
+void TGame::loadArtwork()
+{
+    // The panel, the bar and the glyphs are part of the screen's design:
+    // without them the screen cannot be shown as it should, and creating it
+    // reports which picture is missing.
+    IPic->setPicture(media::bitmapPicture(QString::fromLatin1(artwork::InstructionPanel.name)));
+    ImageBot->setPicture(media::jpegPicture(QString::fromLatin1(artwork::BottomBar.name)));
+    const std::pair<QToolButton*, artwork::Artwork> glyphs[] = {
+        {BtnMap, artwork::MapGlyph}, {BtnParty, artwork::PartyGlyph}, {BtnInv, artwork::InventoryGlyph}};
+    for (const auto& [button, glyph] : glyphs) {
+        const QImage image = media::bitmapPicture(QString::fromLatin1(glyph.name));
+        button->setIcon(QIcon(QPixmap::fromImage(image)));
+        button->setIconSize(image.size());
+    }
+    fishies->setPicture(media::bitmapPicture(QString::fromLatin1(artwork::Ripple.name)));
+    Bobber->setPicture(media::bitmapPicture(QString::fromLatin1(artwork::Bobber.name)));
 }
 
 void TGame::setSceneClickable(bool clickable)

@@ -33,6 +33,11 @@ class QPushButton;
 class QRadioButton;
 class QTimer;
 class QToolButton;
+class TFormTransitions;
+class TFuseTransition;
+class TRadialTransition;
+class TTransitionEffect;
+class TTransitionList;
 namespace media {
 class MediaPlayer;
 }
@@ -153,6 +158,13 @@ public:
     media::MediaPlayer* MPreel = nullptr;
     media::MediaPlayer* MPskel = nullptr;
 
+    // The screen appears through a dissolve (Transition1); the flea market
+    // appears through the clock wipe (Transition2).
+    TTransitionList* TransitionList1 = nullptr;
+    TFuseTransition* Transition1 = nullptr;
+    TRadialTransition* Transition2 = nullptr;
+    TFormTransitions* Trans1 = nullptr;
+
     // Hidden lists that other screens read: the spirits' story lines, the
     // things spirits give in trades (one line per trade), and the fish
     // caught, one line each ("2 lb 5 oz bluegill"), oldest first.
@@ -175,8 +187,8 @@ public:
     // Showing the screen.
     void FormShow() override;
     void FormActivate() override;
-    void Transition1EndTransition();
-    void Transition1AbortQuery();
+    void Transition1EndTransition(TTransitionEffect* sender);
+    void Transition1AbortQuery(TTransitionEffect* sender, TTransitionEffect* transition, bool& abort);
 
     // Pictures.
     void LoadPic(const QString& name);
@@ -295,6 +307,8 @@ private:
     void createEnding();
     void createTimers();
     void createPlayers();
+    void createTransitions();
+    void loadArtwork();
     // The rod shows the cast picture for a moment.
     void showCast();
     void applyLayout();

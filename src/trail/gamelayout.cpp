@@ -7,6 +7,10 @@
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
 #include "platform/picturebox.h"
+#include "presentation/transitions/fusetransition.h"
+#include "presentation/transitions/radialtransition.h"
+#include "shell/application.h"
+#include "shell/durations.h"
 #include "shell/gamestate.h"
 
 #include <QDir>
@@ -28,6 +32,11 @@ void TGame::FormCreate()
 {
     SetMyPath();
     placeFullScreen();
+    // A slow machine gets longer transitions, so their frames keep up.
+    if (App().StartCode % 2 != 0) {
+        Transition1->Milliseconds = Durations::SlowTransition;
+        Transition2->Milliseconds = Durations::SlowTransition;
+    }
     applyLayout();
 }
 

@@ -38,12 +38,17 @@ void TGame::FormActivate()
     }
 }
 
-void TGame::Transition1EndTransition()
+// The first instruction comes 4 s after the screen has appeared. The abort
+// query asks every 300 ms during a long opening; a timer already running is
+// left alone, so the 4 s count from the first of these calls.
+void TGame::Transition1EndTransition(TTransitionEffect*)
 {
-    IP->start();
+    if (!IP->isActive())
+        IP->start();
 }
 
-void TGame::Transition1AbortQuery()
+void TGame::Transition1AbortQuery(TTransitionEffect*, TTransitionEffect*, bool&)
 {
-    IP->start();
+    if (!IP->isActive())
+        IP->start();
 }
