@@ -6,6 +6,10 @@
 
 int main(int argc, char* argv[])
 {
+    // Without a sound server the media back end warns on every file; the
+    // game plays on silently, so the warnings only clutter the terminal.
+    if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+        qputenv("QT_LOGGING_RULES", "qt.multimedia.*.warning=false");
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kelvarin"));
     QApplication::setOrganizationName(QStringLiteral("Kelvarin"));

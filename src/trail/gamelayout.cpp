@@ -14,6 +14,8 @@
 #include "shell/gamestate.h"
 
 #include <QDir>
+
+#include <algorithm>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -66,7 +68,9 @@ void TGame::applyLayout()
     IL1->move(l.IL1);
     IL2->move(l.IL2);
 
-    FishCaught->move(l.FishCaught);
+    // The column of fish reaches down to the bottom bar, never over it.
+    FishCaught->setGeometry(l.FishCaught.x(), l.FishCaught.y(), 75,
+                            std::min(800, BPanel->y() - l.FishCaught.y()));
     Yes1->move(l.Yes1);
     No1->move(l.No1);
     Dlabel->setGeometry(l.Dlabel.x(), l.Dlabel.y(), l.picW, Dlabel->height());

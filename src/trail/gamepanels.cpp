@@ -186,6 +186,7 @@ void TGame::createFishing()
     FishCaught = newPicture(Client, "FishCaught", QStringLiteral("Fish caught"));
     FishCaught->setStretch(false);
     FishCaught->setTransparent(true);
+    FishCaught->setAttribute(Qt::WA_TransparentForMouseEvents);
     FishCaught->resize(75, 800);
     Rod = newPicture(Client, "Rod", QStringLiteral("Fishing rod"));
     Rod->setStretch(false);
