@@ -10,6 +10,7 @@
 #include "presentation/transitions/radialtransition.h"
 #include "presentation/transitions/transitionlist.h"
 #include "platform/background.h"
+#include "presentation/storytexts.h"
 #include "platform/controls.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
@@ -51,6 +52,8 @@ TGame::TGame(QWidget* parent) : Form(parent, Qt::Window | Qt::FramelessWindowHin
     createTransitions();
     loadArtwork();
     TradeList = tradeListLines();
+    for (int line = 0; line < story::StoryLineCount; ++line)
+        ctchar << story::storyLine(line);
     FormCreate();
 }
 
