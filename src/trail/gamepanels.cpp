@@ -88,9 +88,15 @@ void TGame::createStoryAndHazard()
     Dchoice->setObjectName(QStringLiteral("Dchoice"));
     Dchoice->setFont(sansFont(16));
     Dchoice->setAutoFillBackground(true);
+    // Black text on silver; a treatment that cannot be chosen stays grey.
     QPalette silver = Dchoice->palette();
     silver.setColor(QPalette::Window, QColor(192, 192, 192));
-    silver.setColor(QPalette::WindowText, Qt::black);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        silver.setColor(group, QPalette::WindowText, Qt::black);
+        silver.setColor(group, QPalette::ButtonText, Qt::black);
+    }
+    silver.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+    silver.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
     Dchoice->setPalette(silver);
     Dchoice->resize(600, 133);
     Dchoice->hide();
