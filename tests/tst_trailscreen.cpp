@@ -92,6 +92,24 @@ private slots:
         }
     }
 
+    void openPanelsStayAboveTheInstructionsAndTheScene()
+    {
+        TGame game;
+        game.show();
+        game.BtnMapClick();
+        game.BtnPartyClick();
+        game.Shows(1); // an instruction arriving while the panels are open
+        game.Caption->show();
+        const QPoint overMap = game.Map->geometry().center();
+        QWidget* hit = game.Client->childAt(overMap);
+        QVERIFY2(hit == game.Map || game.Map->isAncestorOf(hit),
+                 qPrintable(hit ? hit->objectName() : QStringLiteral("nothing")));
+        QVERIFY(game.IPic->geometry().intersects(game.Map->geometry()));
+        const QPoint overParty = game.PartyPanel->geometry().topLeft() + QPoint(5, 100);
+        hit = game.Client->childAt(overParty);
+        QVERIFY(hit == game.PartyPanel || game.PartyPanel->isAncestorOf(hit));
+    }
+
     void aSlowMachineGetsLongerTransitions_data()
     {
         QTest::addColumn<int>("startCode");

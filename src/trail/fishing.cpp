@@ -51,14 +51,11 @@ void TGame::Fish()
     Rod->setPicture(s.RodBitmap);
     Look->setEnabled(true);
     Rod->show();
-    Rod->raise();
     hotspot->show();
-    hotspot->raise();
     if (!s.FishHintsOff) {
         Hints->setText(QStringLiteral(
             "Click on the water to cast.  When the cursor changes, you are on a good spot."));
         Hints->show();
-        Hints->raise();
         if (s.FishCount > 5)
             s.FishHintsOff = 1;
     }
@@ -122,7 +119,6 @@ void TGame::hotspotMouseDown(int x, int y)
     media::playSound(QString::fromLatin1(MediaFiles::CastSound));
     Bobber->move(s.HotspotX + x, s.HotspotY + y);
     Bobber->show();
-    Bobber->raise();
     showCast();
     TimeCatchFish->start();
 }
@@ -139,7 +135,6 @@ void TGame::castElsewhere(int x, int y)
     media::playSound(QString::fromLatin1(MediaFiles::CastSound));
     Bobber->move(x + s.PicLeft, y + s.PicTop);
     Bobber->show();
-    Bobber->raise();
     showCast();
 }
 
@@ -260,7 +255,6 @@ void TGame::DrawFish()
     }
     painter.end();
     FishCaught->changed();
-    FishCaught->raise();
 }
 
 void TGame::OkayFishClick()

@@ -10,6 +10,7 @@
 #include "presentation/transitions/radialtransition.h"
 #include "presentation/transitions/transitionlist.h"
 #include "platform/background.h"
+#include "platform/bevelpanel.h"
 #include "presentation/storytexts.h"
 #include "platform/controls.h"
 #include "platform/errorreport.h"
@@ -18,6 +19,7 @@
 #include "shell/durations.h"
 #include "shell/gamestate.h"
 
+#include <QGroupBox>
 #include <QIcon>
 #include <QMenuBar>
 #include <QPushButton>
@@ -49,6 +51,7 @@ TGame::TGame(QWidget* parent) : Form(parent, Qt::Window | Qt::FramelessWindowHin
     createInstructionPanel();
     createTimers();
     createPlayers();
+    stackControls();
     createTransitions();
     loadArtwork();
     TradeList = tradeListLines();
@@ -166,6 +169,16 @@ void TGame::createPlayers()
     MPmus->Open();
     MPmus2->Open();
     MPreel->Open();
+}
+
+void TGame::stackControls()
+{
+    // Pictures and labels lie on the scene; the panels and the bottom bar lie
+    // above all of them, whatever is shown when. Clips are raised over
+    // everything while they play.
+    const QList<QWidget*> panels{BPanel, Dchoice, TradePanel, FishPanel, Map, PartyPanel};
+    for (QWidget* panel : panels)
+        panel->raise();
 }
 
 void TGame::createTransitions()

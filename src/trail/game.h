@@ -308,6 +308,7 @@ private:
     void createTimers();
     void createPlayers();
     void createTransitions();
+    void stackControls();
     void loadArtwork();
     // The rod shows the cast picture for a moment.
     void showCast();

@@ -31,7 +31,6 @@ void TGame::Snake()
     PartyHealth();
     Dlabel->setText(headline);
     Dlabel->show();
-    Dlabel->raise();
     BPanel->hide();
     Dchoice->show();
     Dchoice->raise();

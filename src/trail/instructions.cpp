@@ -120,9 +120,6 @@ void TGame::Shows(int step)
     if (s.InstructionStep == 0)
         IL2->show();
     setSceneClickable(false);
-    IPic->raise();
-    IL1->raise();
-    IL2->raise();
 }
 
 void TGame::IPTimer()

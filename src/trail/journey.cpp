@@ -202,7 +202,6 @@ void TGame::MPghostNotify()
         setSceneClickable(false);
         MPchar->Play();
         Caption->show();
-        Caption->raise();
         s.Encounter += 1;
         Continue->setEnabled(false);
         Visit->setEnabled(false);
