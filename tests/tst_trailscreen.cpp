@@ -4,6 +4,7 @@
 
 #include "errorcapture.h"
 #include "fakemedia.h"
+#include "platform/bevelpanel.h"
 #include "platform/picturebox.h"
 #include "presentation/transitions/fusetransition.h"
 #include "presentation/transitions/radialtransition.h"
@@ -11,6 +12,7 @@
 #include "shell/gamestate.h"
 #include "trail/game.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
