@@ -26,6 +26,13 @@ public:
     void seedFromClock();
     // The next draw, 0..Max.
     int next();
+    // Seeds with this second, then draws: seeded draws within one second
+    // repeat.
+    int seededDraw()
+    {
+        seedFromClock();
+        return next();
+    }
     // next() mod n, for n > 0.
     int below(int n);
 

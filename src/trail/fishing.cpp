@@ -26,14 +26,6 @@ QString twoDigits(int town)
     return QStringLiteral("%1").arg(town, 2, 10, QLatin1Char('0'));
 }
 
-// Seeds the generator with this second and draws: seeded draws within one
-// second repeat, as the game always behaved.
-int seedAndDraw()
-{
-    platform::gameRandom().seedFromClock();
-    return platform::gameRandom().next();
-}
-
 // The lake mask is a JPEG: its black, water, comes back as nearly black.
 bool isWater(const QImage& mask, int x, int y)
 {
@@ -64,7 +56,7 @@ void TGame::Fish()
     TimeCatchFish->setInterval(2000);
     s.Stage = 4;
 
-    const int x1 = seedAndDraw();
+    const int x1 = platform::gameRandom().seededDraw();
     const int x2 = platform::gameRandom().next();
     TimeFish1->setInterval(14000 + x1 % 6000);
     TimeFish2->setInterval(20000 + x2 % 3000);
@@ -172,7 +164,7 @@ void TGame::RodClick()
     if (BitePending == 0)
         return;
     platform::pauseGame(100);
-    const FishKind& kind = FishKinds[static_cast<std::size_t>(seedAndDraw() % 9)];
+    const FishKind& kind = FishKinds[static_cast<std::size_t>(platform::gameRandom().seededDraw() % 9)];
     LoadBMP(FishPic, QString::fromLatin1(kind.picture));
     FishPanel->show();
     FishPanel->raise();
@@ -184,8 +176,8 @@ void TGame::RodClick()
         Hints->setText(QStringLiteral(
             "Click on the water to cast.  When the cursor changes, you are on a good spot."));
 
-    int pounds = seedAndDraw() % 400 / 100;
-    const int ounces = seedAndDraw() % 1100 / 100;
+    int pounds = platform::gameRandom().seededDraw() % 400 / 100;
+    const int ounces = platform::gameRandom().seededDraw() % 1100 / 100;
     if (pounds + ounces == 0) {
         pounds = 10; // the fish of the trip
         media::playSound(QString::fromLatin1(MediaFiles::RecordFishSound));

@@ -22,12 +22,6 @@ namespace {
 constexpr int TalismanLine = 4;  // "little deer's horn talisman"
 constexpr int FirstTrifle = 28;  // lines below are the towns' useful goods
 
-int seedAndDraw()
-{
-    platform::gameRandom().seedFromClock();
-    return platform::gameRandom().next();
-}
-
 QString giveWhom()
 {
     return gameState().Encounter < 2 ? QStringLiteral("Will you give her ")
@@ -49,7 +43,7 @@ void TGame::TradeItems()
 {
     GameState& s = gameState();
     TradeLabel->setText(QStringLiteral("Make a trade?"));
-    if (seedAndDraw() % 1000 < 800) {
+    if (platform::gameRandom().seededDraw() % 1000 < 800) {
         TradeAnyItem();
         return;
     }
@@ -105,11 +99,11 @@ void TGame::TradeAnyItem()
         Label5->setText(QStringLiteral("You have nothing to trade."));
         return;
     }
-    const int k = seedAndDraw() % (owned * 100) / 100 + 1;
+    const int k = platform::gameRandom().seededDraw() % (owned * 100) / 100 + 1;
     s.TradeItem = goods::GetListNumber(k);
     const QString text = giveWhom() + goods::GetItemName(s.TradeItem) +
                          QStringLiteral(" in exchange for ");
-    s.TradeOffer = seedAndDraw() % 9 + (s.SpiritNo > 2 ? 38 : FirstTrifle);
+    s.TradeOffer = platform::gameRandom().seededDraw() % 9 + (s.SpiritNo > 2 ? 38 : FirstTrifle);
     Label5->setText(text + TradeList.value(s.TradeOffer) + QStringLiteral("?"));
 }
 
