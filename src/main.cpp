@@ -1,8 +1,10 @@
 #include "platform/datafolder.h"
+#include "platform/errorreport.h"
 #include "platform/fonts.h"
 #include "shell/entrysequence.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
@@ -14,7 +16,16 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("kelvarin"));
     QApplication::setOrganizationName(QStringLiteral("Kelvarin"));
     QApplication::setFont(platform::sansFont(13));
-    platform::enterDataFolder();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/bitmaps/KELVARIN.bmp")));
+    if (platform::enterDataFolder().isEmpty()) {
+        platform::reportError(
+            QStringLiteral("The game's pictures, music and clips were not found.  They belong in "
+                           "a folder called \"data\" beside the program (or set KELVARIN_DATA "
+                           "to their folder).  Looked in:\n%1")
+                .arg(platform::dataFolderCandidates(QCoreApplication::applicationDirPath())
+                         .join(QLatin1Char('\n'))));
+        return 1;
+    }
     EntrySequence sequence;
     return sequence.run();
 }

@@ -312,6 +312,9 @@ void paintInterface(const Folders& folders)
     saveBmp32(arrow(artwork::BackGlyph, false), bitmapPath(folders, artwork::BackGlyph));
     saveBmp32(arrow(artwork::ForwardGlyph, true), bitmapPath(folders, artwork::ForwardGlyph));
     saveBmp32(gameIcon(), bitmapPath(folders, artwork::GameIcon));
+    // The same icon for the desktop entry the game installs.
+    ensureFolder(folders.bitmaps + "/../desktop");
+    savePng(gameIcon(), folders.bitmaps + "/../desktop/kelvarin.png");
     saveJpeg(partyBackground(), folders.pictures + "/PARTY.jpg");
     saveJpeg(storeBackground(640, 450, true), folders.pictures + "/POSTLIST.jpg");
     saveJpeg(storeBackground(636, 452, false), folders.pictures + "/STORELIST.jpg");
