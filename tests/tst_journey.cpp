@@ -325,6 +325,24 @@ private slots:
         QCOMPARE(fake(game->MPmus2)->calls.last(), QStringLiteral("Play 46800-51000"));
     }
 
+    void theJourneyEndsWhereTheTrailsTownsEnd()
+    {
+        arriveInTown2();
+        game->ContinueClick(); // town 3, the last town the game holds scenes for
+        drawRoute();
+        s().Score = 10;
+        s().FishLb = 23;
+        game->ContinueClick();
+        QCOMPARE(s().Town, 3);
+        QVERIFY(!game->EndLabel->isHidden());
+        QVERIFY(!game->EndLabel2->isHidden());
+        QVERIFY(game->EndLabel2->text().startsWith("Your final score is 12 points"));
+        QVERIFY(game->Image1->isHidden());
+        QVERIFY(!game->Continue->isEnabled());
+        QVERIFY(!game->Look->isEnabled());
+        QVERIFY(game->Exit1->isEnabled());
+    }
+
     void theMapShowsThePathUpToTheTownReached()
     {
         game->FormShow();

@@ -72,6 +72,11 @@ QStringList jpegPictureNames()
     return names;
 }
 
+bool hasJpegPicture(const QString& name)
+{
+    return jpegCatalogue().contains(name.toLower());
+}
+
 void loadJpegInto(platform::PictureBox* target, const QString& name)
 {
     if (!target)

@@ -20,6 +20,8 @@ QImage jpegPicture(const QString& name);
 QImage bitmapPicture(const QString& name);
 // Names of all JPEG resources, upper case as stored.
 QStringList jpegPictureNames();
+// Whether the program holds the JPEG resource (any case).
+bool hasJpegPicture(const QString& name);
 
 // Decodes the JPEG resource into the target's picture, replacing it. A target
 // that does not exist is refused with "The Image Property is empty!"; on any

@@ -13,6 +13,7 @@
 //   instructions.cpp  the instruction panel and its steps
 //   journey.cpp       travelling from town to town and the scenes of a town
 //   journeymap.cpp    the journey map
+//   journeyend.cpp    the end of the journey
 //   party.cpp         the party panel
 //   hazards.cpp       the snakebite and the trading post's keepers
 //   fishing.cpp       fishing at the lake
@@ -227,6 +228,10 @@ public:
     void MPskelNotify();
     void BtnInvClick();
     void HintsClick();
+    // The journey ends where the trail's towns end: after the last town, or
+    // before a town whose scenes the game does not hold.
+    bool journeyGoesOn() const;
+    void JourneysEnd();
 
     // The journey map.
     void BtnMapClick();

@@ -56,6 +56,10 @@ void TGame::Continues()
         return;
     }
 
+    if (!journeyGoesOn()) {
+        JourneysEnd();
+        return;
+    }
     PartyHealth();
     GetNewScene();
     PlayM1();

@@ -1,0 +1,57 @@
+// The end of the journey: the closing words and the final score, on the
+// trail screen's two large labels.
+
+#include "game.h"
+
+#include "media/pictures.h"
+#include "platform/picturebox.h"
+#include "shell/gamestate.h"
+#include "trail/routetable.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+bool TGame::journeyGoesOn() const
+{
+    const int next = gameState().Town + 1;
+    if (next > TownCount)
+        return false;
+    GameState probe;
+    probe.setSceneId('s', next, 0);
+    return media::hasJpegPicture(probe.sceneId());
+}
+
+void TGame::JourneysEnd()
+{
+    GameState& s = gameState();
+    Go->stop();
+    IP->stop();
+    IOff();
+    setSceneClickable(false);
+    Image1->hide();
+    Caption->hide();
+    Continue->setEnabled(false);
+    Look->setEnabled(false);
+    Visit->setEnabled(false);
+
+    const int fishPoints = s.FishLb / 10;
+    EndLabel->setText(QStringLiteral(
+        "Your party has come to the end of the trail for now.  The spirits you met have told "
+        "you their stories: remember them, and remember the Verunai, whose long walk you "
+        "have followed."));
+    EndLabel2->setText(
+        QStringLiteral("Your final score is %1 points: %2 for your trades and your care of the "
+                       "party, and %3 for the %4 lb of fish in storage.\n\nThank you for "
+                       "travelling with us.  Choose File > New Game to travel again, or press "
+                       "Exit to leave.")
+            .arg(s.finalScore())
+            .arg(s.Score)
+            .arg(fishPoints)
+            .arg(s.FishLb));
+    for (QLabel* label : {EndLabel, EndLabel2}) {
+        label->adjustSize();
+        label->resize(layout.EndLabelWidth, label->heightForWidth(layout.EndLabelWidth));
+        label->show();
+    }
+}
