@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 bool TGame::journeyGoesOn() const
 {
     const int next = gameState().Town + 1;
@@ -50,8 +52,20 @@ void TGame::JourneysEnd()
             .arg(fishPoints)
             .arg(s.FishLb));
     for (QLabel* label : {EndLabel, EndLabel2}) {
-        label->adjustSize();
         label->resize(layout.EndLabelWidth, label->heightForWidth(layout.EndLabelWidth));
         label->show();
     }
+
+    // The whole way travelled, as the journey map shows it, below the words.
+    auto* travelled = Client->findChild<platform::PictureBox*>(QStringLiteral("TravelledMap"));
+    if (!travelled)
+        travelled = new platform::PictureBox(Client);
+    travelled->setObjectName(QStringLiteral("TravelledMap"));
+    travelled->setAccessibleName(QStringLiteral("The way your party travelled"));
+    travelled->setPicture(totmap->picture());
+    const int top = EndLabel2->geometry().bottom() + 16;
+    const int height = std::max(0, std::min(345, BPanel->y() - 16 - top));
+    const int width = height * 620 / 345;
+    travelled->setGeometry((Client->width() - width) / 2, top, width, height);
+    travelled->show();
 }
