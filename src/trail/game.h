@@ -20,6 +20,7 @@
 //   trading.cpp       trading with spirits and at the trading post
 
 #include "platform/form.h"
+#include "trail/towncontent.h"
 #include "trail/traillayout.h"
 
 #include <QStringList>
@@ -276,6 +277,7 @@ public:
     void TradeItemOne();
     void TradeItemTwo();
     void UHave(int firstCandidate, int secondCandidate);
+    void tradeSpecialOffer(const TownContent::SpecialOffer& offer);
     void Button1Click();
     void Button2Click();
     void Button3Click();

@@ -57,18 +57,19 @@ void TGame::TradeItems()
 
 void TGame::TradeItemOne()
 {
-    const TownContent content = townContent(gameState().Town);
-    if (content.hasSpecialOffers())
-        UHave(content.offerOne.firstCandidate, content.offerOne.secondCandidate);
-    if (gameState().TradeRound < 2)
-        TradeAnyItem();
+    tradeSpecialOffer(townContent(gameState().Town).offerOne);
 }
 
 void TGame::TradeItemTwo()
 {
-    const TownContent content = townContent(gameState().Town);
-    if (content.hasSpecialOffers())
-        UHave(content.offerTwo.firstCandidate, content.offerTwo.secondCandidate);
+    tradeSpecialOffer(townContent(gameState().Town).offerTwo);
+}
+
+void TGame::tradeSpecialOffer(const TownContent::SpecialOffer& offer)
+{
+    if (offer.firstCandidate >= 0)
+        UHave(offer.firstCandidate, offer.secondCandidate);
+    // A special offer that cannot be made becomes a general one.
     if (gameState().TradeRound < 2)
         TradeAnyItem();
 }
