@@ -28,7 +28,6 @@ struct TownContent {
     };
     SpecialOffer offerOne;
     SpecialOffer offerTwo;
-    bool hasSpecialOffers() const { return offerOne.firstCandidate >= 0; }
 };
 
 // The content of town 1..28 (an empty content for any other number).
