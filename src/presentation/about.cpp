@@ -2,9 +2,12 @@
 
 #include "presentation/storytexts.h"
 
+#include "media/artworknames.h"
+#include "media/pictures.h"
 #include "platform/bevelpanel.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
+#include "platform/picturebox.h"
 #include "shell/screens.h"
 
 #include <QLabel>
@@ -28,6 +31,15 @@ TAbout1::TAbout1(QWidget* parent)
     Panel1->setColor(QColor(208, 206, 204));
     Panel1->setFont(platform::sansFont(24, true));
     Panel1->setCaption(QStringLiteral("Kelvarin"));
+
+    // The game's emblem above its name.
+    auto* emblem = new platform::PictureBox(Panel1);
+    emblem->setObjectName(QStringLiteral("Emblem"));
+    emblem->setAccessibleName(QStringLiteral("Kelvarin emblem"));
+    emblem->setGeometry(104, 14, 88, 88);
+    platform::guarded([emblem] {
+        emblem->setPicture(media::bitmapPicture(QString::fromLatin1(artwork::GameIcon.name)));
+    });
 
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(54, 144, 225, 47);
