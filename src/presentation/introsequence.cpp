@@ -166,6 +166,10 @@ void TIntro::Action(int step)
         showCaption(Label2, 3);
         break;
     case 4:
+        // The face belongs to caption 3 on black; a clip that runs late must
+        // not speak over the picture and its caption.
+        if (MPFace->isPlaying())
+            MPFace->Stop();
         Label2->hide();
         media::loadJpegInto(Image1, QStringLiteral("i0"));
         Image1->show();
