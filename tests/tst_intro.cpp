@@ -292,16 +292,6 @@ private slots:
         QVERIFY(intro.Label1->isHidden());
     }
 
-    void aRightClickDoesNotEndTheIntro()
-    {
-        TIntro intro;
-        intro.Time1Timer();
-        QTest::mouseClick(&intro, Qt::RightButton);
-        QTest::mouseClick(intro.Image1, Qt::RightButton);
-        QCOMPARE(intro.IntroSkipped, 0);
-        QVERIFY(!intro.Ends->isActive());
-    }
-
     void aClickDuringTheCaptionsBlacksOutAndClosesASecondLater_data()
     {
         QTest::addColumn<int>("reached"); // the last caption shown before the click
