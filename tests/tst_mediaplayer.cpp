@@ -4,8 +4,8 @@
 // play real audio and video, so they wait for the media (never for a timer).
 
 #include "errorcapture.h"
-#include "mediafixtures.h"
 #include "media/qtmediaplayer.h"
+#include "mediafixtures.h"
 #include "platform/errorreport.h"
 #include "platform/picturebox.h"
 
@@ -177,11 +177,13 @@ private slots:
         player.Play();
         media::VideoSurface* surface = player.surface();
         QVERIFY(surface);
-        QVERIFY(surface->isVisible());
+        // No black box before the first frame: the clip appears with it.
+        QCOMPARE(surface->isVisible(), !surface->lastFrame().isNull());
+        QTRY_VERIFY_WITH_TIMEOUT(surface->isVisible(), MediaTimeout);
+        QVERIFY(!surface->lastFrame().isNull());
+        QCOMPARE(surface->lastFrame().size(), QSize(160, 120));
         QCOMPARE(surface->geometry(), QRect(40, 30, 160, 120));
         QCOMPARE(window.children().last(), surface); // stacked above the scene
-        QTRY_VERIFY_WITH_TIMEOUT(!surface->lastFrame().isNull(), MediaTimeout);
-        QCOMPARE(surface->lastFrame().size(), QSize(160, 120));
 
         QVERIFY(notified.wait(MediaTimeout));
         QVERIFY(!surface->isVisible()); // the scene shows again once the clip is over

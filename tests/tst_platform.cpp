@@ -1,9 +1,11 @@
 // The platform stand-ins: the error guard, random numbers and their seeding
-// rule, the stopwatch, the screen area and the data folder.
+// rule, the stopwatch, the screen area, the data folder and the waits that
+// pump events.
 
 #include "errorcapture.h"
 #include "platform/datafolder.h"
 #include "platform/errorreport.h"
+#include "platform/messagepump.h"
 #include "platform/randomsource.h"
 #include "platform/screenarea.h"
 #include "platform/shell.h"
@@ -119,6 +121,31 @@ private slots:
         QVERIFY(!watch.running());
     }
 
+    void spinningNeverSleepsAndStopsAtItsLimit()
+    {
+        // Nothing is pending: a wait that slept here would never return.
+        QCOMPARE(platform::spinUntil([] { return false; }, 50), 50L);
+        int checks = 0;
+        QCOMPARE(platform::spinUntil([&] { return ++checks > 7; }, 50), 7L);
+        QCOMPARE(platform::spinUntil([] { return true; }, 50), 0L);
+    }
+
+    void aRoundHookTakesThePlaceOfSleepingInEveryRound()
+    {
+        int hookRuns = 0;
+        bool posted = false;
+        platform::setRoundHook([&] {
+            // What the hook posts is handled in the same round.
+            if (++hookRuns == 3)
+                QMetaObject::invokeMethod(
+                    qApp, [&] { posted = true; }, Qt::QueuedConnection);
+        });
+        QCOMPARE(platform::pumpUntil([&] { return posted; }), 3L);
+        QCOMPARE(hookRuns, 3);
+        QCOMPARE(platform::spinUntil([&] { return hookRuns == 5; }, 100), 2L);
+        platform::setRoundHook({});
+    }
+
     void wideScreensUseTheirCentredFourByThreeArea_data()
     {
         QTest::addColumn<QRect>("screen");
@@ -128,8 +155,8 @@ private slots:
             << QRect(0, 0, 1280, 1024) << QRect(0, 0, 1280, 1024);
         QTest::newRow("1920x1080") << QRect(0, 0, 1920, 1080) << QRect(240, 0, 1440, 1080);
         QTest::newRow("1366x768") << QRect(0, 0, 1366, 768) << QRect(171, 0, 1024, 768);
-        QTest::newRow("second monitor") << QRect(1920, 0, 2560, 1440)
-                                        << QRect(1920 + 320, 0, 1920, 1440);
+        QTest::newRow("second monitor")
+            << QRect(1920, 0, 2560, 1440) << QRect(1920 + 320, 0, 1920, 1440);
     }
 
     void wideScreensUseTheirCentredFourByThreeArea()

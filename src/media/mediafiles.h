@@ -42,3 +42,13 @@ constexpr MediaStretch Greeting{100, 2800};
 constexpr MediaStretch Thanks{2900, 4400};
 
 } // namespace ShopkeeperLines
+
+namespace IntroCues {
+
+// Where the narration's words for the intro's captions 2 to 5 begin.
+constexpr int Caption2 = 10000;
+constexpr int Caption3 = 16500;
+constexpr int Caption4 = 25600;
+constexpr int Caption5 = 30000;
+
+} // namespace IntroCues

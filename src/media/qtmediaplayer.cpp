@@ -67,8 +67,12 @@ void QtMediaPlayer::setDisplay(QWidget* window)
         sink_ = new QVideoSink(this);
         player_->setVideoSink(sink_);
         connect(sink_, &QVideoSink::videoFrameChanged, this, [this](const QVideoFrame& frame) {
-            if (surface_)
-                surface_->showFrame(frame);
+            VideoSurface* surface = surface_;
+            if (!surface)
+                return;
+            surface->showFrame(frame);
+            if (playActive_ && surface->isHidden() && !surface->lastFrame().isNull())
+                showSurface(*surface);
         });
     }
 }
@@ -92,6 +96,8 @@ void QtMediaPlayer::Open()
 
     loaded_ = failed_ = false;
     firstError_.clear();
+    if (VideoSurface* surface = surface_)
+        surface->clear();
     player_->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
     // The pipeline reports back through the event loop; let it run (without
     // the player's clicks) until the file is loaded or refused.
@@ -99,9 +105,8 @@ void QtMediaPlayer::Open()
     while (!loaded_ && !failed_ && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
     if (!loaded_) {
-        const QString reason = firstError_.isEmpty()
-                                   ? QStringLiteral("it took too long to load")
-                                   : firstError_;
+        const QString reason =
+            firstError_.isEmpty() ? QStringLiteral("it took too long to load") : firstError_;
         player_->setSource(QUrl());
         // A late error of this file must not reach the next Open.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -155,16 +160,22 @@ void QtMediaPlayer::Play()
     stretchEnd_ = end;
     playActive_ = true;
     mode_ = MediaMode::Playing;
-    if (surface_) {
-        surface_->setGeometry(DisplayRect());
-        surface_->show();
-        surface_->raise();
-    }
+    // A clip appears with its first frame, not as a black box while the
+    // pipeline starts (a few hundred ms for the first play of a file).
+    if (VideoSurface* surface = surface_; surface && !surface->lastFrame().isNull())
+        showSurface(*surface);
     player_->play();
     if (stretchEnd_ >= 0) {
         const qint64 from = start >= 0 ? start : player_->position();
         stretchTimer_->start(static_cast<int>(std::max<qint64>(0, stretchEnd_ - from)));
     }
+}
+
+void QtMediaPlayer::showSurface(VideoSurface& surface)
+{
+    surface.setGeometry(DisplayRect());
+    surface.show();
+    surface.raise();
 }
 
 qint64 QtMediaPlayer::Position() const

@@ -42,6 +42,7 @@ public:
 
 private:
     void requireOpen() const;
+    void showSurface(VideoSurface& surface);
     void checkStretchEnd();
     void armStretchTimer();
     // Ends the play in progress: the one place that posts Notify.

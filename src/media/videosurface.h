@@ -19,6 +19,8 @@ public:
 
     void showFrame(const QVideoFrame& frame);
     const QImage& lastFrame() const { return frame_; }
+    // Forgets the last frame: a new file does not start with the old one's.
+    void clear() { frame_ = QImage(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,59 +1,190 @@
+// The intro's window: its picture, captions, clips, timers and transition,
+// where they go on the screen, and the clicks that end it.
+
 #include "intro.h"
 
+#include "media/mediafiles.h"
+#include "media/mediaplayer.h"
+#include "media/pictures.h"
 #include "platform/background.h"
+#include "platform/controls.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
+#include "platform/messagepump.h"
+#include "platform/picturebox.h"
+#include "presentation/storytexts.h"
+#include "presentation/transitions/formtransitions.h"
+#include "presentation/transitions/fusetransition.h"
+#include "presentation/transitions/transitionlist.h"
+#include "shell/durations.h"
 
-#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QTimer>
 
-TIntro::TIntro(QWidget* parent)
-    : Form(parent, Qt::Window | Qt::FramelessWindowHint), Label1(new QLabel(this)),
-      Hint(new QLabel(this))
+using platform::guard;
+
+TIntro::TIntro(QWidget* parent) : Form(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Intro"));
     setWindowTitle(QStringLiteral("Introduction"));
     platform::fillBackground(this, Qt::black);
+    createControls();
+    createTimers();
+    createTransitions();
+    createPlayers();
+    FormCreate();
+}
+
+TIntro::~TIntro() = default;
+
+void TIntro::createControls()
+{
+    Image1 = new platform::PictureBox(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("Sedora by the campfire"));
+
+    Label1 = platform::newLabel(this, "Label1", platform::sansFont(19), Qt::yellow, true);
+    Label2 = platform::newLabel(this, "Label2", platform::sansFont(21), Qt::cyan, true);
+    platform::setLabelColors(Label2, Qt::cyan, Qt::black);
+    Label2->hide();
+
+    // A click anywhere on the intro counts: on the window, the picture or a
+    // caption.
+    for (QWidget* control : {static_cast<QWidget*>(Image1), static_cast<QWidget*>(Label1),
+                             static_cast<QWidget*>(Label2)})
+        control->installEventFilter(this);
+}
+
+void TIntro::createTimers()
+{
+    Time1 = new QTimer(this);
+    Time1->setObjectName(QStringLiteral("Time1"));
+    Time1->setInterval(Durations::IntroStep);
+    Ends = new QTimer(this);
+    Ends->setObjectName(QStringLiteral("Ends"));
+    Ends->setInterval(Durations::IntroEnds);
+    connect(Time1, &QTimer::timeout, this, guard(this, &TIntro::Time1Timer));
+    connect(Ends, &QTimer::timeout, this, guard(this, &TIntro::EndsTimer));
+}
+
+void TIntro::createTransitions()
+{
+    TransitionList1 = new TTransitionList(this);
+    Transition1 = TransitionList1->add<TFuseTransition>();
+    Transition1->Milliseconds = Durations::IntroDissolve;
+    FormTransitions1 = new TFormTransitions(this);
+    FormTransitions1->DestroyTransitions = false;
+    FormTransitions1->ShowTransition = Transition1;
+}
+
+void TIntro::createPlayers()
+{
+    auto make = [this](const char* name, const char* file) {
+        media::MediaPlayer* player = media::createPlayer(this);
+        player->setObjectName(QString::fromLatin1(name));
+        player->FileName = QString::fromLatin1(file);
+        return player;
+    };
+    MPFace = make("MPFace", MediaFiles::IntroFace);
+    MPlay1 = make("MPlay1", MediaFiles::IntroFire);
+    MPC1 = make("MPC1", MediaFiles::IntroNarration);
+    MPFace->setDisplay(this);
+    MPlay1->setDisplay(this);
+    connect(MPlay1, &media::MediaPlayer::Notify, this, guard(this, &TIntro::MPlay1Notify));
+    connect(MPC1, &media::MediaPlayer::Notify, this, guard(this, &TIntro::MPC1Notify));
+    // The intro cannot be told without its files: a missing one ends the
+    // start of the game with a message that names it.
+    MPFace->Open();
+    MPlay1->Open();
+    MPC1->Open();
+}
+
+void TIntro::FormCreate()
+{
     placeFullScreen();
+    layout_ = computeIntroLayout(width(), height());
+    Image1->setGeometry(QRect(QPoint(0, 0), layout_.image));
+    Label1->setFixedWidth(layout_.label1Width);
+    Label1->move(layout_.label1);
+    showCaption(Label1, 1);
+    Label2->setFixedWidth(layout_.label2Width);
+    Label2->move(layout_.label2);
+    MPFace->setDisplayRect(layout_.face);
+}
 
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setWordWrap(true);
-    Label1->setFont(platform::sansFont(19));
-    Label1->setStyleSheet(QStringLiteral("color: yellow; background: transparent;"));
-    Label1->setText(QStringLiteral(
-        "Near a roadside market, a few friends have made camp for the night.  Sedora, a wise "
-        "woman of the Verunai people, sits by their fire and tells the stories of her people "
-        "and of the day they were forced from their homes."));
-    const float wf = width() / 1024.0f;
-    const float hf = height() / 768.0f;
-    Label1->setGeometry(static_cast<int>(312 * wf), static_cast<int>(200 * hf),
-                        static_cast<int>(460 * wf), static_cast<int>(200 * hf));
+void TIntro::showCaption(QLabel* label, int caption)
+{
+    label->setText(story::introCaption(caption));
+    // The caption's height follows its text, as many lines as it wraps to.
+    label->resize(label->width(), label->heightForWidth(label->width()));
+    label->show();
+}
 
-    Hint->setObjectName(QStringLiteral("Hint"));
-    Hint->setFont(platform::sansFont(13));
-    Hint->setStyleSheet(QStringLiteral("color: #b0a080; background: transparent;"));
-    Hint->setText(QStringLiteral("Click to go on."));
-    Hint->adjustSize();
-    Hint->move((width() - Hint->width()) / 2, height() - 3 * Hint->height());
+void TIntro::FormShow()
+{
+    media::loadJpegInto(Image1, QStringLiteral("i0"));
+    ShowFire();
+    platform::pumpMessages();
+}
+
+void TIntro::ShowFire()
+{
+    MPlay1->Open();
+    MPlay1->setDisplayRect(layout_.fire);
 }
 
 void TIntro::FormClick()
 {
+    // Before the first tick the intro has not begun: a click does nothing.
+    if (Tag == 0 || closed_)
+        return;
+    Black();
+    IntroSkipped = 1;
+    setCursor(Qt::WaitCursor);
+    // A second click does not put the end off.
+    if (!Ends->isActive())
+        Ends->start();
+}
+
+void TIntro::EndsTimer()
+{
+    Ends->stop();
     close();
 }
 
-void TIntro::mousePressEvent(QMouseEvent* event)
+void TIntro::mouseReleaseEvent(QMouseEvent* event)
 {
-    Form::mousePressEvent(event);
-    platform::guarded([this] { FormClick(); });
+    Form::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        platform::guarded([this] { FormClick(); });
 }
 
-void TIntro::keyPressEvent(QKeyEvent* event)
+void TIntro::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
-        event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) {
+    Form::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton)
         platform::guarded([this] { FormClick(); });
-        return;
+}
+
+bool TIntro::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool click =
+        event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonDblClick;
+    if (click && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        platform::guarded([this] { FormClick(); });
+        return true;
     }
-    Form::keyPressEvent(event);
+    return Form::eventFilter(watched, event);
+}
+
+void TIntro::FormClose()
+{
+    closed_ = true;
+}
+
+void TIntro::done(int result)
+{
+    closed_ = true;
+    Form::done(result);
 }

@@ -23,5 +23,14 @@ constexpr int FleaSetOut = 4000;
 // Intro timers.
 constexpr int IntroStep = 500;
 constexpr int IntroEnds = 1000;
+// Without its narration the intro follows the step timer: the interval set
+// at the first tick and with each of the captions 2 to 5.
+constexpr int IntroSilentStart = 5000;
+constexpr int IntroSilentCaption2 = 8000;
+constexpr int IntroSilentCaption3 = 6500;
+constexpr int IntroSilentCaption4 = 10500;
+constexpr int IntroSilentCaption5 = 10000;
+// How often the intro looks at the narration's position while it waits.
+constexpr int IntroNarrationPoll = 50;
 
 } // namespace Durations
