@@ -198,11 +198,6 @@ void TFleaMarket::FormCreate()
     // controls are placed on the area below the menu.
     layout = computeFleaLayout(width(), height());
     const FleaLayout& l = layout;
-    FleaVScale = l.FleaVScale;
-    FleaHScale = l.FleaHScale;
-    SceneLeft = l.SceneLeft;
-    InfoLeft = l.InfoLeft;
-    InfoTop = l.InfoTop;
 
     Image1->setGeometry(l.Image1);
     // The frame keeps to the window's edges: the bottom panel runs across the

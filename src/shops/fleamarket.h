@@ -97,11 +97,8 @@ public:
     bool ScreenArmed = false; // a click on the scene opens the store
     // A saved game to open without asking.
     QString StartFile;
-    float FleaVScale = 1;
-    float FleaHScale = 1;
-    std::int32_t SceneLeft = 115;
-    std::int32_t InfoLeft = 0;
-    std::int32_t InfoTop = 0;
+    // Where the controls go on this screen, with the scale factors, the
+    // scene's left edge and the instruction panel's place.
     FleaLayout layout;
 
     // Counters kept on controls: the instruction step (T1), the hint shown
