@@ -1,59 +1,253 @@
 #include "fleamarket.h"
 
-#include "platform/background.h"
-#include "platform/errorreport.h"
-#include "platform/fonts.h"
-#include "media/helpwindow.h"
+#include "media/artworknames.h"
 #include "media/mediafiles.h"
 #include "media/mediaplayer.h"
-#include "media/volumedialog.h"
-#include "presentation/about.h"
-#include "shell/application.h"
+#include "media/pictures.h"
+#include "platform/background.h"
+#include "platform/bevelpanel.h"
+#include "platform/bitbtn.h"
+#include "platform/controls.h"
+#include "platform/errorreport.h"
+#include "platform/fonts.h"
+#include "platform/picturebox.h"
+#include "presentation/transitions/formtransitions.h"
+#include "presentation/transitions/radialtransition.h"
+#include "shell/durations.h"
 #include "shell/screens.h"
+#include "shops/store.h"
 #include "trail/game.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 
 using platform::guard;
+using platform::PictureBox;
 
-TFleaMarket::TFleaMarket(QWidget* parent)
-    : Form(parent, Qt::Window | Qt::FramelessWindowHint), Client(new QWidget(this)),
-      ILabel(new QLabel(Client)), IButton(new QPushButton(QStringLiteral("&Okay"), Client))
+namespace {
+
+PictureBox* newPicture(QWidget* parent, const char* name, const QString& accessibleName)
+{
+    auto* picture = new PictureBox(parent);
+    picture->setObjectName(QString::fromLatin1(name));
+    picture->setAccessibleName(accessibleName);
+    return picture;
+}
+
+// A see-through place on the scene that the player can click.
+QLabel* newPlace(QWidget* parent, const char* name, const QString& accessibleName, QRect place)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAccessibleName(accessibleName);
+    label->setGeometry(place);
+    return label;
+}
+
+} // namespace
+
+TFleaMarket::TFleaMarket(QWidget* parent) : Form(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("FleaMarket"));
     setWindowTitle(QStringLiteral("Flea Market"));
+    Client = new QWidget(this);
+    Client->setObjectName(QStringLiteral("Client"));
     platform::fillBackground(Client, Qt::black);
-    placeFullScreen();
+
     createMenu();
-
-    const int menuHeight = MainMenu1->sizeHint().height();
-    MainMenu1->setGeometry(0, 0, width(), menuHeight);
-    Client->setGeometry(0, menuHeight, width(), height() - menuHeight);
-
-    ILabel->setObjectName(QStringLiteral("ILabel"));
-    ILabel->setWordWrap(true);
-    ILabel->setFont(platform::sansFont(16));
-    ILabel->setAutoFillBackground(true);
-    ILabel->setMargin(12);
-    ILabel->setStyleSheet(QStringLiteral("color: black; background: white;"));
-    ILabel->setText(QStringLiteral(
-        "The next day at the flea market, you meet Sedora again, and she tells you a Verunai "
-        "legend.  She is ready to send you on a strange adventure, but first you must do some "
-        "shopping!"));
-    const int half = width() / 2;
-    ILabel->setGeometry(half - 90, Client->height() / 2 - 120, 281, 150);
-    IButton->setObjectName(QStringLiteral("IButton"));
-    IButton->setGeometry(half, ILabel->geometry().bottom() + 12, 75, 25);
-    connect(IButton, &QPushButton::clicked, this, guard(this, &TFleaMarket::IButtonClick));
+    createScene();
+    createInstructionPanel();
+    // The frame and the bar lie above the scene and everything on it. The
+    // door lies above the instruction panel that partly covers it, so that
+    // all of the door the player sees can be clicked.
+    createFrame();
+    createBottomBar();
+    Door2->stackUnder(LeftPanel);
 
     MPTalk = media::createPlayer(this);
     MPTalk->setObjectName(QStringLiteral("MPTalk"));
     MPTalk->FileName = QString::fromLatin1(MediaFiles::ShopkeeperVoice);
+
+    T1 = new QTimer(this);
+    T1->setObjectName(QStringLiteral("T1"));
+    T1->setInterval(Durations::FleaStep);
+    connect(T1, &QTimer::timeout, this, guard(this, &TFleaMarket::T1Timer));
+
+    FT1 = new TFormTransitions(this);
+    FT1->DestroyTransitions = false;
+    if (Game)
+        FT1->ShowTransition = Game->Transition2;
+
+    FormCreate();
+}
+
+TFleaMarket::~TFleaMarket() = default;
+
+void TFleaMarket::createScene()
+{
+    Image1 = newPicture(Client, "Image1", QStringLiteral("Market scene"));
+    Image1->setEnabled(false);
+    connect(Image1, &PictureBox::clicked, this, guard(this, &TFleaMarket::ScreenClick));
+    connect(Image1, &PictureBox::doubleClicked, this, guard(this, &TFleaMarket::ScreenClick));
+
+    Door2 = newPlace(Client, "Door2", QStringLiteral("Door #4"), QRect(648, 72, 81, 193));
+    Door2->setToolTip(QStringLiteral("Click to Enter"));
+    Door2->hide();
+    Door2->installEventFilter(this);
+    Door1 = newPlace(Client, "Door1", QStringLiteral("Door #3"), QRect(224, 56, 81, 193));
+    Door1->setToolTip(QStringLiteral("Click to Enter"));
+    Door1->setEnabled(false);
+    West = newPlace(Client, "West", QStringLiteral("West"), QRect(0, 0, 105, 55));
+    West->hide();
+    East = newPlace(Client, "East", QStringLiteral("East"), QRect(683, 0, 105, 55));
+    East->hide();
+
+    South = newPicture(Client, "South", QStringLiteral("Way out"));
+    South->setGeometry(360, 208, 55, 96);
+    South->hide();
+    connect(South, &PictureBox::clicked, this, guard(this, &TFleaMarket::SouthClick));
+}
+
+void TFleaMarket::createInstructionPanel()
+{
+    IPic = newPicture(Client, "IPic", QStringLiteral("Instructions"));
+    IPic->setPicture(media::bitmapPicture(QString::fromLatin1(artwork::FleaInstructionPanel.name)));
+    IPic->setGeometry(352, 226, artwork::FleaInstructionPanel.width,
+                      artwork::FleaInstructionPanel.height);
+    IPic->setTransparent(true);
+    connect(IPic, &PictureBox::clicked, this, guard(this, &TFleaMarket::ScreenClick));
+    connect(IPic, &PictureBox::doubleClicked, this, guard(this, &TFleaMarket::ScreenClick));
+
+    ILabel = platform::newLabel(Client, "ILabel", platform::sansFont(16), Qt::black, true);
+    ILabel->setGeometry(384, 243, 281, 130);
+    ILabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ILabel->setText(QStringLiteral(
+        "The next day at the flea market, you meet Sedora again, and she tells you a Verunai "
+        "legend.  She is ready to send you on a strange adventure, but first you must do some "
+        "shopping!"));
+    ILabel->installEventFilter(this);
+
+    IButton =
+        platform::newButton(Client, "IButton", QStringLiteral("&Okay"), QRect(488, 360, 75, 25));
+    connect(IButton, &QPushButton::clicked, this, guard(this, &TFleaMarket::IButtonClick));
+}
+
+void TFleaMarket::createFrame()
+{
+    auto panel = [this](const char* name, const char* pictureName, PictureBox*& picture) {
+        auto* p = new QWidget(Client);
+        p->setObjectName(QString::fromLatin1(name));
+        platform::fillBackground(p, QColor(192, 192, 192));
+        picture = newPicture(p, pictureName, QStringLiteral("Wooden frame"));
+        return p;
+    };
+    LeftPanel = panel("LeftPanel", "LFTimage", LFTimage);
+    RightPanel = panel("RightPanel", "RTimage", RTimage);
+    Panel2 = panel("Panel2", "BOTimage", BOTimage);
+}
+
+void TFleaMarket::createBottomBar()
+{
+    Panel1 = new platform::BevelPanel(Panel2);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setBevels(platform::BevelPanel::Bevel::Lowered, platform::BevelPanel::Bevel::None, 1,
+                      0);
+    Panel1->setGeometry(112, 40, 640, 72);
+    // Dark wood behind the yellow hint line, so that it reads well.
+    Panel1->setColor(QColor(58, 34, 18));
+
+    InvFM = new platform::BitBtn(QString(), Panel1);
+    InvFM->setObjectName(QStringLiteral("InvFM"));
+    InvFM->setAccessibleName(QStringLiteral("Inventory"));
+    InvFM->setToolTip(QStringLiteral("Inventory"));
+    InvFM->setGeometry(0, 0, 128, 72);
+    InvFM->setGlyph(QPixmap::fromImage(
+        media::bitmapPicture(QString::fromLatin1(artwork::FleaInventoryGlyph.name))));
+    connect(InvFM, &QPushButton::clicked, this, guard(this, &TFleaMarket::InvFMClick));
+
+    eagLabel = platform::newLabel(Panel1, "eagLabel", platform::serifFont(16, false, true),
+                                  Qt::yellow, true);
+    // Drawn 38 high for two lines; it grows downwards for a third.
+    eagLabel->setGeometry(136, 4, 370, 64);
+    eagLabel->setMinimumWidth(370);
+    eagLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    eagLabel->setText(QStringLiteral("The next day, you and your friends are shopping at the flea "
+                                     "market.  You have $50 to spend. "));
+    eagLabel->installEventFilter(this);
+
+    eag = new platform::BitBtn(QString(), Panel1);
+    eag->setObjectName(QStringLiteral("eag"));
+    eag->setAccessibleName(QStringLiteral("Eagle"));
+    eag->setToolTip(QStringLiteral("Eagle"));
+    eag->setGeometry(515, 0, 126, 72);
+    connect(eag, &QPushButton::clicked, this, guard(this, &TFleaMarket::eagClick));
+}
+
+void TFleaMarket::FormCreate()
+{
+    placeFullScreen();
+    const int menuHeight = MainMenu1->sizeHint().height();
+    MainMenu1->setGeometry(0, 0, width(), menuHeight);
+    Client->setGeometry(0, menuHeight, width(), height() - menuHeight);
+
+    // The layout is computed for the whole window, menu included, and the
+    // controls are placed on the area below the menu.
+    layout = computeFleaLayout(width(), height());
+    const FleaLayout& l = layout;
+
+    Image1->setGeometry(l.Image1);
+    // The frame keeps to the window's edges: the bottom panel runs across the
+    // whole width, the side panels reach down to it.
+    const int bottomTop = Client->height() - l.BottomPanelHeight;
+    Panel2->setGeometry(0, bottomTop, Client->width(), l.BottomPanelHeight);
+    LeftPanel->setGeometry(0, 0, l.SidePanelWidth, bottomTop);
+    RightPanel->setGeometry(Client->width() - l.SidePanelWidth, 0, l.SidePanelWidth, bottomTop);
+    LeftPanel->setVisible(l.SidePanelsShown);
+    RightPanel->setVisible(l.SidePanelsShown);
+    for (QWidget* panel : {LeftPanel, RightPanel, Panel2})
+        panel->findChild<PictureBox*>()->setGeometry(panel->rect());
+    Panel1->move(l.Panel1);
+
+    IPic->move(l.IPic);
+    ILabel->move(l.ILabel);
+    IButton->move(l.IButton);
+    Door2->setGeometry(l.Door2);
+    South->setGeometry(l.South);
+    West->setGeometry(l.West);
+    East->setGeometry(l.East);
+
     MPTalk->Open();
     if (Game && !Game->Sound->isEnabled())
         Sound1->setEnabled(false);
+}
+
+void TFleaMarket::FormShow()
+{
+    if (height() > 600) {
+        LoadPics(LFTimage, QStringLiteral("woodlft"));
+        LoadPics(RTimage, QStringLiteral("woodrt"));
+        LoadPics(BOTimage, QStringLiteral("woodbot"));
+    }
+    LoadPics(South, QStringLiteral("gosouth"));
+    // The glyph is a file beside the program: one that is missing is
+    // reported, and the market is shown without it.
+    platform::guarded([this] {
+        const QString file = QString::fromLatin1(artwork::EagleGlyphFile);
+        const QImage glyph(file);
+        if (glyph.isNull())
+            platform::raise(
+                QStringLiteral("The picture file \"%1\" is missing or damaged.").arg(file));
+        eag->setGlyph(QPixmap::fromImage(glyph));
+    });
+    if (Store) {
+        Store->LoadBackground(QString::fromLatin1(TStore::FleaMarketBackground));
+        Store->setMoney(50);
+    }
+    LoadPics(Image1, QStringLiteral("fm02"));
 }
 
 void TFleaMarket::FormActivate()
@@ -66,111 +260,21 @@ void TFleaMarket::FormActivate()
     Sound1->setEnabled(Game->Sound->isEnabled());
 }
 
-void TFleaMarket::createMenu()
+void TFleaMarket::LoadPics(PictureBox* target, const QString& name)
 {
-    MainMenu1 = new QMenuBar(this);
-    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    MainMenu1->setNativeMenuBar(false);
-
-    Options1 = MainMenu1->addMenu(QStringLiteral("&Options"));
-    SaveGame1 = Options1->addAction(QStringLiteral("&Save Game"));
-    SaveGame1->setObjectName(QStringLiteral("SaveGame1"));
-    SaveGame1->setEnabled(false); // saved games are not written yet
-    Exit = Options1->addAction(QStringLiteral("Exit Program"));
-    Exit->setObjectName(QStringLiteral("Exit"));
-
-    Sound1 = MainMenu1->addMenu(QStringLiteral("&Sound"));
-    M_On = Sound1->addAction(QStringLiteral("Music On"));
-    M_On->setObjectName(QStringLiteral("M_On"));
-    M_Off = Sound1->addAction(QStringLiteral("Music Off"));
-    M_Off->setObjectName(QStringLiteral("M_Off"));
-    M_On->setCheckable(true);
-    M_Off->setCheckable(true);
-    M_On->setChecked(true);
-    Volume1 = Sound1->addAction(QStringLiteral("&Volume"));
-    Volume1->setObjectName(QStringLiteral("Volume1"));
-
-    Help1 = MainMenu1->addMenu(QStringLiteral("&Help"));
-    Contents1 = Help1->addAction(QStringLiteral("&Contents"));
-    Contents1->setObjectName(QStringLiteral("Contents1"));
-    About = Help1->addAction(QStringLiteral("&About Kelvarin"));
-    About->setObjectName(QStringLiteral("About"));
-
-    connect(Exit, &QAction::triggered, this, guard(this, &TFleaMarket::ExitClick));
-    connect(About, &QAction::triggered, this, guard(this, &TFleaMarket::AboutClick));
-    connect(M_On, &QAction::triggered, this, guard(this, &TFleaMarket::M_OnClick));
-    connect(M_Off, &QAction::triggered, this, guard(this, &TFleaMarket::M_OffClick));
-    connect(Volume1, &QAction::triggered, this, guard(this, &TFleaMarket::Volume1Click));
-    connect(Contents1, &QAction::triggered, this, guard(this, &TFleaMarket::Contents1Click));
+    media::loadJpegInto(target, name);
 }
 
-void TFleaMarket::ExitClick()
+bool TFleaMarket::eventFilter(QObject* watched, QEvent* event)
 {
-    ExitTag = 1;
-    close();
-}
-
-bool TFleaMarket::FormCloseQuery()
-{
-    // The walk-around's own end closes the window without a question.
-    if (ExitTag == 0)
-        return true;
-    const bool quit = TAbout1::Ask(TAbout1::QuitQuestion) == 0;
-    ExitTag = 0;
-    // Set on a refusal too; the walk-around's end puts it back to 0.
-    App().StartCode = StartCodes::Quit;
-    return quit;
-}
-
-void TFleaMarket::IButtonClick()
-{
-    SetOut();
-}
-
-void TFleaMarket::SetOut()
-{
-    App().StartCode = StartCodes::GoOn;
-    close();
-}
-
-void TFleaMarket::AboutClick()
-{
-    TAbout1::Ask(TAbout1::AboutBox);
-}
-
-void TFleaMarket::M_OnClick()
-{
-    M_On->setChecked(true);
-    M_Off->setChecked(false);
-    if (Game)
-        Game->MusicOn(1);
-}
-
-void TFleaMarket::M_OffClick()
-{
-    M_Off->setChecked(true);
-    M_On->setChecked(false);
-    if (Game)
-        Game->MusicOn(0);
-}
-
-void TFleaMarket::Volume1Click()
-{
-    media::showVolumeControl();
-}
-
-void TFleaMarket::Contents1Click()
-{
-    media::showHelpContents(App().HelpFile);
-}
-
-void TFleaMarket::Speaks(int line)
-{
-    const MediaStretch stretch = line == 0 ? ShopkeeperLines::Greeting : ShopkeeperLines::Thanks;
-    MPTalk->setStartPos(stretch.start);
-    MPTalk->setEndPos(stretch.end);
-    MPTalk->Play();
-    // The theme falls silent while the shopkeeper talks.
-    if (Game)
-        Game->MusicOn(3);
+    if (event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (watched == Door2)
+            platform::guarded([this] { Door2Click(); });
+        else if (watched == ILabel)
+            platform::guarded([this] { ScreenClick(); });
+        else if (watched == eagLabel)
+            platform::guarded([this] { eagLabelClick(); });
+    }
+    return Form::eventFilter(watched, event);
 }

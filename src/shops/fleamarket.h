@@ -1,61 +1,167 @@
 #pragma once
 
-// The flea market, where the party spends its $50 before the trail. For now
-// it greets the party and sets out when the player presses "&Okay"; its
-// "Exit Program" asks before it quits.
+// The flea market, where the party spends its $50 before the trail. One
+// market scene at a time fills the middle of a wooden frame; an instruction
+// panel driven by the step timer T1 leads the player through a shop door,
+// into the store window and back out, and then sends the party on to the
+// trail. Its behaviour is split over several files:
+//   fleamarket.cpp        the window, its controls and its layout
+//   fleamarketsteps.cpp   the instruction steps, the scenes and the clicks
+//   fleamarketmenu.cpp    the menu: quitting, music, volume, help, about
+//   fleamarketsave.cpp    saving and opening a game
 
 #include "platform/form.h"
+#include "shops/fleamarketlayout.h"
+
+#include <QString>
+#include <cstdint>
 
 class QAction;
-namespace media {
-class MediaPlayer;
-}
 class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QTimer;
+class TFormTransitions;
+namespace media {
+class MediaPlayer;
+}
+namespace platform {
+class BevelPanel;
+class BitBtn;
+class PictureBox;
+} // namespace platform
 
 class TFleaMarket : public platform::Form {
     Q_OBJECT
 
 public:
     explicit TFleaMarket(QWidget* parent = nullptr);
+    ~TFleaMarket() override;
 
-    QMenuBar* MainMenu1;
-    QMenu* Options1;
-    QAction* SaveGame1;
-    QAction* Exit;
-    QMenu* Sound1;
-    QAction* M_On;
-    QAction* M_Off;
-    QAction* Volume1;
-    QMenu* Help1;
-    QAction* Contents1;
-    QAction* About;
+    // The menu.
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* Options1 = nullptr;
+    QAction* OpenGame1 = nullptr;
+    QAction* SaveGame1 = nullptr;
+    QAction* Exit = nullptr;
+    QMenu* Sound1 = nullptr;
+    QAction* M_On = nullptr;
+    QAction* M_Off = nullptr;
+    QAction* Volume1 = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* Contents1 = nullptr;
+    QAction* About = nullptr;
 
-    QWidget* Client;
-    QLabel* ILabel;
-    QPushButton* IButton;
+    // The window's area below the menu; every control sits on it.
+    QWidget* Client = nullptr;
+    platform::PictureBox* Image1 = nullptr; // the scene
+
+    // The wooden frame around the scene.
+    QWidget* LeftPanel = nullptr;
+    platform::PictureBox* LFTimage = nullptr;
+    QWidget* RightPanel = nullptr;
+    platform::PictureBox* RTimage = nullptr;
+    QWidget* Panel2 = nullptr;
+    platform::PictureBox* BOTimage = nullptr;
+
+    // The bottom bar: inventory, a line of text, the eagle.
+    platform::BevelPanel* Panel1 = nullptr;
+    platform::BitBtn* InvFM = nullptr;
+    QLabel* eagLabel = nullptr;
+    platform::BitBtn* eag = nullptr;
+
+    // Places on the scene: the shop doors, the ways west and east, and the
+    // way out of a shop.
+    QLabel* Door2 = nullptr;
+    QLabel* Door1 = nullptr;
+    QLabel* West = nullptr;
+    QLabel* East = nullptr;
+    platform::PictureBox* South = nullptr;
+
+    // The instruction panel.
+    platform::PictureBox* IPic = nullptr;
+    QLabel* ILabel = nullptr;
+    QPushButton* IButton = nullptr;
+
     // The shopkeeper's voice.
-    media::MediaPlayer* MPTalk;
+    media::MediaPlayer* MPTalk = nullptr;
+    // The instruction steps' pace.
+    QTimer* T1 = nullptr;
+    // The window appears through the trail screen's clock wipe.
+    TFormTransitions* FT1 = nullptr;
 
-    // "Exit Program": set while the exit command's close request runs.
+    // The market's state.
+    std::int32_t GridPos = 2; // the scene shown
+    bool InfoShown = true;    // the instruction panel is up
+    bool ScreenArmed = false; // a click on the scene opens the store
+    // A saved game to open without asking.
+    QString StartFile;
+    // Where the controls go on this screen, with the scale factors, the
+    // scene's left edge and the instruction panel's place.
+    FleaLayout layout;
+
+    // Counters kept on controls: the instruction step (T1), the hint shown
+    // under the scene (eagLabel), and "Exit Program" asking to close (Exit).
+    int T1Tag = 0;
+    int eagLabelTag = 0;
     int ExitTag = 0;
 
-    void ExitClick();
+    void FormShow() override;
+    void FormActivate() override;
     bool FormCloseQuery() override;
+
+    // The instruction steps.
+    void IShow();
     void IButtonClick();
+    void T1Timer();
+    void IfOff();
+    // The walk-around is over: on to the trail.
+    void SetOut();
+
+    // The scenes.
+    void GetGrid();
+    void CanGo(const QString& picture, int gridPos, bool southShown);
+    void ScreenPos();
+    void LoadPics(platform::PictureBox* target, const QString& name);
+
+    // Clicks in the market.
+    void Door2Click();
+    void ScreenClick();
+    void SouthClick();
+    void eagClick();
+    void eagLabelClick();
+    void InvFMClick();
+    // The shopkeeper speaks: 0 the greeting, 1 the thanks.
+    void Speaks(int line);
+
+    // The menu.
+    void ExitClick();
     void AboutClick();
     void M_OnClick();
     void M_OffClick();
     void Volume1Click();
     void Contents1Click();
-    // The shopkeeper speaks: 0 the greeting, 1 the thanks.
-    void Speaks(int line);
-    void FormActivate() override;
-    // The walk-around is over: on to the trail.
-    void SetOut();
+
+    // Saved games.
+    void SaveGame1Click();
+    void OpenGame1Click();
+    void OpenGame();
+    void SaveStart(const QString& fileName);
+    // After a game is opened: the instruction steps go on from its scene.
+    void ResumeWalk();
+
+protected:
+    // Clicks on the labels: the door, the instruction text, the hint line.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createMenu();
+    void createScene();
+    void createFrame();
+    void createBottomBar();
+    void createInstructionPanel();
+    void FormCreate();
+    // Panel shown: the picture, then the waiting messages, then the text.
+    void showPanel();
 };

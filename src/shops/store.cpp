@@ -8,6 +8,7 @@
 #include "platform/fonts.h"
 #include "platform/picturebox.h"
 #include "platform/updown.h"
+#include "shell/savedgame.h"
 #include "shell/screens.h"
 #include "shops/inventory.h"
 #include "shops/pagearrows.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <algorithm>
 
 using platform::guard;
 
@@ -377,4 +379,26 @@ void TStore::WriteTradeData()
         return;
     Inventory->TList->clear();
     Inventory->TList->addItems(goods::receivedThings(Game ? Game->TradeList : QStringList()));
+}
+
+void TStore::SaveData(savedgame::SavedGame& game) const
+{
+    const goods::Possessions& owned = goods::possessions();
+    game.main.ItemCount = owned.ItemCount;
+    std::copy_n(owned.TradeDone.begin(), savedgame::SavedTradeFlags, game.main.TradeDone.begin());
+    if (Game)
+        Game->SaveNames(game);
+}
+
+void TStore::ReadData(const savedgame::SavedGame& game)
+{
+    goods::Possessions& owned = goods::possessions();
+    owned.ItemCount = game.main.ItemCount;
+    // The flags after the first 50 are not kept in a saved game: the trades
+    // they stand for count as not done.
+    owned.TradeDone.fill(0);
+    std::copy(game.main.TradeDone.begin(), game.main.TradeDone.end(), owned.TradeDone.begin());
+    WriteTradeData();
+    if (Game)
+        Game->GetNames(game);
 }

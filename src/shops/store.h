@@ -18,6 +18,9 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace savedgame {
+struct SavedGame;
+}
 namespace platform {
 class BevelPanel;
 class BitBtn;
@@ -90,6 +93,13 @@ public:
     void Trades(int trade, int item);
     // Rebuilds the inventory view's list of things received in trades.
     void WriteTradeData();
+
+    // Saved games: the owned counts and the first 50 trade flags, then the
+    // trail screen's catch list and party names.
+    void SaveData(savedgame::SavedGame& game) const;
+    // Takes them back from a saved game that has been checked, and rebuilds
+    // the list of things received in trades.
+    void ReadData(const savedgame::SavedGame& game);
 
     // u1Click..u8Click and e1Exit..e8Exit: row k's up-down was clicked, or
     // its quantity box lost the focus.

@@ -18,7 +18,9 @@
 //   hazards.cpp       the snakebite and the trading post's keepers
 //   fishing.cpp       fishing at the lake
 //   trading.cpp       trading with spirits and at the trading post
+//   savednames.cpp    the saved-game dialogs, the catch list and the names
 
+#include "platform/filedialogs.h"
 #include "platform/form.h"
 #include "trail/towncontent.h"
 #include "trail/traillayout.h"
@@ -47,6 +49,9 @@ namespace platform {
 class BevelPanel;
 class PictureBox;
 } // namespace platform
+namespace savedgame {
+struct SavedGame;
+}
 
 class TGame : public platform::Form {
     Q_OBJECT
@@ -294,6 +299,20 @@ public:
 
     // Enables or disables clicks on the scene; ScreenClickable follows.
     void setSceneClickable(bool clickable);
+
+    // Saved games: the dialogs that choose the file, and the catch list and
+    // party names that a saved game keeps in its two text files.
+    platform::FileDialog OpenDialog{platform::FileDialog::Kind::Open,
+                                    QStringLiteral("The Saved Files (*.sav)"),
+                                    QStringLiteral("sav"), {}};
+    platform::FileDialog SaveDialog{platform::FileDialog::Kind::Save,
+                                    QStringLiteral("Saved Files (*.sav)"), QStringLiteral("sav"),
+                                    {}};
+    // Runs the dialog from the folder the game started in; the chosen file,
+    // or an empty text when the player cancelled.
+    QString ExecuteDialog(platform::FileDialog& dialog, QWidget* parent);
+    void SaveNames(savedgame::SavedGame& game) const;
+    void GetNames(const savedgame::SavedGame& game);
 
 protected:
     // Clicks on the labels that lie on the instruction panel and the hint.

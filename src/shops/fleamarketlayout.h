@@ -1,0 +1,43 @@
+#pragma once
+
+// Where the flea market's controls go on a screen of a given size. The
+// market was drawn for 1024 x 768: taller screens enlarge the scene and the
+// wooden frame, shorter ones drop the side frames and move the scene to the
+// left edge, and a screen exactly 768 high keeps the scene at its drawn
+// place. Floats are 32-bit and every scaling truncates toward zero, as the
+// layout has always been computed.
+
+#include <QPoint>
+#include <QRect>
+
+struct FleaLayout {
+    // The scale factors after the layout (both 1 on screens under 768 high).
+    float FleaVScale = 1;
+    float FleaHScale = 1;
+    int SceneLeft = 115;
+    QRect Image1{115, 0, 800, 600};
+    // The wooden frame: the side panels (shown or not, their width) and the
+    // height of the bottom panel that holds the bar.
+    bool SidePanelsShown = true;
+    int SidePanelWidth = 115;
+    int BottomPanelHeight = 150;
+    QPoint Panel1{112, 40};
+    // The instruction panel: IPic at (InfoLeft, InfoTop), the text and the
+    // button placed on it.
+    int InfoLeft = 0;
+    int InfoTop = 0;
+    QPoint IPic;
+    QPoint ILabel;
+    QPoint IButton;
+    QRect Door2{648, 72, 81, 193};
+    QRect South;
+    QRect West;
+    QRect East;
+};
+
+// The layout for a market window of this width and height (the screen's).
+FleaLayout computeFleaLayout(int windowWidth, int windowHeight);
+
+// Small windows show part of the scene: the shop is shifted so that its
+// keeper stays in view. Where Image1 goes for a scene on a window this high.
+QPoint fleaScenePosition(int gridPos, int windowHeight, QPoint current);

@@ -1,0 +1,522 @@
+// The flea market: the walk from the lane through the shop door into the
+// store and out again, the instruction steps that lead it (their ticks
+// called directly), the shopkeeper's voice, the eagle's hints, quitting,
+// and where the controls go on screens of several sizes.
+
+#include "errorcapture.h"
+#include "fakemedia.h"
+#include "media/pictures.h"
+#include "modalscript.h"
+#include "platform/bevelpanel.h"
+#include "platform/bitbtn.h"
+#include "platform/picturebox.h"
+#include "platform/updown.h"
+#include "presentation/storytexts.h"
+#include "presentation/transitions/formtransitions.h"
+#include "presentation/transitions/radialtransition.h"
+#include "shell/application.h"
+#include "shell/gamestate.h"
+#include "shell/screens.h"
+#include "shops/fleamarket.h"
+#include "shops/inventory.h"
+#include "shops/possessions.h"
+#include "shops/store.h"
+#include "trail/game.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+
+const QString DoorText = QStringLiteral(
+    "Click on Door #4 to visit one of the shops now, and be sure to buy some items.");
+const QString StoreText =
+    QStringLiteral("Click on the screen to bring up the STORE MENU, and select the items you "
+                   "want to buy.  Then click the PURCHASE button.");
+const QString NothingBoughtText =
+    QStringLiteral("You haven't purchased anything from the store!  You won't be able to trade.");
+const QString GoodbyeText =
+    QStringLiteral("After visiting all the shops, and making your purchases, Sedora tells you "
+                   "how to start a very strange journey!");
+
+bool panelShown(const TFleaMarket& m)
+{
+    return !m.IPic->isHidden() && !m.ILabel->isHidden();
+}
+
+bool panelHidden(const TFleaMarket& m)
+{
+    return m.IPic->isHidden() && m.ILabel->isHidden() && m.IButton->isHidden();
+}
+
+} // namespace
+
+class FleaMarketTest : public QObject {
+    Q_OBJECT
+
+    FakeMedia media;
+    ErrorCapture errors;
+    TGame* game = nullptr;
+    TStore* store = nullptr;
+    TInventory* inventory = nullptr;
+    TFleaMarket* market = nullptr;
+
+    FakeMediaPlayer* voice() const { return media.player("MPTalk"); }
+    FakeMediaPlayer* theme() const { return media.player("MPmus"); }
+
+    // The store, opened by a click on the shop, leaves this much money.
+    void answerStore(ModalScript& script, int moneyAfter, int* tagSeen = nullptr)
+    {
+        script.then([moneyAfter, tagSeen](QWidget* window) {
+            auto* s = static_cast<TStore*>(window);
+            if (tagSeen)
+                *tagSeen = s->Tag;
+            s->setMoney(moneyAfter);
+            s->close();
+        });
+    }
+
+    // From the arrival to the store instruction inside the shop.
+    void walkIntoTheShop()
+    {
+        market->IButtonClick();
+        market->T1Timer(); // the door
+        market->Door2Click();
+        market->T1Timer(); // the store
+    }
+
+private slots:
+    void initTestCase() { QDir::setCurrent(QStringLiteral(KELVARIN_DATA_DIR)); }
+
+    void init()
+    {
+        qputenv("KELVARIN_SCREEN", "1024x768");
+        resetGameState();
+        resetApplication();
+        goods::resetPossessions();
+        resetInventoryPage();
+        errors.messages.clear();
+        Game = game = new TGame;
+        Store = store = new TStore;
+        Inventory = inventory = new TInventory;
+        FleaMarket = market = new TFleaMarket;
+        market->FT1->Enabled = false; // no clock wipe: tests do not wait for it
+        market->FormShow();
+    }
+
+    void cleanup()
+    {
+        delete market;
+        delete inventory;
+        delete store;
+        delete game;
+        FleaMarket = nullptr;
+        Inventory = nullptr;
+        Store = nullptr;
+        Game = nullptr;
+        QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+    }
+
+    void theMarketOpensInTheLaneWithTheGreeting()
+    {
+        QCOMPARE(market->GridPos, 2);
+        QCOMPARE(market->Image1->picture(), media::jpegPicture("fm02"));
+        QVERIFY(!market->Image1->isEnabled());
+        QVERIFY(panelShown(*market));
+        QVERIFY(!market->IButton->isHidden());
+        QVERIFY(market->ILabel->text().startsWith("The next day at the flea market, you meet "
+                                                  "Sedora again"));
+        QVERIFY(market->Door2->isHidden());
+        QVERIFY(market->South->isHidden());
+        QCOMPARE(market->South->picture().size(), QSize(55, 96));
+        QVERIFY(!market->eag->icon().isNull());
+        QVERIFY(!market->LFTimage->picture().isNull());
+        QCOMPARE(store->ym1->text(), QStringLiteral("50"));
+        QCOMPARE(store->Image1->picture(), media::jpegPicture("storelist"));
+        QVERIFY(!market->T1->isActive());
+        QCOMPARE(market->T1->interval(), 1500);
+        // The market appears through the trail screen's clock wipe.
+        QCOMPARE(market->FT1->ShowTransition.data(), game->Transition2);
+        QVERIFY(!market->FT1->DestroyTransitions);
+    }
+
+    void theWalkLeadsThroughTheShopAndOnToTheTrail()
+    {
+        market->show();
+        App().StartCode = StartCodes::Quit; // the walk's end puts it back
+
+        market->IButtonClick(); // step 1: the panel goes away
+        QCOMPARE(market->T1Tag, 1);
+        QVERIFY(panelHidden(*market));
+        QVERIFY(market->T1->isActive());
+
+        market->T1Timer(); // step 2: the door
+        QCOMPARE(market->ILabel->text(), DoorText);
+        QVERIFY(panelShown(*market) && market->IButton->isHidden());
+        QVERIFY(!market->Door2->isHidden());
+        QVERIFY(!market->T1->isActive());
+
+        market->Door2Click(); // into the shop
+        QCOMPARE(market->GridPos, 22);
+        QCOMPARE(market->Image1->picture(), media::jpegPicture("fm22"));
+        QVERIFY(!market->South->isHidden());
+        QVERIFY(market->Door2->isHidden());
+        QVERIFY(panelHidden(*market));
+        QVERIFY(market->T1->isActive());
+
+        market->SouthClick(); // ignored: the next instruction has not been read
+        QCOMPARE(market->GridPos, 22);
+
+        market->T1Timer(); // step 3: the store
+        QCOMPARE(market->ILabel->text(), StoreText);
+        QVERIFY(market->Image1->isEnabled());
+        QVERIFY(market->ScreenArmed);
+        QVERIFY(!market->T1->isActive());
+
+        ModalScript script;
+        int storeTag = 0;
+        answerStore(script, 41, &storeTag);
+        market->ScreenClick();
+        QCOMPARE(storeTag, 22);
+        QVERIFY(panelHidden(*market));
+        QCOMPARE(voice()->calls.mid(voice()->calls.size() - 2),
+                 (QStringList{"Play 100-2800", "Play 2900-4400"}));
+
+        market->SouthClick(); // out, having bought something
+        QCOMPARE(market->GridPos, 2);
+        QCOMPARE(market->Image1->picture(), media::jpegPicture("fm02"));
+        QVERIFY(market->South->isHidden());
+        QVERIFY(market->T1->isActive());
+
+        market->T1Timer(); // step 5: goodbye
+        QCOMPARE(market->ILabel->text(), GoodbyeText);
+        QVERIFY(!market->IButton->isHidden());
+
+        market->IButtonClick(); // step 6
+        QVERIFY(panelHidden(*market));
+        QVERIFY(market->T1->isActive());
+
+        market->T1Timer(); // step 7: the last words, four seconds long
+        QCOMPARE(market->ILabel->text(), story::fleaMarketFarewell());
+        QVERIFY(panelShown(*market));
+        QVERIFY(market->T1->isActive());
+        QCOMPARE(market->T1->interval(), 4000);
+
+        market->T1Timer(); // step 8: on to the trail
+        QCOMPARE(App().StartCode, StartCodes::GoOn);
+        QVERIFY(!market->isVisible());
+        QVERIFY(!market->T1->isActive());
+        QCOMPARE(script.unexpected(), 0);
+    }
+
+    void whatCountsAsAPurchaseWhenLeavingTheShop_data()
+    {
+        QTest::addColumn<int>("spent"); // -1: the store is cancelled
+        QTest::addColumn<QString>("message");
+        QTest::newRow("store cancelled") << -1 << NothingBoughtText;
+        QTest::newRow("a purchase of $0") << 0 << NothingBoughtText;
+        QTest::newRow("one painting") << 9 << GoodbyeText;
+    }
+
+    void whatCountsAsAPurchaseWhenLeavingTheShop()
+    {
+        QFETCH(int, spent);
+        QFETCH(QString, message);
+        walkIntoTheShop();
+        ModalScript script;
+        script.then([spent](QWidget* window) {
+            auto* s = static_cast<TStore*>(window);
+            if (spent < 0) {
+                s->Cancel->click();
+                return;
+            }
+            if (spent > 0) { // the wolf painting, $9
+                s->u[0]->setPosition(1);
+                s->uClick(0);
+            }
+            s->Purchase->click();
+        });
+        market->ScreenClick();
+        QCOMPARE(store->money(), 50 - std::max(spent, 0));
+        market->SouthClick();
+        market->T1Timer();
+        QCOMPARE(market->ILabel->text(), message);
+        QVERIFY(!market->IButton->isHidden());
+    }
+
+    void leavingWithoutBuyingLeadsBackToTheDoor()
+    {
+        walkIntoTheShop();
+        ModalScript script;
+        answerStore(script, 50);
+        market->ScreenClick();
+        market->SouthClick();
+        market->T1Timer();
+        QCOMPARE(market->ILabel->text(), NothingBoughtText);
+        QVERIFY(!market->T1->isActive());
+
+        market->IButtonClick(); // Okay: the door instruction again
+        QCOMPARE(market->ILabel->text(), DoorText);
+        QVERIFY(!market->Door2->isHidden());
+        market->Door2Click();
+        QCOMPARE(market->GridPos, 22);
+        QCOMPARE(market->Image1->picture(), media::jpegPicture("fm22"));
+    }
+
+    void theKeeperGreetsEveryVisitAndThanksOnlyForMoneySpent()
+    {
+        walkIntoTheShop();
+        ModalScript script;
+        answerStore(script, 50);
+        answerStore(script, 45);
+        answerStore(script, 45);
+        market->ScreenClick();
+        QCOMPARE(voice()->calls.last(), QStringLiteral("Play 100-2800"));
+        market->ScreenClick();
+        QCOMPARE(voice()->calls.last(), QStringLiteral("Play 2900-4400"));
+        market->ScreenClick();
+        QCOMPARE(voice()->calls.last(), QStringLiteral("Play 100-2800"));
+        QCOMPARE(voice()->plays, 4);
+        QCOMPARE(script.answered(), 3);
+        QVERIFY(!theme()->isPlaying()); // hushed while the keeper speaks
+
+        market->SouthClick();
+        QVERIFY(theme()->isPlaying());
+    }
+
+    void clicksOnTheSceneOpenNothingUntilTheStoreIsOffered()
+    {
+        ModalScript script;
+        market->ScreenClick(); // arrival
+        market->IButtonClick();
+        market->T1Timer();
+        market->ScreenClick(); // the door instruction
+        market->Door2Click();
+        market->ScreenClick(); // inside, before the store instruction
+        QCoreApplication::processEvents();
+        QVERIFY(script.seen.isEmpty());
+        QCOMPARE(voice()->plays, 0);
+    }
+
+    void sixEagleClicksShowEveryHintAndStartAgain_data()
+    {
+        QTest::addColumn<bool>("inTheShop");
+        QTest::addColumn<QString>("secondHint");
+        QTest::addColumn<QString>("place");
+        QTest::newRow("lane") << false
+                              << "Click on doors to enter shops.  Or click on the items you wish "
+                                 "to buy, and select them from the list."
+                              << "right or left side";
+        QTest::newRow("shop") << true
+                              << "The shopkeeper may speak to you.  Place cursor over face of "
+                                 "shopkeeper, and click the mouse button."
+                              << "bottom";
+    }
+
+    void sixEagleClicksShowEveryHintAndStartAgain()
+    {
+        QFETCH(bool, inTheShop);
+        QFETCH(QString, secondHint);
+        QFETCH(QString, place);
+        if (inTheShop)
+            walkIntoTheShop();
+        const QStringList expected{
+            story::eagleLore(1),
+            secondHint,
+            story::eagleLore(2),
+            "You may purchase items shown in this scene.  Click on the items you wish to buy, and "
+            "select them from the list.",
+            story::eagleLore(3),
+            "Click on the THIS WAY sign at the " + place + " of the screen to change scenes.",
+            story::eagleLore(1)};
+        QStringList shown;
+        for (int click = 0; click < expected.size(); ++click) {
+            market->eag->click();
+            shown << market->eagLabel->text();
+        }
+        QCOMPARE(shown, expected);
+        market->eagLabelClick();
+        QVERIFY(market->eagLabel->text().isEmpty());
+    }
+
+    void theInventoryIsRefreshedOnlyAfterAPurchase()
+    {
+        const int firstPainting = goods::Converts(22) * goods::ListLength;
+        goods::possessions().ItemCount[static_cast<std::size_t>(firstPainting)] = 2;
+        ModalScript script;
+        script.thenClick("Close1");
+        market->InvFMClick();
+        QVERIFY(inventory->L[0]->text().isEmpty()); // nothing bought here yet
+
+        store->Purchase->Tag = 1;
+        script.thenClick("Close1");
+        market->InvFMClick();
+        QCOMPARE(inventory->L[0]->text(), goods::GetItemName(firstPainting));
+        QCOMPARE(store->Purchase->Tag, 0);
+        QCOMPARE(script.answered(), 2);
+    }
+
+    void exitProgramAsksFirst_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("quits");
+        QTest::newRow("yes") << "Okay1" << true;
+        QTest::newRow("no") << "No1" << false;
+    }
+
+    void exitProgramAsksFirst()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, quits);
+        market->show();
+        ModalScript script;
+        QString question;
+        script.then([&](QWidget* box) {
+            question = box->findChild<QLabel*>("Label1")->text();
+            box->findChild<QPushButton*>(answer)->click();
+        });
+        market->Exit->trigger();
+        QCOMPARE(question, QStringLiteral("Are you sure you want to Quit?"));
+        QCOMPARE(market->isVisible(), !quits);
+        QCOMPARE(App().StartCode, StartCodes::Quit);
+        QCOMPARE(market->ExitTag, 0);
+        if (!quits) {
+            // The market goes on; its own end closes it without asking.
+            market->T1Tag = 7;
+            market->T1Timer();
+            QCOMPARE(App().StartCode, StartCodes::GoOn);
+            QVERIFY(!market->isVisible());
+            QCOMPARE(script.answered(), 1);
+        }
+    }
+
+    void theSoundMenuFollowsTheTrailScreens()
+    {
+        game->Sound->setEnabled(false);
+        TFleaMarket later;
+        QVERIFY(!later.Sound1->isEnabled());
+        later.FormActivate();
+        QVERIFY(!later.Sound1->isEnabled());
+        game->Sound->setEnabled(true);
+        later.FormActivate();
+        QVERIFY(later.Sound1->isEnabled());
+    }
+
+    void layoutFollowsTheScreen_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QRect>("image");
+        QTest::addColumn<int>("sidePanels"); // width, 0 when hidden
+        QTest::addColumn<int>("bottomPanel");
+        QTest::addColumn<QPoint>("bar");
+        QTest::addColumn<QPoint>("instructions");
+        QTest::addColumn<QRect>("door");
+        QTest::addColumn<QRect>("south");
+        QTest::addColumn<QRect>("west");
+        QTest::addColumn<QRect>("east");
+        QTest::newRow("1024x768") << QSize(1024, 768) << QRect(115, 0, 800, 600) << 115 << 150
+                                  << QPoint(192, 40) << QPoint(402, 140) << QRect(648, 72, 81, 193)
+                                  << QRect(495, 502, 55, 96) << QRect(115, 135, 105, 60)
+                                  << QRect(815, 135, 105, 60);
+        // Exactly 768 high: the scene keeps its place, the width still scales
+        // the signs and the way out.
+        QTest::newRow("960x768") << QSize(960, 768) << QRect(115, 0, 800, 600) << 115 << 150
+                                 << QPoint(160, 40) << QPoint(370, 140) << QRect(648, 72, 81, 193)
+                                 << QRect(471, 502, 51, 96) << QRect(115, 135, 98, 60)
+                                 << QRect(771, 135, 98, 60);
+        QTest::newRow("1280x1024")
+            << QSize(1280, 1024) << QRect(143, 0, 1000, 800) << 143 << 204 << QPoint(320, 53)
+            << QPoint(530, 186) << QRect(810, 72, 101, 257) << QRect(618, 669, 68, 128)
+            << QRect(143, 180, 131, 80) << QRect(1018, 180, 131, 80);
+        QTest::newRow("800x600") << QSize(800, 600) << QRect(0, 0, 800, 600) << 0 << 75
+                                 << QPoint(80, 4) << QPoint(290, 109) << QRect(538, 72, 81, 193)
+                                 << QRect(380, 415, 55, 96) << QRect(0, 135, 105, 60)
+                                 << QRect(700, 135, 105, 60);
+        QTest::newRow("640x480") << QSize(640, 480) << QRect(0, 0, 800, 600) << 0 << 75
+                                 << QPoint(0, 4) << QPoint(210, 87) << QRect(538, 72, 81, 193)
+                                 << QRect(380, 295, 55, 96) << QRect(0, 135, 105, 60)
+                                 << QRect(700, 135, 105, 60);
+    }
+
+    void layoutFollowsTheScreen()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QRect, image);
+        QFETCH(int, sidePanels);
+        QFETCH(int, bottomPanel);
+        QFETCH(QPoint, bar);
+        QFETCH(QPoint, instructions);
+        QFETCH(QRect, door);
+        QFETCH(QRect, south);
+        QFETCH(QRect, west);
+        QFETCH(QRect, east);
+
+        const FleaLayout l = computeFleaLayout(screen.width(), screen.height());
+        QCOMPARE(l.Image1, image);
+        QCOMPARE(l.SceneLeft, image.left());
+        QCOMPARE(l.SidePanelsShown ? l.SidePanelWidth : 0, sidePanels);
+        QCOMPARE(l.BottomPanelHeight, bottomPanel);
+        QCOMPARE(l.Panel1, bar);
+        QCOMPARE(l.IPic, instructions);
+        QCOMPARE(l.ILabel, instructions + QPoint(20, 110));
+        QCOMPARE(l.IButton, instructions + QPoint(110, 230));
+        QCOMPARE(l.Door2, door);
+        QCOMPARE(l.South, south);
+        QCOMPARE(l.West, west);
+        QCOMPARE(l.East, east);
+
+        // The window places its controls so, below its menu.
+        qputenv("KELVARIN_SCREEN",
+                QByteArray::number(screen.width()) + 'x' + QByteArray::number(screen.height()));
+        TFleaMarket window;
+        QCOMPARE(window.size(), screen);
+        QCOMPARE(window.Image1->geometry(), image);
+        QCOMPARE(window.LeftPanel->isVisibleTo(&window), sidePanels > 0);
+        QCOMPARE(window.RightPanel->isVisibleTo(&window), sidePanels > 0);
+        if (sidePanels > 0) {
+            QCOMPARE(window.RightPanel->geometry().right(), window.Client->width() - 1);
+            QCOMPARE(window.LeftPanel->geometry().bottom() + 1, window.Panel2->y());
+        }
+        QCOMPARE(window.Panel2->geometry(), QRect(0, window.Client->height() - bottomPanel,
+                                                  window.Client->width(), bottomPanel));
+        QCOMPARE(window.Panel1->pos(), bar);
+        QCOMPARE(window.IPic->pos(), instructions);
+        QCOMPARE(window.IButton->pos(), instructions + QPoint(110, 230));
+        QCOMPARE(window.Door2->geometry(), door);
+        QCOMPARE(window.South->geometry(), south);
+    }
+
+    void aSmallWindowShiftsTheShopSoItsKeeperStaysInView()
+    {
+        qputenv("KELVARIN_SCREEN", "640x480");
+        TFleaMarket small;
+        small.Door2Click();
+        QCOMPARE(small.Image1->pos(), QPoint(-140, -15));
+        small.InfoShown = false;
+        small.SouthClick();
+        QCOMPARE(small.Image1->pos(), QPoint(0, 0));
+        // From 600 pixels up the scene stays where the layout put it.
+        QCOMPARE(fleaScenePosition(22, 600, QPoint(0, 0)), QPoint(0, 0));
+    }
+
+    void anEagleGlyphThatIsMissingIsReportedAndTheMarketStillAppears()
+    {
+        QDir::setCurrent(QDir::tempPath());
+        market->Image1->clearPicture();
+        market->FormShow();
+        QDir::setCurrent(QStringLiteral(KELVARIN_DATA_DIR));
+        QCOMPARE(errors.messages.size(), 1);
+        QVERIFY(errors.messages.first().contains("fleamart/eaghd1.bmp"));
+        errors.messages.clear();
+        QCOMPARE(market->Image1->picture(), media::jpegPicture("fm02"));
+    }
+};
+
+QTEST_MAIN(FleaMarketTest)
+#include "tst_fleamarket.moc"
