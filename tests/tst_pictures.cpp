@@ -4,6 +4,7 @@
 #include "errorcapture.h"
 #include "media/jpegdecoder.h"
 #include "media/pictures.h"
+#include "media/yuvconversion.h"
 #include "platform/errorreport.h"
 #include "platform/picturebox.h"
 
@@ -11,6 +12,10 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QTest>
+#include <QVideoFrame>
+#include <QVideoFrameFormat>
+
+#include <algorithm>
 
 namespace {
 
@@ -112,6 +117,47 @@ private slots:
         QCOMPARE(errors.messages.size(), 1);
         QVERIFY(errors.messages.first().contains("s990"));
         QCOMPARE(box.picture(), previous);
+    }
+
+    void videoFramesKeepTheColoursTheyWereEncodedWith_data()
+    {
+        QTest::addColumn<int>("range");
+        QTest::addColumn<int>("y");
+        QTest::addColumn<int>("u");
+        QTest::addColumn<int>("v");
+        QTest::addColumn<QColor>("expected");
+        const int full = QVideoFrameFormat::ColorRange_Full;
+        const int video = QVideoFrameFormat::ColorRange_Video;
+        // Values worked out with the BT.601 equations.
+        QTest::newRow("full-range grey") << full << 128 << 128 << 128 << QColor(128, 128, 128);
+        QTest::newRow("full-range firelight") << full << 79 << 97 << 158 << QColor(121, 68, 24);
+        QTest::newRow("video-range black") << video << 16 << 128 << 128 << QColor(0, 0, 0);
+        QTest::newRow("video-range white") << video << 235 << 128 << 128 << QColor(255, 255, 255);
+        QTest::newRow("unknown range is full") << int(QVideoFrameFormat::ColorRange_Unknown)
+                                               << 200 << 128 << 128 << QColor(200, 200, 200);
+    }
+
+    void videoFramesKeepTheColoursTheyWereEncodedWith()
+    {
+        QFETCH(int, range);
+        QFETCH(int, y);
+        QFETCH(int, u);
+        QFETCH(int, v);
+        QFETCH(QColor, expected);
+        QVideoFrameFormat format(QSize(4, 4), QVideoFrameFormat::Format_YUV420P);
+        format.setColorSpace(QVideoFrameFormat::ColorSpace_BT601);
+        format.setColorRange(static_cast<QVideoFrameFormat::ColorRange>(range));
+        QVideoFrame frame(format);
+        QVERIFY(frame.map(QVideoFrame::WriteOnly));
+        for (int plane = 0; plane < 3; ++plane) {
+            const int value = plane == 0 ? y : plane == 1 ? u : v;
+            std::fill_n(frame.bits(plane), frame.mappedBytes(plane), static_cast<uchar>(value));
+        }
+        frame.unmap();
+        const QColor got = media::frameToImage(frame).pixelColor(2, 2);
+        QVERIFY2(qAbs(got.red() - expected.red()) <= 1 && qAbs(got.green() - expected.green()) <= 1 &&
+                     qAbs(got.blue() - expected.blue()) <= 1,
+                 qPrintable(got.name() + " instead of " + expected.name()));
     }
 
     void aTargetThatDoesNotExistIsRefused()

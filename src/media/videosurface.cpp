@@ -1,5 +1,7 @@
 #include "videosurface.h"
 
+#include "media/yuvconversion.h"
+
 #include <QPainter>
 #include <QVideoFrame>
 
@@ -17,7 +19,7 @@ void VideoSurface::showFrame(const QVideoFrame& frame)
 {
     if (!frame.isValid())
         return;
-    frame_ = frame.toImage();
+    frame_ = frameToImage(frame);
     update();
 }
 
