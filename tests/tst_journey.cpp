@@ -3,9 +3,8 @@
 // appearance and story, the snakebite, the trapper's town and its trading
 // post, and the journey map along the way.
 
-#include "errorcapture.h"
-#include "fakemedia.h"
 #include "modalscript.h"
+#include "trailfixture.h"
 #include "platform/picturebox.h"
 #include "presentation/storytexts.h"
 #include "shell/application.h"
@@ -39,12 +38,11 @@ bool isRed(const QImage& image, QPoint at)
 class JourneyTest : public QObject {
     Q_OBJECT
 
-    FakeMedia* media = nullptr;
-    ErrorCapture* errors = nullptr;
+    std::unique_ptr<TrailFixture> trail;
     TGame* game = nullptr;
 
     GameState& s() { return gameState(); }
-    FakeMediaPlayer* fake(media::MediaPlayer* player) { return static_cast<FakeMediaPlayer*>(player); }
+    static FakeMediaPlayer* fake(QObject* player) { return TrailFixture::fake(player); }
 
     // What the entry sequence and the opening transition do before the
     // player's first click: town 1, welcome on the first IP tick.
@@ -90,27 +88,14 @@ class JourneyTest : public QObject {
 private slots:
     void init()
     {
-        resetGameState();
-        resetApplication();
-        media = new FakeMedia;
-        errors = new ErrorCapture;
-        game = new TGame;
-        Game = game;
-        Store = new TStore;
-        Inventory = new TInventory;
+        trail = std::make_unique<TrailFixture>();
+        game = trail->game;
     }
 
     void cleanup()
     {
-        QVERIFY2(errors->messages.isEmpty(), qPrintable(errors->messages.join('\n')));
-        delete Inventory;
-        delete Store;
-        delete game;
-        Inventory = nullptr;
-        Store = nullptr;
-        Game = nullptr;
-        delete errors;
-        delete media;
+        QVERIFY2(trail->errors.messages.isEmpty(), qPrintable(trail->errors.messages.join('\n')));
+        trail.reset();
     }
 
     void townOneWelcomesThePartyAndOnlyLetsItTravel()

@@ -2,8 +2,7 @@
 // and takes, and the prompts that follow. The clock that seeds the offers is
 // set by the test, so each case knows which offer comes.
 
-#include "errorcapture.h"
-#include "fakemedia.h"
+#include "trailfixture.h"
 #include "platform/bevelpanel.h"
 #include "platform/randomsource.h"
 #include "shell/application.h"
@@ -52,8 +51,7 @@ bool generalDraw(int x)
 class TradingTest : public QObject {
     Q_OBJECT
 
-    FakeMedia* media = nullptr;
-    ErrorCapture* errors = nullptr;
+    std::unique_ptr<TrailFixture> trail;
     TGame* game = nullptr;
     std::int64_t now = 0;
 
@@ -73,29 +71,15 @@ class TradingTest : public QObject {
 private slots:
     void init()
     {
-        resetGameState();
-        resetApplication();
-        goods::resetPossessions();
-        media = new FakeMedia;
-        errors = new ErrorCapture;
-        game = new TGame;
-        Game = game;
-        Store = new TStore;
-        Inventory = new TInventory;
+        trail = std::make_unique<TrailFixture>();
+        game = trail->game;
         platform::gameRandom().setClock([this] { return now; });
     }
 
     void cleanup()
     {
         platform::gameRandom().setClock({});
-        delete Inventory;
-        delete Store;
-        delete game;
-        Inventory = nullptr;
-        Store = nullptr;
-        Game = nullptr;
-        delete errors;
-        delete media;
+        trail.reset();
     }
 
     void aPartyWithNothingToTradeIsToldSo()

@@ -1,0 +1,27 @@
+#pragma once
+
+// A fresh run's trail screen with its store and inventory, on fake media,
+// with the error messages collected: what the journey's tests start from.
+
+#include "errorcapture.h"
+#include "fakemedia.h"
+
+#include <memory>
+
+class TGame;
+
+class TrailFixture {
+public:
+    // Resets the game state, the start-up code and the possessions, and
+    // creates the screens as the entry sequence would.
+    TrailFixture();
+    ~TrailFixture();
+    TrailFixture(const TrailFixture&) = delete;
+    TrailFixture& operator=(const TrailFixture&) = delete;
+
+    FakeMedia media;
+    ErrorCapture errors;
+    TGame* game = nullptr;
+
+    static FakeMediaPlayer* fake(QObject* player) { return static_cast<FakeMediaPlayer*>(player); }
+};
