@@ -1,0 +1,250 @@
+// Fishing at the lake, with the bite timer and the lake clips' timers ticked
+// directly and the clock that seeds the catch set by the test.
+
+#include "activities/fishingtables.h"
+#include "platform/bevelpanel.h"
+#include "platform/messagepump.h"
+#include "platform/picturebox.h"
+#include "platform/randomsource.h"
+#include "shell/gamestate.h"
+#include "trail/game.h"
+#include "trailfixture.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+// A second whose seeded draw satisfies the test.
+std::int64_t secondWhere(const std::function<bool(int)>& wanted)
+{
+    for (std::int64_t second = 1;; ++second) {
+        platform::RandomSource source;
+        source.seed(static_cast<std::uint32_t>(second));
+        if (wanted(source.next()))
+            return second;
+    }
+}
+
+} // namespace
+
+class FishingTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TrailFixture> trail;
+    TGame* game = nullptr;
+    std::int64_t now = 1000;
+
+    GameState& s() { return gameState(); }
+
+    // Town 2, the party at the lake.
+    void goFishing(int fishCaughtInTown = 0)
+    {
+        game->FormShow();
+        game->ContinueClick();
+        s().ClicksArmed = 1;
+        s().FishCount = fishCaughtInTown;
+        game->VisitClick();
+    }
+
+    // A cast on the good spot, the bite, and the rod clicked in time.
+    void catchAFish()
+    {
+        game->hotspotMouseDown(10, 10);
+        game->TimeCatchFishTimer();
+        game->RodClick();
+    }
+
+private slots:
+    void init()
+    {
+        trail = std::make_unique<TrailFixture>();
+        game = trail->game;
+        platform::setPauseHook([](int) {});
+        platform::gameRandom().setClock([this] { return now; });
+    }
+
+    void cleanup()
+    {
+        QVERIFY2(trail->errors.messages.isEmpty(), qPrintable(trail->errors.messages.join('\n')));
+        platform::gameRandom().setClock({});
+        platform::setPauseHook({});
+        trail.reset();
+    }
+
+    void anOutingSetsUpTheLake()
+    {
+        goFishing();
+        QCOMPARE(s().Stage, 4);
+        QCOMPARE(s().FishingActive, 1);
+        QVERIFY(game->Look->isEnabled());
+        QVERIFY(!game->Visit->isEnabled());
+        QVERIFY(!game->Rod->isHidden());
+        QCOMPARE(game->Image1->picture().size(), QSize(600, 450));
+        QCOMPARE(game->LakePic->picture().size(), QSize(600, 450));
+        QCOMPARE(game->Hints->text(), QStringLiteral("Click on the water to cast.  When the cursor "
+                                                     "changes, you are on a good spot."));
+        QCOMPARE(trail->fake(game->MPmus2)->calls.last(), QStringLiteral("Play 18800-22500"));
+        QCOMPARE(game->MPfish->FileName, QStringLiteral("fish/f02-1.avi"));
+        QCOMPARE(game->MPfish2->FileName, QStringLiteral("fish/f02-2.avi"));
+        QCOMPARE(game->MPfish->DisplayRect(), QRect(212 + 4, 90 + 346, 156, 101));
+        QCOMPARE(game->MPfish2->DisplayRect(), QRect(212 + 2, 90 + 1, 231, 88));
+        QVERIFY(game->TimeFish1->interval() >= 14000 && game->TimeFish1->interval() < 20000);
+        QVERIFY(game->TimeFish2->interval() >= 20000 && game->TimeFish2->interval() < 23000);
+        // The first outing of the run starts at the second spot of the table.
+        QCOMPARE(s().HotspotIndex, 1);
+        QCOMPARE(game->hotspot->pos(), QPoint(212 + 510, 90 + 201));
+        QVERIFY(game->TimeFishShow->isActive());
+    }
+
+    void aCastOnTheGoodSpotBringsABiteAndTheRodLandsTheFish()
+    {
+        goFishing();
+        game->hotspotMouseDown(30, 20);
+        QCOMPARE(trail->media.sounds.last(), QStringLiteral("fish/cast.wav"));
+        QCOMPARE(game->Bobber->pos(), QPoint(s().HotspotX + 30, s().HotspotY + 20));
+        QVERIFY(!game->Bobber->isHidden());
+        QVERIFY(game->TimeCatchFish->isActive());
+        QCOMPARE(game->TimeCatchFish->interval(), 2000);
+
+        game->TimeCatchFishTimer(); // the bite
+        QVERIFY(game->Bobber->isHidden());
+        QCOMPARE(game->BitePending, 1);
+        QCOMPARE(game->TimeCatchFish->interval(), 1000);
+        QCOMPARE(game->Hints->text(), QStringLiteral("Now quickly click on the rod to reel in the fish!"));
+
+        game->RodClick();
+        QCOMPARE(s().FishCount, 1);
+        QCOMPARE(game->FishList.size(), 1);
+        QVERIFY(!game->FishPanel->isHidden());
+        QCOMPARE(game->BitePending, 0);
+        QVERIFY(!game->TimeCatchFish->isActive());
+        QVERIFY(game->FishList.first().contains(" lb "));
+        QCOMPARE(s().HotspotIndex, 2); // the good spot moves on
+        QCOMPARE(game->hotspot->pos(), QPoint(212 + 220, 90 + 346));
+        QVERIFY(trail->fake(game->MPreel)->plays >= 1);
+    }
+
+    void tooSlowAndTheFishIsGone()
+    {
+        goFishing();
+        game->hotspotMouseDown(5, 5);
+        game->TimeCatchFishTimer();
+        game->TimeCatchFishTimer(); // a second passes without a click
+        QCOMPARE(game->BitePending, 0);
+        QVERIFY(!game->Bobber->isHidden());
+        QVERIFY(!game->TimeCatchFish->isActive());
+        QCOMPARE(game->Hints->text(),
+                 QStringLiteral("You missed it that time!  The fish took your bait -- cast again."));
+        game->RodClick(); // reeling in with nothing on the line
+        QCOMPARE(s().FishCount, 0);
+        QVERIFY(game->FishList.isEmpty());
+    }
+
+    void theCatchIsWeighedAndStored_data()
+    {
+        QTest::addColumn<int>("pounds");  // X mod 400 div 100
+        QTest::addColumn<int>("ounces");  // X mod 1100 div 100
+        QTest::addColumn<int>("talisman");
+        QTest::addColumn<QString>("weight");
+        QTest::newRow("an empty hook is the fish of the trip") << 0 << 0 << 0 << "10 lb 0 oz";
+        QTest::newRow("with the talisman") << 0 << 0 << 1 << "11 lb 0 oz";
+        QTest::newRow("the talisman adds a pound") << 0 << 4 << 1 << "1 lb 4 oz";
+        QTest::newRow("an ordinary fish") << 2 << 10 << 0 << "2 lb 10 oz";
+    }
+
+    void theCatchIsWeighedAndStored()
+    {
+        QFETCH(int, pounds);
+        QFETCH(int, ounces);
+        QFETCH(int, talisman);
+        QFETCH(QString, weight);
+        goFishing();
+        s().HasTalisman = static_cast<std::uint8_t>(talisman);
+        s().FishOz = 15;
+        now = secondWhere([&](int x) { return x % 400 / 100 == pounds && x % 1100 / 100 == ounces; });
+        catchAFish();
+        QCOMPARE(game->wtLabel->text(), weight);
+        QVERIFY(game->FishList.first().startsWith(weight + " "));
+        QCOMPARE(trail->media.sounds.contains("fish/yeehaw.wav"), pounds + ounces == 0);
+        // 15 oz in storage plus the catch: the ounces carry into a pound.
+        const int lb = (pounds + ounces == 0 ? 10 : pounds) + talisman;
+        QCOMPARE(s().FishLb * 16 + s().FishOz, lb * 16 + ounces + 15);
+        QVERIFY(s().FishOz < 16);
+    }
+
+    void everyKindOfFishCanBeCaught()
+    {
+        goFishing();
+        QSet<QString> kinds;
+        for (int kind = 0; kind < 9; ++kind) {
+            now = secondWhere([&](int x) { return x % 9 == kind && x % 1100 >= 100; });
+            catchAFish();
+            kinds.insert(game->FishList.last().section(" oz ", 1));
+            QCOMPARE(game->FishPic->picture().size(), QSize(450, 300));
+        }
+        QCOMPARE(kinds.size(), 9);
+        QVERIFY(kinds.contains("brown bullhead"));
+    }
+
+    void aCastElsewhereOnlyReachesTheWater()
+    {
+        goFishing();
+        game->hotspotMouseDown(5, 5);
+        QVERIFY(game->TimeCatchFish->isActive());
+        const int before = trail->media.sounds.size();
+        game->ClickScreen(560, 420); // the shore in the lower right
+        QVERIFY(!game->TimeCatchFish->isActive()); // any click ends the wait for a bite
+        QCOMPARE(trail->media.sounds.size(), before);
+        game->ClickScreen(300, 250); // open water
+        QCOMPARE(trail->media.sounds.size(), before + 1);
+        QCOMPARE(game->Bobber->pos(), QPoint(212 + 300, 90 + 250));
+        QVERIFY(!game->TimeCatchFish->isActive()); // no fish bites there
+    }
+
+    void theLakeClipsTakeTurnsAndRipplesComeAndGo()
+    {
+        goFishing();
+        game->TimeFish1Timer();
+        QVERIFY(game->MPfish->isPlaying());
+        game->TimeFish1Timer();
+        QVERIFY(game->MPfish2->isPlaying());
+        game->TimeFish2Timer();
+        QCOMPARE(trail->fake(game->MPmus2)->calls.last(), QStringLiteral("Play 22600-26100"));
+        QVERIFY(!game->hotspot->picture().isNull());
+        game->TimeFishShowTimer();
+        QVERIFY(game->hotspot->picture().isNull());
+        QVERIFY(!game->TimeFishShow->isActive());
+    }
+
+    void afterFiveFishTheHintsStop()
+    {
+        goFishing(6);
+        QCOMPARE(s().FishHintsOff, 1);
+        QVERIFY(!game->Hints->isHidden()); // shown one last time
+        game->HintsClick();
+        game->hotspotMouseDown(1, 1);
+        game->TimeCatchFishTimer();
+        QVERIFY(game->Hints->isHidden());
+    }
+
+    void leavingTheLakeStopsEverything()
+    {
+        goFishing();
+        catchAFish();
+        game->LookClick();
+        QCOMPARE(s().FishingActive, 0);
+        QVERIFY(game->Rod->isHidden());
+        QVERIFY(game->hotspot->isHidden());
+        QVERIFY(!game->TimeFish1->isActive());
+        QVERIFY(!game->TimeFish2->isActive());
+        QCOMPARE(game->FishCaught->picture().size(), QSize(75, 450)); // the black strip
+    }
+};
+
+QTEST_MAIN(FishingTest)
+#include "tst_fishing.moc"
