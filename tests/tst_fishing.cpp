@@ -8,29 +8,13 @@
 #include "platform/randomsource.h"
 #include "shell/gamestate.h"
 #include "trail/game.h"
+#include "seededsecond.h"
 #include "trailfixture.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-
-#include <functional>
-
-namespace {
-
-// A second whose seeded draw satisfies the test.
-std::int64_t secondWhere(const std::function<bool(int)>& wanted)
-{
-    for (std::int64_t second = 1;; ++second) {
-        platform::RandomSource source;
-        source.seed(static_cast<std::uint32_t>(second));
-        if (wanted(source.next()))
-            return second;
-    }
-}
-
-} // namespace
 
 class FishingTest : public QObject {
     Q_OBJECT

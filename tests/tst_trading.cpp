@@ -2,6 +2,7 @@
 // and takes, and the prompts that follow. The clock that seeds the offers is
 // set by the test, so each case knows which offer comes.
 
+#include "seededsecond.h"
 #include "trailfixture.h"
 #include "platform/bevelpanel.h"
 #include "platform/randomsource.h"
@@ -24,17 +25,6 @@ namespace {
 constexpr int ToyRaccoon = 181;
 constexpr int ToyRabbit = 183;
 constexpr int Onions = 17; // "bag of onions"
-
-// A second of the clock whose first seeded draw satisfies the test.
-std::int64_t secondWhere(const std::function<bool(int)>& wanted)
-{
-    for (std::int64_t second = 1;; ++second) {
-        platform::RandomSource source;
-        source.seed(static_cast<std::uint32_t>(second));
-        if (wanted(source.next()))
-            return second;
-    }
-}
 
 bool specialDraw(int x)
 {
