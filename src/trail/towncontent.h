@@ -34,8 +34,7 @@ struct TownContent {
 
     // The good the spirit gives (line town - 2 of the trade list), as the
     // trade prompt names it after "will offer to give you " ("some SNAKEROOT"),
-    // and the sentence
-    // that praises the trade and says what the good is for.
+    // and the sentence that praises the trade and says what the good is for.
     QString goodInCapitals;
     QString goodPraise;
 
