@@ -7,6 +7,7 @@
 #include "platform/picturebox.h"
 #include "platform/randomsource.h"
 #include "shell/gamestate.h"
+#include "activities/fishingouting.h"
 #include "trail/game.h"
 #include "seededsecond.h"
 #include "trailfixture.h"
@@ -38,9 +39,9 @@ class FishingTest : public QObject {
     // A cast on the good spot, the bite, and the rod clicked in time.
     void catchAFish()
     {
-        game->hotspotMouseDown(10, 10);
-        game->TimeCatchFishTimer();
-        game->RodClick();
+        game->fishing->hotspotMouseDown(10, 10);
+        game->fishing->TimeCatchFishTimer();
+        game->fishing->RodClick();
     }
 
 private slots:
@@ -77,36 +78,36 @@ private slots:
         QCOMPARE(game->MPfish2->FileName, QStringLiteral("fish/f02-2.avi"));
         QCOMPARE(game->MPfish->DisplayRect(), QRect(212 + 4, 90 + 346, 156, 101));
         QCOMPARE(game->MPfish2->DisplayRect(), QRect(212 + 2, 90 + 1, 231, 88));
-        QVERIFY(game->TimeFish1->interval() >= 14000 && game->TimeFish1->interval() < 20000);
-        QVERIFY(game->TimeFish2->interval() >= 20000 && game->TimeFish2->interval() < 23000);
+        QVERIFY(game->fishing->TimeFish1->interval() >= 14000 && game->fishing->TimeFish1->interval() < 20000);
+        QVERIFY(game->fishing->TimeFish2->interval() >= 20000 && game->fishing->TimeFish2->interval() < 23000);
         // The first outing of the run starts at the second spot of the table.
         QCOMPARE(s().HotspotIndex, 1);
         QCOMPARE(game->hotspot->pos(), QPoint(212 + 510, 90 + 201));
-        QVERIFY(game->TimeFishShow->isActive());
+        QVERIFY(game->fishing->TimeFishShow->isActive());
     }
 
     void aCastOnTheGoodSpotBringsABiteAndTheRodLandsTheFish()
     {
         goFishing();
-        game->hotspotMouseDown(30, 20);
+        game->fishing->hotspotMouseDown(30, 20);
         QCOMPARE(trail->media.sounds.last(), QStringLiteral("fish/cast.wav"));
         QCOMPARE(game->Bobber->pos(), QPoint(s().HotspotX + 30, s().HotspotY + 20));
         QVERIFY(!game->Bobber->isHidden());
-        QVERIFY(game->TimeCatchFish->isActive());
-        QCOMPARE(game->TimeCatchFish->interval(), 2000);
+        QVERIFY(game->fishing->TimeCatchFish->isActive());
+        QCOMPARE(game->fishing->TimeCatchFish->interval(), 2000);
 
-        game->TimeCatchFishTimer(); // the bite
+        game->fishing->TimeCatchFishTimer(); // the bite
         QVERIFY(game->Bobber->isHidden());
-        QCOMPARE(game->BitePending, 1);
-        QCOMPARE(game->TimeCatchFish->interval(), 1000);
+        QCOMPARE(game->fishing->BitePending, 1);
+        QCOMPARE(game->fishing->TimeCatchFish->interval(), 1000);
         QCOMPARE(game->Hints->text(), QStringLiteral("Now quickly click on the rod to reel in the fish!"));
 
-        game->RodClick();
+        game->fishing->RodClick();
         QCOMPARE(s().FishCount, 1);
         QCOMPARE(game->FishList.size(), 1);
         QVERIFY(!game->FishPanel->isHidden());
-        QCOMPARE(game->BitePending, 0);
-        QVERIFY(!game->TimeCatchFish->isActive());
+        QCOMPARE(game->fishing->BitePending, 0);
+        QVERIFY(!game->fishing->TimeCatchFish->isActive());
         QVERIFY(game->FishList.first().contains(" lb "));
         QCOMPARE(s().HotspotIndex, 2); // the good spot moves on
         QCOMPARE(game->hotspot->pos(), QPoint(212 + 220, 90 + 346));
@@ -116,15 +117,15 @@ private slots:
     void tooSlowAndTheFishIsGone()
     {
         goFishing();
-        game->hotspotMouseDown(5, 5);
-        game->TimeCatchFishTimer();
-        game->TimeCatchFishTimer(); // a second passes without a click
-        QCOMPARE(game->BitePending, 0);
+        game->fishing->hotspotMouseDown(5, 5);
+        game->fishing->TimeCatchFishTimer();
+        game->fishing->TimeCatchFishTimer(); // a second passes without a click
+        QCOMPARE(game->fishing->BitePending, 0);
         QVERIFY(!game->Bobber->isHidden());
-        QVERIFY(!game->TimeCatchFish->isActive());
+        QVERIFY(!game->fishing->TimeCatchFish->isActive());
         QCOMPARE(game->Hints->text(),
                  QStringLiteral("You missed it that time!  The fish took your bait -- cast again."));
-        game->RodClick(); // reeling in with nothing on the line
+        game->fishing->RodClick(); // reeling in with nothing on the line
         QCOMPARE(s().FishCount, 0);
         QVERIFY(game->FishList.isEmpty());
     }
@@ -178,31 +179,31 @@ private slots:
     void aCastElsewhereOnlyReachesTheWater()
     {
         goFishing();
-        game->hotspotMouseDown(5, 5);
-        QVERIFY(game->TimeCatchFish->isActive());
+        game->fishing->hotspotMouseDown(5, 5);
+        QVERIFY(game->fishing->TimeCatchFish->isActive());
         const int before = trail->media.sounds.size();
         game->ClickScreen(560, 420); // the shore in the lower right
-        QVERIFY(!game->TimeCatchFish->isActive()); // any click ends the wait for a bite
+        QVERIFY(!game->fishing->TimeCatchFish->isActive()); // any click ends the wait for a bite
         QCOMPARE(trail->media.sounds.size(), before);
         game->ClickScreen(300, 250); // open water
         QCOMPARE(trail->media.sounds.size(), before + 1);
         QCOMPARE(game->Bobber->pos(), QPoint(212 + 300, 90 + 250));
-        QVERIFY(!game->TimeCatchFish->isActive()); // no fish bites there
+        QVERIFY(!game->fishing->TimeCatchFish->isActive()); // no fish bites there
     }
 
     void theLakeClipsTakeTurnsAndRipplesComeAndGo()
     {
         goFishing();
-        game->TimeFish1Timer();
+        game->fishing->TimeFish1Timer();
         QVERIFY(game->MPfish->isPlaying());
-        game->TimeFish1Timer();
+        game->fishing->TimeFish1Timer();
         QVERIFY(game->MPfish2->isPlaying());
-        game->TimeFish2Timer();
+        game->fishing->TimeFish2Timer();
         QCOMPARE(trail->fake(game->MPmus2)->calls.last(), QStringLiteral("Play 22600-26100"));
         QVERIFY(!game->hotspot->picture().isNull());
-        game->TimeFishShowTimer();
+        game->fishing->TimeFishShowTimer();
         QVERIFY(game->hotspot->picture().isNull());
-        QVERIFY(!game->TimeFishShow->isActive());
+        QVERIFY(!game->fishing->TimeFishShow->isActive());
     }
 
     void afterFiveFishTheHintsStop()
@@ -211,21 +212,29 @@ private slots:
         QCOMPARE(s().FishHintsOff, 1);
         QVERIFY(!game->Hints->isHidden()); // shown one last time
         game->HintsClick();
-        game->hotspotMouseDown(1, 1);
-        game->TimeCatchFishTimer();
+        game->fishing->hotspotMouseDown(1, 1);
+        game->fishing->TimeCatchFishTimer();
         QVERIFY(game->Hints->isHidden());
     }
 
     void leavingTheLakeStopsEverything()
     {
         goFishing();
-        catchAFish();
+        game->fishing->TimeFish1Timer(); // a lake clip plays
+        catchAFish();                    // the reel plays, the catch is shown
+        QVERIFY(game->MPfish->isPlaying());
+        QVERIFY(game->MPreel->isPlaying());
         game->LookClick();
+        QCoreApplication::processEvents(); // the stopped clips report their end
         QCOMPARE(s().FishingActive, 0);
-        QVERIFY(game->Rod->isHidden());
-        QVERIFY(game->hotspot->isHidden());
-        QVERIFY(!game->TimeFish1->isActive());
-        QVERIFY(!game->TimeFish2->isActive());
+        QVERIFY(!game->MPfish->isPlaying());
+        QVERIFY(!game->MPreel->isPlaying());
+        for (QWidget* control : std::initializer_list<QWidget*>{
+                 game->Rod, game->hotspot, game->Bobber, game->Hints, game->FishPanel})
+            QVERIFY2(control->isHidden(), qPrintable(control->objectName()));
+        for (QTimer* timer : {game->fishing->TimeFish1, game->fishing->TimeFish2,
+                              game->fishing->TimeCatchFish, game->fishing->TimeFishShow})
+            QVERIFY2(!timer->isActive(), qPrintable(timer->objectName()));
         QCOMPARE(game->FishCaught->picture().size(), QSize(75, 450)); // the black strip
     }
 };

@@ -1,5 +1,7 @@
 #include "game.h"
 
+#include "activities/fishingouting.h"
+
 #include "activities/tradelist.h"
 #include "media/artworknames.h"
 #include "media/mediafiles.h"
@@ -47,6 +49,7 @@ TGame::TGame(QWidget* parent) : Form(parent, Qt::Window | Qt::FramelessWindowHin
     createPartyPanel();
     createTradePanel();
     createFishing();
+    fishing = new FishingOuting(*this);
     createEnding();
     createInstructionPanel();
     createTimers();
@@ -127,17 +130,9 @@ void TGame::createTimers()
     Go = timer("Go", Durations::RouteTick);
     IP = timer("IP", Durations::FirstInstruction);
     EndTime = timer("EndTime", Durations::EndTime);
-    TimeFish1 = timer("TimeFish1", 0);
-    TimeFish2 = timer("TimeFish2", 0);
-    TimeCatchFish = timer("TimeCatchFish", 2000);
-    TimeFishShow = timer("TimeFishShow", 500);
     connect(Go, &QTimer::timeout, this, guard(this, &TGame::GoTimer));
     connect(IP, &QTimer::timeout, this, guard(this, &TGame::IPTimer));
     connect(EndTime, &QTimer::timeout, this, guard(this, &TGame::EndTimeTimer));
-    connect(TimeFish1, &QTimer::timeout, this, guard(this, &TGame::TimeFish1Timer));
-    connect(TimeFish2, &QTimer::timeout, this, guard(this, &TGame::TimeFish2Timer));
-    connect(TimeCatchFish, &QTimer::timeout, this, guard(this, &TGame::TimeCatchFishTimer));
-    connect(TimeFishShow, &QTimer::timeout, this, guard(this, &TGame::TimeFishShowTimer));
 }
 
 void TGame::createPlayers()
@@ -161,9 +156,10 @@ void TGame::createPlayers()
     connect(MPghost, &media::MediaPlayer::Notify, this, guard(this, &TGame::MPghostNotify));
     connect(MPchar, &media::MediaPlayer::Notify, this, guard(this, &TGame::MPcharNotify));
     connect(MPskel, &media::MediaPlayer::Notify, this, guard(this, &TGame::MPskelNotify));
-    connect(MPfish, &media::MediaPlayer::Notify, this, guard(this, &TGame::MPfishNotify));
-    connect(MPfish2, &media::MediaPlayer::Notify, this, guard(this, &TGame::MPfish2Notify));
-    connect(MPreel, &media::MediaPlayer::Notify, this, guard(this, &TGame::MPfish2Notify));
+    for (media::MediaPlayer* clip : {MPfish, MPfish2, MPreel}) {
+        connect(clip, &media::MediaPlayer::Notify, this,
+                [this, clip] { platform::guarded([&] { fishing->clipEnded(clip); }); });
+    }
     // The music and the reel open with the window: without them the trail
     // cannot be played, and start-up reports which file is missing.
     MPmus->Open();

@@ -16,7 +16,7 @@
 //   journeyend.cpp    the end of the journey
 //   party.cpp         the party panel
 //   hazards.cpp       the snakebite and the trading post's keepers
-//   fishing.cpp       fishing at the lake
+// Fishing at the lake is an outing of its own (activities/fishingouting.h).
 //   trading.cpp       trading with spirits and at the trading post
 //   savednames.cpp    the saved-game dialogs, the catch list and the names
 
@@ -42,6 +42,7 @@ class TFuseTransition;
 class TRadialTransition;
 class TTransitionEffect;
 class TTransitionList;
+class FishingOuting;
 namespace media {
 class MediaPlayer;
 }
@@ -149,10 +150,6 @@ public:
     QTimer* Go = nullptr;
     QTimer* IP = nullptr;
     QTimer* EndTime = nullptr;
-    QTimer* TimeFish1 = nullptr;
-    QTimer* TimeFish2 = nullptr;
-    QTimer* TimeCatchFish = nullptr;
-    QTimer* TimeFishShow = nullptr;
 
     // Media players: the theme, the jingles, the spirits' clips, the lake
     // clips, the reel and the trading post's keepers.
@@ -219,6 +216,10 @@ public:
     // The journey.
     void ContinueClick();
     void Continues();
+    // Everything of the town the party leaves ends with it: the lake, the
+    // trading post, the trade offer and the spirit's clips.
+    void leaveTown();
+    void leavePost();
     void GetNewScene();
     void GoTimer();
     void CharactersAlt();
@@ -253,27 +254,9 @@ public:
     void PartyHealth();
     void CheckHealth(QLineEdit* name, QLabel* label, int value);
 
-    // Fishing.
-    void Fish();
-    void MoveHotSpot();
-    void hotspotMouseDown(int x, int y);
-    // A click on the lake picture that is not on the good spot.
-    void castElsewhere(int x, int y);
-    void TimeCatchFishTimer();
-    void RodClick();
-    void TimeFish1Timer();
-    void TimeFish2Timer();
-    void TimeFishShowTimer();
-    void MPfishNotify();
-    void MPfish2Notify();
-    void DrawFish();
+    // Fishing: the outing at the lake, with its timers and its bite.
+    FishingOuting* fishing = nullptr;
     void OkayFishClick();
-    // Leaving the fishing scene when the party looks around or moves on.
-    void leaveFishing();
-    // A fish is biting and the rod may be clicked (kept on TimeCatchFish).
-    int BitePending = 0;
-    // Which lake clip plays next (kept on MPfish): 1 the first, 0 the second.
-    int NextLakeClip = 0;
 
     // Trading with spirits.
     void MakeTrade();
@@ -319,6 +302,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // How often the party has left a town: a handler that let other events
+    // run compares it to know whether the party is still where it was.
+    int departures_ = 0;
+    // The keepers' clip plays for this visit of the post.
+    bool keepersWaking_ = false;
+    // The journey has ended: nothing of the trail shows over the end screen.
+    bool journeyEnded_ = false;
+
     void FormCreate();
     void SetMyPath();
     void createMenu();
@@ -336,7 +327,5 @@ private:
     void createTransitions();
     void stackControls();
     void loadArtwork();
-    // The rod shows the cast picture for a moment.
-    void showCast();
     void applyLayout();
 };

@@ -4,6 +4,8 @@
 
 #include "game.h"
 
+#include "activities/fishingouting.h"
+
 #include "platform/bevelpanel.h"
 #include "platform/controls.h"
 #include "platform/errorreport.h"
@@ -225,9 +227,9 @@ void TGame::createFishing()
     wtLabel->setGeometry(20, 304, 300, 20);
     OkayFish = newButton(FishPanel, "OkayFish", QStringLiteral("&Okay"), QRect(352, 264, 75, 25));
     connect(OkayFish, &QPushButton::clicked, this, guard(this, &TGame::OkayFishClick));
-    connect(Rod, &PictureBox::clicked, this, guard(this, &TGame::RodClick));
+    connect(Rod, &PictureBox::clicked, this, [this] { platform::guarded([&] { fishing->RodClick(); }); });
     connect(hotspot, &PictureBox::mousePressed, this, [this](int x, int y, Qt::MouseButton) {
-        platform::guarded([&] { hotspotMouseDown(x, y); });
+        platform::guarded([&] { fishing->hotspotMouseDown(x, y); });
     });
 }
 

@@ -125,6 +125,8 @@ void TGame::Shows(int step)
 void TGame::IPTimer()
 {
     GameState& s = gameState();
+    if (journeyEnded_)
+        return; // a tick that comes after the journey's end shows nothing
     s.ClicksArmed = 1;
     // Nothing is shown over a spirit that is appearing or speaking.
     if (MPghost->isPlaying() || MPchar->isPlaying()) {

@@ -3,6 +3,8 @@
 
 #include "game.h"
 
+#include "activities/fishingouting.h"
+
 #include "media/mediafiles.h"
 #include "media/mediaplayer.h"
 #include "platform/bevelpanel.h"
@@ -32,11 +34,13 @@ void TGame::ContinueClick()
     Continues();
 }
 
-void TGame::Continues()
+void TGame::leaveTown()
 {
     GameState& s = gameState();
-    if (s.FishingActive)
-        leaveFishing();
+    ++departures_;
+    fishing->leave();
+    leavePost();
+    TradePanel->hide();
     setSceneClickable(false);
     Visit->setEnabled(false);
     s.Activity = 1;
@@ -47,6 +51,19 @@ void TGame::Continues()
         MPchar->Stop();
     if (MPghost->isPlaying())
         MPghost->Stop();
+}
+
+void TGame::leavePost()
+{
+    keepersWaking_ = false;
+    if (MPskel->isPlaying())
+        MPskel->Stop();
+}
+
+void TGame::Continues()
+{
+    GameState& s = gameState();
+    leaveTown();
 
     // Leaving the first spirit's town brings the snakebite; the journey goes
     // on by itself once the player has chosen a treatment.
@@ -175,8 +192,9 @@ void TGame::Looks()
     Dlabel->hide();
     Look->setEnabled(false);
     s.Stage = static_cast<std::uint8_t>(s.LookStage);
-    if (s.FishingActive)
-        leaveFishing();
+    fishing->leave();
+    leavePost();
+    TradePanel->hide();
     s.setSceneId('s', s.Town, s.Stage);
     // The spirit's scene is silent apart from its clips.
     if (MPmus->isPlaying())
@@ -219,6 +237,8 @@ void TGame::MPghostNotify()
 
 void TGame::MPcharNotify()
 {
+    if (gameState().Activity != 3)
+        return; // the story was cut short by leaving the spirit's scene
     Shows(3);
     setSceneClickable(true);
     Visit->setEnabled(true);
@@ -247,9 +267,10 @@ void TGame::Visits()
     s.Activity = 2;
     Dlabel->hide();
     Caption->hide();
+    TradePanel->hide();
     if (s.FishingMode) {
         setSceneClickable(true);
-        Fish();
+        fishing->Fish();
         return;
     }
     s.Stage = 3;
@@ -291,6 +312,7 @@ void TGame::ClickScreen(int x, int y)
     case GameState::StageInsidePost:
         Look->setEnabled(false);
         MPskel->Play();
+        keepersWaking_ = true;
         s.Stage = GameState::StageAtCounter;
         break;
     case 3: // at the door
@@ -300,7 +322,7 @@ void TGame::ClickScreen(int x, int y)
             s.PostState = 1;
         break;
     case 4:
-        castElsewhere(x, y);
+        fishing->castElsewhere(x, y);
         break;
     default:
         if (s.TradeRound != 0)
@@ -313,12 +335,20 @@ void TGame::ClickScreen(int x, int y)
 
 void TGame::MPskelNotify()
 {
+    if (!keepersWaking_)
+        return; // the end of a clip stopped when the party left the post
+    keepersWaking_ = false;
     GameState& s = gameState();
     Look->setEnabled(true);
     if (s.PostState < 2) {
         s.InstructionStep = 8;
         IP->start();
     }
+}
+
+void TGame::OkayFishClick()
+{
+    FishPanel->hide();
 }
 
 void TGame::HintsClick()

@@ -27,6 +27,7 @@ bool TGame::journeyGoesOn() const
 void TGame::JourneysEnd()
 {
     GameState& s = gameState();
+    journeyEnded_ = true;
     Go->stop();
     IP->stop();
     IOff();

@@ -19,6 +19,7 @@
 
 namespace {
 
+constexpr int SnakerootLine = 0; // "some snakeroot"
 constexpr int TalismanLine = 4;  // "little deer's horn talisman"
 constexpr int FirstTrifle = 28;  // lines below are the towns' useful goods
 
@@ -116,12 +117,19 @@ void TGame::Button1Click()
         s.HasTalisman = 1;
     if (s.TradeOffer < FirstTrifle) {
         TradePanel->hide();
+        if (s.TradeOffer == SnakerootLine)
+            s.HasSnakeroot = 1;
         // The praise waits until the spirit has finished appearing and speaking.
+        const int departures = departures_;
         platform::pumpUntil([this] { return !MPghost->isPlaying(); });
         platform::pumpUntil([this] { return !MPchar->isPlaying(); });
-        Shows(4);
+        const bool stillHere = departures == departures_;
+        if (stillHere)
+            Shows(4);
         s.SnakeVictim = GameState::TradeCompleted;
         s.Score += 5;
+        if (!stillHere)
+            return; // the party moved on meanwhile: no praise, no next offer
     }
     TradeItems();
 }
