@@ -2,11 +2,12 @@
 
 #include "media/audiovolume.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QPointer>
 #include <QSoundEffect>
 #include <QUrl>
 
-#include <memory>
 #include <utility>
 
 namespace media {
@@ -19,16 +20,25 @@ SoundPlayer& installedPlayer()
     return player;
 }
 
+// The one effect player. It belongs to the application object, so that it is
+// gone before the multimedia library shuts down (a player that outlives the
+// application crashes the exit).
+QPointer<QSoundEffect>& effectPlayer()
+{
+    static QPointer<QSoundEffect> effect;
+    return effect;
+}
+
 void playWithQt(const QString& fileName)
 {
-    static std::unique_ptr<QSoundEffect> effect;
+    QPointer<QSoundEffect>& effect = effectPlayer();
     if (effect)
         effect->stop(); // a new effect cuts off the last
     const QFileInfo file(fileName);
-    if (!file.isFile())
+    if (!file.isFile() || !QCoreApplication::instance())
         return;
     if (!effect)
-        effect = std::make_unique<QSoundEffect>();
+        effect = new QSoundEffect(QCoreApplication::instance());
     effect->setVolume(AudioVolume::instance().linear());
     effect->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
     effect->play();
