@@ -14,7 +14,9 @@
 #include <QRegularExpression>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QSoundEffect>
 #include <QTest>
+#include <QUrl>
 #include <QTextBrowser>
 
 class HelpVolumeTest : public QObject {
@@ -105,11 +107,20 @@ private slots:
         QCOMPARE(script.unexpected(), 0);
     }
 
-    void aMissingSoundFileIsNotAnError()
+    void aMissingSoundFileIsQuietAndStillCutsOffTheLastEffect()
     {
         ErrorCapture errors;
+        const QString cast = QStringLiteral(KELVARIN_DATA_DIR "/fish/cast.wav");
+        QVERIFY(platform::guarded([&] { media::playSound(cast); }));
+        auto* effect = qApp->findChild<QSoundEffect*>();
+        QVERIFY(effect); // the application owns the effect player
+        QCOMPARE(effect->source(), QUrl::fromLocalFile(cast));
+        QVERIFY(effect->isPlaying());
+
         QVERIFY(platform::guarded([] { media::playSound("fish/none.wav"); }));
         QVERIFY(errors.messages.isEmpty());
+        QVERIFY(!effect->isPlaying());                       // cut off all the same
+        QCOMPARE(effect->source(), QUrl::fromLocalFile(cast)); // nothing else was tried
     }
 };
 

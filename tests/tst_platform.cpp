@@ -182,16 +182,30 @@ private slots:
         const QStringList candidates = platform::dataFolderCandidates("/opt/kelvarin/bin");
         QVERIFY(candidates.contains("/opt/kelvarin/bin/data"));
         QVERIFY(candidates.contains("/opt/kelvarin/bin/../share/kelvarin"));
+    }
 
+    void theDataFolderNamedByTheEnvironmentIsEntered_data()
+    {
+        QTest::addColumn<bool>("relative");
+        QTest::newRow("an absolute path") << false;
+        QTest::newRow("a path relative to where the game starts") << true;
+    }
+
+    void theDataFolderNamedByTheEnvironmentIsEntered()
+    {
+        QFETCH(bool, relative);
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath("music"));
+        QVERIFY(QDir(dir.path()).mkpath("gamedata/music"));
+        const QString folder = QDir(dir.path()).filePath("gamedata");
         const QString before = QDir::currentPath();
-        qputenv("KELVARIN_DATA", dir.path().toUtf8());
+        QDir::setCurrent(dir.path());
+        qputenv("KELVARIN_DATA", relative ? QByteArray("gamedata") : folder.toUtf8());
         const QString entered = platform::enterDataFolder();
+        const QString current = QDir::currentPath();
         qunsetenv("KELVARIN_DATA");
-        QCOMPARE(entered, QDir(dir.path()).canonicalPath());
-        QCOMPARE(QDir::currentPath(), QDir(dir.path()).canonicalPath());
         QDir::setCurrent(before);
+        QCOMPARE(entered, QDir(folder).canonicalPath());
+        QCOMPARE(current, QDir(folder).canonicalPath());
     }
 
     void aFreshCopyIsTheProgramItself()

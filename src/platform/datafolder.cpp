@@ -20,9 +20,11 @@ QStringList dataFolderCandidates(const QString& executableDir)
 QString enterDataFolder()
 {
     for (const QString& candidate : dataFolderCandidates(QCoreApplication::applicationDirPath())) {
-        const QFileInfo info(candidate);
-        if (info.isDir() && QDir::setCurrent(info.absoluteFilePath()))
-            return info.canonicalFilePath();
+        // Resolved before the folder is entered: a relative name means the
+        // folder where the game was started.
+        const QString folder = QFileInfo(candidate).canonicalFilePath();
+        if (!folder.isEmpty() && QFileInfo(folder).isDir() && QDir::setCurrent(folder))
+            return folder;
     }
     return {};
 }
