@@ -11,6 +11,7 @@
 #include "trail/game.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QTest>
 
@@ -150,14 +151,47 @@ private slots:
         QVERIFY(theme()->isPlaying());
     }
 
-    void testMusicReopensThemeAndPlaysItFromTheStartWhateverTheSetting()
+    void testMusicReopensThemeAndPlaysItFromTheStart()
     {
-        gameState().MusicEnabled = 0;
         theme()->calls.clear();
         game->TestMusic();
         QCOMPARE(theme()->calls, (QStringList{"Close", "Open", "Play"}));
         QCOMPARE(theme()->position, 0);
         QVERIFY(game->Sound->isEnabled());
+    }
+
+    void testMusicKeepsThePlayersChoiceOfMusicOff()
+    {
+        game->M_OffClick();
+        theme()->calls.clear();
+        game->TestMusic();
+        QCOMPARE(theme()->calls, (QStringList{"Close", "Open"}));
+        QVERIFY(!theme()->isPlaying());
+        QVERIFY(game->M_Off->isChecked());
+    }
+
+    void switchingBackFromAnotherProgramLeavesTheMusicAlone()
+    {
+        TFleaMarket market;
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(&market, &activate); // the market appears
+        QCOMPARE(theme()->calls.mid(1), (QStringList{"Close", "Open", "Play"}));
+
+        market.M_Off->trigger();
+        theme()->calls.clear();
+        // The player switches to another program and back.
+        emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+        emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+        QCoreApplication::sendEvent(&market, &activate);
+        QVERIFY(theme()->calls.isEmpty());
+        QVERIFY(market.M_Off->isChecked());
+
+        // Back from the game's own store the theme is opened afresh, and
+        // stays silent while the music is off.
+        market.M_On->trigger();
+        theme()->calls.clear();
+        QCoreApplication::sendEvent(&market, &activate);
+        QCOMPARE(theme()->calls, (QStringList{"Close", "Open", "Play"}));
     }
 
     void aThemeThatCannotPlaySwitchesBothSoundMenusOff()

@@ -4,11 +4,40 @@
 #include "screenarea.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 
 namespace platform {
 
-Form::Form(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags) {}
+namespace {
+
+// Set when the game stops being the active application (the player switched
+// to another program); the next activation of a window reads and clears it.
+bool& playerLeftTheGame()
+{
+    static bool left = false;
+    return left;
+}
+
+void watchForOtherPrograms()
+{
+    static bool watching = false;
+    if (watching || !qGuiApp)
+        return;
+    watching = true;
+    QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, qGuiApp,
+                     [](Qt::ApplicationState state) {
+                         if (state != Qt::ApplicationActive)
+                             playerLeftTheGame() = true;
+                     });
+}
+
+} // namespace
+
+Form::Form(QWidget* parent, Qt::WindowFlags flags) : QDialog(parent, flags)
+{
+    watchForOtherPrograms();
+}
 
 void Form::ShowModal()
 {
@@ -42,6 +71,7 @@ void Form::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
+        shownSinceActivation_ = true;
         guarded([this] { FormShow(); });
         emit aboutToAppear();
     }
@@ -74,8 +104,15 @@ void Form::keyPressEvent(QKeyEvent* event)
 bool Form::event(QEvent* event)
 {
     const bool handled = QDialog::event(event);
-    if (event->type() == QEvent::WindowActivate)
+    if (event->type() == QEvent::WindowActivate) {
+        // A window that has just appeared was activated by the game itself,
+        // whatever happened on the desktop in between.
+        fromAnotherProgram_ = playerLeftTheGame() && !shownSinceActivation_;
+        playerLeftTheGame() = false;
+        shownSinceActivation_ = false;
         guarded([this] { FormActivate(); });
+        fromAnotherProgram_ = false;
+    }
     return handled;
 }
 

@@ -40,6 +40,10 @@ protected:
     virtual void FormShow() {}
     // The window has become the active one.
     virtual void FormActivate() {}
+    // While FormActivate runs: the player came back from another program,
+    // rather than from another window of the game or the window's first
+    // appearance.
+    bool activatedFromAnotherProgram() const { return fromAnotherProgram_; }
     // A request to close: return false to refuse it.
     virtual bool FormCloseQuery() { return true; }
     // The window closes.
@@ -52,6 +56,8 @@ protected:
 
 private:
     int modalRuns_ = 0;
+    bool fromAnotherProgram_ = false;
+    bool shownSinceActivation_ = true;
     bool closingWithoutQuery_ = false;
 };
 

@@ -255,7 +255,10 @@ void TFleaMarket::FormActivate()
     unsetCursor();
     if (!Game)
         return;
-    Game->TestMusic();
+    // Coming back from another program is not coming back from the store:
+    // the music goes on as the player left it.
+    if (!activatedFromAnotherProgram())
+        Game->TestMusic();
     // Both Sound menus agree: a theme that cannot play switches both off.
     Sound1->setEnabled(Game->Sound->isEnabled());
 }

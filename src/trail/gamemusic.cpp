@@ -115,7 +115,9 @@ void TGame::TestMusic()
         }
         throw;
     }
-    MPmus->Play();
+    // From its start, unless the player has switched the music off.
+    if (gameState().MusicEnabled)
+        MPmus->Play();
 }
 
 void TGame::VolumeClick()
