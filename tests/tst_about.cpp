@@ -77,6 +77,8 @@ private slots:
         QTest::newRow("no") << "no" << 1;
         QTest::newRow("closed by the window system") << "close" << 1;
         QTest::newRow("enter presses the focused yes") << "enter" << 0;
+        QTest::newRow("the focus moved to no stays there when the box is activated again")
+            << "tab away and back, enter" << 1;
     }
 
     void leavingTheBoxAnswers()
@@ -92,8 +94,17 @@ private slots:
                 box->No1->click();
             else if (how == QLatin1String("close"))
                 box->close();
-            else
+            else if (how == QLatin1String("enter"))
                 QTest::keyClick(box->focusWidget(), Qt::Key_Return);
+            else {
+                QTest::keyClick(box->focusWidget(), Qt::Key_Tab);
+                QCOMPARE(box->focusWidget(), box->No1);
+                // The player switches to another program and back.
+                QEvent deactivate(QEvent::WindowDeactivate), activate(QEvent::WindowActivate);
+                QCoreApplication::sendEvent(box, &deactivate);
+                QCoreApplication::sendEvent(box, &activate);
+                QTest::keyClick(box->focusWidget(), Qt::Key_Return);
+            }
         });
         QCOMPARE(TAbout1::Ask(TAbout1::QuitQuestion), answer);
     }

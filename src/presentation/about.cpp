@@ -82,6 +82,10 @@ void TAbout1::FormShow()
 {
     // Filled before the box appears as well, so it never shows stale texts.
     FormActivate();
+    // "Yes" has the focus when the box opens, and only then: a box activated
+    // again keeps the focus where the player moved it.
+    Okay1->setDefault(true);
+    Okay1->setFocus();
 }
 
 void TAbout1::FormActivate()
@@ -99,8 +103,6 @@ void TAbout1::FormActivate()
         Okay1->move(32, Okay1->y());
         Okay1->setText(QStringLiteral("&Yes"));
     }
-    Okay1->setDefault(true);
-    Okay1->setFocus();
 }
 
 void TAbout1::Okay1Click()
