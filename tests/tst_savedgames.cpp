@@ -8,6 +8,7 @@
 #include "media/pictures.h"
 #include "platform/filedialogs.h"
 #include "platform/picturebox.h"
+#include "platform/playerfolders.h"
 #include "shell/application.h"
 #include "shell/gamestate.h"
 #include "shell/savedgame.h"
@@ -20,6 +21,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -99,6 +101,7 @@ class SavedGamesTest : public QObject {
     TInventory* inventory = nullptr;
     TFleaMarket* market = nullptr;
     QTemporaryDir* folder = nullptr;
+    QTemporaryDir playerHome;
 
     // The file dialog's part: the name it gives, and what it was asked.
     QString chosenFile;
@@ -174,7 +177,14 @@ class SavedGamesTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { QDir::setCurrent(QStringLiteral(KELVARIN_DATA_DIR)); }
+    void initTestCase()
+    {
+        QDir::setCurrent(QStringLiteral(KELVARIN_DATA_DIR));
+        // The player's folders of this suite are its own.
+        qputenv("HOME", playerHome.path().toUtf8());
+        qunsetenv("XDG_DATA_HOME");
+        qunsetenv("XDG_CONFIG_HOME");
+    }
 
     void init()
     {
@@ -298,7 +308,7 @@ private slots:
         QCOMPARE(dialog.kind, platform::FileDialog::Kind::Save);
         QCOMPARE(dialog.filter, QStringLiteral("Saved Files (*.sav)"));
         QCOMPARE(dialog.defaultExtension, QStringLiteral("sav"));
-        QCOMPARE(dialog.initialDir, gameState().MyPath);
+        QCOMPARE(dialog.initialDir, platform::savedGamesFolder());
     }
 
     void savingWritesTheCatchAndTheNamesBesideTheMainFile()
@@ -423,6 +433,14 @@ private slots:
         QTest::newRow("no such scene") << "scene"
                                        << "it places the party in scene 5, which the "
                                           "market does not have";
+        QTest::newRow("a name longer than a traveller's name can be")
+            << "long name" << "the name of traveller 3 is 300 characters long";
+        QTest::newRow("more money than the game can hold")
+            << "rich" << "more money than the game can hold (2147483647)";
+        QTest::newRow("a catch list far larger than any") << "huge catch"
+                                                          << "its catch list";
+        QTest::newRow("a names file far larger than any") << "huge names"
+                                                          << "its file of party names";
     }
 
     void aGameThatIsNotWholeIsRefusedAndChangesNothing()
@@ -451,6 +469,14 @@ private slots:
             QFile::remove(main + "~12");
         else if (damage == "six names")
             writeBytes(main + "~12", "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n");
+        else if (damage == "long name")
+            writeBytes(main + "~12", "a\r\nb\r\n" + QByteArray(300, 'c') + "\r\nd\r\ne\r\nf\r\ng\r\n");
+        else if (damage == "rich")
+            writeBytes(main, bytes.replace(387, 4, QByteArray::fromHex("ffffff7f")));
+        else if (damage == "huge catch")
+            writeBytes(main + "~1", QByteArray(8 << 20, 'x') + "\r\n");
+        else if (damage == "huge names")
+            writeBytes(main + "~12", "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n" + QByteArray(1 << 20, 'g') + "\r\n");
         playOn();
         const Snapshot before = snapshot();
 
@@ -491,6 +517,112 @@ private slots:
         QCOMPARE(fileBytes(main + "~12"), earlier[2]);
         // Nothing half-written is left beside them.
         QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+    }
+
+    void aNameTheFolderCannotHoldSavesNothing()
+    {
+        // The main file's name fits; its companions' names, three
+        // characters longer, do not.
+        playUntilSaved();
+        const QString main = inFolder(QString(249, QLatin1Char('c')) + ".sav");
+        saveAs(main);
+        QCOMPARE(errors.messages.size(), 1);
+        QVERIFY2(errors.messages.first().startsWith("The game could not be saved: "),
+                 qPrintable(errors.messages.first()));
+        QVERIFY2(errors.messages.first().contains("too long"), qPrintable(errors.messages.first()));
+        QVERIFY(QDir(folder->path()).isEmpty());
+    }
+
+    void aSaveThatCannotBePutInPlaceLeavesTheEarlierGameWhole_data()
+    {
+        // Which step of putting the new files in place fails: the game moves
+        // each earlier file aside, then puts the new one in its place.
+        QTest::addColumn<QString>("failingMove");
+        QTest::newRow("the earlier main file cannot be moved aside") << "trip.sav aside";
+        QTest::newRow("the earlier names file belongs to someone else") << "trip.sav~12 aside";
+        QTest::newRow("the new names file cannot be put in place") << "trip.sav~12 in place";
+    }
+
+    void aSaveThatCannotBePutInPlaceLeavesTheEarlierGameWhole()
+    {
+        QFETCH(QString, failingMove);
+        playUntilSaved();
+        const QString main = inFolder("trip.sav");
+        saveAs(main);
+        const QStringList files{main, main + "~1", main + "~12"};
+        QList<QByteArray> earlier;
+        for (const QString& file : files)
+            earlier << fileBytes(file);
+
+        game->FishList << QStringLiteral("4 lb 4 oz brook trout");
+        game->N[1]->setText(QStringLiteral("Ilsa"));
+        store->setMoney(5);
+        bool failed = false; // the step fails once; undoing it works
+        savedgame::setFileMover([&](const QString& from, const QString& to) {
+            const bool aside = QFileInfo(from).fileName().startsWith("trip.sav");
+            const QString move = QFileInfo(aside ? from : to).fileName() +
+                                 (aside ? " aside" : " in place");
+            if (move == failingMove && !failed) {
+                failed = true;
+                return false;
+            }
+            return QFile::rename(from, to);
+        });
+        saveAs(main);
+        savedgame::setFileMover({});
+
+        QVERIFY(failed);
+        QCOMPARE(errors.messages.size(), 1);
+        QVERIFY2(errors.messages.first().startsWith("The game could not be saved: "),
+                 qPrintable(errors.messages.first()));
+        QVERIFY(errors.messages.first().endsWith("A game saved earlier under this name is "
+                                                 "unchanged."));
+        for (int k = 0; k < files.size(); ++k)
+            QCOMPARE(fileBytes(files[k]), earlier[k]);
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+    }
+
+    void theDialogsOpenInThePlayersOwnFolder_data()
+    {
+        QTest::addColumn<bool>("hasDocuments");
+        QTest::newRow("the documents folder") << true;
+        QTest::newRow("the game's folder when there is no documents folder") << false;
+    }
+
+    void theDialogsOpenInThePlayersOwnFolder()
+    {
+        QFETCH(bool, hasDocuments);
+        QTemporaryDir home;
+        const QByteArray savedHome = qgetenv("HOME"), savedData = qgetenv("XDG_DATA_HOME"),
+                         savedConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", home.path().toUtf8());
+        qputenv("XDG_DATA_HOME", (home.path() + "/.local/share").toUtf8());
+        qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
+        if (hasDocuments)
+            QVERIFY(QDir(home.path()).mkpath("Documents"));
+        chosenFile.clear();
+        market->SaveGame1Click();
+        market->OpenGame();
+        auto restore = [](const char* name, const QByteArray& value) {
+            if (value.isNull())
+                qunsetenv(name);
+            else
+                qputenv(name, value);
+        };
+        restore("HOME", savedHome);
+        restore("XDG_DATA_HOME", savedData);
+        restore("XDG_CONFIG_HOME", savedConfig);
+
+        QCOMPARE(dialogsRun.size(), 2);
+        for (const platform::FileDialog& dialog : dialogsRun) {
+            const QString where = QDir(dialog.initialDir).canonicalPath();
+            QVERIFY2(where.startsWith(QDir(home.path()).canonicalPath() + "/"),
+                     qPrintable(dialog.initialDir));
+            if (hasDocuments)
+                QCOMPARE(where, QDir(home.path() + "/Documents").canonicalPath());
+            else
+                QVERIFY2(where.contains("/.local/share/"), qPrintable(where));
+        }
     }
 
     void aSaveThatCannotBeWrittenAtAllSaysSo()

@@ -1,9 +1,15 @@
 #include "savedgame.h"
 
+#include "shops/wholenumber.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <memory>
+#include <QTemporaryFile>
+
+#include <cstdio>
+#include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace savedgame {
 
@@ -52,6 +58,9 @@ MainFileReading readMainFile(const QByteArray& bytes)
     file.Money = static_cast<std::int32_t>(money);
     if (file.Money < 0)
         reading.problem = QStringLiteral("its money is negative (%1)").arg(file.Money);
+    else if (file.Money > goods::NumberCeiling)
+        reading.problem =
+            QStringLiteral("it holds more money than the game can hold (%1)").arg(file.Money);
     return reading;
 }
 
@@ -102,37 +111,168 @@ QString namesFileName(const QString& mainFile)
     return catchFileName(mainFile) + QLatin1Char('2');
 }
 
+namespace {
+
+FileMover& installedMover()
+{
+    static FileMover mover;
+    return mover;
+}
+
+bool moveFile(const QString& from, const QString& to)
+{
+    if (installedMover())
+        return installedMover()(from, to);
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+// The longest file name the folder takes, in bytes.
+qsizetype longestName(const QString& folder)
+{
+    const long longest = pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+    return longest > 0 ? longest : 255;
+}
+
+// A name in the folder that no file has, for a file being written or an
+// earlier file moved aside; empty when the folder takes no new file.
+QString freeName(const QString& folder)
+{
+    QTemporaryFile reserved(folder + QStringLiteral("/.kelvarin-save-XXXXXX"));
+    if (!reserved.open())
+        return {};
+    return reserved.fileName(); // removed again when `reserved` goes
+}
+
+QString notSaved(const QString& why)
+{
+    return QStringLiteral("The game could not be saved: %1.  A game saved earlier under this "
+                          "name is unchanged.")
+        .arg(why);
+}
+
+// One file of the save on its way into place.
+struct Placement {
+    QString target;
+    QByteArray bytes;
+    QString written; // the new content, beside its place
+    QString aside;   // the earlier file of that name, moved aside
+    bool placed = false;
+};
+
+bool writeBeside(Placement& file, QString& why)
+{
+    const QString folder = QFileInfo(file.target).absolutePath();
+    QTemporaryFile out(folder + QStringLiteral("/.kelvarin-save-XXXXXX"));
+    out.setAutoRemove(false);
+    if (!out.open()) {
+        why = QStringLiteral("\"%1\" cannot be written (%2)").arg(file.target, out.errorString());
+        return false;
+    }
+    file.written = out.fileName();
+    if (out.write(file.bytes) != file.bytes.size() || !out.flush() || fsync(out.handle()) != 0) {
+        why = QStringLiteral("\"%1\" cannot be written (%2)").arg(file.target, out.errorString());
+        return false;
+    }
+    out.close();
+    return true;
+}
+
+// Puts every file in its place, or none: an earlier file of the same name is
+// moved aside first, so that a step that fails can be undone.
+bool putInPlace(std::vector<Placement>& files, QString& why)
+{
+    for (Placement& file : files) {
+        if (QFileInfo::exists(file.target)) {
+            file.aside = freeName(QFileInfo(file.target).absolutePath());
+            if (file.aside.isEmpty() || !moveFile(file.target, file.aside)) {
+                file.aside.clear();
+                why = QStringLiteral("\"%1\" cannot be replaced").arg(file.target);
+                return false;
+            }
+        }
+        if (!moveFile(file.written, file.target)) {
+            why = QStringLiteral("\"%1\" cannot be put in place").arg(file.target);
+            return false;
+        }
+        file.placed = true;
+    }
+    return true;
+}
+
+void undoPlacing(std::vector<Placement>& files)
+{
+    for (auto file = files.rbegin(); file != files.rend(); ++file) {
+        if (file->placed && moveFile(file->target, file->written))
+            file->placed = false;
+        if (!file->aside.isEmpty() && !file->placed && moveFile(file->aside, file->target))
+            file->aside.clear();
+    }
+}
+
+} // namespace
+
 QString write(const QString& mainFile, const SavedGame& game)
 {
-    const struct {
-        QString name;
-        QByteArray bytes;
-    } files[] = {{mainFile, mainFileBytes(game.main)},
-                 {catchFileName(mainFile), textFileBytes(game.FishList)},
-                 {namesFileName(mainFile), textFileBytes(game.names)}};
+    std::vector<Placement> files(3);
+    files[0].target = mainFile;
+    files[0].bytes = mainFileBytes(game.main);
+    files[1].target = catchFileName(mainFile);
+    files[1].bytes = textFileBytes(game.FishList);
+    files[2].target = namesFileName(mainFile);
+    files[2].bytes = textFileBytes(game.names);
 
-    // Each file is written beside its place under a name of its own; a file
-    // not committed is thrown away, so nothing of an earlier save is touched
-    // until all three are complete.
-    std::unique_ptr<QSaveFile> written[std::size(files)];
-    for (std::size_t k = 0; k < std::size(files); ++k) {
-        auto out = std::make_unique<QSaveFile>(files[k].name);
-        if (!out->open(QIODevice::WriteOnly) ||
-            out->write(files[k].bytes) != files[k].bytes.size() || !out->flush()) {
-            return QStringLiteral("The game could not be saved: \"%1\" cannot be written (%2).  "
-                                  "A game saved earlier under this name is unchanged.")
-                .arg(files[k].name, out->errorString());
-        }
-        written[k] = std::move(out);
+    // Every name is checked before anything is written.
+    const QString folder = QFileInfo(mainFile).absolutePath();
+    if (!QFileInfo(folder).isDir())
+        return notSaved(QStringLiteral("the folder \"%1\" does not exist").arg(folder));
+    for (const Placement& file : files) {
+        const QString name = QFileInfo(file.target).fileName();
+        if (QFile::encodeName(name).size() > longestName(folder))
+            return notSaved(QStringLiteral("the name \"%1\" is too long for its folder (the "
+                                           "game also writes a file of that name followed by "
+                                           "\"~12\")")
+                                .arg(QFileInfo(mainFile).fileName()));
     }
-    for (std::size_t k = 0; k < std::size(files); ++k) {
-        if (!written[k]->commit()) {
-            return QStringLiteral("The game was only partly saved: \"%1\" could not be put in "
-                                  "place (%2).  Please save the game again.")
-                .arg(files[k].name, written[k]->errorString());
+
+    // Each file is written completely beside its place, and only then are all
+    // three put in place; until that succeeds nothing of an earlier save is
+    // touched, and if it fails part-way what was done is undone.
+    QString why;
+    bool saved = true;
+    for (Placement& file : files) {
+        if (!writeBeside(file, why)) {
+            saved = false;
+            break;
         }
     }
-    return {};
+    if (saved && !putInPlace(files, why)) {
+        saved = false;
+        undoPlacing(files);
+    }
+    bool undone = true;
+    for (const Placement& file : files) {
+        if (!file.written.isEmpty() && !file.placed)
+            QFile::remove(file.written);
+        if (!file.aside.isEmpty()) {
+            if (saved)
+                QFile::remove(file.aside);
+            else
+                undone = false;
+        }
+    }
+    if (saved)
+        return {};
+    if (!undone)
+        return QStringLiteral("The game was only partly saved: %1, and the earlier files could "
+                              "not all be put back.  Please save the game again under another "
+                              "name.")
+            .arg(why);
+    return notSaved(why);
+}
+
+FileMover setFileMover(FileMover mover)
+{
+    return std::exchange(installedMover(), std::move(mover));
 }
 
 namespace {
@@ -145,12 +285,17 @@ QString refusal(const QString& mainFile, const QString& reason)
 }
 
 // Reads the whole file; otherwise says why not ("is missing", "cannot be read
-// (...)").
-bool readWhole(const QString& name, QByteArray& bytes, QString& reason)
+// (...)", "is far larger ...").
+bool readWhole(const QString& name, qint64 largest, QByteArray& bytes, QString& reason)
 {
     QFile file(name);
-    if (!QFileInfo(name).isFile()) {
+    const QFileInfo info(name);
+    if (!info.isFile()) {
         reason = QStringLiteral("is missing");
+        return false;
+    }
+    if (info.size() > largest) {
+        reason = QStringLiteral("holds %1 bytes, far more than a saved game's can").arg(info.size());
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
@@ -180,7 +325,7 @@ Reading read(const QString& mainFile)
         return reading;
     }
     QByteArray bytes;
-    if (!readWhole(mainFile, bytes, reason)) {
+    if (!readWhole(mainFile, FileSize, bytes, reason)) {
         reading.problem = refusal(mainFile, QStringLiteral("the file ") + reason);
         return reading;
     }
@@ -192,7 +337,7 @@ Reading read(const QString& mainFile)
     reading.game.main = main.file;
 
     const QString catchFile = catchFileName(mainFile);
-    if (!readWhole(catchFile, bytes, reason)) {
+    if (!readWhole(catchFile, MaxCatchFileBytes, bytes, reason)) {
         reading.problem =
             refusal(mainFile, QStringLiteral("its catch list \"%1\" %2").arg(catchFile, reason));
         return reading;
@@ -200,7 +345,7 @@ Reading read(const QString& mainFile)
     reading.game.FishList = textFileLines(bytes);
 
     const QString namesFile = namesFileName(mainFile);
-    if (!readWhole(namesFile, bytes, reason)) {
+    if (!readWhole(namesFile, MaxNamesFileBytes, bytes, reason)) {
         reading.problem = refusal(
             mainFile, QStringLiteral("its file of party names \"%1\" %2").arg(namesFile, reason));
         return reading;
@@ -212,6 +357,19 @@ Reading read(const QString& mainFile)
                                              "lines, where the %3 names belong")
                                   .arg(namesFile, QString::number(reading.game.names.size()),
                                        QString::number(PartySize)));
+        return reading;
+    }
+    for (int member = 0; member < PartySize; ++member) {
+        const qsizetype length = reading.game.names.at(member).size();
+        if (length > MaxNameLength) {
+            reading.problem = refusal(
+                mainFile, QStringLiteral("the name of traveller %1 is %2 characters long, where "
+                                         "a traveller's name has at most %3")
+                              .arg(member + 1)
+                              .arg(length)
+                              .arg(MaxNameLength));
+            return reading;
+        }
     }
     return reading;
 }

@@ -19,6 +19,7 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace savedgame {
 
@@ -29,6 +30,12 @@ constexpr int PositionOffset = goods::ItemTotal + SavedTradeFlags;   // 386
 constexpr int MoneyOffset = PositionOffset + 1;                      // 387
 // The market scene is kept as a byte with this added.
 constexpr int PositionBias = 30;
+// The longest name a traveller can have.
+constexpr int MaxNameLength = 20;
+// The text files are read whole: files far larger than a saved game's can be
+// are refused before they are read.
+constexpr qint64 MaxCatchFileBytes = 4 << 20;
+constexpr qint64 MaxNamesFileBytes = 16 << 10;
 
 // The main file's content.
 struct MainFile {
@@ -47,7 +54,8 @@ struct MainFileReading {
     QString problem;
 };
 // Reads the main file's bytes: refused unless there are exactly 391, every
-// trade flag is 0 or 1 and the money is not negative.
+// trade flag is 0 or 1 and the money is neither negative nor more than the
+// game can hold.
 MainFileReading readMainFile(const QByteArray& bytes);
 
 // A text file: every line followed by CR LF. A line break inside a line
@@ -66,6 +74,11 @@ struct SavedGame {
     QStringList names; // party members 1..7
 };
 
+// Moves a file to a new name (the names are in the same folder); false when
+// it cannot. Tests install a mover that fails at a chosen step.
+using FileMover = std::function<bool(const QString& from, const QString& to)>;
+FileMover setFileMover(FileMover mover);
+
 // Writes the three files of N. Returns an empty text when all three were
 // replaced, or a message for the player saying what went wrong; when a file
 // cannot be written, the files of an earlier game saved as N stay as they
@@ -77,7 +90,9 @@ struct Reading {
     // Why the game cannot be opened; empty when it can.
     QString problem;
 };
-// Reads and checks the three files of N.
+// Reads and checks the three files of N. A game is taken exactly as it was
+// saved or not at all: names longer than a traveller's name can be, or more
+// money than the game can hold, are refused rather than cut.
 Reading read(const QString& mainFile);
 
 } // namespace savedgame

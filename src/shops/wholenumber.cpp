@@ -6,10 +6,6 @@
 
 namespace goods {
 
-namespace {
-constexpr std::int64_t Ceiling = 1'000'000'000;
-}
-
 std::optional<std::int64_t> wholeNumber(const QString& text)
 {
     const QString digits = text.trimmed();
@@ -28,7 +24,7 @@ std::optional<std::int64_t> wholeNumber(const QString& text)
         const QChar c = digits.at(at);
         if (c < QLatin1Char('0') || c > QLatin1Char('9'))
             return std::nullopt;
-        value = std::min(Ceiling, value * 10 + (c.unicode() - '0'));
+        value = std::min(NumberCeiling, value * 10 + (c.unicode() - '0'));
     }
     return negative ? -value : value;
 }

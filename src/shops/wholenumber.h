@@ -9,6 +9,9 @@
 
 namespace goods {
 
+// The largest number the store's texts hold: larger ones read as this.
+constexpr std::int64_t NumberCeiling = 1'000'000'000;
+
 // The whole number written in decimal, with an optional sign and blanks
 // around it ("12", " -3 ", "+4"); nothing for any other text. Numbers too
 // large to matter are held at a billion, keeping their sign.

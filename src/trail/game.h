@@ -291,8 +291,8 @@ public:
     platform::FileDialog SaveDialog{platform::FileDialog::Kind::Save,
                                     QStringLiteral("Saved Files (*.sav)"), QStringLiteral("sav"),
                                     {}};
-    // Runs the dialog from the folder the game started in; the chosen file,
-    // or an empty text when the player cancelled.
+    // Runs the dialog from the player's own folder; the chosen file, or an
+    // empty text when the player cancelled.
     QString ExecuteDialog(platform::FileDialog& dialog, QWidget* parent);
     void SaveNames(savedgame::SavedGame& game) const;
     void GetNames(const savedgame::SavedGame& game);

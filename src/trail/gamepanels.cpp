@@ -11,6 +11,7 @@
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
 #include "platform/picturebox.h"
+#include "shell/savedgame.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -147,7 +148,7 @@ void TGame::createPartyPanel()
         N[i]->setObjectName(QStringLiteral("N%1").arg(i + 1));
         N[i]->setAccessibleName(QStringLiteral("Name of traveller %1").arg(i + 1));
         N[i]->setFont(sansFont(13));
-        N[i]->setMaxLength(20);
+        N[i]->setMaxLength(savedgame::MaxNameLength);
         N[i]->setGeometry(50, nameTops[i], 200, 20);
 
         P[i] = newLabel(PartyPanel, "", sansFont(13, true), Qt::white, true);

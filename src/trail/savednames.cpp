@@ -2,22 +2,16 @@
 // list and the party names.
 
 #include "game.h"
-#include "shell/gamestate.h"
+#include "platform/playerfolders.h"
 #include "shell/savedgame.h"
 
-#include <QFileInfo>
 #include <QLineEdit>
-#include <QStandardPaths>
 
 QString TGame::ExecuteDialog(platform::FileDialog& dialog, QWidget* parent)
 {
-    // The dialogs start in the folder the game runs from. An installed game
-    // runs from a folder the player cannot write to; saving starts in the
-    // player's documents then.
-    const QString myPath = gameState().MyPath;
-    dialog.initialDir = myPath;
-    if (dialog.kind == platform::FileDialog::Kind::Save && !QFileInfo(myPath).isWritable())
-        dialog.initialDir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // Saved games are the player's: both dialogs start in the player's own
+    // folder, not in the folder the game runs from.
+    dialog.initialDir = platform::savedGamesFolder();
     return platform::chooseFile(dialog, parent);
 }
 
