@@ -92,6 +92,37 @@ private slots:
         QVERIFY(a != c);
     }
 
+    void aboutOneSeededDrawInFiveIsASpecialOfferWhateverTheMinute()
+    {
+        // A spirit makes a special offer when the seeded draw's X mod 1000 is
+        // 800 or more. Over an hour of consecutive seconds, every minute
+        // should see about one in five, never none or nearly all of them;
+        // and the good asked for (X mod 300 div 100 of three owned goods)
+        // should not stay the same for long runs of seconds.
+        std::int64_t now = 1'800'000'000;
+        platform::RandomSource source([&] { return now; });
+        QList<bool> special;
+        int longestSameGood = 0, run = 0, lastGood = -1;
+        for (int second = 0; second < 3600; ++second, ++now) {
+            const int x = source.seededDraw();
+            special << (x % 1000 >= 800);
+            const int good = x % 300 / 100;
+            run = good == lastGood ? run + 1 : 1;
+            lastGood = good;
+            longestSameGood = std::max(longestSameGood, run);
+        }
+        const auto total = special.count(true);
+        QVERIFY2(total > 3600 * 17 / 100 && total < 3600 * 23 / 100, qPrintable(QString::number(total)));
+        for (int start = 0; start + 60 <= special.size(); ++start) {
+            const auto inMinute = special.mid(start, 60).count(true);
+            QVERIFY2(inMinute >= 3 && inMinute <= 24,
+                     qPrintable(QStringLiteral("%1 special offers in the minute from second %2")
+                                    .arg(inMinute)
+                                    .arg(start)));
+        }
+        QVERIFY2(longestSameGood < 14, qPrintable(QString::number(longestSameGood)));
+    }
+
     void drawsAreNonNegativeAndReduceModN()
     {
         platform::RandomSource source([] { return std::int64_t(12345); });

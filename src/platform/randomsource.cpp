@@ -14,9 +14,20 @@ void RandomSource::setClock(Clock clock)
     clock_ = clock ? std::move(clock) : Clock(&calendarSeconds);
 }
 
+void RandomSource::seedWithSecond(std::int64_t second)
+{
+    // The finaliser of SplitMix64: every bit of the second moves every bit
+    // of the seed.
+    auto z = static_cast<std::uint64_t>(second) + 0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    z ^= z >> 31;
+    seed(static_cast<std::uint32_t>(z >> 32));
+}
+
 void RandomSource::seedFromClock()
 {
-    seed(static_cast<std::uint32_t>(clock_()));
+    seedWithSecond(clock_());
 }
 
 int RandomSource::next()

@@ -22,6 +22,11 @@ public:
     explicit RandomSource(Clock clock = {});
 
     void seed(std::uint32_t value) { state_ = value; }
+    // Seeds with a second of the calendar. The second is mixed first: the
+    // generator's first value follows its seed almost linearly, so seeding
+    // with consecutive seconds as they are would make the first draws climb
+    // with the clock instead of looking like chance.
+    void seedWithSecond(std::int64_t second);
     // Seeds with the clock's current second.
     void seedFromClock();
     // The next draw, 0..Max.

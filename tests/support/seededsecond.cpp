@@ -6,7 +6,7 @@ std::int64_t secondWhere(const std::function<bool(int draw)>& wanted)
 {
     for (std::int64_t second = 1;; ++second) {
         platform::RandomSource source;
-        source.seed(static_cast<std::uint32_t>(second));
+        source.seedWithSecond(second);
         if (wanted(source.next()))
             return second;
     }
