@@ -379,18 +379,67 @@ private slots:
             intro.Time1->stop();
             intro.Time1Timer();
         });
-        script.then([&] { narration->position = IntroCues::Caption2; });
-        // The narration ends early, while the story waits for caption 3.
-        script.then([&] { narration->finishPlay(); });
+        for (int cue : {IntroCues::Caption2, IntroCues::Caption3, IntroCues::Caption4,
+                        IntroCues::Caption5})
+            script.then([&, cue] { narration->position = cue; });
         intro.FormActivate();
+        QCOMPARE(sceneOf(intro), captionOnPicture(5));
+        narration->finishPlay(); // the narration has told the story to its end
+        pumpEvents();
 
         QVERIFY(!script.ranOut());
         QVERIFY(intro.ended());
         QCOMPARE(narration->Tag, 0);
         QCOMPARE(sceneOf(intro),
-                 (Scene{story::introCaption(2), false, false, false, false, false}));
+                 (Scene{story::introCaption(5), false, false, false, false, false}));
         QCOMPARE(intro.cursor().shape(), Qt::WaitCursor);
-        QCOMPARE(intro.Label2->text(), QString()); // caption 3 never came
+    }
+
+    void aNarrationThatBreaksOffHandsTheStoryToTheTimer_data()
+    {
+        QTest::addColumn<int>("captionsShown");
+        QTest::newRow("before the second caption") << 1;
+        QTest::newRow("during the third caption") << 3;
+    }
+
+    void aNarrationThatBreaksOffHandsTheStoryToTheTimer()
+    {
+        // A sound device that fails under load ends the narration's play
+        // long before its end: the intro must go on, not end by itself.
+        QFETCH(int, captionsShown);
+        const int cues[] = {IntroCues::Caption2, IntroCues::Caption3, IntroCues::Caption4};
+        TIntro intro;
+        FakeMediaPlayer* narration = fake(intro.MPC1);
+        PumpScript script([&] { intro.close(); });
+        script.then([&] {
+            intro.Time1->stop();
+            intro.Time1Timer();
+        });
+        for (int caption = 2; caption <= captionsShown; ++caption)
+            script.then([&, caption] { narration->position = cues[caption - 2]; });
+        script.then([&] {
+            narration->position += 700;
+            narration->finishPlay();
+        });
+        intro.FormActivate();
+        pumpEvents();
+
+        QVERIFY(!script.ranOut());
+        QVERIFY(!intro.ended());
+        QVERIFY(intro.Time1->isActive());
+        // The next caption comes when the narration would have reached it.
+        const int brokeAt = (captionsShown == 1 ? 0 : cues[captionsShown - 2]) + 700;
+        QCOMPARE(intro.Time1->interval(), cues[captionsShown - 1] - brokeAt);
+        intro.Time1Timer();
+        pumpEvents();
+        QCOMPARE(sceneOf(intro), captionsShown == 1 ? captionOnPicture(2) : captionOnPicture(4));
+        QVERIFY(intro.Time1->isActive()); // the rest follows on the timer
+
+        // Only a click ends it then, as when the narration cannot play at all.
+        QVERIFY(!intro.ended());
+        intro.FormClick();
+        intro.EndsTimer();
+        QVERIFY(intro.ended());
     }
 
     void theFireLoopsWhileItsTagIsOne()

@@ -94,6 +94,8 @@ private:
     void showCaption(QLabel* label, int caption);
     void measureFirstTick();
     void firstTick();
+    // The narration's play ended before the story was told.
+    void tellOnWithoutNarration();
     // Lets pending events run; false when the intro was clicked away or
     // ended meanwhile, so the step in progress stops there.
     bool pumpAndGoOn();

@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QTimer>
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -23,6 +24,10 @@ struct CaptionCue {
     int position; // ms into the narration
     int step;
 };
+
+// A caption stays at least this long when the timer takes over from a
+// narration that broke off.
+constexpr qint64 MinimumCaptionGap = 1000;
 
 constexpr CaptionCue CaptionCues[] = {
     {IntroCues::Caption2, 2},
@@ -210,11 +215,27 @@ void TIntro::MPC1Notify()
     if (MPC1->Tag != 1)
         return;
     MPC1->Tag = 0;
+    if (lastStep_ < story::IntroCaptionCount) {
+        tellOnWithoutNarration();
+        return;
+    }
     Image1->hide();
     Label1->hide();
     Black();
     setCursor(Qt::WaitCursor);
     close();
+}
+
+void TIntro::tellOnWithoutNarration()
+{
+    // The narration broke off long before its end (a sound device that fails
+    // under load ends a play that way). That is not the end of the story: the
+    // step timer shows the rest from where it stopped, and, as when the
+    // narration cannot play at all, only a click ends the intro.
+    const CaptionCue& next = CaptionCues[lastStep_ - 1];
+    const qint64 brokeAt = std::clamp<qint64>(MPC1->Position(), 0, next.position);
+    Tag = lastStep_; // the next tick shows the next caption
+    SetInterval(static_cast<int>(std::max<qint64>(next.position - brokeAt, MinimumCaptionGap)));
 }
 
 void TIntro::Black()
