@@ -279,9 +279,8 @@ private slots:
         const QuantityReading reading = readQuantity(typed, owned);
         QCOMPARE(reading.quantity, quantity);
         QCOMPARE(int(reading.problem), problem);
-        const bool refused = reading.problem == QuantityProblem::NotANumber ||
-                             reading.problem == QuantityProblem::BelowZero;
-        QCOMPARE(!refusedQuantityMessage(typed, reading.problem).isEmpty(), refused);
+        const bool refused = reading.problem != QuantityProblem::None;
+        QCOMPARE(!refusedQuantityMessage(typed, reading.problem, owned).isEmpty(), refused);
     }
 
     void refusedQuantitiesAreExplainedPlainly()

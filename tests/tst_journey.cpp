@@ -5,6 +5,7 @@
 
 #include "modalscript.h"
 #include "trailfixture.h"
+#include "platform/bevelpanel.h"
 #include "platform/picturebox.h"
 #include "presentation/storytexts.h"
 #include "shell/application.h"
@@ -310,22 +311,45 @@ private slots:
         QCOMPARE(fake(game->MPmus2)->calls.last(), QStringLiteral("Play 46800-51000"));
     }
 
+    void theJourneyEndsWhereTheTrailsTownsEnd_data()
+    {
+        QTest::addColumn<int>("score");
+        QTest::addColumn<int>("fishLb");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("trades and fish") << 10 << 23 << "Your final score is 12 points";
+        QTest::newRow("a single point") << 1 << 9 << "Your final score is 1 point:";
+        QTest::newRow("nothing at all") << 0 << 0 << "Your final score is 0 points";
+    }
+
     void theJourneyEndsWhereTheTrailsTownsEnd()
     {
+        QFETCH(int, score);
+        QFETCH(int, fishLb);
+        QFETCH(QString, words);
         arriveInTown2();
         game->ContinueClick(); // town 3, the last town the game holds scenes for
         drawRoute();
-        s().Score = 10;
-        s().FishLb = 23;
-        game->ContinueClick();
+        game->IPTimer();
+        watchTheSpirit();       // the trapper tells his story
+        game->LookClick();      // and stands in the scene again: the way on opens
+        fake(game->MPghost)->finishPlay();
+        QCoreApplication::processEvents();
+        QVERIFY(game->Continue->isEnabled());
+        s().Score = score;
+        s().FishLb = fishLb;
+        game->Continue->click();
         QCOMPARE(s().Town, 3);
         QVERIFY(!game->EndLabel->isHidden());
         QVERIFY(!game->EndLabel2->isHidden());
-        QVERIFY(game->EndLabel2->text().startsWith("Your final score is 12 points"));
+        QVERIFY2(game->EndLabel2->text().startsWith(words), qPrintable(game->EndLabel2->text()));
         QVERIFY(game->Image1->isHidden());
         QVERIFY(!game->Continue->isEnabled());
         QVERIFY(!game->Look->isEnabled());
+        QVERIFY(!game->Visit->isEnabled());
         QVERIFY(game->Exit1->isEnabled());
+        QVERIFY(!game->MPghost->isPlaying());
+        QVERIFY(!game->IP->isActive());
+        QVERIFY(!game->TradePanel->isVisibleTo(game));
     }
 
     void theMapShowsThePathUpToTheTownReached()

@@ -233,36 +233,74 @@ private slots:
 
     void anItemCanBeOwnedAtMostAHundredTimes_data()
     {
+        QTest::addColumn<int>("owned");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("cost");
-        QTest::newRow("95 and 5") << "5"
-                                  << "5"
-                                  << "$50";
-        QTest::newRow("95 and 6") << "6"
-                                  << "0"
-                                  << "$0";
-        QTest::newRow("95 and far too many") << "999999"
-                                             << "0"
-                                             << "$0";
+        QTest::addColumn<QString>("message");
+        QTest::newRow("95 and 5") << 95 << "5" << "5" << "$50" << "";
+        QTest::newRow("95 and 6") << 95 << "6" << "2" << "$20"
+                                  << "You can have at most 100 of each thing.  You have 95 "
+                                     "already, so you can buy up to 5.";
+        QTest::newRow("95 and far too many") << 95 << "999999" << "2" << "$20"
+                                             << "You can have at most 100 of each thing.  You "
+                                                "have 95 already, so you can buy up to 5.";
+        QTest::newRow("none yet and 250") << 0 << "250" << "2" << "$20"
+                                          << "You can have at most 100 of each thing, so you "
+                                             "can buy up to 100.";
+        QTest::newRow("a hundred already") << 100 << "1" << "0" << "$0"
+                                           << "You can have at most 100 of each thing, and you "
+                                              "have 100 already.";
     }
 
     void anItemCanBeOwnedAtMostAHundredTimes()
     {
+        QFETCH(int, owned);
         QFETCH(QString, typed);
         QFETCH(QString, edit);
         QFETCH(QString, cost);
-        possessions().ItemCount[169] = 95; // tiger painting, $10
+        QFETCH(QString, message);
+        possessions().ItemCount[169] = static_cast<std::uint8_t>(owned); // tiger painting, $10
         TStore store;
         openVisit(store, PaintingsTag);
         store.setMoney(500);
-        QCOMPARE(store.y[1]->text(), QStringLiteral("95"));
+        QCOMPARE(store.y[1]->text(), QString::number(owned));
+        if (owned <= 98)
+            typeQuantity(store, 1, QStringLiteral("2"));
+        ErrorCapture errors;
         typeQuantity(store, 1, typed);
+        QCOMPARE(errors.messages, message.isEmpty() ? QStringList() : QStringList{message});
+        // A refused quantity leaves the row as it was.
         QCOMPARE(store.e[1]->text(), edit);
         QCOMPARE(store.c[1]->text(), cost);
         QCOMPARE(store.tp1->text(), cost.mid(1));
         store.Purchase->click();
-        QCOMPARE(int(owned(169)), 95 + edit.toInt());
+        QCOMPARE(int(goods::possessions().ItemCount[169]), owned + edit.toInt());
+    }
+
+    void theTotalsShowEveryFigureTheStoreCanReach()
+    {
+        TStore store;
+        openVisit(store, PaintingsTag);
+        store.setMoney(1'000'000'000); // the most the game holds
+        for (int row = 0; row < 8; ++row)
+            typeQuantity(store, row, QStringLiteral("99"));
+        store.ForwardClick();
+        for (int row = 0; row < 8; ++row)
+            typeQuantity(store, row, QStringLiteral("99"));
+        store.ForwardClick();
+        for (int row = 0; row < 8; ++row)
+            typeQuantity(store, row, QStringLiteral("99"));
+        QVERIFY(store.tp1->text().toInt() > 10000);
+        for (QLabel* figure : {store.tp1, store.ym1}) {
+            const int needed = figure->fontMetrics().horizontalAdvance(figure->text());
+            QVERIFY2(needed <= figure->contentsRect().width(),
+                     qPrintable(figure->objectName() + " cuts " + figure->text()));
+            // and stays clear of the words beside it
+            QVERIFY(!figure->geometry().intersects(store.Label4->geometry()) ||
+                    figure == store.tp1);
+        }
+        QVERIFY(store.ym1->geometry().right() < store.Label4->geometry().left());
     }
 
     void theUpDownPastTheLimitDropsTheRowToZero()

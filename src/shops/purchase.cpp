@@ -71,7 +71,7 @@ QuantityReading readQuantity(const QString& typed, int owned)
     return {static_cast<int>(*value), QuantityProblem::None};
 }
 
-QString refusedQuantityMessage(const QString& typed, QuantityProblem problem)
+QString refusedQuantityMessage(const QString& typed, QuantityProblem problem, int owned)
 {
     const QString shown = typed.trimmed();
     switch (problem) {
@@ -83,7 +83,20 @@ QString refusedQuantityMessage(const QString& typed, QuantityProblem problem)
         return QStringLiteral("%1 is less than nothing.  Type how many you want to buy, "
                               "like 2.")
             .arg(shown);
-    case QuantityProblem::OverLimit: // the row silently goes back to 0
+    case QuantityProblem::OverLimit:
+        if (owned >= MostOwned)
+            return QStringLiteral("You can have at most %1 of each thing, and you have %2 "
+                                  "already.")
+                .arg(MostOwned)
+                .arg(owned);
+        if (owned > 0)
+            return QStringLiteral("You can have at most %1 of each thing.  You have %2 already, "
+                                  "so you can buy up to %3.")
+                .arg(MostOwned)
+                .arg(owned)
+                .arg(MostOwned - owned);
+        return QStringLiteral("You can have at most %1 of each thing, so you can buy up to %1.")
+            .arg(MostOwned);
     case QuantityProblem::None:
         break;
     }

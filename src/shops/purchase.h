@@ -46,7 +46,7 @@ enum class QuantityProblem {
     None,
     NotANumber,
     BelowZero,
-    // Owned and chosen together would pass MostOwned: the row goes back to 0.
+    // Owned and chosen together would pass MostOwned.
     OverLimit,
 };
 
@@ -59,8 +59,9 @@ struct QuantityReading {
 // whole number, or a number below 0, is refused: the row keeps what it had.
 QuantityReading readQuantity(const QString& typed, int owned);
 
-// The message for a refused quantity, plain enough for a young player; empty
-// for a quantity that is taken or silently dropped.
-QString refusedQuantityMessage(const QString& typed, QuantityProblem problem);
+// The message for a refused quantity, plain enough for a young player, saying
+// what can be bought instead; empty for a quantity that is taken. `owned` is
+// how many of the item the party has.
+QString refusedQuantityMessage(const QString& typed, QuantityProblem problem, int owned = 0);
 
 } // namespace goods

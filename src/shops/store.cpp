@@ -125,12 +125,12 @@ void TStore::createTotals()
 {
     Label3 = makeLabel(BuyPanel, QStringLiteral("Label3"), QStringLiteral("Your money:     $"), 40,
                        303, 105);
-    ym1 = makeLabel(BuyPanel, QStringLiteral("ym1"), QStringLiteral("50"), 168, 303, 22,
-                    Qt::AlignRight);
+    // The figures follow their dollar signs and have room for every sum the
+    // game can hold (a visit's total reaches 24,000; money a billion).
+    ym1 = makeLabel(BuyPanel, QStringLiteral("ym1"), QStringLiteral("50"), 150, 303, 100);
     Label4 = makeLabel(BuyPanel, QStringLiteral("Label4"), QStringLiteral("Total Purchases:     $"),
                        256, 303, 130);
-    tp1 = makeLabel(BuyPanel, QStringLiteral("tp1"), QStringLiteral("0"), 392, 303, 22,
-                    Qt::AlignRight);
+    tp1 = makeLabel(BuyPanel, QStringLiteral("tp1"), QStringLiteral("0"), 386, 303, 100);
 }
 
 void TStore::createNotice()
@@ -269,23 +269,19 @@ void TStore::SetList(int row, int itemNumber)
     uc[row]->setText(dollars(goods::ItemPrice(itemNumber)));
 }
 
-void TStore::AddIt(QLineEdit* edit, int row, QLabel* have, QLabel* cost)
+void TStore::AddIt(QLineEdit* edit, int row, QLabel* have, QLabel* cost, bool typed)
 {
-    const QString typed = edit->text();
-    const goods::QuantityReading reading =
-        goods::readQuantity(typed, goods::toWholeNumber(have->text()));
-    switch (reading.problem) {
-    case goods::QuantityProblem::NotANumber:
-    case goods::QuantityProblem::BelowZero:
+    const QString text = edit->text();
+    const int owned = goods::toWholeNumber(have->text());
+    const goods::QuantityReading reading = goods::readQuantity(text, owned);
+    const bool refused = reading.problem != goods::QuantityProblem::None;
+    if (refused && (typed || reading.problem != goods::QuantityProblem::OverLimit)) {
         // The row keeps its quantity and total; the box shows them again.
         SetIt(row);
-        platform::raise(goods::refusedQuantityMessage(typed, reading.problem));
-    case goods::QuantityProblem::OverLimit:
-        edit->setText(QStringLiteral("0"));
-        break;
-    case goods::QuantityProblem::None:
-        break;
+        platform::raise(goods::refusedQuantityMessage(text, reading.problem, owned));
     }
+    if (refused) // the up-down stepped past what can be owned: the row starts again at 0
+        edit->setText(QStringLiteral("0"));
     const int position = visit.PageStart + row;
     cost->setText(dollars(visit.setRow(position, reading.quantity)));
     tp1->setText(QString::number(visit.total()));
@@ -293,7 +289,7 @@ void TStore::AddIt(QLineEdit* edit, int row, QLabel* have, QLabel* cost)
 
 void TStore::uClick(int row)
 {
-    AddIt(e[row], row, y[row], c[row]);
+    AddIt(e[row], row, y[row], c[row], false);
 }
 
 void TStore::eExit(int row)

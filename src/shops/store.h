@@ -83,8 +83,9 @@ public:
 
     // Starts a visit when the window becomes active after being shown.
     void FormActivate() override;
-    // Recomputes row `row` of the page after its quantity may have changed.
-    void AddIt(QLineEdit* edit, int row, QLabel* have, QLabel* cost);
+    // Recomputes row `row` of the page after its quantity may have changed:
+    // `typed` into its box, or stepped with its up-down.
+    void AddIt(QLineEdit* edit, int row, QLabel* have, QLabel* cost, bool typed = true);
     // Carries out the purchase, or shows the not-enough-money notice.
     void Calc();
 

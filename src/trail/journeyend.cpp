@@ -43,12 +43,14 @@ void TGame::JourneysEnd()
         "Your party has come to the end of the trail for now.  The spirits you met have told "
         "you their stories: remember them, and remember the Verunai, whose long walk you "
         "have followed."));
+    const int finalScore = s.finalScore();
     EndLabel2->setText(
-        QStringLiteral("Your final score is %1 points: %2 for your trades and your care of the "
-                       "party, and %3 for the %4 lb of fish in storage.\n\nThank you for "
+        QStringLiteral("Your final score is %1 %2: %3 for your trades and your care of the "
+                       "party, and %4 for the %5 lb of fish in storage.\n\nThank you for "
                        "travelling with us.  Choose File > New Game to travel again, or press "
                        "Exit to leave.")
-            .arg(s.finalScore())
+            .arg(finalScore)
+            .arg(finalScore == 1 ? QStringLiteral("point") : QStringLiteral("points"))
             .arg(s.Score)
             .arg(fishPoints)
             .arg(s.FishLb));
