@@ -119,6 +119,13 @@ private slots:
         const QLabel* label = game->P[0];
         QVERIFY(label->wordWrap());
         QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) > label->width());
+        // Wrapped, the sentence fits its label: no word sticks out at the
+        // side and no line is cut at the bottom.
+        const QRect needed = QFontMetrics(label->font())
+                                 .boundingRect(QRect(0, 0, label->width(), 1000),
+                                               Qt::TextWordWrap | int(label->alignment()), label->text());
+        QVERIFY2(needed.width() <= label->width(), qPrintable(QString::number(needed.width())));
+        QVERIFY2(needed.height() <= label->height(), qPrintable(QString::number(needed.height())));
         QCOMPARE(game->Name(0), QString());
         QCOMPARE(game->Name(8), QString());
     }

@@ -2,6 +2,8 @@
 // and takes, and the prompts that follow. The clock that seeds the offers is
 // set by the test, so each case knows which offer comes.
 
+#include "activities/fishingouting.h"
+#include "platform/messagepump.h"
 #include "seededsecond.h"
 #include "trailfixture.h"
 #include "platform/bevelpanel.h"
@@ -190,6 +192,21 @@ private slots:
         s().TradeItem = Onions;
         game->Button1Click();
         QCOMPARE(s().HasTalisman, 1);
+
+        // A fish drawn as 2 lb 3 oz comes out of the lake a pound heavier.
+        platform::setPauseHook([](int) {});
+        game->Button3->click();
+        s().FishingMode = 1; // town 2 has its lake
+        game->VisitClick();
+        QCOMPARE(s().FishingActive, 1);
+        now = secondWhere([](int x) { return x % 400 / 100 == 2 && x % 1100 / 100 == 3; });
+        game->fishing->hotspotMouseDown(5, 5);
+        game->fishing->TimeCatchFishTimer();
+        game->fishing->RodClick();
+        platform::setPauseHook({});
+        QCOMPARE(game->wtLabel->text(), QStringLiteral("3 lb 3 oz"));
+        QCOMPARE(s().FishLb, 3);
+        QCOMPARE(s().FishOz, 3);
     }
 
     void noDealsClosesThePanelAndTheInstructionsGoOn()
