@@ -127,10 +127,10 @@ void TStore::createTotals()
                        303, 105);
     // The figures follow their dollar signs and have room for every sum the
     // game can hold (a visit's total reaches 24,000; money a billion).
-    ym1 = makeLabel(BuyPanel, QStringLiteral("ym1"), QStringLiteral("50"), 150, 303, 100);
+    ym1 = makeLabel(BuyPanel, QStringLiteral("ym1"), QStringLiteral("50"), 142, 303, 100);
     Label4 = makeLabel(BuyPanel, QStringLiteral("Label4"), QStringLiteral("Total Purchases:     $"),
                        256, 303, 130);
-    tp1 = makeLabel(BuyPanel, QStringLiteral("tp1"), QStringLiteral("0"), 386, 303, 100);
+    tp1 = makeLabel(BuyPanel, QStringLiteral("tp1"), QStringLiteral("0"), 380, 303, 100);
 }
 
 void TStore::createNotice()
