@@ -492,6 +492,54 @@ private slots:
         QCOMPARE(window.South->geometry(), south);
     }
 
+    void theDoorStaysInSightWhileThePanelPointsAtIt_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        for (QSize size : {QSize(1024, 768), QSize(960, 768), QSize(1280, 1024), QSize(800, 600),
+                           QSize(640, 480)})
+            QTest::newRow(qPrintable(QStringLiteral("%1x%2").arg(size.width()).arg(size.height())))
+                << size;
+    }
+
+    void theDoorStaysInSightWhileThePanelPointsAtIt()
+    {
+        QFETCH(QSize, screen);
+        qputenv("KELVARIN_SCREEN",
+                QByteArray::number(screen.width()) + 'x' + QByteArray::number(screen.height()));
+        TFleaMarket window;
+        window.FT1->Enabled = false;
+        window.FormShow();
+        window.IButtonClick();
+        window.T1Timer(); // "Click on Door #4 ..."
+        QVERIFY(window.ILabel->text().startsWith("Click on Door #4"));
+        const QRect panel = window.IPic->geometry();
+        QVERIFY2(!panel.intersects(window.Door2->geometry()),
+                 qPrintable(QStringLiteral("panel %1,%2 %3x%4")
+                                .arg(panel.x())
+                                .arg(panel.y())
+                                .arg(panel.width())
+                                .arg(panel.height())));
+        QVERIFY(window.Client->rect().contains(panel));
+        for (QWidget* onPanel : std::initializer_list<QWidget*>{window.ILabel, window.IButton})
+            QVERIFY(panel.contains(onPanel->geometry().topLeft()));
+        // In the shop the panel is back in its place.
+        window.Door2Click();
+        window.T1Timer();
+        QCOMPARE(window.IPic->pos(), window.layout.IPic);
+        QCOMPARE(window.ILabel->pos(), window.layout.ILabel);
+    }
+
+    void doorThreeIsClosedAndSaysSo()
+    {
+        QVERIFY(!market->Door1->isHidden());
+        QVERIFY(market->Door1->isEnabled());
+        QTest::mouseClick(market->Door1, Qt::LeftButton);
+        QCOMPARE(market->eagLabel->text(), QStringLiteral("This shop is closed today.  Door #4 is open."));
+        QCOMPARE(market->GridPos, 2); // nobody goes in
+        walkIntoTheShop();
+        QVERIFY(market->Door1->isHidden()); // no door #3 inside the shop
+    }
+
     void aSmallWindowShiftsTheShopSoItsKeeperStaysInView()
     {
         qputenv("KELVARIN_SCREEN", "640x480");

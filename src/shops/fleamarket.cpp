@@ -99,8 +99,8 @@ void TFleaMarket::createScene()
     Door2->hide();
     Door2->installEventFilter(this);
     Door1 = newPlace(Client, "Door1", QStringLiteral("Door #3"), QRect(224, 56, 81, 193));
-    Door1->setToolTip(QStringLiteral("Click to Enter"));
-    Door1->setEnabled(false);
+    Door1->setToolTip(QStringLiteral("This shop is closed today"));
+    Door1->installEventFilter(this);
     West = newPlace(Client, "West", QStringLiteral("West"), QRect(0, 0, 105, 55));
     West->hide();
     East = newPlace(Client, "East", QStringLiteral("East"), QRect(683, 0, 105, 55));
@@ -216,6 +216,7 @@ void TFleaMarket::FormCreate()
     ILabel->move(l.ILabel);
     IButton->move(l.IButton);
     Door2->setGeometry(l.Door2);
+    Door1->setGeometry(l.Door1);
     South->setGeometry(l.South);
     West->setGeometry(l.West);
     East->setGeometry(l.East);
@@ -274,6 +275,8 @@ bool TFleaMarket::eventFilter(QObject* watched, QEvent* event)
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (watched == Door2)
             platform::guarded([this] { Door2Click(); });
+        else if (watched == Door1)
+            platform::guarded([this] { Door1Click(); });
         else if (watched == ILabel)
             platform::guarded([this] { ScreenClick(); });
         else if (watched == eagLabel)

@@ -127,6 +127,8 @@ public:
 
     // Clicks in the market.
     void Door2Click();
+    // Door #3: the shop behind it is closed today.
+    void Door1Click();
     void ScreenClick();
     void SouthClick();
     void eagClick();
@@ -163,5 +165,7 @@ private:
     void createInstructionPanel();
     void FormCreate();
     // Panel shown: the picture, then the waiting messages, then the text.
-    void showPanel();
+    // Shows the instruction panel with its top-left corner here.
+    void showPanel(QPoint where);
+    void placeInstructions(QPoint panel);
 };

@@ -1,5 +1,7 @@
 #include "fleamarketlayout.h"
 
+#include <algorithm>
+
 namespace {
 
 // float -> int the way the layout always did it: toward zero.
@@ -31,6 +33,7 @@ FleaLayout computeFleaLayout(int windowWidth, int windowHeight)
         l.BottomPanelHeight = trunc(167 * sy) - 18;
         l.Panel1.setY(trunc(40 * sy));
         l.Door2 = {trunc(648 * sx), l.Door2.y(), trunc(81 * sx), trunc(193 * sy)};
+        l.Door1 = {trunc(224 * sx), l.Door1.y(), trunc(81 * sx), trunc(193 * sy)};
     }
     if (windowHeight < 768) {
         l.SidePanelsShown = false;
@@ -39,9 +42,14 @@ FleaLayout computeFleaLayout(int windowWidth, int windowHeight)
         l.Panel1.setY(4);
         l.BottomPanelHeight = 75;
         l.Door2.moveLeft(538);
+        l.Door1.moveLeft(114);
         sx = 1;
         sy = 1;
     }
+
+    // Beside door #4, a little apart from it, and never off the scene.
+    constexpr int PanelWidth = 318;
+    l.IPicBesideDoor = {std::max(l.SceneLeft, l.Door2.left() - PanelWidth - 40), l.InfoTop};
 
     const int southTop = windowHeight < 768 ? windowHeight - 185 : trunc(502 * sy);
     l.South = {l.SceneLeft + trunc(380 * sx), southTop, trunc(55 * sx), trunc(96 * sy)};

@@ -29,7 +29,11 @@ struct FleaLayout {
     QPoint IPic;
     QPoint ILabel;
     QPoint IButton;
+    // While the panel asks the player to click door #4 it stands beside the
+    // door instead, so that the door stays in sight.
+    QPoint IPicBesideDoor;
     QRect Door2{648, 72, 81, 193};
+    QRect Door1{224, 56, 81, 193}; // door #3, a shop closed today
     QRect South;
     QRect West;
     QRect East;

@@ -61,7 +61,8 @@ void TFleaMarket::IShow()
                                        "sure to buy some items."));
         IButton->hide();
         Door2->show();
-        break;
+        showPanel(layout.IPicBesideDoor);
+        return;
     case 3:
         ILabel->setText(QStringLiteral("Click on the screen to bring up the STORE MENU, and "
                                        "select the items you want to buy.  Then click the "
@@ -96,11 +97,19 @@ void TFleaMarket::IShow()
     default:
         break;
     }
-    showPanel();
+    showPanel(layout.IPic);
 }
 
-void TFleaMarket::showPanel()
+void TFleaMarket::placeInstructions(QPoint panel)
 {
+    IPic->move(panel);
+    ILabel->move(panel + (layout.ILabel - layout.IPic));
+    IButton->move(panel + (layout.IButton - layout.IPic));
+}
+
+void TFleaMarket::showPanel(QPoint where)
+{
+    placeInstructions(where);
     IPic->show();
     platform::pumpMessages();
     ILabel->show();
@@ -135,6 +144,7 @@ void TFleaMarket::CanGo(const QString& picture, int gridPos, bool southShown)
     eagLabel->clear();
     GridPos = gridPos;
     South->setVisible(southShown);
+    Door1->setVisible(gridPos == 2); // door #3 is in the lane only
     ScreenPos();
     LoadPics(Image1, picture);
 }
@@ -142,6 +152,11 @@ void TFleaMarket::CanGo(const QString& picture, int gridPos, bool southShown)
 void TFleaMarket::ScreenPos()
 {
     Image1->move(fleaScenePosition(GridPos, height(), Image1->pos()));
+}
+
+void TFleaMarket::Door1Click()
+{
+    eagLabel->setText(QStringLiteral("This shop is closed today.  Door #4 is open."));
 }
 
 void TFleaMarket::Door2Click()
