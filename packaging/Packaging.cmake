@@ -41,10 +41,10 @@ set(CPACK_PACKAGE_NAME kelvarin)
 set(CPACK_PACKAGE_VENDOR "The Kelvarin developers")
 set(CPACK_PACKAGE_CONTACT "The Kelvarin developers <games@kelvarin.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "educational journey along the Verunai removal trail")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Kelvarin is an adventure for children from nine to fourteen and their teachers. "
-    "The player leads a party of seven travellers along the removal trail of the "
-    "Verunai people, town by town, hearing the stories of the spirits of the past, "
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Kelvarin is an adventure for children from nine to fourteen and their teachers.\n"
+    "The player leads a party of seven travellers along the removal trail of the\n"
+    "Verunai people, town by town, hearing the stories of the spirits of the past,\n"
     "trading, fishing and treating a snakebite on the way. Played with the mouse alone.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
