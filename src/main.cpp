@@ -1,6 +1,7 @@
 #include "platform/datafolder.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
+#include "probes/firstframe.h"
 #include "shell/entrysequence.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
         qputenv("QT_LOGGING_RULES", "qt.multimedia.*.warning=false");
     QApplication application(argc, argv);
+    probes::watchFirstIntroFrame();
     QApplication::setApplicationName(QStringLiteral("kelvarin"));
     QApplication::setOrganizationName(QStringLiteral("Kelvarin"));
     QApplication::setFont(platform::sansFont(13));

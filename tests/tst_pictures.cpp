@@ -14,7 +14,6 @@
 #include <QTest>
 #include <QVideoFrame>
 #include <QVideoFrameFormat>
-
 #include <algorithm>
 
 namespace {
@@ -38,6 +37,25 @@ QByteArray encode(const QImage& image, bool progressive = false)
     writer.setProgressiveScanWrite(progressive);
     writer.write(image);
     return bytes;
+}
+
+// The picture with the size its frame header declares changed to `size`;
+// the compressed data stays that of the original.
+QByteArray withDeclaredSize(QByteArray jpeg, QSize size)
+{
+    // The frame header: FF C0 (baseline) or FF C2 (progressive), a 16-bit
+    // length, the precision, then height and width, big-endian.
+    for (int i = 0; i + 8 < jpeg.size(); ++i) {
+        const auto marker = static_cast<unsigned char>(jpeg[i + 1]);
+        if (static_cast<unsigned char>(jpeg[i]) == 0xFF && (marker == 0xC0 || marker == 0xC2)) {
+            jpeg[i + 5] = static_cast<char>(size.height() >> 8);
+            jpeg[i + 6] = static_cast<char>(size.height() & 0xFF);
+            jpeg[i + 7] = static_cast<char>(size.width() >> 8);
+            jpeg[i + 8] = static_cast<char>(size.width() & 0xFF);
+            return jpeg;
+        }
+    }
+    return {};
 }
 
 // Decodes, reporting instead of throwing; returns the image or a null one.
@@ -107,6 +125,42 @@ private slots:
         QVERIFY(errors.messages.first().contains("\"s020\""));
     }
 
+    // A header may declare any size up to 65535 on a side: 65500 x 65500 would
+    // ask for 17 GB before the first line is read. The game never shows a
+    // picture larger than a screen, so such a size is refused from the header.
+    void picturesLargerThanTheGameCanShowAreRefusedFromTheirHeader_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::addColumn<bool>("refused");
+        const QByteArray small = encode(testPattern(QSize(64, 48)));
+        QTest::newRow("65500 x 65500") << withDeclaredSize(small, QSize(65500, 65500)) << true;
+        QTest::newRow("one pixel too wide") << withDeclaredSize(small, QSize(4097, 48)) << true;
+        QTest::newRow("one pixel too tall") << withDeclaredSize(small, QSize(64, 4097)) << true;
+        QTest::newRow("progressive, too wide")
+            << withDeclaredSize(encode(testPattern(QSize(64, 48)), true), QSize(5000, 48)) << true;
+        QTest::newRow("4096 wide is shown") << encode(testPattern(QSize(4096, 8))) << false;
+        QTest::newRow("4096 tall is shown") << encode(testPattern(QSize(8, 4096))) << false;
+    }
+
+    void picturesLargerThanTheGameCanShowAreRefusedFromTheirHeader()
+    {
+        QFETCH(QByteArray, data);
+        QFETCH(bool, refused);
+        QVERIFY(!data.isEmpty());
+        ErrorCapture errors;
+        const QImage image = tryDecode(data);
+        if (!refused) {
+            QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+            QVERIFY(!image.isNull());
+            return;
+        }
+        QVERIFY(image.isNull());
+        QCOMPARE(errors.messages.size(), 1);
+        const QString& message = errors.messages.first();
+        QVERIFY2(message.contains("\"test\"") && message.contains("too large"),
+                 qPrintable(message));
+    }
+
     void aMissingPictureIsReportedAndThePreviousOneStays()
     {
         platform::PictureBox box;
@@ -133,8 +187,8 @@ private slots:
         QTest::newRow("full-range firelight") << full << 79 << 97 << 158 << QColor(121, 68, 24);
         QTest::newRow("video-range black") << video << 16 << 128 << 128 << QColor(0, 0, 0);
         QTest::newRow("video-range white") << video << 235 << 128 << 128 << QColor(255, 255, 255);
-        QTest::newRow("unknown range is full") << int(QVideoFrameFormat::ColorRange_Unknown)
-                                               << 200 << 128 << 128 << QColor(200, 200, 200);
+        QTest::newRow("unknown range is full") << int(QVideoFrameFormat::ColorRange_Unknown) << 200
+                                               << 128 << 128 << QColor(200, 200, 200);
     }
 
     void videoFramesKeepTheColoursTheyWereEncodedWith()
@@ -155,7 +209,8 @@ private slots:
         }
         frame.unmap();
         const QColor got = media::frameToImage(frame).pixelColor(2, 2);
-        QVERIFY2(qAbs(got.red() - expected.red()) <= 1 && qAbs(got.green() - expected.green()) <= 1 &&
+        QVERIFY2(qAbs(got.red() - expected.red()) <= 1 &&
+                     qAbs(got.green() - expected.green()) <= 1 &&
                      qAbs(got.blue() - expected.blue()) <= 1,
                  qPrintable(got.name() + " instead of " + expected.name()));
     }

@@ -4,7 +4,6 @@
 
 #include <csetjmp>
 #include <cstdio>
-
 #include <jpeglib.h>
 
 namespace media {
@@ -15,6 +14,8 @@ struct ErrorManager {
     jpeg_error_mgr pub;
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
+    // The size a refused header declared; empty when the size was not the problem.
+    QSize oversized;
 };
 
 [[noreturn]] void failDecoding(j_common_ptr info)
@@ -34,14 +35,14 @@ void onMessage(j_common_ptr info, int level)
 
 // Plain C-style decoding: between setjmp and longjmp only libjpeg's own frames
 // run, so no C++ destructor is skipped. The image lives in the caller.
-bool decodeInto(const unsigned char* data, unsigned long size, QImage* image,
-                ErrorManager* errors)
+bool decodeInto(const unsigned char* data, unsigned long size, QImage* image, ErrorManager* errors)
 {
     jpeg_decompress_struct info;
     info.err = jpeg_std_error(&errors->pub);
     errors->pub.error_exit = failDecoding;
     errors->pub.emit_message = onMessage;
     errors->message[0] = '\0';
+    errors->oversized = QSize();
     if (setjmp(errors->jump)) {
         jpeg_destroy_decompress(&info);
         return false;
@@ -49,6 +50,13 @@ bool decodeInto(const unsigned char* data, unsigned long size, QImage* image,
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data, size);
     jpeg_read_header(&info, TRUE);
+    constexpr auto largest = static_cast<JDIMENSION>(LargestPictureSide);
+    if (info.image_width > largest || info.image_height > largest) {
+        errors->oversized =
+            QSize(static_cast<int>(info.image_width), static_cast<int>(info.image_height));
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     // BGRX bytes are QImage's RGB32 pixels on a little-endian machine.
     info.out_color_space =
         QSysInfo::ByteOrder == QSysInfo::LittleEndian ? JCS_EXT_BGRX : JCS_EXT_XRGB;
@@ -81,12 +89,20 @@ QImage decodeJpeg(const QByteArray& data, const QString& name)
         platform::raise(QStringLiteral("The picture \"%1\" is empty.").arg(name));
     QImage image;
     ErrorManager errors;
-    if (!decodeInto(reinterpret_cast<const unsigned char*>(data.constData()),
-                    static_cast<unsigned long>(data.size()), &image, &errors)) {
-        platform::raise(QStringLiteral("The picture \"%1\" is damaged and cannot be shown (%2).")
-                            .arg(name, QString::fromLocal8Bit(errors.message)));
+    if (decodeInto(reinterpret_cast<const unsigned char*>(data.constData()),
+                   static_cast<unsigned long>(data.size()), &image, &errors))
+        return image;
+    if (errors.oversized.isValid()) {
+        platform::raise(QStringLiteral("The picture \"%1\" is too large to show: it is %2 x %3 "
+                                       "pixels, and the game shows pictures of at most %4 on a "
+                                       "side.")
+                            .arg(name)
+                            .arg(errors.oversized.width())
+                            .arg(errors.oversized.height())
+                            .arg(LargestPictureSide));
     }
-    return image;
+    platform::raise(QStringLiteral("The picture \"%1\" is damaged and cannot be shown (%2).")
+                        .arg(name, QString::fromLocal8Bit(errors.message)));
 }
 
 } // namespace media

@@ -13,8 +13,14 @@
 
 namespace media {
 
+// No screen of the game is larger than this on a side. A header may declare up
+// to 65535 x 65535 pixels (17 GB for the image alone), so a picture larger than
+// this is refused from its header, before anything is allocated for it.
+constexpr int LargestPictureSide = 4096;
+
 // Decodes JPEG data into an image of format RGB32. Raises an error naming
-// `name` when the data cannot be decoded completely.
+// `name` when the data cannot be decoded completely or declares a picture
+// larger than LargestPictureSide on a side.
 QImage decodeJpeg(const QByteArray& data, const QString& name);
 
 } // namespace media
