@@ -9,6 +9,7 @@
 #include "mediaprobe.h"
 #include "presentation/storytexts.h"
 #include "trail/routetable.h"
+#include "trail/towncontent.h"
 
 #include <QAudioDecoder>
 #include <QAudioOutput>
@@ -53,6 +54,62 @@ double meanDifference(const QImage& a, const QImage& b)
 QImage frame(const mediaprobe::Avi& avi, qsizetype index)
 {
     return media::decodeJpeg(avi.videoFrames.at(index), QStringLiteral("frame"));
+}
+
+// A town's pictures, as the screens name them: "s042" (the look picture),
+// "x042" (the spirit standing in it), "s040" (the route map).
+QString townPicture(char letter, int town, char last)
+{
+    return QStringLiteral("%1%2%3")
+        .arg(QLatin1Char(letter))
+        .arg(town, 2, 10, QLatin1Char('0'))
+        .arg(QLatin1Char(last));
+}
+QString lookPicture(int town)
+{
+    return townPicture('s', town, '2');
+}
+QString spiritPicture(int town)
+{
+    return townPicture('x', town, '2');
+}
+
+QList<int> townsWithSpirits()
+{
+    QList<int> towns;
+    for (int town = 1; town <= TownCount; ++town)
+        if (townContent(town).hasSpirit())
+            towns << town;
+    return towns;
+}
+
+// How far a frame's edges are from the picture beneath it: a band `width`
+// pixels wide along all four sides, compared channel by channel.
+struct EdgeDifference {
+    double mean = 0;
+    int max = 0;
+};
+
+EdgeDifference edgeDifference(const QImage& frame, const QImage& beneath, int width)
+{
+    EdgeDifference d;
+    qint64 sum = 0, count = 0;
+    for (int y = 0; y < frame.height(); ++y)
+        for (int x = 0; x < frame.width(); ++x) {
+            const bool inBand =
+                x < width || y < width || x >= frame.width() - width || y >= frame.height() - width;
+            if (!inBand)
+                continue;
+            const QRgb p = frame.pixel(x, y), q = beneath.pixel(x, y);
+            for (int c : {std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q))}) {
+                sum += c;
+                d.max = std::max(d.max, c);
+                ++count;
+            }
+        }
+    d.mean = count ? double(sum) / count : 0;
+    return d;
 }
 
 // The decoded sound of a file, mono, as fast as it decodes (nothing plays).
@@ -125,6 +182,8 @@ private slots:
     void clipsAreMotionJpegAtTheirRectanglesSizeAndLength();
     void clipsBeginAndEndOnThePicturesAroundThem_data();
     void clipsBeginAndEndOnThePicturesAroundThem();
+    void clipEdgesBlendIntoThePictureBeneath_data();
+    void clipEdgesBlendIntoThePictureBeneath();
     void fireClipLoopsOnItself();
     void speakingClipsCarryTheSpiritsVoices();
     void musicAndSpeechAreConstantBitRateMp3sOfTheirLength_data();
@@ -389,10 +448,13 @@ void TestContent::clipsAreMotionJpegAtTheirRectanglesSizeAndLength_data()
     // The face plays with caption 3 only: 16.5 s to 25.6 s.
     QTest::newRow("face") << "intro/introspeak3.AVI" << QSize(300, 330) << 8.0 << 9.1;
     QTest::newRow("fire") << "intro/intro2.avi" << QSize(214, 387) << 2.0 << 10.0;
-    QTest::newRow("girl appears") << "anim/mox222.avi" << QSize(148, 271) << 3.0 << 8.0;
-    QTest::newRow("girl speaks") << "anim/mov222.avi" << QSize(60, 60) << 8.0 << 40.0;
-    QTest::newRow("trapper appears") << "anim/mox151.avi" << QSize(187, 221) << 3.0 << 8.0;
-    QTest::newRow("trapper speaks") << "anim/mov151.avi" << QSize(65, 65) << 8.0 << 40.0;
+    for (int town : townsWithSpirits()) {
+        const TownContent content = townContent(town);
+        QTest::addRow("town %d appears", town)
+            << content.ghostClip << content.ghostRect.size() << 3.0 << 8.0;
+        QTest::addRow("town %d speaks", town)
+            << content.charClip << content.charRect.size() << 8.0 << 40.0;
+    }
     QTest::newRow("lake 1") << "fish/f02-1.avi" << QSize(LakeClip1Rect.size()) << 2.0 << 10.0;
     QTest::newRow("lake 2") << "fish/f02-2.avi" << QSize(LakeClip2Rect.size()) << 2.0 << 10.0;
     QTest::newRow("reel") << "fish/reelsin.avi" << QSize(23, 34) << 0.5 << 3.0;
@@ -423,18 +485,13 @@ void TestContent::clipsBeginAndEndOnThePicturesAroundThem_data()
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
     QTest::addColumn<QRect>("rect");
-    QTest::newRow("girl appears") << "anim/mox222.avi"
-                                  << "s022"
-                                  << "x022" << QRect(283, 171, 148, 271);
-    QTest::newRow("trapper appears") << "anim/mox151.avi"
-                                     << "s032"
-                                     << "x032" << QRect(319, 211, 187, 221);
-    QTest::newRow("girl speaks") << "anim/mov222.avi"
-                                 << "x022"
-                                 << "x022" << QRect(324, 169, 60, 60);
-    QTest::newRow("trapper speaks") << "anim/mov151.avi"
-                                    << "x032"
-                                    << "x032" << QRect(383, 196, 65, 65);
+    for (int town : townsWithSpirits()) {
+        const TownContent content = townContent(town);
+        QTest::addRow("town %d appears", town)
+            << content.ghostClip << lookPicture(town) << spiritPicture(town) << content.ghostRect;
+        QTest::addRow("town %d speaks", town)
+            << content.charClip << spiritPicture(town) << spiritPicture(town) << content.charRect;
+    }
     QTest::newRow("keepers") << "post/post04.avi"
                              << "x03"
                              << "z03" << QRect(244, 206, 150, 133);
@@ -465,6 +522,65 @@ void TestContent::clipsBeginAndEndOnThePicturesAroundThem()
         QVERIFY(meanDifference(start, end) > 8);
 }
 
+void TestContent::clipEdgesBlendIntoThePictureBeneath_data()
+{
+    QTest::addColumn<QString>("clip");
+    QTest::addColumn<QString>("frames");  // "first", "last" or "every"
+    QTest::addColumn<QString>("beneath"); // a picture, or empty for the black form
+    QTest::addColumn<QRect>("rect");
+    for (int town : townsWithSpirits()) {
+        const TownContent content = townContent(town);
+        QTest::addRow("town %d appears, first frame", town)
+            << content.ghostClip << "first" << lookPicture(town) << content.ghostRect;
+        QTest::addRow("town %d appears, last frame", town)
+            << content.ghostClip << "last" << spiritPicture(town) << content.ghostRect;
+        // The spirit's light never reaches the edges while it gathers.
+        QTest::addRow("town %d appears, every frame", town)
+            << content.ghostClip << "every" << lookPicture(town) << content.ghostRect;
+        QTest::addRow("town %d speaks, first frame", town)
+            << content.charClip << "first" << spiritPicture(town) << content.charRect;
+        QTest::addRow("town %d speaks, last frame", town)
+            << content.charClip << "last" << spiritPicture(town) << content.charRect;
+        QTest::addRow("town %d speaks, every frame", town)
+            << content.charClip << "every" << spiritPicture(town) << content.charRect;
+    }
+    // The storyteller's face plays on the intro's black form, without a picture.
+    for (const char* frames : {"first", "last", "every"})
+        QTest::addRow("storyteller, %s frame", frames)
+            << "intro/introspeak3.AVI" << frames << QString() << QRect(0, 0, 300, 330);
+}
+
+void TestContent::clipEdgesBlendIntoThePictureBeneath()
+{
+    QFETCH(QString, clip);
+    QFETCH(QString, frames);
+    QFETCH(QString, beneath);
+    QFETCH(QRect, rect);
+    const mediaprobe::Avi avi = mediaprobe::readAvi(dataFile(clip));
+    QVERIFY2(avi.error.isEmpty(), qPrintable(avi.error));
+    QImage picture(rect.size(), QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    if (!beneath.isEmpty())
+        picture = media::jpegPicture(beneath).copy(rect);
+    qsizetype from = 0, to = avi.frameCount - 1;
+    if (frames == QLatin1String("first"))
+        to = 0;
+    else if (frames == QLatin1String("last"))
+        from = to;
+    // A clip whose edges differ from what surrounds it shows as a rectangle.
+    // The clip's frames and the picture went through JPEG each on its own,
+    // which leaves a mean difference near 1 and single pixels up to about 16
+    // apart along sharp edges; a rectangle that shows differs by more.
+    for (qsizetype k = from; k <= to; ++k) {
+        if (avi.videoFrames.at(k).isEmpty())
+            continue; // an empty chunk repeats the frame before it
+        const EdgeDifference d = edgeDifference(frame(avi, k), picture, 4);
+        QVERIFY2(
+            d.mean <= 4 && d.max <= 24,
+            qPrintable(QStringLiteral("frame %1: mean %2, max %3").arg(k).arg(d.mean).arg(d.max)));
+    }
+}
+
 void TestContent::fireClipLoopsOnItself()
 {
     const mediaprobe::Avi avi = mediaprobe::readAvi(dataFile("intro/intro2.avi"));
@@ -479,7 +595,9 @@ void TestContent::fireClipLoopsOnItself()
 
 void TestContent::speakingClipsCarryTheSpiritsVoices()
 {
-    for (const char* name : {"anim/mov222.avi", "anim/mov151.avi"}) {
+    for (int town : townsWithSpirits()) {
+        const QByteArray clip = townContent(town).charClip.toUtf8();
+        const char* name = clip.constData();
         const mediaprobe::Avi avi = mediaprobe::readAvi(dataFile(name));
         QVERIFY2(avi.hasAudio, name);
         QVERIFY2(avi.audioFormat == 1 || avi.audioFormat == 0x55, name); // PCM or MP3

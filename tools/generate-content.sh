@@ -55,22 +55,16 @@ echo "Clips"
 "$gen" frames "$root" "$work"
 avi() { # frames-folder out.avi [audio.wav]
     local frames=$work/frames/$1 out=$2 audio=${3:-}
-    local args=(-v error -y -framerate "$fps" -i "$frames/%04d.png")
+    local args=(-nostdin -v error -y -framerate "$fps" -i "$frames/%04d.png")
     [[ -n $audio ]] && args+=(-i "$audio" -c:a libmp3lame -b:a 48k -ar 22050 -ac 1 -flags:a +bitexact)
     args+=(-c:v mjpeg -q:v 3 -pix_fmt yuvj420p -flags:v +bitexact -fflags +bitexact
         -map_metadata -1 "$out")
+    mkdir -p "$(dirname "$out")"
     ffmpeg "${args[@]}"
 }
-avi intro2 "$root/data/intro/intro2.avi"
-avi introspeak3 "$root/data/intro/introspeak3.AVI"
-avi mox222 "$root/data/anim/mox222.avi"
-avi mov222 "$root/data/anim/mov222.avi" "$work/audio/mov222.wav"
-avi mox151 "$root/data/anim/mox151.avi"
-avi mov151 "$root/data/anim/mov151.avi" "$work/audio/mov151.wav"
-avi f02-1 "$root/data/fish/f02-1.avi"
-avi f02-2 "$root/data/fish/f02-2.avi"
-avi reelsin "$root/data/fish/reelsin.avi"
-avi post04 "$root/data/post/post04.avi"
+while IFS=$'\t' read -r frames out audio; do
+    avi "$frames" "$out" "$audio"
+done < <("$gen" clips "$root" "$work")
 
 rm -f "$root/data/.keep"
 echo "Content: $(du -cb "$root"/resources/pictures/* "$root"/resources/bitmaps/* $(find "$root/data" -type f) | tail -1 | cut -f1) bytes"

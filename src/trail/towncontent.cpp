@@ -15,8 +15,8 @@ TownContent townContent(int town)
     case 2: // the Verunai girl who walked the trail; a lake for fishing
         content.townName = QStringLiteral("Marrow Lake");
         content.spiritName = QStringLiteral("Aiyana");
-        content.spiritWho = QStringLiteral(
-            "a Verunai girl who walked this Trail nearly two hundred years ago");
+        content.spiritWho =
+            QStringLiteral("a Verunai girl who walked this Trail nearly two hundred years ago");
         content.spiritCalled = QStringLiteral("the Verunai girl");
         content.female = true;
         content.goodInCapitals = QStringLiteral("some SNAKEROOT");
@@ -26,9 +26,9 @@ TownContent townContent(int town)
         content.sceneDescription =
             QStringLiteral("A meadow above a river at dusk, with pines on either side.");
         content.ghostClip = QStringLiteral("anim/mox222.avi");
-        content.ghostRect = QRect(283, 171, 148, 271);
+        content.ghostRect = QRect(272, 128, 160, 320);
         content.charClip = QStringLiteral("anim/mov222.avi");
-        content.charRect = QRect(324, 169, 60, 60);
+        content.charRect = QRect(320, 160, 64, 64);
         content.spiritNo = 2;
         content.fishing = true;
         // Snakeroot for a wolf wall hanging or a copper deer decoration.
@@ -43,14 +43,14 @@ TownContent townContent(int town)
         content.spiritCalled = QStringLiteral("the trapper");
         content.goodInCapitals = QStringLiteral("some BEAR OIL");
         content.goodPraise = QStringLiteral("You'll need the bear oil as an ointment if anyone in "
-                                           "your party catches pneumonia, so it was a very good "
-                                           "trade!");
+                                            "your party catches pneumonia, so it was a very good "
+                                            "trade!");
         content.sceneDescription =
             QStringLiteral("A cabin by a spring at the edge of a pine forest.");
         content.ghostClip = QStringLiteral("anim/mox151.avi");
-        content.ghostRect = QRect(319, 211, 187, 221);
+        content.ghostRect = QRect(320, 176, 176, 272);
         content.charClip = QStringLiteral("anim/mov151.avi");
-        content.charRect = QRect(383, 196, 65, 65);
+        content.charRect = QRect(384, 208, 64, 64);
         content.encounterOnArrival = 2;
         // Bear oil for a toy raccoon or a toy rabbit.
         content.offerOne = {201, 181};

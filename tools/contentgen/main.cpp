@@ -4,6 +4,7 @@
 //   kelvarin-contentgen speech WORK         the lines to speak, WORK/speech/lines.tsv
 //   kelvarin-contentgen audio ROOT WORK     music, effects and mixes (needs the spoken lines)
 //   kelvarin-contentgen frames ROOT WORK    the frames of every clip (needs the spoken lines)
+//   kelvarin-contentgen clips ROOT WORK     the clips to encode: frames, file, sound (TSV)
 //
 // tools/generate-content.sh runs these in order with espeak-ng, ffmpeg and lame.
 
@@ -27,7 +28,7 @@ gen::Folders folders(const QString& root, const QString& work)
 int usage()
 {
     std::fprintf(stderr, "usage: kelvarin-contentgen pictures ROOT | speech WORK | "
-                         "audio ROOT WORK | frames ROOT WORK\n");
+                         "audio ROOT WORK | frames ROOT WORK | clips ROOT WORK\n");
     return 2;
 }
 
@@ -49,6 +50,10 @@ int main(int argc, char** argv)
         gen::makeAudio(folders(args[2], args[3]));
     } else if (command == "frames" && args.size() == 4) {
         gen::makeFrames(folders(args[2], args[3]));
+    } else if (command == "clips" && args.size() == 4) {
+        for (const gen::ClipToEncode& clip : gen::clipsToEncode(folders(args[2], args[3])))
+            std::printf("%s\t%s\t%s\n", qPrintable(clip.frames), qPrintable(clip.file),
+                        qPrintable(clip.audio));
     } else {
         return usage();
     }

@@ -19,6 +19,16 @@ struct SpokenLine {
 };
 
 QVector<SpokenLine> spokenLines();
+
+// The spirit of a town and the voice it speaks its story in.
+struct SpiritVoice {
+    QString voice;
+    int rate;
+    int pitch;
+};
+SpiritVoice spiritVoice(int town);
+QString spiritLineId(int town); // "town02"
+
 void writeSpeechList(const QString& work);
 
 // Where each intro caption's words begin in the narration (ms); the
