@@ -184,6 +184,8 @@ private slots:
     void clipsBeginAndEndOnThePicturesAroundThem();
     void clipEdgesBlendIntoThePictureBeneath_data();
     void clipEdgesBlendIntoThePictureBeneath();
+    void spiritsStandWhereThePanelsLeaveTheSceneFree_data();
+    void spiritsStandWhereThePanelsLeaveTheSceneFree();
     void fireClipLoopsOnItself();
     void speakingClipsCarryTheSpiritsVoices();
     void musicAndSpeechAreConstantBitRateMp3sOfTheirLength_data();
@@ -579,6 +581,37 @@ void TestContent::clipEdgesBlendIntoThePictureBeneath()
             d.mean <= 4 && d.max <= 24,
             qPrintable(QStringLiteral("frame %1: mean %2, max %3").arg(k).arg(d.mean).arg(d.max)));
     }
+}
+
+void TestContent::spiritsStandWhereThePanelsLeaveTheSceneFree_data()
+{
+    QTest::addColumn<int>("town");
+    for (int town : townsWithSpirits())
+        QTest::addRow("town %d", town) << town;
+}
+
+void TestContent::spiritsStandWhereThePanelsLeaveTheSceneFree()
+{
+    QFETCH(int, town);
+    // The trade panel covers the scene's left half and the instruction panel
+    // moves to its left third while a spirit stands there.
+    const QRect free(330, 0, 261, 450);
+    const TownContent content = townContent(town);
+    QVERIFY(free.contains(content.ghostRect));
+    QVERIFY(free.contains(content.charRect));
+    QVERIFY(content.ghostRect.contains(content.charRect));
+    // The spirit, glow and all, is inside the appearance rectangle: away
+    // from it the two pictures are the same (past the JPEG blocks that the
+    // rectangle's edge runs through).
+    const QImage look = media::jpegPicture(lookPicture(town));
+    const QImage standing = media::jpegPicture(spiritPicture(town));
+    const QRect near = content.ghostRect.adjusted(-16, -16, 16, 16);
+    int changed = 0;
+    for (int y = 0; y < look.height(); ++y)
+        for (int x = 0; x < look.width(); ++x)
+            if (!near.contains(x, y) && distance(look.pixel(x, y), standing.pixel(x, y)) > 2)
+                ++changed;
+    QCOMPARE(changed, 0);
 }
 
 void TestContent::fireClipLoopsOnItself()

@@ -26,9 +26,9 @@ TownContent townContent(int town)
         content.sceneDescription =
             QStringLiteral("A meadow above a river at dusk, with pines on either side.");
         content.ghostClip = QStringLiteral("anim/mox222.avi");
-        content.ghostRect = QRect(272, 128, 160, 320);
+        content.ghostRect = QRect(384, 128, 160, 320);
         content.charClip = QStringLiteral("anim/mov222.avi");
-        content.charRect = QRect(320, 160, 64, 64);
+        content.charRect = QRect(432, 160, 64, 64);
         content.spiritNo = 2;
         content.fishing = true;
         // Snakeroot for a wolf wall hanging or a copper deer decoration.
@@ -48,9 +48,9 @@ TownContent townContent(int town)
         content.sceneDescription =
             QStringLiteral("A cabin by a spring at the edge of a pine forest.");
         content.ghostClip = QStringLiteral("anim/mox151.avi");
-        content.ghostRect = QRect(320, 176, 176, 272);
+        content.ghostRect = QRect(368, 176, 176, 272);
         content.charClip = QStringLiteral("anim/mov151.avi");
-        content.charRect = QRect(384, 208, 64, 64);
+        content.charRect = QRect(432, 208, 64, 64);
         content.encounterOnArrival = 2;
         // Bear oil for a toy raccoon or a toy rabbit.
         content.offerOne = {201, 181};

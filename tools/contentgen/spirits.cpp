@@ -8,8 +8,8 @@ namespace gen {
 
 namespace {
 
-constexpr QPoint GirlOffset(0, -14);
-constexpr QPoint TrapperOffset(0, -8);
+constexpr QPoint GirlOffset(109, -14);
+constexpr QPoint TrapperOffset(49, -8);
 
 QString townPicture(QChar letter, int town, QChar last)
 {
@@ -17,7 +17,8 @@ QString townPicture(QChar letter, int town, QChar last)
 }
 
 // The first two spirits were drawn in place; they stand where the table's
-// rectangles say, clear of the scene's lower edge.
+// rectangles say: on the right, where the panels leave the scene free, and
+// clear of its lower edge.
 QImage shifted(const QImage& layer, QPoint by)
 {
     QImage out(layer.size(), layer.format());

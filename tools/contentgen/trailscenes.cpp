@@ -55,7 +55,7 @@ QImage meadowByTheRiver()
     for (int i = 0; i < 5; ++i) {
         pineTree(p, QPointF(20 + i * 26, 330 + (i % 2) * 16), 150 + i * 17, QColor(34, 40, 40),
                  2210 + i);
-        pineTree(p, QPointF(590 - i * 22, 320 + (i % 3) * 12), 140 + i * 20, QColor(32, 38, 40),
+        pineTree(p, QPointF(598 - i * 12, 320 + (i % 3) * 12), 140 + i * 20, QColor(32, 38, 40),
                  2220 + i);
     }
     grass(p, QRectF(0, 330, 600, 120), 1400, QColor(60, 52, 30), QColor(170, 140, 80), 2230);
@@ -156,7 +156,11 @@ void checkSpiritFits(int town)
             .arg(r.width())
             .arg(r.height());
     };
-    if (!content.ghostRect.contains(withGlow) || !content.ghostRect.contains(content.charRect))
+    const QRect free(SpiritAreaLeft, 0, SpiritAreaRight - SpiritAreaLeft + 1, 450);
+    const bool inTheFreeArea = free.contains(content.ghostRect) &&
+                               free.contains(content.charRect) && free.contains(figure);
+    if (!inTheFreeArea || !content.ghostRect.contains(withGlow) ||
+        !content.ghostRect.contains(content.charRect))
         fail(QStringLiteral("town %1: the spirit %2 with its glow %3 needs an appearance "
                             "rectangle inside x %4..%5 that holds it; the table has %6")
                  .arg(town)
