@@ -15,6 +15,7 @@
 #include "presentation/transitions/fusetransition.h"
 #include "trail/game.h"
 #include "trail/routetable.h"
+#include "trail/towncontent.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -145,8 +146,8 @@ private slots:
         arriveInTown2();
         QCOMPARE(game->MPghost->FileName, QStringLiteral("anim/mox222.avi"));
         QCOMPARE(game->MPchar->FileName, QStringLiteral("anim/mov222.avi"));
-        QCOMPARE(game->MPghost->DisplayRect(), QRect(212 + 283, 90 + 171, 148, 271));
-        QCOMPARE(game->MPchar->DisplayRect(), QRect(212 + 324, 90 + 169, 60, 60));
+        QCOMPARE(game->MPghost->DisplayRect(), townContent(2).ghostRect.translated(212, 90));
+        QCOMPARE(game->MPchar->DisplayRect(), townContent(2).charRect.translated(212, 90));
         QCOMPARE(game->MPghost->Mode(), MediaMode::Stopped);
         QCOMPARE(s().SpiritNo, 2);
     }
