@@ -9,7 +9,7 @@ build=${KELVARIN_CONTENT_BUILD:-$root/build/content}
 work=$build/work
 fps=12
 
-for tool in espeak-ng ffmpeg lame sox soxi; do
+for tool in text2wave flite ffmpeg lame sox soxi; do
     command -v "$tool" >/dev/null || { echo "$tool is missing: tools/setup.sh tools/content-packages.txt" >&2; exit 1; }
 done
 
@@ -23,20 +23,32 @@ mkdir -p "$work" "$root/data/intro" "$root/data/music" "$root/data/anim" "$root/
 echo "Pictures"
 "$gen" pictures "$root"
 
+echo "Help"
+"$gen" help "$root"
+
 echo "Speech"
 "$gen" speech "$work"
-# Each line is spoken at its rate, and a little faster if it would not fit.
-while IFS=$'\t' read -r id voice rate pitch max_ms text; do
+synth() { # voice text out.wav
+    case $1 in
+    slt) printf '%s\n' "$2" | text2wave -eval "(voice_cmu_us_slt_arctic_hts)" -o "$3" ;;
+    rms | awb) flite -voice "$1" -t "$2" -o "$3" ;;
+    *) echo "unknown voice $1" >&2; exit 1 ;;
+    esac
+}
+# Each line is spoken at its tempo and pitch, and a little faster if it would
+# not fit. sox runs repeatably (-R) and without dither (-D).
+while IFS=$'\t' read -r id voice tempo cents max_ms text; do
+    synth "$voice" "$text" "$work/speech/$id-raw.wav"
     while :; do
-        espeak-ng -v "$voice" -s "$rate" -p "$pitch" -w "$work/speech/$id-raw.wav" "$text"
-        # Without the silence espeak-ng leaves before and after the words.
-        sox "$work/speech/$id-raw.wav" "$work/speech/$id.wav" \
-            silence 1 0.02 0.3% reverse silence 1 0.02 0.3% reverse
+        # Without the silence the voices leave before and after the words.
+        sox -R -D "$work/speech/$id-raw.wav" -r 22050 "$work/speech/$id.wav" \
+            pitch "$cents" tempo -s "$(awk "BEGIN { print $tempo / 100 }")" \
+            silence 1 0.02 0.3% reverse silence 1 0.02 0.3% reverse norm -1
         ms=$(soxi -D "$work/speech/$id.wav" | awk '{ printf "%d", $1 * 1000 }')
-        (( ms <= max_ms || rate >= 200 )) && break
-        rate=$((rate + 5))
+        (( ms <= max_ms || tempo >= 140 )) && break
+        tempo=$((tempo + 4))
     done
-    echo "  $id: ${ms} ms at $rate words a minute"
+    echo "  $id: ${ms} ms, $voice at ${tempo}% and $cents cents"
 done < "$work/speech/lines.tsv"
 
 echo "Music and sounds"
@@ -50,6 +62,7 @@ mp3 "$work/audio/intro-short.wav" "$root/data/intro/intro-short.mp3" 128
 mp3 "$work/audio/Theme.wav" "$root/data/music/Theme.mp3" 128
 mp3 "$work/audio/m03.wav" "$root/data/music/m03.mp3" 128
 mp3 "$work/audio/mayi-short.wav" "$root/data/fleamart/mayi-short.mp3" 64 -m m
+mp3 "$work/audio/closing.wav" "$root/data/intro/closing.mp3" 64 -m m
 
 echo "Clips"
 "$gen" frames "$root" "$work"
@@ -62,6 +75,7 @@ avi() { # frames-folder out.avi [audio.wav]
     mkdir -p "$(dirname "$out")"
     ffmpeg "${args[@]}"
 }
+rm -f "$root"/data/anim/*.avi # a clip no town names any more goes
 while IFS=$'\t' read -r frames out audio; do
     avi "$frames" "$out" "$audio"
 done < <("$gen" clips "$root" "$work")

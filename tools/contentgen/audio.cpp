@@ -111,6 +111,14 @@ void makeAudio(const Folders& folders)
                      out + "/" + QFileInfo(content.charClip).baseName() + ".wav");
     }
 
+    // Sedora's closing words at the journey's end, with a moment of quiet
+    // around them.
+    const Mono closingWords = spoken(folders, "closing");
+    Mix closing(secondsOf(closingWords) + 1.5);
+    closing.add(closingWords, 0.5, 0.9);
+    closing.normalise(0.9);
+    closing.writeWav(out + "/closing.wav", false);
+
     writeMonoWav(castSound(), 22050, folders.data + "/fish/cast.wav");
     Mix cheer(2.6);
     cheer.add(spoken(folders, "yeehaw"), 0.05, 0.9);

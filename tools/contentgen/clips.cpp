@@ -131,10 +131,15 @@ void speaking(const Folders& folders, int town)
     FrameWriter out(folders, clip);
     const QImage standing =
         decodedPicture(pictureFile(folders, spiritPictureName(town))).copy(rect);
-    const QImage scene = townScene(town);
+    // Only the face changes: the spirit is composed around the rectangle
+    // alone, with room for its glow.
+    const QRect area = rect.adjusted(-2 * GlowReach, -2 * GlowReach, 2 * GlowReach, 2 * GlowReach) &
+                       QRect(0, 0, 600, 450);
+    const QRect here = rect.translated(-area.topLeft());
+    const QImage scene = townScene(town).copy(area);
     QImage still = scene.copy();
-    composeSpirit(still, spiritLayer(town, Pose()), 1.0);
-    const QImage stillHere = still.copy(rect);
+    composeSpirit(still, spiritLayer(town, Pose()).copy(area), 1.0);
+    const QImage stillHere = still.copy(here);
     const QImage mask = edgeMask(rect.size(), EdgeClear, EdgeRamp / 2);
     const std::vector<double> mouth = mouthTrack(folders.work + "/audio/" + clip + ".wav", 0);
     const int frames = static_cast<int>(mouth.size()) + ClipFps / 2;
@@ -147,8 +152,8 @@ void speaking(const Folders& folders, int town)
             continue;
         }
         QImage painted = scene.copy();
-        composeSpirit(painted, spiritLayer(town, pose), 1.0);
-        out.add(addDifference(standing, painted.copy(rect), stillHere, mask));
+        composeSpirit(painted, spiritLayer(town, pose).copy(area), 1.0);
+        out.add(addDifference(standing, painted.copy(here), stillHere, mask));
     }
 }
 

@@ -92,9 +92,10 @@ QPainterPath bodyShape(const Person& s, const Frame& f)
 {
     const double u = f.u, cx = f.cx;
     QPainterPath body;
-    body.moveTo(cx - f.headW * 0.3, f.shoulderY - 4 * u);
-    body.cubicTo(cx - f.shoulderHalf * 0.8, f.shoulderY - 3 * u, cx - f.shoulderHalf,
-                 f.shoulderY + 2 * u, cx - f.shoulderHalf, f.shoulderY + 14 * u);
+    // Shoulders slope from the neck and round off into the arms.
+    body.moveTo(cx - f.headW * 0.3, f.shoulderY - 5 * u);
+    body.cubicTo(cx - f.shoulderHalf * 0.55, f.shoulderY - 3 * u, cx - f.shoulderHalf * 0.98,
+                 f.shoulderY + 2 * u, cx - f.shoulderHalf, f.shoulderY + 18 * u);
     if (s.garment == Garment::Dress) {
         body.lineTo(cx - f.hipHalf * 0.78, f.waistY);
         body.cubicTo(cx - f.hipHalf * 1.1, f.waistY + 40 * u, cx - f.hipHalf * 1.5, f.hemY - 40 * u,
@@ -109,9 +110,9 @@ QPainterPath bodyShape(const Person& s, const Frame& f)
         body.quadTo(cx, f.hemY + 3 * u, cx + f.hipHalf * flare, f.hemY);
         body.lineTo(cx + f.hipHalf * 0.95, f.waistY);
     }
-    body.lineTo(cx + f.shoulderHalf, f.shoulderY + 14 * u);
-    body.cubicTo(cx + f.shoulderHalf, f.shoulderY + 2 * u, cx + f.shoulderHalf * 0.8,
-                 f.shoulderY - 3 * u, cx + f.headW * 0.3, f.shoulderY - 4 * u);
+    body.lineTo(cx + f.shoulderHalf, f.shoulderY + 18 * u);
+    body.cubicTo(cx + f.shoulderHalf * 0.98, f.shoulderY + 2 * u, cx + f.shoulderHalf * 0.55,
+                 f.shoulderY - 3 * u, cx + f.headW * 0.3, f.shoulderY - 5 * u);
     body.closeSubpath();
     return body;
 }
@@ -201,7 +202,7 @@ void garment(QPainter& p, const Person& s, const Frame& f)
                      f.waistY + (f.foot - f.waistY) * 0.72);
         apron.lineTo(cx + f.hipHalf * 0.8, f.waistY);
         apron.closeSubpath();
-        shade(p, apron, QColor(206, 198, 180));
+        shade(p, apron, s.apronColour);
         p.setBrush(s.accent);
         p.drawRect(QRectF(cx - f.hipHalf * 0.85, f.waistY - 2 * u, f.hipHalf * 1.7, 4 * u));
     }

@@ -42,7 +42,7 @@ enum class Carrying {
 
 struct Person {
     double cx = 460;     // the figure's middle in the 600 x 450 scene
-    double footY = 432;  // where the feet stand
+    double footY = 422;  // where the feet stand, clear of the scene's lower edge
     double height = 240; // from the feet to the top of the head
     bool female = false;
     Age age = Age::Adult;
@@ -56,6 +56,7 @@ struct Person {
     QColor accent{160, 60, 50}; // sash, neckerchief, apron strings, turban band
     QColor legs{70, 60, 50};    // leggings or trousers
     bool apron = false;
+    QColor apronColour{206, 198, 180};
     bool shawl = false;
     QColor shawlColour{140, 90, 60};
     bool blanket = false; // a blanket about the shoulders, in the cold

@@ -303,10 +303,11 @@ Person townPerson(int town)
         s.skin = QColor(112, 74, 54);
         s.hair = QColor(26, 20, 18);
         s.garment = Garment::HuntingShirt;
-        s.cloth = QColor(190, 180, 160);
+        s.cloth = QColor(96, 106, 124);
         s.accent = QColor(80, 60, 40);
         s.legs = QColor(60, 56, 52);
         s.apron = true;
+        s.apronColour = QColor(112, 80, 54); // a leather apron
         s.carrying = Carrying::Hammer;
         break;
     case 24: // a teacher from a mission school
@@ -364,7 +365,7 @@ Person townPerson(int town)
         s.breadth = 1.05;
         s.skin = VerunaiSkin[1];
         s.garment = Garment::HuntingShirt;
-        s.cloth = QColor(180, 170, 150);
+        s.cloth = QColor(150, 118, 86);
         s.accent = QColor(150, 70, 40);
         s.legs = QColor(90, 80, 66);
         s.headwear = Headwear::WideHat;

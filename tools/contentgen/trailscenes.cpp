@@ -142,11 +142,7 @@ void checkSpiritFits(int town)
 {
     const TownContent content = townContent(town);
     const QImage layer = spiritLayer(town, Pose());
-    QRect figure;
-    for (int y = 0; y < layer.height(); ++y)
-        for (int x = 0; x < layer.width(); ++x)
-            if (qAlpha(layer.pixel(x, y)) > 0)
-                figure |= QRect(x, y, 1, 1);
+    const QRect figure = spiritBounds(town);
     const QRect withGlow =
         figure.adjusted(-GlowReach, -GlowReach, GlowReach, GlowReach) & layer.rect();
     auto text = [](const QRect& r) {
@@ -169,6 +165,21 @@ void checkSpiritFits(int town)
                  .arg(SpiritAreaRight)
                  .arg(text(content.ghostRect)));
 }
+
+} // namespace
+
+QRect spiritBounds(int town)
+{
+    const QImage layer = spiritLayer(town, Pose());
+    QRect figure;
+    for (int y = 0; y < layer.height(); ++y)
+        for (int x = 0; x < layer.width(); ++x)
+            if (qAlpha(layer.pixel(x, y)) > 0)
+                figure |= QRect(x, y, 1, 1);
+    return figure;
+}
+
+namespace {
 
 QImage spiritScene(int town)
 {

@@ -22,7 +22,9 @@ inline constexpr int SpiritAreaRight = 590;
 // How far a spirit's glow reaches beyond its figure.
 inline constexpr int GlowReach = 18;
 
-QImage townScene(int town); // the look picture: before the spirit appears
+QImage townScene(int town);
+// Where the spirit's figure (without its glow) lies in the scene.
+QRect spiritBounds(int town); // the look picture: before the spirit appears
 QImage postInterior(double keepers,
                     double nod = 0); // X03 at 0, Z03 at 1: keepers behind the counter
 
