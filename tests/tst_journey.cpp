@@ -314,12 +314,17 @@ private slots:
     void theJourneyEndsWhereTheTrailsTownsEnd()
     {
         arriveInTown2();
-        game->ContinueClick(); // town 3, the last town the game holds scenes for
+        game->ContinueClick(); // town 3
         drawRoute();
+        // On to the last town of the trail.
+        s().Town = TownCount - 1;
+        game->ContinueClick();
+        drawRoute();
+        QCOMPARE(s().Town, TownCount);
         s().Score = 10;
         s().FishLb = 23;
         game->ContinueClick();
-        QCOMPARE(s().Town, 3);
+        QCOMPARE(s().Town, TownCount);
         QVERIFY(!game->EndLabel->isHidden());
         QVERIFY(!game->EndLabel2->isHidden());
         QVERIFY(game->EndLabel2->text().startsWith("Your final score is 12 points"));
