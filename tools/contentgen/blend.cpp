@@ -108,13 +108,16 @@ QImage addDifference(const QImage& base, const QImage& after, const QImage& befo
     return out;
 }
 
-void fadeEdgesToBlack(QImage& image, int clear, int ramp)
+void fadeEdgesToBlack(QImage& image, int clear, double inner)
 {
     image = image.convertToFormat(QImage::Format_RGB32);
+    const double cx = (image.width() - 1) / 2.0, cy = (image.height() - 1) / 2.0;
+    const double rx = image.width() / 2.0 - clear, ry = image.height() / 2.0 - clear;
     for (int y = 0; y < image.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            const double w = edgeWeight(x, y, image.size(), clear, ramp);
+            const double r = std::hypot((x - cx) / rx, (y - cy) / ry);
+            const double w = smoothstep((1 - r) / (1 - inner));
             const QRgb c = line[x];
             line[x] = qRgb(static_cast<int>(std::lround(qRed(c) * w)),
                            static_cast<int>(std::lround(qGreen(c) * w)),

@@ -23,8 +23,9 @@ QImage edgeMask(const QSize& size, int clear, int ramp);
 QImage addDifference(const QImage& base, const QImage& after, const QImage& before,
                      const QImage& mask);
 
-// Darkens an image to black toward its edges: black in a band of `clear`
-// pixels, full brightness from `clear + ramp` inward.
-void fadeEdgesToBlack(QImage& image, int clear, int ramp);
+// Darkens an image to black toward its edges, as light fades in the dark:
+// black outside the ellipse that fits `clear` pixels inside the edges, full
+// brightness inside `inner` (0..1) of that ellipse's size.
+void fadeEdgesToBlack(QImage& image, int clear, double inner);
 
 } // namespace gen

@@ -184,7 +184,7 @@ void storyteller(const Folders& folders)
         // The face is shown on the black form: its glow fades out before
         // the clip's edges.
         QImage face = storytellerPortrait(pose);
-        fadeEdgesToBlack(face, EdgeClear, 60);
+        fadeEdgesToBlack(face, EdgeClear, 0.72);
         out.add(face);
     }
 }
