@@ -120,7 +120,7 @@ const LaterTown LaterTowns[] = {
      "the writer", "some BITTERSWEET",
      "A salve of bittersweet will heal sores and chapped skin, so it was a very good trade!",
      "Bare, frozen fields with patches of snow along a rail fence under a grey sky.", 1, 186, 177,
-     QRect(400, 160, 128, 288), QRect(432, 176, 64, 64)},
+     QRect(400, 144, 128, 304), QRect(432, 176, 64, 64)},
     {"Ashen Ford", "Jacob Miller", false,
      "a settler boy who showed the walkers how to start a fire", "the settler boy",
      "some BIRCHBARK",

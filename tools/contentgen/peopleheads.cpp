@@ -97,15 +97,26 @@ void headwear(QPainter& p, const Person& s, const Frame& f)
     case Headwear::Bare:
         break;
     case Headwear::Turban: {
-        // Cloth wound round the head in a few turns, a band of colour.
+        // A length of cloth wound round the head: a soft crown over the
+        // hair, its turns showing as folds, one of them a band of colour.
+        const double band = h.y() - hh * 0.18, top = h.y() - hh * 0.86;
+        QPainterPath cloth;
+        cloth.moveTo(h.x() - w * 0.66, band);
+        cloth.cubicTo(h.x() - w * 0.8, top, h.x() + w * 0.8, top, h.x() + w * 0.66, band);
+        cloth.quadTo(h.x(), band + hh * 0.1, h.x() - w * 0.66, band);
+        shade(p, cloth, s.headColour);
+        p.save();
+        p.setClipPath(cloth);
+        p.setBrush(Qt::NoBrush);
         for (int i = 0; i < 3; ++i) {
-            QPainterPath turn;
-            const double y = h.y() - hh * (0.28 + i * 0.12);
-            turn.addRoundedRect(QRectF(h.x() - w * (0.64 - i * 0.05), y - hh * 0.12,
-                                       w * (1.28 - i * 0.1), hh * 0.22),
-                                hh * 0.1, hh * 0.1);
-            shade(p, turn, i == 1 ? s.accent : s.headColour);
+            QPainterPath fold;
+            const double y = band - hh * (0.06 + 0.16 * i);
+            fold.moveTo(h.x() - w * 0.8, y + hh * 0.04);
+            fold.quadTo(h.x(), y - hh * 0.14, h.x() + w * 0.8, y - hh * 0.06);
+            p.setPen(i == 1 ? QPen(s.accent, 3 * u) : QPen(s.headColour.darker(135), 1.2 * u));
+            p.drawPath(fold);
         }
+        p.restore();
         break;
     }
     case Headwear::WideHat:
