@@ -9,7 +9,7 @@ build=${KELVARIN_CONTENT_BUILD:-$root/build/content}
 work=$build/work
 fps=12
 
-for tool in espeak-ng ffmpeg lame sox soxi; do
+for tool in text2wave flite ffmpeg lame sox soxi; do
     command -v "$tool" >/dev/null || { echo "$tool is missing: tools/setup.sh tools/content-packages.txt" >&2; exit 1; }
 done
 
@@ -23,20 +23,32 @@ mkdir -p "$work" "$root/data/intro" "$root/data/music" "$root/data/anim" "$root/
 echo "Pictures"
 "$gen" pictures "$root"
 
+echo "Help"
+"$gen" help "$root"
+
 echo "Speech"
 "$gen" speech "$work"
-# Each line is spoken at its rate, and a little faster if it would not fit.
-while IFS=$'\t' read -r id voice rate pitch max_ms text; do
+synth() { # voice text out.wav
+    case $1 in
+    slt) printf '%s\n' "$2" | text2wave -eval "(voice_cmu_us_slt_arctic_hts)" -o "$3" ;;
+    rms | awb) flite -voice "$1" -t "$2" -o "$3" ;;
+    *) echo "unknown voice $1" >&2; exit 1 ;;
+    esac
+}
+# Each line is spoken at its tempo and pitch, and a little faster if it would
+# not fit. sox runs repeatably (-R) and without dither (-D).
+while IFS=$'\t' read -r id voice tempo cents max_ms text; do
+    synth "$voice" "$text" "$work/speech/$id-raw.wav"
     while :; do
-        espeak-ng -v "$voice" -s "$rate" -p "$pitch" -w "$work/speech/$id-raw.wav" "$text"
-        # Without the silence espeak-ng leaves before and after the words.
-        sox "$work/speech/$id-raw.wav" "$work/speech/$id.wav" \
-            silence 1 0.02 0.3% reverse silence 1 0.02 0.3% reverse
+        # Without the silence the voices leave before and after the words.
+        sox -R -D "$work/speech/$id-raw.wav" -r 22050 "$work/speech/$id.wav" \
+            pitch "$cents" tempo -s "$(awk "BEGIN { print $tempo / 100 }")" \
+            silence 1 0.02 0.3% reverse silence 1 0.02 0.3% reverse norm -1
         ms=$(soxi -D "$work/speech/$id.wav" | awk '{ printf "%d", $1 * 1000 }')
-        (( ms <= max_ms || rate >= 200 )) && break
-        rate=$((rate + 5))
+        (( ms <= max_ms || tempo >= 140 )) && break
+        tempo=$((tempo + 4))
     done
-    echo "  $id: ${ms} ms at $rate words a minute"
+    echo "  $id: ${ms} ms, $voice at ${tempo}% and $cents cents"
 done < "$work/speech/lines.tsv"
 
 echo "Music and sounds"
@@ -50,27 +62,23 @@ mp3 "$work/audio/intro-short.wav" "$root/data/intro/intro-short.mp3" 128
 mp3 "$work/audio/Theme.wav" "$root/data/music/Theme.mp3" 128
 mp3 "$work/audio/m03.wav" "$root/data/music/m03.mp3" 128
 mp3 "$work/audio/mayi-short.wav" "$root/data/fleamart/mayi-short.mp3" 64 -m m
+mp3 "$work/audio/closing.wav" "$root/data/intro/closing.mp3" 64 -m m
 
 echo "Clips"
 "$gen" frames "$root" "$work"
 avi() { # frames-folder out.avi [audio.wav]
     local frames=$work/frames/$1 out=$2 audio=${3:-}
-    local args=(-v error -y -framerate "$fps" -i "$frames/%04d.png")
+    local args=(-nostdin -v error -y -framerate "$fps" -i "$frames/%04d.png")
     [[ -n $audio ]] && args+=(-i "$audio" -c:a libmp3lame -b:a 48k -ar 22050 -ac 1 -flags:a +bitexact)
     args+=(-c:v mjpeg -q:v 3 -pix_fmt yuvj420p -flags:v +bitexact -fflags +bitexact
         -map_metadata -1 "$out")
+    mkdir -p "$(dirname "$out")"
     ffmpeg "${args[@]}"
 }
-avi intro2 "$root/data/intro/intro2.avi"
-avi introspeak3 "$root/data/intro/introspeak3.AVI"
-avi mox222 "$root/data/anim/mox222.avi"
-avi mov222 "$root/data/anim/mov222.avi" "$work/audio/mov222.wav"
-avi mox151 "$root/data/anim/mox151.avi"
-avi mov151 "$root/data/anim/mov151.avi" "$work/audio/mov151.wav"
-avi f02-1 "$root/data/fish/f02-1.avi"
-avi f02-2 "$root/data/fish/f02-2.avi"
-avi reelsin "$root/data/fish/reelsin.avi"
-avi post04 "$root/data/post/post04.avi"
+rm -f "$root"/data/anim/*.avi # a clip no town names any more goes
+while IFS=$'\t' read -r frames out audio; do
+    avi "$frames" "$out" "$audio"
+done < <("$gen" clips "$root" "$work")
 
 rm -f "$root/data/.keep"
 echo "Content: $(du -cb "$root"/resources/pictures/* "$root"/resources/bitmaps/* $(find "$root/data" -type f) | tail -1 | cut -f1) bytes"

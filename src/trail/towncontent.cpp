@@ -2,6 +2,208 @@
 
 #include "trail/routetable.h"
 
+#include <iterator>
+
+namespace {
+
+// Towns 4 to 28: the spirits met on the rest of the walk west, from the
+// autumn hills through the frozen rivers of midwinter to the first green of
+// spring. Their clips are "anim/ghTT.avi" (the spirit appears) and
+// "anim/chTT.avi" (the spirit speaks); the rectangles hold each figure with
+// its glow, on the right of the scene.
+struct LaterTown {
+    const char* townName;
+    const char* spiritName;
+    bool female;
+    const char* spiritWho;
+    const char* spiritCalled;
+    const char* goodInCapitals;
+    const char* goodPraise;
+    const char* sceneDescription;
+    int spiritNo;
+    int offerOne; // the second candidates; the first are always 201 and 194
+    int offerTwo;
+    QRect ghostRect;
+    QRect charRect;
+};
+
+constexpr int FirstLaterTown = 4;
+const LaterTown LaterTowns[] = {
+    {"Ambry Hollow", "Martha Cole", true,
+     "a settler woman who eased the walkers' burns with her aloe plant", "the settler woman",
+     "some ALOE",
+     "Aloe will soothe burns from the campfire and the kettle, so it was a very good trade!",
+     "A farm at the edge of an autumn wood at dusk, with a cabin and a rail fence.", 3, 187, 188,
+     QRect(384, 160, 144, 288), QRect(416, 176, 64, 64)},
+    {"Wendle Ferry", "Elias Hartwell", false,
+     "an old ferry keeper who carried the walkers across the river", "the ferry keeper",
+     "some GINGER TEA",
+     "Ginger tea will warm anyone in your party who is chilled to the bone, so it was a very good "
+     "trade!",
+     "A wide grey river with a ferry flatboat tied at its landing.", 3, 186, 180,
+     QRect(400, 128, 144, 320), QRect(432, 176, 64, 64)},
+    {"Corrow Mill", "Kanuva", false, "a Verunai carver who made charms for the children",
+     "the carver", "a DEER'S HORN TALISMAN",
+     "The deer's horn talisman will give your party courage and luck when fishing and on the hard "
+     "road ahead, so it was a very good trade!",
+     "An old mill beside a creek in a misty autumn wood.", 1, 184, 191, QRect(384, 144, 128, 304),
+     QRect(416, 176, 64, 64)},
+    {"Sarrow Bank", "Tali", false, "a Verunai boy who carried his little sister on his back",
+     "the boy", "some CAYENNE PEPPER",
+     "A pinch of cayenne pepper in your moccasins will keep your party's toes from freezing, so it "
+     "was a very good trade!",
+     "A trail along a red clay bank under bare autumn trees, with campfires below.", 3, 182, 178,
+     QRect(384, 208, 128, 240), QRect(416, 240, 64, 64)},
+    {"Vellan Ridge", "John Avery", false, "a young soldier who would not look away", "the soldier",
+     "a BEAR-HUNTING SPEAR",
+     "A bear-hunting spear will help your party find food and stay safe in wild country, so it was "
+     "a very good trade!",
+     "A soldiers' camp of white tents on a bare ridge under a grey sky.", 3, 188, 170,
+     QRect(384, 144, 160, 304), QRect(432, 176, 64, 64)},
+    {"Orrin Birches", "Selaqua", true, "a Verunai mother who cared for her baby in the camp",
+     "the mother", "some WILLOW BARK",
+     "Willow bark tea will ease fevers and aches in your party, so it was a very good trade!",
+     "White birches beside a stream, with the camp's tents in the cold dawn.", 1, 180, 185,
+     QRect(384, 160, 144, 288), QRect(416, 192, 64, 64)},
+    {"Callow Creek", "Nathaniel Brooke", false, "a doctor who travelled with the walkers",
+     "the doctor", "some BONESET",
+     "Boneset tea will help anyone in your party who comes down with the flu, so it was a very "
+     "good trade!",
+     "Covered wagons and tents beside a creek, with the first snow on the ground.", 3, 186, 190,
+     QRect(400, 144, 144, 304), QRect(432, 176, 64, 64)},
+    {"Frosten Hollow", "Oyalee", true, "a Verunai grandmother who made medicines for the children",
+     "the grandmother", "some LOBELIA OINTMENT",
+     "Lobelia ointment rubbed on the chest will ease a bad cough, so it was a very good trade!",
+     "Snow falling in a hollow of pines, with a small hut among the trees.", 1, 189, 187,
+     QRect(384, 176, 144, 272), QRect(432, 208, 64, 64)},
+    {"Lantry Hill", "Daniel Marsh", false, "a minister who walked the whole way with the Verunai",
+     "the minister", "some LEMON BALM",
+     "Lemon balm tea will calm worried minds and help your party sleep, so it was a very good "
+     "trade!",
+     "A small meeting house with lit windows on a snowy hill at evening.", 3, 185, 172,
+     QRect(400, 144, 128, 304), QRect(432, 160, 64, 64)},
+    {"Frostmere Bank", "Dovani", false, "a young Verunai man who waited at the frozen river",
+     "the young man", "some BLOOD ROOT",
+     "Blood root will soothe sore throats in your party, so it was a very good trade!",
+     "A frozen river with broken ice, and a camp waiting on the snowy bank.", 1, 168, 191,
+     QRect(384, 144, 160, 304), QRect(432, 160, 64, 64)},
+    {"Tarrow Landing", "Ruth Ames", true,
+     "a farm girl whose family shared their food with the walkers", "the farm girl",
+     "some BLACKBERRY TEA",
+     "Blackberry tea will settle an upset stomach, so it was a very good trade!",
+     "A snowy farm with smoke rising from its chimney, beside an iced river.", 3, 178, 171,
+     QRect(368, 192, 160, 256), QRect(416, 224, 64, 64)},
+    {"Keswin Camp", "Oskaya", false, "a Verunai leader who guided one of the walking groups",
+     "the leader", "some CRANESBILL",
+     "Cranesbill will help anyone in your party who is sick from bad water, so it was a very good "
+     "trade!",
+     "Many tents under bare trees in a snowstorm.", 1, 173, 190, QRect(384, 144, 160, 304),
+     QRect(432, 176, 64, 64)},
+    {"Pinefold", "Caleb Turner", false, "a wagon driver hired to carry the sick and the old",
+     "the wagon driver", "some SPRUCE PITCH",
+     "Spruce pitch will seal cuts and cracked hands, and mend a broken wagon too, so it was a very "
+     "good trade!",
+     "A wagon stuck in the snow on a road through dark pines at dusk.", 3, 174, 188,
+     QRect(384, 144, 176, 304), QRect(432, 176, 64, 64)},
+    {"Snowmere Rise", "Sakwi", false, "a Verunai hunter who shared all he caught", "the hunter",
+     "some BEAR OIL",
+     "Bear oil will protect your party's skin from the freezing wind, so it was a very good trade!",
+     "Snowy hills under a cold blue sky, with the trail winding between them.", 1, 176, 184,
+     QRect(384, 144, 144, 304), QRect(416, 176, 64, 64)},
+    {"Coldwell Spring", "Lenoa", true, "a young Verunai woman who kept the old songs", "the singer",
+     "some ARNICA",
+     "Arnica will ease sore muscles and bruises from falls on the ice, so it was a very good "
+     "trade!",
+     "A frozen spring among icy rocks in a grey winter wood.", 1, 175, 185,
+     QRect(368, 160, 160, 288), QRect(416, 192, 64, 64)},
+    {"Longmere Fields", "Tavin Ward", false, "a Verunai writer who wrote letters for the people",
+     "the writer", "some BITTERSWEET",
+     "A salve of bittersweet will heal sores and chapped skin, so it was a very good trade!",
+     "Bare, frozen fields with patches of snow along a rail fence under a grey sky.", 1, 186, 177,
+     QRect(400, 144, 128, 304), QRect(432, 176, 64, 64)},
+    {"Ashen Ford", "Jacob Miller", false,
+     "a settler boy who showed the walkers how to start a fire", "the settler boy",
+     "some BIRCHBARK",
+     "Birchbark will light your party's campfire even in wet weather, so it was a very good trade!",
+     "A birch copse by a frozen ford, with a small farm beyond the bare fields.", 3, 181, 182,
+     QRect(384, 224, 128, 224), QRect(416, 240, 64, 64)},
+    {"Quietfield", "Kenet", false, "a Verunai father who walked on for his children", "the father",
+     "some BUGLEWEED",
+     "Bugleweed tea will quiet a cough that will not stop, so it was a very good trade!",
+     "Small wooden markers under a lone tree beside the road at a grey dawn.", 1, 189, 180,
+     QRect(384, 144, 160, 304), QRect(432, 176, 64, 64)},
+    {"Thawmere Crossing", "Tsiwa", true, "a Verunai healer who cared for the sick and the hurt",
+     "the healer", "some CALENDULA FLOWERS",
+     "Calendula will help cuts and wounds heal cleanly, so it was a very good trade!",
+     "A river breaking up in the thaw, with mud and melting snow on its banks.", 1, 187, 186,
+     QRect(368, 160, 160, 288), QRect(416, 192, 64, 64)},
+    {"Brennock Forge", "Isaac Freeman", false, "a blacksmith who mended the walkers' wagons",
+     "the blacksmith", "some GARLIC",
+     "Garlic will help your party fight off colds, so it was a very good trade!",
+     "A smithy with a glowing forge beside a muddy road, wagons waiting outside.", 3, 190, 170,
+     QRect(384, 144, 176, 304), QRect(432, 160, 64, 64)},
+    {"Pellam Gate", "Eleanor Pike", true, "a teacher who followed her pupils west", "the teacher",
+     "some DOGWOOD BARK", "Dogwood bark tea will bring down a fever, so it was a very good trade!",
+     "Open country in early spring, with a small log schoolhouse beside the trail.", 3, 172, 183,
+     QRect(384, 160, 144, 288), QRect(416, 176, 64, 64)},
+    {"Ridgefire", "Sonak", false, "a Verunai elder who told the old stories by the fire",
+     "the elder", "some TULIP POPLAR",
+     "Tulip poplar bark tea will give strength to the weary, so it was a very good trade!",
+     "A campfire on an open ridge at dusk, with the first green in the grass.", 1, 173, 191,
+     QRect(384, 176, 144, 272), QRect(432, 192, 64, 64)},
+    {"Meadowlark Rise", "Kalisa", true,
+     "a Verunai girl who kept her mother's seeds safe all winter", "the girl", "some SAVORY",
+     "Savory will flavour your party's stew and settle their stomachs, so it was a very good "
+     "trade!",
+     "A green meadow in early spring, with wildflowers and a meadowlark on a post.", 3, 183, 187,
+     QRect(384, 192, 144, 256), QRect(416, 208, 64, 64)},
+    {"Newfurrow", "Ekoni", false, "a young Verunai farmer who built a new home", "the farmer",
+     "some SUMAC",
+     "Sumac-berry water will cool sore throats and quench your party's thirst, so it was a very "
+     "good trade!",
+     "A new log cabin going up beside fresh-ploughed fields in spring.", 1, 188, 184,
+     QRect(384, 144, 160, 304), QRect(432, 176, 64, 64)},
+    {"Hopewater", "Naliwa", true, "an old Verunai woman who walked the trail as a little girl",
+     "the old woman", "some SLIPPERY ELM BARK",
+     "Slippery elm bark will soothe a sore throat and feed your party when food runs short, so it "
+     "was a very good trade!",
+     "A river valley at sunrise in spring, with smoke rising from new homes.", 1, 189, 185,
+     QRect(384, 176, 144, 272), QRect(432, 192, 64, 64)},
+};
+
+static_assert(std::size(LaterTowns) == TownCount - FirstLaterTown + 1);
+
+QString clipName(const char* kind, int town)
+{
+    return QStringLiteral("anim/%1%2.avi")
+        .arg(QLatin1String(kind))
+        .arg(town, 2, 10, QLatin1Char('0'));
+}
+
+TownContent laterTown(int town)
+{
+    const LaterTown& t = LaterTowns[town - FirstLaterTown];
+    TownContent content;
+    content.townName = QString::fromUtf8(t.townName);
+    content.spiritName = QString::fromUtf8(t.spiritName);
+    content.female = t.female;
+    content.spiritWho = QString::fromUtf8(t.spiritWho);
+    content.spiritCalled = QString::fromUtf8(t.spiritCalled);
+    content.goodInCapitals = QString::fromUtf8(t.goodInCapitals);
+    content.goodPraise = QString::fromUtf8(t.goodPraise);
+    content.sceneDescription = QString::fromUtf8(t.sceneDescription);
+    content.ghostClip = clipName("gh", town);
+    content.ghostRect = t.ghostRect;
+    content.charClip = clipName("ch", town);
+    content.charRect = t.charRect;
+    content.spiritNo = t.spiritNo;
+    content.offerOne = {201, t.offerOne};
+    content.offerTwo = {194, t.offerTwo};
+    return content;
+}
+
+} // namespace
+
 TownContent townContent(int town)
 {
     TownContent content;
@@ -15,8 +217,8 @@ TownContent townContent(int town)
     case 2: // the Verunai girl who walked the trail; a lake for fishing
         content.townName = QStringLiteral("Marrow Lake");
         content.spiritName = QStringLiteral("Aiyana");
-        content.spiritWho = QStringLiteral(
-            "a Verunai girl who walked this Trail nearly two hundred years ago");
+        content.spiritWho =
+            QStringLiteral("a Verunai girl who walked this Trail nearly two hundred years ago");
         content.spiritCalled = QStringLiteral("the Verunai girl");
         content.female = true;
         content.goodInCapitals = QStringLiteral("some SNAKEROOT");
@@ -26,9 +228,9 @@ TownContent townContent(int town)
         content.sceneDescription =
             QStringLiteral("A meadow above a river at dusk, with pines on either side.");
         content.ghostClip = QStringLiteral("anim/mox222.avi");
-        content.ghostRect = QRect(283, 171, 148, 271);
+        content.ghostRect = QRect(384, 128, 160, 320);
         content.charClip = QStringLiteral("anim/mov222.avi");
-        content.charRect = QRect(324, 169, 60, 60);
+        content.charRect = QRect(432, 160, 64, 64);
         content.spiritNo = 2;
         content.fishing = true;
         // Snakeroot for a wolf wall hanging or a copper deer decoration.
@@ -43,21 +245,21 @@ TownContent townContent(int town)
         content.spiritCalled = QStringLiteral("the trapper");
         content.goodInCapitals = QStringLiteral("some BEAR OIL");
         content.goodPraise = QStringLiteral("You'll need the bear oil as an ointment if anyone in "
-                                           "your party catches pneumonia, so it was a very good "
-                                           "trade!");
+                                            "your party catches pneumonia, so it was a very good "
+                                            "trade!");
         content.sceneDescription =
             QStringLiteral("A cabin by a spring at the edge of a pine forest.");
         content.ghostClip = QStringLiteral("anim/mox151.avi");
-        content.ghostRect = QRect(319, 211, 187, 221);
+        content.ghostRect = QRect(368, 176, 176, 272);
         content.charClip = QStringLiteral("anim/mov151.avi");
-        content.charRect = QRect(383, 196, 65, 65);
+        content.charRect = QRect(432, 208, 64, 64);
         content.encounterOnArrival = 2;
         // Bear oil for a toy raccoon or a toy rabbit.
         content.offerOne = {201, 181};
         content.offerTwo = {194, 183};
         break;
     default:
-        break;
+        return laterTown(town);
     }
     return content;
 }

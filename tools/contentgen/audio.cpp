@@ -3,7 +3,10 @@
 #include "music.h"
 #include "speech.h"
 #include "synth.h"
+#include "trail/routetable.h"
+#include "trail/towncontent.h"
 
+#include <QFileInfo>
 #include <QtMath>
 #include <cmath>
 
@@ -25,7 +28,7 @@ Mono spoken(const Folders& folders, const QString& id)
 }
 
 // A spirit's voice: a little room around it, as if heard from further off.
-Mono spiritVoice(const Mono& words)
+Mono withRoom(const Mono& words)
 {
     // A quarter of a second of rest first: the clip opens on the still picture.
     Mono dry(static_cast<size_t>(SampleRate / 4), 0.0f);
@@ -100,8 +103,21 @@ void makeAudio(const Folders& folders)
     shopkeeper.normalise(0.9);
     shopkeeper.writeWav(out + "/mayi-short.wav", false);
 
-    writeMonoWav(spiritVoice(spoken(folders, "girl")), 22050, out + "/mov222.wav");
-    writeMonoWav(spiritVoice(spoken(folders, "trapper")), 22050, out + "/mov151.wav");
+    for (int town = 2; town <= TownCount; ++town) {
+        const TownContent content = townContent(town);
+        if (!content.hasSpirit())
+            continue;
+        writeMonoWav(withRoom(spoken(folders, spiritLineId(town))), 22050,
+                     out + "/" + QFileInfo(content.charClip).baseName() + ".wav");
+    }
+
+    // Sedora's closing words at the journey's end, with a moment of quiet
+    // around them.
+    const Mono closingWords = spoken(folders, "closing");
+    Mix closing(secondsOf(closingWords) + 1.5);
+    closing.add(closingWords, 0.5, 0.9);
+    closing.normalise(0.9);
+    closing.writeWav(out + "/closing.wav", false);
 
     writeMonoWav(castSound(), 22050, folders.data + "/fish/cast.wav");
     Mix cheer(2.6);

@@ -1,15 +1,20 @@
 #include "clips.h"
 
 #include "activities/fishingtables.h"
+#include "blend.h"
 #include "figures.h"
 #include "fishing.h"
 #include "introscene.h"
 #include "paint.h"
 #include "speech.h"
+#include "spirits.h"
 #include "synth.h"
+#include "trail/routetable.h"
+#include "trail/towncontent.h"
 #include "trailscenes.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPainterPath>
 #include <QtMath>
 #include <algorithm>
@@ -19,6 +24,11 @@
 namespace gen {
 
 namespace {
+
+// Nothing is laid on within EdgeClear pixels of a clip's edge, and what is
+// laid on fades in over the next EdgeRamp pixels.
+constexpr int EdgeClear = 6;
+constexpr int EdgeRamp = 14;
 
 class FrameWriter {
 public:
@@ -61,47 +71,89 @@ std::vector<double> mouthTrack(const QString& wav, double leadSeconds)
     return track;
 }
 
-// The spirit slowly appears on its scene and ends exactly on the picture
-// of the spirit standing there.
-void appearance(const Folders& folders, const QString& clip, int town, const QRect& rect)
+QString pictureFile(const Folders& folders, const QString& name)
 {
-    FrameWriter out(folders, clip);
+    return folders.pictures + "/" + name + ".jpg";
+}
+
+// The spirit slowly appears on its scene and ends exactly on the picture of
+// the spirit standing there. Each frame is the look picture as the game
+// decodes it, with only what the spirit adds to the painted scene laid on.
+void appearance(const Folders& folders, int town)
+{
+    const TownContent content = townContent(town);
+    const QRect rect = content.ghostRect;
+    FrameWriter out(folders, QFileInfo(content.ghostClip).baseName());
+    const QImage look = decodedPicture(pictureFile(folders, lookPictureName(town))).copy(rect);
+    const QImage standing =
+        decodedPicture(pictureFile(folders, spiritPictureName(town))).copy(rect);
     const QImage scene = townScene(town);
-    const QImage layer = town == 2 ? girlLayer(Pose()) : trapperLayer(Pose());
+    const QImage sceneHere = scene.copy(rect);
+    const QImage layer = spiritLayer(town, Pose());
+    const QImage mask = edgeMask(rect.size(), EdgeClear, EdgeRamp);
     const int frames = 5 * ClipFps, hold = ClipFps;
     for (int k = 0; k < frames; ++k) {
         const double presence = smoothstep(double(k) / (frames - hold - 1));
-        QImage frame = scene.copy();
-        if (presence > 0) {
-            // A soft column of light gathers first, then the figure within it.
-            const double light = 4 * presence * (1 - presence);
-            if (light > 0.001) {
-                QPainter p(&frame);
-                p.setRenderHint(QPainter::Antialiasing);
-                p.setOpacity(light);
-                radialGlow(p, QPointF(rect.center()), rect.height() * 0.55,
-                           QColor(200, 225, 255, 120));
-            }
-            composeSpirit(frame, layer, presence);
+        if (presence <= 0) {
+            out.add(look);
+            continue;
         }
-        out.add(frame.copy(rect));
+        if (presence >= 1) {
+            out.add(standing);
+            continue;
+        }
+        QImage painted = scene.copy();
+        // A soft column of light gathers first, then the figure within it;
+        // the light stays inside the rectangle.
+        const double light = 4 * presence * (1 - presence);
+        if (light > 0.001) {
+            QPainter p(&painted);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setOpacity(light);
+            p.translate(QPointF(rect.center()));
+            const double rx = rect.width() / 2.0 - EdgeClear - EdgeRamp / 2.0;
+            const double ry = rect.height() / 2.0 - EdgeClear - EdgeRamp / 2.0;
+            p.scale(rx / ry, 1);
+            radialGlow(p, QPointF(0, 0), ry, QColor(200, 225, 255, 120));
+        }
+        composeSpirit(painted, layer, presence);
+        out.add(addDifference(look, painted.copy(rect), sceneHere, mask));
     }
 }
 
-// The spirit tells its story: the face moves with the words.
-void speaking(const Folders& folders, const QString& clip, int town, const QRect& rect)
+// The spirit tells its story: the spirit picture as the game decodes it,
+// with only the moving mouth and blinking eyes laid on.
+void speaking(const Folders& folders, int town)
 {
+    const TownContent content = townContent(town);
+    const QRect rect = content.charRect;
+    const QString clip = QFileInfo(content.charClip).baseName();
     FrameWriter out(folders, clip);
-    const QImage scene = townScene(town);
+    const QImage standing =
+        decodedPicture(pictureFile(folders, spiritPictureName(town))).copy(rect);
+    // Only the face changes: the spirit is composed around the rectangle
+    // alone, with room for its glow.
+    const QRect area = rect.adjusted(-2 * GlowReach, -2 * GlowReach, 2 * GlowReach, 2 * GlowReach) &
+                       QRect(0, 0, 600, 450);
+    const QRect here = rect.translated(-area.topLeft());
+    const QImage scene = townScene(town).copy(area);
+    QImage still = scene.copy();
+    composeSpirit(still, spiritLayer(town, Pose()).copy(area), 1.0);
+    const QImage stillHere = still.copy(here);
+    const QImage mask = edgeMask(rect.size(), EdgeClear, EdgeRamp / 2);
     const std::vector<double> mouth = mouthTrack(folders.work + "/audio/" + clip + ".wav", 0);
     const int frames = static_cast<int>(mouth.size()) + ClipFps / 2;
     for (int k = 0; k < frames; ++k) {
         Pose pose;
         pose.mouth = k < static_cast<int>(mouth.size()) ? mouth[static_cast<size_t>(k)] : 0;
-        pose.blink = blinkAt(k + 7, 31);
-        QImage frame = scene.copy();
-        composeSpirit(frame, town == 2 ? girlLayer(pose) : trapperLayer(pose), 1.0);
-        out.add(frame.copy(rect));
+        pose.blink = blinkAt(k + 7 + town, 31);
+        if (pose.mouth < 0.02 && pose.blink == 0) {
+            out.add(standing);
+            continue;
+        }
+        QImage painted = scene.copy();
+        composeSpirit(painted, spiritLayer(town, pose).copy(area), 1.0);
+        out.add(addDifference(standing, painted.copy(here), stillHere, mask));
     }
 }
 
@@ -129,7 +181,11 @@ void storyteller(const Folders& folders)
         Pose pose;
         pose.mouth = k < static_cast<int>(mouth.size()) ? mouth[static_cast<size_t>(k)] : 0;
         pose.blink = blinkAt(k + 11, 37);
-        out.add(storytellerPortrait(pose));
+        // The face is shown on the black form: its glow fades out before
+        // the clip's edges.
+        QImage face = storytellerPortrait(pose);
+        fadeEdgesToBlack(face, EdgeClear, 0.72);
+        out.add(face);
     }
 }
 
@@ -236,14 +292,39 @@ void keepers(const Folders& folders)
 
 } // namespace
 
+QVector<ClipToEncode> clipsToEncode(const Folders& folders)
+{
+    QVector<ClipToEncode> clips{
+        {"intro2", folders.data + "/intro/intro2.avi", QString()},
+        {"introspeak3", folders.data + "/intro/introspeak3.AVI", QString()},
+    };
+    for (int town = 2; town <= TownCount; ++town) {
+        const TownContent content = townContent(town);
+        if (!content.hasSpirit())
+            continue;
+        const QString speaking = QFileInfo(content.charClip).baseName();
+        clips.push_back({QFileInfo(content.ghostClip).baseName(),
+                         folders.data + "/" + content.ghostClip, QString()});
+        clips.push_back({speaking, folders.data + "/" + content.charClip,
+                         folders.work + "/audio/" + speaking + ".wav"});
+    }
+    clips.push_back({"f02-1", folders.data + "/fish/f02-1.avi", QString()});
+    clips.push_back({"f02-2", folders.data + "/fish/f02-2.avi", QString()});
+    clips.push_back({"reelsin", folders.data + "/fish/reelsin.avi", QString()});
+    clips.push_back({"post04", folders.data + "/post/post04.avi", QString()});
+    return clips;
+}
+
 void makeFrames(const Folders& folders)
 {
     fire(folders);
     storyteller(folders);
-    appearance(folders, "mox222", 2, GirlAppearRect);
-    speaking(folders, "mov222", 2, GirlSpeakRect);
-    appearance(folders, "mox151", 3, TrapperAppearRect);
-    speaking(folders, "mov151", 3, TrapperSpeakRect);
+    for (int town = 2; town <= TownCount; ++town) {
+        if (!townContent(town).hasSpirit())
+            continue;
+        appearance(folders, town);
+        speaking(folders, town);
+    }
     lakeClips(folders);
     reel(folders);
     keepers(folders);

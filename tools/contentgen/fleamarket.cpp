@@ -252,8 +252,10 @@ QImage shop()
             }
         }
     }
-    // The counter and the shopkeeper, an older woman with a kind face.
-    const QPointF keeper(400, 250);
+    // The counter and the shopkeeper, an older woman with a kind face. She
+    // stands on the left, where the instruction panel in the middle of the
+    // screen leaves her face free to be clicked.
+    const QPointF keeper(155, 250);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(70, 100, 110));
     QPainterPath body;
@@ -285,17 +287,29 @@ QImage shop()
     counter.setColorAt(0, QColor(150, 100, 60));
     counter.setColorAt(1, QColor(100, 66, 40));
     p.setBrush(counter);
-    p.drawRect(QRectF(180, 384, 440, 96));
+    p.drawRect(QRectF(20, 384, 300, 96));
     p.setBrush(QColor(170, 120, 76));
-    p.drawRect(QRectF(170, 376, 460, 12));
+    p.drawRect(QRectF(12, 376, 316, 12));
     // A cash box and a toy owl on the counter.
     p.setBrush(QColor(60, 90, 70));
-    p.drawRect(QRectF(520, 350, 50, 28));
+    p.drawRect(QRectF(250, 350, 50, 28));
     p.setBrush(QColor(140, 110, 80));
-    p.drawEllipse(QPointF(240, 356), 14, 20);
+    p.drawEllipse(QPointF(56, 356), 14, 20);
     p.setBrush(QColor(240, 220, 120));
-    p.drawEllipse(QPointF(235, 350), 3, 3);
-    p.drawEllipse(QPointF(245, 350), 3, 3);
+    p.drawEllipse(QPointF(51, 350), 3, 3);
+    p.drawEllipse(QPointF(61, 350), 3, 3);
+    // A table of goods in the middle of the shop.
+    p.setBrush(QColor(120, 82, 52));
+    p.drawRect(QRectF(380, 400, 200, 12));
+    p.drawRect(QRectF(392, 412, 10, 68));
+    p.drawRect(QRectF(558, 412, 10, 68));
+    p.setBrush(QColor(200, 196, 186));
+    p.drawEllipse(QPointF(420, 392), 18, 8);
+    p.setBrush(QColor(160, 200, 200, 170));
+    p.drawRoundedRect(QRectF(470, 366, 22, 34), 4, 4);
+    p.setBrush(QColor(170, 120, 70));
+    p.drawEllipse(QPointF(540, 388), 12, 12);
+    p.drawEllipse(QPointF(540, 368), 9, 9);
     // Floorboards; the way out is at the bottom middle.
     QLinearGradient floor(0, 480, 0, 600);
     floor.setColorAt(0, QColor(130, 96, 64));

@@ -223,29 +223,125 @@ QImage routeMap1()
     return img;
 }
 
+// The season of a town's map: the walk began in late autumn, crossed the
+// deep winter in the middle and ended in the first spring.
+enum class MapSeason { Autumn, Winter, Spring };
+
+MapSeason mapSeason(int town)
+{
+    return town <= 7 ? MapSeason::Autumn : town <= 22 ? MapSeason::Winter : MapSeason::Spring;
+}
+
+// Towns whose road crosses a river: a ferry, fords, and the frozen rivers.
+bool crossesRiver(int town)
+{
+    switch (town) {
+    case 5:
+    case 9:
+    case 13:
+    case 14:
+    case 20:
+    case 22:
+    case 28:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool frozenCrossing(int town)
+{
+    return town == 13 || town == 14 || town == 20;
+}
+
+// Snow on the map: a cold wash and small marks of snow across the land.
+void snowMarks(QPainter& p, quint32 seed)
+{
+    p.save();
+    p.fillRect(QRectF(0, 0, 600, 450), QColor(200, 220, 240, 60));
+    Rng rng(seed);
+    p.setPen(QPen(QColor(250, 252, 255, 170), 1.2));
+    for (int i = 0; i < 160; ++i) {
+        const QPointF c(rng.range(10, 590), rng.range(10, 440));
+        for (int k = 0; k < 3; ++k) {
+            const double a = k * M_PI / 3;
+            p.drawLine(c - QPointF(std::cos(a), std::sin(a)) * 3,
+                       c + QPointF(std::cos(a), std::sin(a)) * 3);
+        }
+    }
+    p.restore();
+}
+
+// Tufts of new grass in the open country near the end.
+void grassTufts(QPainter& p, quint32 seed)
+{
+    p.save();
+    Rng rng(seed);
+    p.setPen(QPen(QColor(96, 130, 60, 200), 1.1));
+    for (int i = 0; i < 140; ++i) {
+        const QPointF c(rng.range(10, 590), rng.range(10, 440));
+        for (int k = -1; k <= 1; ++k)
+            p.drawLine(c, c + QPointF(k * 2.5, -5));
+    }
+    p.restore();
+}
+
 QImage routeMap(int town, quint32 seed)
 {
     QImage img = parchment(600, 450, seed);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     Rng rng(seed);
-    river(p, QPointF(rng.range(80, 520), -10), QPointF(rng.range(80, 520), 460), 6, seed + 1);
+    const MapSeason season = mapSeason(town);
+    const QPolygonF points = routePoints(town);
+    const QPointF middle = points[points.size() / 2];
+    if (season == MapSeason::Spring)
+        grassTufts(p, seed + 50);
+    if (crossesRiver(town)) {
+        // The river the road crosses at its middle.
+        const QPointF d = points.last() - points.first();
+        const QPointF across = QPointF(-d.y(), d.x()) / std::hypot(d.x(), d.y());
+        const QPointF from = middle - across * 420, to = middle + across * 420;
+        if (frozenCrossing(town)) {
+            p.save();
+            p.setPen(QPen(QColor(196, 214, 226), 16, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(from, to);
+            p.setPen(QPen(QColor(150, 170, 186), 1.5, Qt::DashLine));
+            p.drawLine(from + across.transposed() * 4, to + across.transposed() * 4);
+            p.restore();
+        } else {
+            river(p, from, to, 12, seed + 2);
+        }
+    } else {
+        river(p, QPointF(rng.range(80, 520), -10), QPointF(rng.range(80, 520), 460), 6, seed + 1);
+    }
     for (int i = 0; i < 4; ++i)
         forest(p, QPointF(rng.range(60, 540), rng.range(60, 400)), rng.range(35, 60), 30,
                seed + 10 + static_cast<quint32>(i));
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < (season == MapSeason::Spring ? 1 : 3); ++i)
         hills(p, QPointF(rng.range(60, 540), rng.range(60, 400)), 45, 6,
               seed + 20 + static_cast<quint32>(i));
-    const QPolygonF points = routePoints(town);
+    if (season == MapSeason::Winter)
+        snowMarks(p, seed + 51);
     // A side road joins the route halfway, as roads do.
-    const QPointF middle = points[points.size() / 2];
     road(p, QPolygonF() << middle << middle + QPointF(-60, -150) << middle + QPointF(-90, -300), 8);
     road(p, points, 16);
+    if (town == 5) { // the ferry: a flatboat drawn beside the crossing
+        p.save();
+        p.setPen(QPen(Ink, 1.2));
+        p.setBrush(QColor(150, 104, 64));
+        p.drawRect(QRectF(middle.x() + 14, middle.y() + 12, 22, 8));
+        p.restore();
+    }
+    // The towns at both ends stand beside the road, off to one side of it.
     const RouteSegment s = *routeSegment(town);
     const QPointF end = routeEnd(town);
-    const double side = s.eastward ? -1 : 1;
-    settlement(p, QPointF(s.startX + side * 10, s.startY - 26), seed + 30);
-    settlement(p, end + QPointF(0, 30), seed + 31);
+    const QPointF along = points.last() - points.first();
+    QPointF aside = QPointF(along.y(), -along.x()) / std::hypot(along.x(), along.y());
+    if (aside.y() > 0)
+        aside = -aside; // above the road
+    settlement(p, QPointF(s.startX, s.startY) + aside * 30, seed + 30);
+    settlement(p, end + aside * 30, seed + 31);
     compass(p, QPointF(end.x() < 300 ? 540 : 64, 64), 28);
     p.end();
     finish(img, seed + 40);
@@ -315,6 +411,10 @@ void paintMaps(const Folders& folders)
     saveJpeg(routeMap1(), folders.pictures + "/S010.jpg");
     saveJpeg(routeMap(2, 201), folders.pictures + "/S020.jpg");
     saveJpeg(routeMap(3, 231), folders.pictures + "/S030.jpg");
+    for (int town = 4; town <= TownCount; ++town)
+        saveJpeg(routeMap(town, static_cast<quint32>(200 + 31 * town)),
+                 folders.pictures +
+                     QStringLiteral("/S%1%2.jpg").arg(town, 2, 10, QChar('0')).arg(0));
     saveJpeg(journeyMap(), folders.pictures + "/MAP.jpg");
 }
 

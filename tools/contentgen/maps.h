@@ -1,6 +1,6 @@
 #pragma once
 
-// The route maps of towns 1 to 3 and the journey map: painted parchment
+// The route maps of towns 1 to 28 and the journey map: painted parchment
 // maps whose roads lie exactly where the game draws its red route.
 
 #include "media/artworknames.h"

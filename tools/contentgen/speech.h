@@ -9,16 +9,31 @@
 
 namespace gen {
 
+// The voices: "slt" is Festival's HTS voice of an American woman, "rms" and
+// "awb" are Flite's voices of an American and a Scottish man. Each speaker
+// gets a voice, a tempo and a pitch shift of their own (sox `tempo`, `pitch`):
+// older people speak slower and lower, children are the woman's voice
+// raised.
 struct SpokenLine {
     QString id;    // file name in WORK/speech, without ".wav"
-    QString voice; // espeak-ng voice and variant
-    int rate;      // words per minute to start with
-    int pitch;     // 0..99
+    QString voice; // slt, rms or awb
+    int tempo;     // per cent of the voice's own pace, to start with
+    int cents;     // pitch shift in cents
     int maxMs;     // the longest the line may last
     QString text;
 };
 
 QVector<SpokenLine> spokenLines();
+
+// The spirit of a town and the voice it speaks its story in.
+struct SpiritVoice {
+    QString voice;
+    int tempo;
+    int cents;
+};
+SpiritVoice spiritVoice(int town);
+QString spiritLineId(int town); // "town02"
+
 void writeSpeechList(const QString& work);
 
 // Where each intro caption's words begin in the narration (ms); the

@@ -343,7 +343,7 @@ Mono readWav(const QString& path)
         } else if (id == "data") {
             if (bits != 16)
                 fail(QStringLiteral("%1 is not 16-bit PCM").arg(path));
-            // espeak-ng streams its WAV and may leave the size unset.
+            // A voice that streams its WAV may leave the size unset.
             size = std::min<quint32>(size, static_cast<quint32>(b.size() - at - 8));
             Mono s(size / 2 / channels);
             for (size_t i = 0; i < s.size(); ++i) {

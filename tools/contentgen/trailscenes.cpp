@@ -3,6 +3,10 @@
 #include "figures.h"
 #include "landscape.h"
 #include "paint.h"
+#include "spirits.h"
+#include "townscenes.h"
+#include "trail/routetable.h"
+#include "trail/towncontent.h"
 
 #include <QFont>
 #include <QPainterPath>
@@ -51,7 +55,7 @@ QImage meadowByTheRiver()
     for (int i = 0; i < 5; ++i) {
         pineTree(p, QPointF(20 + i * 26, 330 + (i % 2) * 16), 150 + i * 17, QColor(34, 40, 40),
                  2210 + i);
-        pineTree(p, QPointF(590 - i * 22, 320 + (i % 3) * 12), 140 + i * 20, QColor(32, 38, 40),
+        pineTree(p, QPointF(598 - i * 12, 320 + (i % 3) * 12), 140 + i * 20, QColor(32, 38, 40),
                  2220 + i);
     }
     grass(p, QRectF(0, 330, 600, 120), 1400, QColor(60, 52, 30), QColor(170, 140, 80), 2230);
@@ -131,10 +135,56 @@ QImage clearingByTheSpring()
     return img;
 }
 
+// The spirit, its glow and both clips' rectangles stay where the panels
+// leave the scene free, and the clips' rectangles hold all that the spirit
+// changes, with room for the glow.
+void checkSpiritFits(int town)
+{
+    const TownContent content = townContent(town);
+    const QImage layer = spiritLayer(town, Pose());
+    const QRect figure = spiritBounds(town);
+    const QRect withGlow =
+        figure.adjusted(-GlowReach, -GlowReach, GlowReach, GlowReach) & layer.rect();
+    auto text = [](const QRect& r) {
+        return QStringLiteral("(%1, %2, %3, %4)")
+            .arg(r.x())
+            .arg(r.y())
+            .arg(r.width())
+            .arg(r.height());
+    };
+    const QRect free(SpiritAreaLeft, 0, SpiritAreaRight - SpiritAreaLeft + 1, 450);
+    const bool inTheFreeArea = free.contains(content.ghostRect) &&
+                               free.contains(content.charRect) && free.contains(figure);
+    if (!inTheFreeArea || !content.ghostRect.contains(withGlow) ||
+        !content.ghostRect.contains(content.charRect))
+        fail(QStringLiteral("town %1: the spirit %2 with its glow %3 needs an appearance "
+                            "rectangle inside x %4..%5 that holds it; the table has %6")
+                 .arg(town)
+                 .arg(text(figure), text(withGlow))
+                 .arg(SpiritAreaLeft)
+                 .arg(SpiritAreaRight)
+                 .arg(text(content.ghostRect)));
+}
+
+} // namespace
+
+QRect spiritBounds(int town)
+{
+    const QImage layer = spiritLayer(town, Pose());
+    QRect figure;
+    for (int y = 0; y < layer.height(); ++y)
+        for (int x = 0; x < layer.width(); ++x)
+            if (qAlpha(layer.pixel(x, y)) > 0)
+                figure |= QRect(x, y, 1, 1);
+    return figure;
+}
+
+namespace {
+
 QImage spiritScene(int town)
 {
     QImage scene = townScene(town);
-    composeSpirit(scene, town == 2 ? girlLayer(Pose()) : trapperLayer(Pose()), 1.0);
+    composeSpirit(scene, spiritLayer(town, Pose()), 1.0);
     return scene;
 }
 
@@ -360,7 +410,14 @@ QImage snakebite()
 
 QImage townScene(int town)
 {
-    return town == 2 ? meadowByTheRiver() : clearingByTheSpring();
+    switch (town) {
+    case 2:
+        return meadowByTheRiver();
+    case 3:
+        return clearingByTheSpring();
+    default:
+        return landscapeScene(town);
+    }
 }
 
 QImage postInterior(double keepers, double nod)
@@ -382,10 +439,13 @@ QImage postInterior(double keepers, double nod)
 
 void paintTrailScenes(const Folders& folders)
 {
-    saveJpeg(townScene(2), folders.pictures + "/S022.jpg");
-    saveJpeg(spiritScene(2), folders.pictures + "/X022.jpg");
-    saveJpeg(townScene(3), folders.pictures + "/S032.jpg");
-    saveJpeg(spiritScene(3), folders.pictures + "/X032.jpg");
+    for (int town = 2; town <= TownCount; ++town) {
+        if (!townContent(town).hasSpirit())
+            continue;
+        checkSpiritFits(town);
+        saveJpeg(townScene(town), folders.pictures + "/" + lookPictureName(town) + ".jpg");
+        saveJpeg(spiritScene(town), folders.pictures + "/" + spiritPictureName(town) + ".jpg");
+    }
     saveJpeg(tradingPostOutside(), folders.pictures + "/P03.jpg");
     saveJpeg(postInterior(0), folders.pictures + "/X03.jpg");
     saveJpeg(postInterior(1), folders.pictures + "/Z03.jpg");

@@ -1,6 +1,6 @@
 #pragma once
 
-// The trail's scene pictures: the look-around scenes of towns 2 and 3 with
+// The trail's scene pictures: the look-around scenes of towns 2 to 28 with
 // and without their spirits, the trading post outside and in, and the
 // snakebite. The clips are made from the same layers, so a clip's last frame
 // is what the picture after it shows.
@@ -12,14 +12,19 @@
 
 namespace gen {
 
-// The clips' rectangles in the 600 x 450 pictures (left, top, width, height).
-inline constexpr QRect GirlAppearRect{283, 171, 148, 271};
-inline constexpr QRect GirlSpeakRect{324, 169, 60, 60};
-inline constexpr QRect TrapperAppearRect{319, 211, 187, 221};
-inline constexpr QRect TrapperSpeakRect{383, 196, 65, 65};
+// The trading post keepers' clip rectangle in the 600 x 450 picture.
 inline constexpr QRect KeepersRect{244, 206, 150, 133};
 
-QImage townScene(int town); // S022, S032: before the spirit appears
+// Where a spirit may stand: the trade panel covers the scene's left half and
+// the instruction panel moves to its left third while a spirit is there.
+inline constexpr int SpiritAreaLeft = 330;
+inline constexpr int SpiritAreaRight = 590;
+// How far a spirit's glow reaches beyond its figure.
+inline constexpr int GlowReach = 18;
+
+QImage townScene(int town);
+// Where the spirit's figure (without its glow) lies in the scene.
+QRect spiritBounds(int town); // the look picture: before the spirit appears
 QImage postInterior(double keepers,
                     double nod = 0); // X03 at 0, Z03 at 1: keepers behind the counter
 
