@@ -11,6 +11,7 @@
 #include "shell/gamestate.h"
 #include "activities/fishingouting.h"
 #include "trail/game.h"
+#include "trail/routetable.h"
 #include "trailfixture.h"
 
 #include <QGroupBox>
@@ -45,6 +46,19 @@ class LeavingTest : public QObject {
         game->ContinueClick();
         drawRoute();
         game->IPTimer();
+    }
+
+    // The last town of the trail: "Go To Next Town" there ends the journey.
+    void arriveInTheLastTown()
+    {
+        arriveInTown2();
+        game->ContinueClick(); // past the girl to town 3
+        drawRoute();
+        s().Town = TownCount - 1;
+        game->ContinueClick();
+        drawRoute();
+        game->IPTimer();
+        QCOMPARE(s().Town, TownCount);
     }
 
     // Looks around and lets the appearance (and the first time the story) end.
@@ -120,7 +134,7 @@ private slots:
         QVERIFY(!game->TradePanel->isVisibleTo(game));
     }
 
-    void theTradeOfferClosesWhenThePartyTravelsAndAtTheJourneysEnd()
+    void theTradeOfferClosesWhenThePartyTravels()
     {
         arriveInTown2();
         game->ContinueClick(); // past the girl to town 3
@@ -128,17 +142,24 @@ private slots:
         game->IPTimer();
         meetTheSpirit();
         openTheTradePanel();
-        game->ContinueClick(); // town 3 is the last the game holds: the journey ends
+        game->ContinueClick();
+        QCOMPARE(s().Town, 4);
+        QVERIFY(!game->TradePanel->isVisibleTo(game));
+    }
+
+    void theTradeOfferClosesAtTheJourneysEnd()
+    {
+        arriveInTheLastTown();
+        meetTheSpirit();
+        openTheTradePanel();
+        game->ContinueClick();
         QVERIFY(game->EndLabel2->isVisibleTo(game));
         QVERIFY(!game->TradePanel->isVisibleTo(game));
     }
 
     void theKeepersClipEndsWithTheVisitAndItsEndDoesNothingAfterwards()
     {
-        arriveInTown2();
-        game->ContinueClick();
-        drawRoute();
-        game->IPTimer();
+        arriveInTheLastTown();
         meetTheSpirit();
         game->VisitClick();
         game->IPTimer();
@@ -147,6 +168,7 @@ private slots:
         QVERIFY(game->MPskel->isPlaying());
 
         game->ContinueClick(); // the journey's end
+        QVERIFY(game->EndLabel2->isVisibleTo(game));
         QVERIFY(!game->MPskel->isPlaying());
         deliverPostedEvents(); // the stopped clip reports its end
         QVERIFY(!game->Look->isEnabled());
