@@ -7,6 +7,7 @@
 #include "platform/picturebox.h"
 #include "shell/application.h"
 #include "shell/gamestate.h"
+#include "shops/possessions.h"
 #include "presentation/transitions/fusetransition.h"
 #include "trail/game.h"
 
@@ -36,6 +37,7 @@ private slots:
     {
         resetGameState();
         resetApplication();
+        goods::resetPossessions();
         media = new FakeMedia;
         game = new TGame;
     }
@@ -71,25 +73,29 @@ private slots:
 
     void arrivalPromptsToLookAroundForTheTownsSpirit_data()
     {
-        QTest::addColumn<int>("encounter");
+        QTest::addColumn<int>("town");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
-        QTest::newRow("the girl") << 0
+        QTest::newRow("the girl") << 2
             << "Now click the \"Look Around\" button to see a Verunai girl who walked this Trail "
                "nearly two hundred years ago."
             << "Then click on the screen, and the Verunai girl will speak to you.";
-        QTest::newRow("the trapper") << 2
+        QTest::newRow("the trapper") << 3
             << "Now click the \"Look Around\" button to see a young trapper who lived in this "
                "area long ago."
             << "Then click on the screen, and the trapper will speak to you.";
+        QTest::newRow("a later town's own spirit") << 9
+            << "Now click the \"Look Around\" button to see a Verunai mother who cared for her "
+               "baby in the camp."
+            << "Then click on the screen, and the mother will speak to you.";
     }
 
     void arrivalPromptsToLookAroundForTheTownsSpirit()
     {
-        QFETCH(int, encounter);
+        QFETCH(int, town);
         QFETCH(QString, first);
         QFETCH(QString, second);
-        s().Encounter = static_cast<std::int8_t>(encounter);
+        s().Town = static_cast<std::uint8_t>(town);
         // The end of a westward route sets step 1 and starts the timer.
         s().InstructionStep = 1;
         game->IP->start();
@@ -103,6 +109,9 @@ private slots:
 
     void aGoodTradeIsPraisedThenTheSuppliesHintFollowsOnce()
     {
+        s().Town = 2;
+        s().FishingMode = 1;
+        s().TradeOffer = 0; // some snakeroot
         game->Shows(4);
         QCOMPARE(s().HasSnakeroot, 1);
         QVERIFY(game->IL1->text().startsWith("Snakeroot will be very useful"));
@@ -115,14 +124,18 @@ private slots:
         QVERIFY(game->IP->isActive()); // ...and one more tick follows
         QCOMPARE(game->IP->interval(), 1500);
 
-        tick(); // step 7: the supplies hint
+        tick(); // step 7: the supplies hint, and how to travel on
         QCOMPARE(s().InstructionStep, 7);
         QVERIFY(panelUp());
         QVERIFY(game->IL1->text().contains("click the \"Go Fishing\" button"));
+        QVERIFY(game->IL2->isVisibleTo(game));
+        QCOMPARE(game->IL2->text(), QStringLiteral("To travel on, go fishing, then click \"Look "
+                                                   "Around\" once more: \"Go To Next Town\" will "
+                                                   "be ready."));
         QCOMPARE(s().GirlSuppliesTold, 1);
         QVERIFY(!game->IP->isActive());
 
-        // "No deals." later sets step 4 again: the hint is not given twice.
+        // "No deals." later sets step 4 again: neither is told twice.
         game->IOff();
         s().InstructionStep = 4;
         game->IP->start();
@@ -132,22 +145,43 @@ private slots:
         QVERIFY(!panelUp());
     }
 
-    void afterATradeTheTradePromptsStaySilent()
+    void theWayOnIsToldOnceWhenTheSuppliesHintWasGivenBefore()
     {
-        s().SnakeVictim = GameState::TradeCompleted;
+        s().Town = 5;
+        GameState::addToTownSet(s().SuppliesTold, 5);
+        s().InstructionStep = 6;
+        game->IP->start();
+        tick();
+        QVERIFY(panelUp());
+        QCOMPARE(game->IL1->text(), QStringLiteral("To travel on, visit the trading post, then "
+                                                   "click \"Look Around\" once more: \"Go To Next "
+                                                   "Town\" will be ready."));
+        game->IOff();
+        s().InstructionStep = 6;
+        game->IP->start();
+        tick();
+        QVERIFY(!panelUp());
+    }
+
+    void onceASpiritsGoodIsTradedItsTradePromptStaysSilent()
+    {
+        s().Town = 2;
+        goods::possessions().TradeDone[0] = 1; // the girl's snakeroot
         game->Shows(3);
         QVERIFY(!panelUp());
-        game->Shows(4);
-        QVERIFY(!panelUp());
-        QCOMPARE(s().HasSnakeroot, 0);
-        QVERIFY(!game->IP->isActive());
+        // Another spirit still offers its own good.
+        s().Town = 3;
+        game->Shows(3);
+        QVERIFY(panelUp());
+        QVERIFY(game->IL1->text().endsWith("he will offer to give you some BEAR OIL."));
     }
 
     void theTrappersTradeTextsAndHint()
     {
-        s().Encounter = 3;
+        s().Town = 3;
         game->Shows(3);
         QVERIFY(game->IL1->text().endsWith("he will offer to give you some BEAR OIL."));
+        s().TradeOffer = 1; // bear oil
         game->Shows(4);
         QVERIFY(game->IL1->text().startsWith("You'll need the bear oil as an ointment"));
         QCOMPARE(s().HasSnakeroot, 0);
@@ -156,6 +190,19 @@ private slots:
         tick();
         QVERIFY(game->IL1->text().contains("\"Visit the Trading Post\""));
         QCOMPARE(s().TrapperSuppliesTold, 1);
+    }
+
+    void aLaterSpiritSpeaksOfItsOwnGood()
+    {
+        s().Town = 6; // the carver, who gives the deer's horn talisman
+        game->Shows(3);
+        QCOMPARE(game->IL1->text(), QStringLiteral("Click on the screen again to try to trade with "
+                                                   "the carver.  If you purchased the right items "
+                                                   "at the flea market, he will offer to give you "
+                                                   "a DEER'S HORN TALISMAN."));
+        s().TradeOffer = 4;
+        game->Shows(4);
+        QVERIFY(game->IL1->text().startsWith("The deer's horn talisman will give your party"));
     }
 
     void theTradingPostSteps()

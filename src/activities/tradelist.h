@@ -10,3 +10,8 @@
 
 // The 57 lines, in order. The trail screen keeps them in its TradeList.
 QStringList tradeListLines();
+
+// Lines of the trade list the game looks at by number.
+constexpr int SnakerootLine = 0;    // "some snakeroot", town 2's good
+constexpr int TalismanLine = 4;     // "little deer's horn talisman"
+constexpr int FirstTrifleLine = 28; // lines below are the towns' useful goods

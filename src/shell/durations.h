@@ -10,6 +10,7 @@ constexpr int FirstInstruction = 4000; // IP after the opening transition
 constexpr int InstructionStep = 1500;  // IP between instruction steps
 constexpr int AfterGoodTrade = 3000;   // IP after a completed trade
 constexpr int EndTime = 100;           // EndTime: restart or automatic continuation
+constexpr int TownName = 4000;          // how long a town's name shows on arrival
 
 // Scene transitions.
 constexpr int Transition = 500;

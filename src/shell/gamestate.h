@@ -84,6 +84,19 @@ struct GameState {
     std::int32_t EndTimerMode = 0;    // the EndTime timer: 1 ends the program
     std::int32_t DilemmaUp = 0;       // the Dchoice group
 
+    // Town by town along the whole trail, one bit per town (bit T for town T):
+    // whose spirit has told its story, where the supplies hint and the way
+    // on have been told. Each spirit speaks once; each town's hints come once.
+    std::uint32_t SpiritsHeard = 0;
+    std::uint32_t SuppliesTold = 0;
+    std::uint32_t TravelOnTold = 0;
+    static bool inTownSet(std::uint32_t set, int town) { return town > 0 && town < 32 && (set >> town) & 1u; }
+    static void addToTownSet(std::uint32_t& set, int town)
+    {
+        if (town > 0 && town < 32)
+            set |= 1u << town;
+    }
+
     // The score when the journey ends: whole tens of pounds of fish count.
     std::int32_t finalScore() const { return Score + FishLb / 10; }
 

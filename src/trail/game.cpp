@@ -23,6 +23,7 @@
 
 #include <QGroupBox>
 #include <QIcon>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
@@ -109,6 +110,10 @@ void TGame::createBottomBar()
     BtnMap = pictureButton("BtnMap", QStringLiteral("Weyfarra Map"));
     BtnParty = pictureButton("BtnParty", QStringLiteral("Your Party"));
     BtnInv = pictureButton("BtnInv", QStringLiteral("Inventory"));
+    NameHint = platform::newLabel(BPanel, "NameHint", platform::sansFont(14, true),
+                                  QColor(255, 230, 140));
+    NameHint->setText(QStringLiteral("Name your travellers here"));
+    NameHint->hide();
 
     connect(Exit1, &QPushButton::clicked, this, guard(this, &TGame::Exit1Click));
     connect(Continue, &QPushButton::clicked, this, guard(this, &TGame::ContinueClick));
@@ -130,9 +135,12 @@ void TGame::createTimers()
     Go = timer("Go", Durations::RouteTick);
     IP = timer("IP", Durations::FirstInstruction);
     EndTime = timer("EndTime", Durations::EndTime);
+    TownNameTime = timer("TownNameTime", Durations::TownName);
+    TownNameTime->setSingleShot(true);
     connect(Go, &QTimer::timeout, this, guard(this, &TGame::GoTimer));
     connect(IP, &QTimer::timeout, this, guard(this, &TGame::IPTimer));
     connect(EndTime, &QTimer::timeout, this, guard(this, &TGame::EndTimeTimer));
+    connect(TownNameTime, &QTimer::timeout, this, guard(this, &TGame::hideTownName));
 }
 
 void TGame::createPlayers()

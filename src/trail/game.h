@@ -121,6 +121,7 @@ public:
     platform::BevelPanel* TradePanel = nullptr;
     QLabel* TradeLabel = nullptr;
     QLabel* Label5 = nullptr;
+    QLabel* Received = nullptr; // what a trade of a trifle brought
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;
@@ -145,11 +146,13 @@ public:
     QPushButton* Yes1 = nullptr;
     QPushButton* No1 = nullptr;
     QLabel* town = nullptr;
+    QLabel* NameHint = nullptr; // "Name your travellers here", above the party button
 
     // Timers.
     QTimer* Go = nullptr;
     QTimer* IP = nullptr;
     QTimer* EndTime = nullptr;
+    QTimer* TownNameTime = nullptr; // how long the town's name shows
 
     // Media players: the theme, the jingles, the spirits' clips, the lake
     // clips, the reel and the trading post's keepers.
@@ -210,6 +213,19 @@ public:
 
     // The instruction panel.
     void Shows(int step);
+    // Where the panel stands: beside a spirit in the scene, or in its place.
+    void placeInstructionPanel();
+    // How to travel on once a spirit has spoken.
+    QString travelOnHint() const;
+    // The invitation, beside the party button, to name the travellers.
+    void showNamingInvitation(bool shown);
+    // The town's name over the picture for a few seconds after arrival.
+    void showTownName();
+    void hideTownName();
+    // What the scene picture shows, for screen readers.
+    void describeScene(const QString& picture);
+    // A short prompt on the instruction panel that leaves the steps as they are.
+    void showPrompt(const QString& text);
     void IPTimer();
     void IOff();
 

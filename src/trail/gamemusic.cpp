@@ -18,6 +18,7 @@ using media::MediaMode;
 void TGame::LoadPic(const QString& name)
 {
     media::loadJpegInto(Image1, name);
+    describeScene(name);
 }
 
 void TGame::LoadBMP(platform::PictureBox* target, const QString& name)

@@ -174,6 +174,10 @@ void TGame::createTradePanel()
     Label5 = newLabel(TradePanel, "Label5", sansFont(16, true), Qt::yellow, true);
     Label5->setGeometry(24, 72, 241, 113);
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // What the last trade of a trifle brought, above the buttons.
+    Received = newLabel(TradePanel, "Received", sansFont(13, true), QColor(144, 238, 144));
+    Received->setGeometry(24, 188, 260, 26);
+    Received->hide();
     Button1 = newButton(TradePanel, "Button1", QStringLiteral("Yes, I'll trade."),
                         QRect(16, 220, 137, 25));
     Button2 = newButton(TradePanel, "Button2", QStringLiteral("Any more offers?"),

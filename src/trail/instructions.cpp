@@ -7,6 +7,9 @@
 #include "platform/picturebox.h"
 #include "shell/durations.h"
 #include "shell/gamestate.h"
+#include "shops/possessions.h"
+#include "activities/tradelist.h"
+#include "trail/towncontent.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -14,9 +17,9 @@
 
 namespace {
 
-bool secondSpirit()
+QString heOrShe(const TownContent& spirit)
 {
-    return gameState().Encounter >= 2;
+    return spirit.female ? QStringLiteral("she") : QStringLiteral("he");
 }
 
 } // namespace
@@ -28,72 +31,75 @@ void TGame::Shows(int step)
         s.InstructionStep = step;
     s.InstructionShown = 1;
     IP->setInterval(Durations::InstructionStep);
+    // The spirit this town's prompts speak of.
+    const TownContent spirit = townContent(s.Town);
+    const bool goodObtained = s.Town >= 2 && goods::possessions().TradeDone.at(
+                                                 static_cast<std::size_t>(s.Town - 2)) != 0;
+    placeInstructionPanel();
 
     switch (s.InstructionStep) {
     case 1:
         IL1->show();
         IL2->show();
         Continue->setEnabled(true);
+        showNamingInvitation(true);
         break;
     case 2:
-        if (secondSpirit()) {
-            IL1->setText(QStringLiteral("Now click the \"Look Around\" button to see a young "
-                                        "trapper who lived in this area long ago."));
-            IL2->setText(QStringLiteral(
-                "Then click on the screen, and the trapper will speak to you."));
-        } else {
-            IL1->setText(QStringLiteral("Now click the \"Look Around\" button to see a Verunai "
-                                        "girl who walked this Trail nearly two hundred years ago."));
-            IL2->setText(QStringLiteral(
-                "Then click on the screen, and the Verunai girl will speak to you."));
-        }
+        IL1->setText(QStringLiteral("Now click the \"Look Around\" button to see %1.")
+                         .arg(spirit.spiritWho));
+        IL2->setText(QStringLiteral("Then click on the screen, and %1 will speak to you.")
+                         .arg(spirit.spiritCalled));
         Look->setEnabled(true);
         s.InstructionStep += 1;
         break;
     case 3:
-        if (s.SnakeVictim == GameState::TradeCompleted)
+        // Once this spirit's good is the party's, the trade prompt is not
+        // given again for this spirit.
+        if (goodObtained)
             return;
-        IL1->setText(secondSpirit()
-                         ? QStringLiteral("Click on the screen again to try to trade with the "
-                                          "trapper.  If you purchased the right items at the flea "
-                                          "market, he will offer to give you some BEAR OIL.")
-                         : QStringLiteral("Click on the screen again to try to trade with the "
-                                          "Verunai girl.  If you purchased the right items at the "
-                                          "flea market, she will offer to give you some SNAKEROOT."));
+        IL1->setText(QStringLiteral("Click on the screen again to try to trade with %1.  If you "
+                                    "purchased the right items at the flea market, %2 will offer "
+                                    "to give you %3.")
+                         .arg(spirit.spiritCalled, heOrShe(spirit), spirit.goodInCapitals));
         break;
-    case 4:
-        if (s.SnakeVictim == GameState::TradeCompleted)
+    case 4: {
+        // The praise of the good just traded for, and what it is for.
+        const int line = s.TradeOffer;
+        if (line < 0 || line >= FirstTrifleLine)
             return;
         IP->setInterval(Durations::AfterGoodTrade);
-        if (secondSpirit()) {
-            IL1->setText(QStringLiteral("You'll need the bear oil as an ointment if anyone in your "
-                                        "party catches pneumonia, so it was a very good trade!"));
-        } else {
+        if (line == SnakerootLine)
             s.HasSnakeroot = 1;
-            IL1->setText(QStringLiteral("Snakeroot will be very useful to your party if someone "
-                                        "is bitten by a snake, so it was a very good trade!"));
-        }
+        IL1->setText(townContent(line + 2).goodPraise);
         IP->start();
         break;
+    }
     case 5:
         IOff();
         IP->stop();
         return;
     case 7:
-        if (secondSpirit()) {
-            if (s.TrapperSuppliesTold)
-                return;
-            IL1->setText(QStringLiteral("You need supplies for your party, as well as medicine.  "
-                                        "If you are finished trading, click the \"Visit the "
-                                        "Trading Post\" button."));
-            s.TrapperSuppliesTold = 1;
+        if (!GameState::inTownSet(s.SuppliesTold, s.Town)) {
+            IL1->setText(s.FishingMode
+                             ? QStringLiteral("You need to get food for your party, as well as "
+                                              "medicine.  If you are finished trading, click the "
+                                              "\"Go Fishing\" button.")
+                             : QStringLiteral("You need supplies for your party, as well as "
+                                              "medicine.  If you are finished trading, click the "
+                                              "\"Visit the Trading Post\" button."));
+            GameState::addToTownSet(s.SuppliesTold, s.Town);
+            (s.FishingMode ? s.GirlSuppliesTold : s.TrapperSuppliesTold) = 1;
+            // The way on is told with it, once.
+            if (!GameState::inTownSet(s.TravelOnTold, s.Town)) {
+                GameState::addToTownSet(s.TravelOnTold, s.Town);
+                IL2->setText(travelOnHint());
+                IL2->show();
+            }
+        } else if (!GameState::inTownSet(s.TravelOnTold, s.Town)) {
+            GameState::addToTownSet(s.TravelOnTold, s.Town);
+            IL1->setText(travelOnHint());
         } else {
-            if (s.GirlSuppliesTold)
-                return;
-            IL1->setText(QStringLiteral("You need to get food for your party, as well as "
-                                        "medicine.  If you are finished trading, click the \"Go "
-                                        "Fishing\" button."));
-            s.GirlSuppliesTold = 1;
+            return;
         }
         break;
     case 8:
@@ -120,6 +126,29 @@ void TGame::Shows(int step)
     if (s.InstructionStep == 0)
         IL2->show();
     setSceneClickable(false);
+}
+
+QString TGame::travelOnHint() const
+{
+    return gameState().FishingMode
+               ? QStringLiteral("To travel on, go fishing, then click \"Look Around\" once more: "
+                                "\"Go To Next Town\" will be ready.")
+               : QStringLiteral("To travel on, visit the trading post, then click \"Look "
+                                "Around\" once more: \"Go To Next Town\" will be ready.");
+}
+
+void TGame::placeInstructionPanel()
+{
+    // While a spirit stands in the scene the panel stands on the left of the
+    // picture, so that it never hides the spirit it speaks of; otherwise it
+    // has its own place.
+    const GameState& s = gameState();
+    const bool spiritInSight = s.Stage == 2 && s.SceneId[0] == 'x';
+    const QPoint panel = spiritInSight ? QPoint(s.PicLeft + 4, s.IPicTop)
+                                       : QPoint(s.IPicLeft, s.IPicTop);
+    IPic->move(panel);
+    IL1->move(panel + QPoint(20, 40));
+    IL2->move(panel + QPoint(20, 110));
 }
 
 void TGame::IPTimer()

@@ -38,6 +38,8 @@ void TGame::leaveTown()
 {
     GameState& s = gameState();
     ++departures_;
+    hideTownName();
+    showNamingInvitation(false);
     fishing->leave();
     leavePost();
     TradePanel->hide();
@@ -104,6 +106,7 @@ void TGame::GetNewScene()
     UpdateMap();
     s.setSceneId('s', s.Town, 0);
     LoadPic(s.sceneId());
+    showTownName();
 
     s.RouteEastward = 0;
     const auto segment = routeSegment(s.Town);
@@ -219,12 +222,14 @@ void TGame::MPghostNotify()
     Hints->hide();
     FishPanel->hide();
     s.TradeRound = 1;
-    if (s.Encounter == 0 || s.Encounter == 2) {
-        // The first time the spirit shows up it tells its story.
+    if (!GameState::inTownSet(s.SpiritsHeard, s.Town)) {
+        // The first time the town's spirit shows up it tells its story.
+        GameState::addToTownSet(s.SpiritsHeard, s.Town);
         setSceneClickable(false);
         MPchar->Play();
         Caption->show();
-        s.Encounter += 1;
+        if (s.Encounter == 0 || s.Encounter == 2)
+            s.Encounter += 1; // the girl's story brings the snakebite; the trapper's ends it
         Continue->setEnabled(false);
         Visit->setEnabled(false);
     } else {
@@ -320,6 +325,11 @@ void TGame::ClickScreen(int x, int y)
         s.Stage = GameState::StageInsidePost;
         if (s.PostState == 0)
             s.PostState = 1;
+        // Nobody is to be seen yet: until the party has shopped, a word
+        // says that a click may wake someone.
+        if (s.PostState < 3)
+            showPrompt(QStringLiteral("The trading post seems empty.  Click on the screen again "
+                                      "to see if anyone is here."));
         break;
     case 4:
         fishing->castElsewhere(x, y);
@@ -339,6 +349,8 @@ void TGame::MPskelNotify()
         return; // the end of a clip stopped when the party left the post
     keepersWaking_ = false;
     GameState& s = gameState();
+    // The keepers stand at the counter until the party leaves the post.
+    LoadPic(QStringLiteral("z03"));
     Look->setEnabled(true);
     if (s.PostState < 2) {
         s.InstructionStep = 8;

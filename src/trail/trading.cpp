@@ -2,6 +2,8 @@
 
 #include "game.h"
 
+#include "activities/tradelist.h"
+
 #include "media/mediafiles.h"
 #include "media/mediaplayer.h"
 #include "platform/bevelpanel.h"
@@ -19,14 +21,11 @@
 
 namespace {
 
-constexpr int SnakerootLine = 0; // "some snakeroot"
-constexpr int TalismanLine = 4;  // "little deer's horn talisman"
-constexpr int FirstTrifle = 28;  // lines below are the towns' useful goods
-
+// The spirit of this town is asked by its own pronoun.
 QString giveWhom()
 {
-    return gameState().Encounter < 2 ? QStringLiteral("Will you give her ")
-                                     : QStringLiteral("Will you give him ");
+    return townContent(gameState().Town).female ? QStringLiteral("Will you give her ")
+                                                : QStringLiteral("Will you give him ");
 }
 
 } // namespace
@@ -44,6 +43,7 @@ void TGame::TradeItems()
 {
     GameState& s = gameState();
     TradeLabel->setText(QStringLiteral("Make a trade?"));
+    Received->hide();
     if (platform::gameRandom().seededDraw() % 1000 < 800) {
         TradeAnyItem();
         return;
@@ -105,7 +105,7 @@ void TGame::TradeAnyItem()
     s.TradeItem = goods::GetListNumber(k);
     const QString text = giveWhom() + goods::GetItemName(s.TradeItem) +
                          QStringLiteral(" in exchange for ");
-    s.TradeOffer = platform::gameRandom().seededDraw() % 9 + (s.SpiritNo > 2 ? 38 : FirstTrifle);
+    s.TradeOffer = platform::gameRandom().seededDraw() % 9 + (s.SpiritNo > 2 ? 38 : FirstTrifleLine);
     Label5->setText(text + TradeList.value(s.TradeOffer) + QStringLiteral("?"));
 }
 
@@ -115,7 +115,7 @@ void TGame::Button1Click()
     Store->Trades(s.TradeOffer, s.TradeItem);
     if (s.TradeOffer == TalismanLine)
         s.HasTalisman = 1;
-    if (s.TradeOffer < FirstTrifle) {
+    if (s.TradeOffer < FirstTrifleLine) {
         TradePanel->hide();
         if (s.TradeOffer == SnakerootLine)
             s.HasSnakeroot = 1;
@@ -130,8 +130,14 @@ void TGame::Button1Click()
         s.Score += 5;
         if (!stillHere)
             return; // the party moved on meanwhile: no praise, no next offer
+        TradeItems();
+        return;
     }
+    // A trifle: the panel says what the party got, then makes the next offer.
+    const QString got = TradeList.value(s.TradeOffer);
     TradeItems();
+    Received->setText(QStringLiteral("You received %1.").arg(got));
+    Received->show();
 }
 
 void TGame::Button2Click()

@@ -1,0 +1,84 @@
+// What the scene tells the player besides its picture: the town's name on
+// arrival, a description of the picture for screen readers, short prompts
+// that do not move the instruction steps on, and the invitation to name the
+// travellers.
+
+#include "game.h"
+
+#include "platform/picturebox.h"
+#include "shell/durations.h"
+#include "shell/gamestate.h"
+#include "trail/towncontent.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QToolButton>
+
+void TGame::showTownName()
+{
+    const QString name = townContent(gameState().Town).townName;
+    if (name.isEmpty())
+        return;
+    town->setText(name);
+    town->show();
+    town->raise();
+    TownNameTime->start();
+}
+
+void TGame::hideTownName()
+{
+    TownNameTime->stop();
+    town->hide();
+}
+
+void TGame::describeScene(const QString& picture)
+{
+    const GameState& s = gameState();
+    const TownContent here = townContent(s.Town);
+    const QString name = picture.toLower();
+    QString description;
+    if (name.startsWith(QLatin1Char('s')) && name.endsWith(QLatin1Char('0')) && name.size() == 4) {
+        description = s.Town <= 1 ? QStringLiteral("The map of the country the journey starts in.")
+                                  : QStringLiteral("The map of the way to %1.").arg(here.townName);
+    } else if (name.startsWith(QLatin1Char('s')) && name.size() == 4) {
+        description = here.sceneDescription;
+    } else if (name.startsWith(QLatin1Char('x')) && name.size() == 4) {
+        description = QStringLiteral("%1  %2 stands in the scene.  Press to trade.")
+                          .arg(here.sceneDescription, here.spiritName);
+    } else if (name == QLatin1String("p03")) {
+        description = QStringLiteral("The trading post, seen from outside.  Press to go in.");
+    } else if (name == QLatin1String("x03")) {
+        description = QStringLiteral("Inside the trading post.  Press to wake the keepers.");
+    } else if (name == QLatin1String("z03")) {
+        description = QStringLiteral("The keepers at their counter.  Press to buy supplies.");
+    } else if (name.startsWith(QLatin1Char('f')) && name.size() == 3) {
+        description = QStringLiteral("The lake.  Cast on the water; when the float goes under, "
+                                     "pull in the rod.");
+    } else if (name == QLatin1String("snakeb")) {
+        description = QStringLiteral("A snake on the trail.");
+    } else if (name == QLatin1String("i0")) {
+        description = QStringLiteral("Sedora's campfire.");
+    }
+    Image1->setAccessibleDescription(description);
+}
+
+void TGame::showPrompt(const QString& text)
+{
+    GameState& s = gameState();
+    placeInstructionPanel();
+    IL1->setText(text);
+    IL2->hide();
+    IPic->show();
+    IL1->show();
+    s.InstructionShown = 1;
+}
+
+void TGame::showNamingInvitation(bool shown)
+{
+    // Above the party button, where there is room for it.
+    const QRect button = BtnParty->geometry();
+    NameHint->adjustSize();
+    NameHint->move(button.center().x() - NameHint->width() / 2, button.top() - NameHint->height() - 4);
+    NameHint->setVisible(shown && NameHint->y() >= 0 && gameState().PartyConfirmed == 0);
+    NameHint->raise();
+}
