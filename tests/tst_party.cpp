@@ -111,6 +111,18 @@ private slots:
         QVERIFY(game->N[0]->isVisible());
     }
 
+    void theRowsAreEvenAndTheTitleSaysWhatThePanelShows()
+    {
+        QCOMPARE(game->Label2->text(), QStringLiteral("Choose Your Party"));
+        for (int i = 1; i < 7; ++i) {
+            QCOMPARE(game->N[i]->y() - game->N[i - 1]->y(), game->N[1]->y() - game->N[0]->y());
+            QVERIFY(game->P[i - 1]->geometry().bottom() < game->P[i]->geometry().top());
+        }
+        QVERIFY(game->P[6]->geometry().bottom() < game->Okay1->geometry().top());
+        game->Okay1->click();
+        QCOMPARE(game->Label2->text(), QStringLiteral("Your Party"));
+    }
+
     void namesAreAtMostTwentyCharactersAndTheirSentenceWraps()
     {
         game->N[0]->setText(QString(30, 'W'));

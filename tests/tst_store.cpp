@@ -278,6 +278,30 @@ private slots:
         QCOMPARE(int(goods::possessions().ItemCount[169]), owned + edit.toInt());
     }
 
+    void theWindowsEdgesAreThePicturesNotWhiteStrips_data()
+    {
+        QTest::addColumn<QString>("background");
+        QTest::newRow("the flea market's") << QString::fromLatin1(TStore::FleaMarketBackground);
+        QTest::newRow("a trading post's") << QString::fromLatin1(TStore::TradingPostBackground);
+    }
+
+    void theWindowsEdgesAreThePicturesNotWhiteStrips()
+    {
+        QFETCH(QString, background);
+        TStore store;
+        store.LoadBackground(background);
+        openVisit(store, ProvisionsTag);
+        const QImage shot = store.grab().toImage();
+        const QColor white(255, 255, 255);
+        for (const QPoint at : {QPoint(0, 200), QPoint(1, 100), QPoint(shot.width() - 1, 200),
+                                QPoint(shot.width() - 2, 300), QPoint(320, shot.height() - 1),
+                                QPoint(100, shot.height() - 3)}) {
+            const QColor c = shot.pixelColor(at);
+            QVERIFY2(c.red() + c.green() + c.blue() < 3 * 230,
+                     qPrintable(QStringLiteral("(%1,%2) is %3").arg(at.x()).arg(at.y()).arg(c.name())));
+        }
+    }
+
     void theTotalsShowEveryFigureTheStoreCanReach()
     {
         TStore store;

@@ -212,6 +212,11 @@ int TStore::Converts() const
 void TStore::LoadBackground(const QString& name)
 {
     media::loadJpegInto(Image1, name);
+    // The picture leaves a strip of the window along three edges: it takes
+    // the colour of the picture's own frame there.
+    const QImage& picture = Image1->picture();
+    if (!picture.isNull())
+        platform::fillBackground(this, picture.pixelColor(0, picture.height() - 1));
 }
 
 void TStore::FormShow()

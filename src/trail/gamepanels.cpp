@@ -101,6 +101,10 @@ void TGame::createStoryAndHazard()
     silver.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
     silver.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
     Dchoice->setPalette(silver);
+    // The title keeps a little distance from the panel's left edge.
+    Dchoice->setStyleSheet(QStringLiteral("QGroupBox::title { subcontrol-origin: margin; "
+                                          "subcontrol-position: top left; left: 12px; "
+                                          "padding: 0 4px; }"));
     Dchoice->resize(600, 133);
     Dchoice->hide();
     auto choice = [this](const char* name, int top) {
@@ -142,18 +146,21 @@ void TGame::createPartyPanel()
 
     static const char* const defaults[7] = {"Avrel", "Tobin", "Meline", "Dastan",
                                             "Corra", "Jessup", "Rowan"};
-    static const int nameTops[7] = {32, 62, 102, 142, 182, 222, 262};
+    // One row for each traveller, evenly spaced; a row holds a name box, or
+    // the sentence on that traveller's condition in two lines at most.
+    constexpr int FirstRow = 32;
+    constexpr int RowHeight = 38;
     for (int i = 0; i < 7; ++i) {
         N[i] = new QLineEdit(QString::fromLatin1(defaults[i]), PartyPanel);
         N[i]->setObjectName(QStringLiteral("N%1").arg(i + 1));
         N[i]->setAccessibleName(QStringLiteral("Name of traveller %1").arg(i + 1));
         N[i]->setFont(sansFont(13));
         N[i]->setMaxLength(savedgame::MaxNameLength);
-        N[i]->setGeometry(50, nameTops[i], 200, 20);
+        N[i]->setGeometry(50, FirstRow + RowHeight * i, 200, 20);
 
         P[i] = newLabel(PartyPanel, "", sansFont(13, true), Qt::white, true);
         P[i]->setObjectName(QStringLiteral("P%1").arg(i + 1));
-        P[i]->setGeometry(30, 40 + 30 * i, 260, 33);
+        P[i]->setGeometry(30, FirstRow + RowHeight * i, 260, RowHeight - 2);
         P[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         P[i]->hide();
     }

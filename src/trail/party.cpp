@@ -10,6 +10,7 @@
 
 void TGame::BtnPartyClick()
 {
+    showNamingInvitation(false); // the player has found where the names go
     PartyPanel->show();
     PartyPanel->raise();
 }
@@ -39,6 +40,8 @@ void TGame::Okay1Click()
     }
     PartyHealth();
     s.PartyConfirmed = 1;
+    // The panel now lists the travellers rather than asking for them.
+    Label2->setText(QStringLiteral("Your Party"));
 }
 
 QString TGame::Name(int member) const
