@@ -228,8 +228,11 @@ void TGame::MPghostNotify()
         setSceneClickable(false);
         MPchar->Play();
         Caption->show();
-        if (s.Encounter == 0 || s.Encounter == 2)
-            s.Encounter += 1; // the girl's story brings the snakebite; the trapper's ends it
+        // The girl's story brings the snakebite on leaving her town; the
+        // trapper's closes that chapter. Later spirits leave it as it is.
+        if ((s.Encounter == 0 && s.Town == FirstSpiritTown) ||
+            (s.Encounter == 2 && s.Town == SecondSpiritTown))
+            s.Encounter += 1;
         Continue->setEnabled(false);
         Visit->setEnabled(false);
     } else {

@@ -58,5 +58,10 @@ struct TownContent {
     bool hasSpirit() const { return !ghostClip.isEmpty(); }
 };
 
+// The towns of the first two spirits, the Verunai girl and the trapper:
+// leaving the girl's town after her story brings the snakebite.
+constexpr int FirstSpiritTown = 2;
+constexpr int SecondSpiritTown = 3;
+
 // The content of town 1..28 (an empty content for any other number).
 TownContent townContent(int town);
