@@ -17,6 +17,8 @@
 #include "trail/game.h"
 #include "trail/routetable.h"
 #include "trail/towncontent.h"
+#include "media/pictures.h"
+#include "trail/towncontent.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -317,9 +319,12 @@ private slots:
         QTest::addColumn<int>("score");
         QTest::addColumn<int>("fishLb");
         QTest::addColumn<QString>("words");
-        QTest::newRow("trades and fish") << 10 << 23 << "Your final score is 12 points";
-        QTest::newRow("a single point") << 1 << 9 << "Your final score is 1 point:";
-        QTest::newRow("nothing at all") << 0 << 0 << "Your final score is 0 points";
+        QTest::newRow("fish and care") << 10 << 23
+                                        << "Your final score is 12 points: 10 for treating the "
+                                           "snakebite with snakeroot tea and 2 for the 23 lb of "
+                                           "fish in storage.";
+        QTest::newRow("a single point") << 0 << 14 << "Your final score is 1 point: 1 for the 14 lb";
+        QTest::newRow("nothing at all") << 0 << 0 << "Your final score is 0 points: 0 for the 0 lb";
     }
 
     void theJourneyEndsWhereTheTrailsTownsEnd()
@@ -331,6 +336,7 @@ private slots:
         game->ContinueClick(); // town 3
         drawRoute();
         game->IPTimer();
+        watchTheSpirit(); // the trapper tells his story
         // On to the last town of the trail.
         s().Town = TownCount - 1;
         game->ContinueClick();
@@ -346,10 +352,19 @@ private slots:
         s().FishLb = fishLb;
         game->Continue->click();
         QCOMPARE(s().Town, TownCount);
-        QVERIFY(!game->EndLabel->isHidden());
-        QVERIFY(!game->EndLabel2->isHidden());
-        QVERIFY2(game->EndLabel2->text().startsWith(words), qPrintable(game->EndLabel2->text()));
-        QVERIFY(game->Image1->isHidden());
+
+        // Sedora's fire again, her closing words spoken and shown.
+        QVERIFY(game->Image1->isVisibleTo(game));
+        QCOMPARE(game->Image1->picture(), media::jpegPicture(QStringLiteral("i0")));
+        QCOMPARE(game->MPend->FileName, QStringLiteral("intro/intro2.avi"));
+        QVERIFY(game->MPend->isPlaying());
+        QCOMPARE(game->MPwords->FileName, QStringLiteral("intro/closing.mp3"));
+        QVERIFY(game->MPwords->isPlaying());
+        QCOMPARE(game->Caption->text(), story::closingWords());
+        QVERIFY(game->Caption->isVisibleTo(game));
+        fake(game->MPend)->finishPlay(); // the fire loops
+        QCoreApplication::processEvents();
+        QVERIFY(game->MPend->isPlaying());
         QVERIFY(!game->Continue->isEnabled());
         QVERIFY(!game->Look->isEnabled());
         QVERIFY(!game->Visit->isEnabled());
@@ -357,6 +372,30 @@ private slots:
         QVERIFY(!game->MPghost->isPlaying());
         QVERIFY(!game->IP->isActive());
         QVERIFY(!game->TradePanel->isVisibleTo(game));
+
+        // "Next Story": the spirits met, one after another, and round again.
+        for (int town : {3, TownCount, 3}) {
+            game->No1->click();
+            QCOMPARE(game->MPchar->FileName, townContent(town).charClip);
+            QVERIFY(game->MPchar->isPlaying());
+            QCOMPARE(game->Caption->text(), story::storyLine(2 * town - 1));
+            QVERIFY(!game->MPend->isPlaying());
+            fake(game->MPchar)->finishPlay();
+            QCoreApplication::processEvents();
+            QVERIFY(!game->Caption->isVisibleTo(game));
+        }
+
+        // "Please go on.": the score, the way travelled, and the way on.
+        game->Yes1->click();
+        QVERIFY(!game->EndLabel->isHidden());
+        QVERIFY(!game->EndLabel2->isHidden());
+        QVERIFY2(game->EndLabel2->text().startsWith(words), qPrintable(game->EndLabel2->text()));
+        QVERIFY(game->Image1->isHidden());
+        QVERIFY(game->TravelledMap->isVisibleTo(game));
+        QVERIFY(game->TravelAgain->isVisibleTo(game));
+        QVERIFY(game->QuitGame->isVisibleTo(game));
+        QVERIFY(!game->Yes1->isVisibleTo(game));
+        QVERIFY(game->TravelAgain->geometry().bottom() < game->BPanel->y());
     }
 
     void theMapShowsThePathUpToTheTownReached()

@@ -153,7 +153,7 @@ private slots:
         meetTheSpirit();
         openTheTradePanel();
         game->ContinueClick();
-        QVERIFY(game->EndLabel2->isVisibleTo(game));
+        QVERIFY(game->Yes1->isVisibleTo(game)); // the journey's end
         QVERIFY(!game->TradePanel->isVisibleTo(game));
     }
 
@@ -168,7 +168,7 @@ private slots:
         QVERIFY(game->MPskel->isPlaying());
 
         game->ContinueClick(); // the journey's end
-        QVERIFY(game->EndLabel2->isVisibleTo(game));
+        QVERIFY(game->Yes1->isVisibleTo(game)); // the journey's end
         QVERIFY(!game->MPskel->isPlaying());
         deliverPostedEvents(); // the stopped clip reports its end
         QVERIFY(!game->Look->isEnabled());

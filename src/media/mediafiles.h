@@ -14,6 +14,7 @@ constexpr const char* EagleGlyph = "fleamart/eaghd1.bmp";
 constexpr const char* IntroFace = "intro/introspeak3.AVI";
 constexpr const char* IntroFire = "intro/intro2.avi";
 constexpr const char* IntroNarration = "intro/intro-short.mp3";
+constexpr const char* ClosingWords = "intro/closing.mp3"; // Sedora at the journey's end
 constexpr const char* CastSound = "fish/cast.wav";
 constexpr const char* RecordFishSound = "fish/yeehaw.wav";
 constexpr const char* HelpContents = "help/index.html";

@@ -159,11 +159,14 @@ void TGame::createPlayers()
     MPfish2 = make("MPfish2", "");
     MPreel = make("MPreel", MediaFiles::ReelClip);
     MPskel = make("MPskel", MediaFiles::KeepersClip);
-    for (media::MediaPlayer* clip : {MPchar, MPghost, MPfish, MPfish2, MPreel, MPskel})
+    MPend = make("MPend", "");
+    MPwords = make("MPwords", "");
+    for (media::MediaPlayer* clip : {MPchar, MPghost, MPfish, MPfish2, MPreel, MPskel, MPend})
         clip->setDisplay(Client);
     connect(MPghost, &media::MediaPlayer::Notify, this, guard(this, &TGame::MPghostNotify));
     connect(MPchar, &media::MediaPlayer::Notify, this, guard(this, &TGame::MPcharNotify));
     connect(MPskel, &media::MediaPlayer::Notify, this, guard(this, &TGame::MPskelNotify));
+    connect(MPend, &media::MediaPlayer::Notify, this, guard(this, &TGame::MPendNotify));
     for (media::MediaPlayer* clip : {MPfish, MPfish2, MPreel}) {
         connect(clip, &media::MediaPlayer::Notify, this,
                 [this, clip] { platform::guarded([&] { fishing->clipEnded(clip); }); });

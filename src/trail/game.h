@@ -145,6 +145,9 @@ public:
     QLabel* EndLabel2 = nullptr;
     QPushButton* Yes1 = nullptr;
     QPushButton* No1 = nullptr;
+    platform::PictureBox* TravelledMap = nullptr; // the whole way, on the last screen
+    QPushButton* TravelAgain = nullptr;
+    QPushButton* QuitGame = nullptr;
     QLabel* town = nullptr;
     QLabel* NameHint = nullptr; // "Name your travellers here", above the party button
 
@@ -164,6 +167,9 @@ public:
     media::MediaPlayer* MPfish2 = nullptr;
     media::MediaPlayer* MPreel = nullptr;
     media::MediaPlayer* MPskel = nullptr;
+    // The journey's end: Sedora's fire, and her closing words.
+    media::MediaPlayer* MPend = nullptr;
+    media::MediaPlayer* MPwords = nullptr;
 
     // The screen appears through a dissolve (Transition1); the flea market
     // appears through the clock wipe (Transition2).
@@ -255,6 +261,11 @@ public:
     // before a town whose scenes the game does not hold.
     bool journeyGoesOn() const;
     void JourneysEnd();
+    // At the journey's end: "Next Story" plays the story of the next spirit
+    // the party met; "Please go on." leads to the score and the way on.
+    void No1Click();
+    void Yes1Click();
+    void MPendNotify();
 
     // The journey map.
     void BtnMapClick();
@@ -325,6 +336,9 @@ private:
     bool keepersWaking_ = false;
     // The journey has ended: nothing of the trail shows over the end screen.
     bool journeyEnded_ = false;
+    // The town whose story "Next Story" played last.
+    int endStoryTown_ = 0;
+    void showEndCaption(const QString& text);
 
     void FormCreate();
     void SetMyPath();

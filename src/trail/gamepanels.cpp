@@ -257,6 +257,16 @@ void TGame::createEnding()
     Yes1->hide();
     No1 = newButton(Client, "No1", QStringLiteral("Next Story"), QRect(0, 0, 113, 33));
     No1->hide();
+    connect(Yes1, &QPushButton::clicked, this, guard(this, &TGame::Yes1Click));
+    connect(No1, &QPushButton::clicked, this, guard(this, &TGame::No1Click));
+    TravelledMap = newPicture(Client, "TravelledMap", QStringLiteral("The way your party travelled"));
+    TravelledMap->hide();
+    TravelAgain = newButton(Client, "TravelAgain", QStringLiteral("Travel Again"), QRect(0, 0, 130, 33));
+    TravelAgain->hide();
+    QuitGame = newButton(Client, "QuitGame", QStringLiteral("Leave the Game"), QRect(0, 0, 130, 33));
+    QuitGame->hide();
+    connect(TravelAgain, &QPushButton::clicked, this, guard(this, &TGame::NewGame1Click));
+    connect(QuitGame, &QPushButton::clicked, this, guard(this, &TGame::Exit1Click));
     town = newLabel(Client, "town", sansFont(32), QColor(0, 255, 255));
     town->setAlignment(Qt::AlignCenter);
     town->resize(864, 40);

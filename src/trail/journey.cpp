@@ -245,6 +245,10 @@ void TGame::MPghostNotify()
 
 void TGame::MPcharNotify()
 {
+    if (journeyEnded_) {
+        Caption->hide(); // a story heard again at the journey's end is over
+        return;
+    }
     if (gameState().Activity != 3)
         return; // the story was cut short by leaving the spirit's scene
     Shows(3);

@@ -1,18 +1,41 @@
-// The end of the journey: the closing words and the final score, on the
-// trail screen's two large labels.
+// The end of the journey, after the trail's last town: Sedora's fire again
+// with her closing words, the stories of the spirits met to hear once more,
+// then the final score with what it was made of, the way travelled on the
+// journey map, and the choice to travel again or to leave.
 
 #include "game.h"
 
+#include "activities/tradelist.h"
+#include "media/mediafiles.h"
+#include "media/mediaplayer.h"
 #include "media/pictures.h"
 #include "platform/picturebox.h"
+#include "presentation/storytexts.h"
 #include "shell/gamestate.h"
+#include "shops/possessions.h"
 #include "trail/routetable.h"
+#include "trail/scenegeometry.h"
+#include "trail/towncontent.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 #include <QTimer>
 
 #include <algorithm>
+
+namespace {
+
+// The intro's fire (left 422, top 367, 214 x 387 of its 1024 x 768 picture),
+// where it burns on the same picture shown at the scene's 600 x 450.
+constexpr QRect FireOnScene{247, 215, 125, 226};
+
+QString count(int n, const char* one, const char* many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+}
+
+} // namespace
 
 bool TGame::journeyGoesOn() const
 {
@@ -26,49 +49,140 @@ bool TGame::journeyGoesOn() const
 
 void TGame::JourneysEnd()
 {
-    GameState& s = gameState();
     journeyEnded_ = true;
     Go->stop();
     IP->stop();
     IOff();
+    hideTownName();
     setSceneClickable(false);
-    Image1->hide();
-    Caption->hide();
     Continue->setEnabled(false);
     Look->setEnabled(false);
     Visit->setEnabled(false);
 
+    // Sedora's fire burns again, and she speaks her closing words.
+    LoadPic(QStringLiteral("i0"));
+    Image1->show();
+    MPend->FileName = QString::fromLatin1(MediaFiles::IntroFire);
+    MPend->Open();
+    MPend->setDisplayRect(pictureRectOnScreen(FireOnScene));
+    MPend->Tag = 1;
+    MPend->Play();
+    showEndCaption(story::closingWords());
+    MPwords->FileName = QString::fromLatin1(MediaFiles::ClosingWords);
+    MPwords->Open();
+    MPwords->Play();
+
+    Yes1->show();
+    No1->show();
+    No1->setEnabled(gameState().SpiritsHeard != 0);
+    Yes1->raise();
+    No1->raise();
+    Yes1->setFocus();
+}
+
+void TGame::showEndCaption(const QString& text)
+{
+    Caption->setText(text);
+    Caption->adjustSize();
+    Caption->show();
+    Caption->raise();
+}
+
+void TGame::MPendNotify()
+{
+    if (MPend->Tag == 1)
+        MPend->Play(); // the fire burns on
+}
+
+void TGame::No1Click()
+{
+    // The next spirit the party met, along the trail, and round again.
+    const std::uint32_t heard = gameState().SpiritsHeard;
+    if (heard == 0)
+        return;
+    int next = endStoryTown_;
+    do {
+        next = next >= TownCount ? 1 : next + 1;
+    } while (!GameState::inTownSet(heard, next));
+    endStoryTown_ = next;
+
+    MPwords->Stop();
+    MPend->Tag = 0;
+    MPend->Stop();
+    const TownContent spirit = townContent(next);
+    GameState scene;
+    scene.setSceneId('x', next, 2);
+    LoadPic(scene.sceneId());
+    MPchar->FileName = spirit.charClip;
+    MPchar->Open();
+    MPchar->setDisplayRect(pictureRectOnScreen(spirit.charRect));
+    MPchar->Play();
+    showEndCaption(story::storyLine(2 * next - 1));
+    Yes1->raise();
+    No1->raise();
+}
+
+void TGame::Yes1Click()
+{
+    GameState& s = gameState();
+    MPend->Tag = 0;
+    for (media::MediaPlayer* player : {MPend, MPwords, MPchar}) {
+        if (player->isPlaying())
+            player->Stop();
+    }
+    Image1->hide();
+    Caption->hide();
+    Yes1->hide();
+    No1->hide();
+
+    // What the score was made of: the useful goods traded for, the
+    // snakebite's treatment and the fish in storage.
+    int goodsTraded = 0;
+    for (int line = 0; line < FirstTrifleLine; ++line)
+        goodsTraded += goods::possessions().TradeDone.at(static_cast<std::size_t>(line)) != 0;
+    const int tradePoints = 5 * goodsTraded;
+    const int carePoints = std::max(0, s.Score - tradePoints);
     const int fishPoints = s.FishLb / 10;
+    QStringList parts;
+    if (goodsTraded > 0)
+        parts << QStringLiteral("%1 for the %2 you traded for")
+                     .arg(tradePoints)
+                     .arg(count(goodsTraded, "useful good", "useful goods"));
+    if (carePoints > 0)
+        parts << QStringLiteral("%1 for treating the snakebite with snakeroot tea").arg(carePoints);
+    parts << QStringLiteral("%1 for the %2 lb of fish in storage").arg(fishPoints).arg(s.FishLb);
+    const QString madeOf = parts.size() == 1
+                               ? parts.first()
+                               : parts.mid(0, parts.size() - 1).join(QStringLiteral(", ")) +
+                                     QStringLiteral(" and ") + parts.last();
+
     EndLabel->setText(QStringLiteral(
-        "Your party has come to the end of the trail for now.  The spirits you met have told "
-        "you their stories: remember them, and remember the Verunai, whose long walk you "
-        "have followed."));
+        "Your party has come to the end of the Weyfarra trail.  The spirits you met have told "
+        "you their stories: remember them, and remember the Verunai, whose long walk you have "
+        "followed."));
     const int finalScore = s.finalScore();
-    EndLabel2->setText(
-        QStringLiteral("Your final score is %1 %2: %3 for your trades and your care of the "
-                       "party, and %4 for the %5 lb of fish in storage.\n\nThank you for "
-                       "travelling with us.  Choose File > New Game to travel again, or press "
-                       "Exit to leave.")
-            .arg(finalScore)
-            .arg(finalScore == 1 ? QStringLiteral("point") : QStringLiteral("points"))
-            .arg(s.Score)
-            .arg(fishPoints)
-            .arg(s.FishLb));
+    EndLabel2->setText(QStringLiteral("Your final score is %1: %2.\n\nThank you for travelling "
+                                      "with us.")
+                           .arg(count(finalScore, "point", "points"), madeOf));
     for (QLabel* label : {EndLabel, EndLabel2}) {
         label->resize(layout.EndLabelWidth, label->heightForWidth(layout.EndLabelWidth));
         label->show();
     }
 
-    // The whole way travelled, as the journey map shows it, below the words.
-    auto* travelled = Client->findChild<platform::PictureBox*>(QStringLiteral("TravelledMap"));
-    if (!travelled)
-        travelled = new platform::PictureBox(Client);
-    travelled->setObjectName(QStringLiteral("TravelledMap"));
-    travelled->setAccessibleName(QStringLiteral("The way your party travelled"));
-    travelled->setPicture(totmap->picture());
+    // The whole way travelled, as the journey map shows it, below the words,
+    // and the two ways on from here below the map.
+    const int buttonsHeight = TravelAgain->height() + 16;
     const int top = EndLabel2->geometry().bottom() + 16;
-    const int height = std::max(0, std::min(345, BPanel->y() - 16 - top));
+    const int height = std::max(0, std::min(345, BPanel->y() - 16 - buttonsHeight - top));
     const int width = height * 620 / 345;
-    travelled->setGeometry((Client->width() - width) / 2, top, width, height);
-    travelled->show();
+    TravelledMap->setPicture(totmap->picture());
+    TravelledMap->setGeometry((Client->width() - width) / 2, top, width, height);
+    TravelledMap->show();
+    const int buttonsTop = TravelledMap->geometry().bottom() + 12;
+    const int middle = Client->width() / 2;
+    TravelAgain->move(middle - TravelAgain->width() - 12, buttonsTop);
+    QuitGame->move(middle + 12, buttonsTop);
+    TravelAgain->show();
+    QuitGame->show();
+    TravelAgain->setFocus();
 }
