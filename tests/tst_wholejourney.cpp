@@ -1,0 +1,159 @@
+// The whole journey, played on fake media from the first town to the end:
+// 28 arrivals, every spirit telling its story once, special trades with the
+// right good and the spirit's own pronoun, the snakebite once after the
+// girl's town, and the end screen with the score the journey earned.
+
+#include "activities/tradelist.h"
+#include "platform/bevelpanel.h"
+#include "platform/randomsource.h"
+#include "presentation/storytexts.h"
+#include "presentation/transitions/fusetransition.h"
+#include "seededsecond.h"
+#include "shell/gamestate.h"
+#include "shops/possessions.h"
+#include "trail/game.h"
+#include "trail/routetable.h"
+#include "trail/towncontent.h"
+#include "trailfixture.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+class WholeJourneyTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TrailFixture> trail;
+    TGame* game = nullptr;
+    std::int64_t now = 0;
+
+    GameState& s() { return gameState(); }
+    static FakeMediaPlayer* fake(QObject* player) { return TrailFixture::fake(player); }
+
+    void deliver() { QCoreApplication::processEvents(); }
+
+    void drawRoute()
+    {
+        for (int ticks = 0; game->Go->isActive() && ticks < 200; ++ticks)
+            game->GoTimer();
+    }
+
+    // Looks around; true when the spirit told its story.
+    bool lookAround()
+    {
+        game->LookClick();
+        fake(game->MPghost)->finishPlay();
+        deliver();
+        if (!game->MPchar->isPlaying())
+            return false;
+        fake(game->MPchar)->finishPlay();
+        deliver();
+        return true;
+    }
+
+private slots:
+    void init()
+    {
+        trail = std::make_unique<TrailFixture>();
+        game = trail->game;
+        platform::gameRandom().setClock([this] { return now; });
+    }
+
+    void cleanup()
+    {
+        platform::gameRandom().setClock({});
+        QVERIFY2(trail->errors.messages.isEmpty(), qPrintable(trail->errors.messages.join('\n')));
+        trail.reset();
+    }
+
+    void theWholeTrailFromTheFirstTownToTheEnd()
+    {
+        // The party bought one of everything the flea market's shop sells.
+        for (int item = 168; item <= 191; ++item)
+            goods::possessions().ItemCount[static_cast<std::size_t>(item)] = 1;
+        const std::int64_t specialSecond = secondWhere([](int x) { return x % 1000 >= 800; });
+
+        game->FormShow();
+        game->FormActivate();
+        game->Transition1EndTransition(game->Transition1);
+        game->IPTimer();
+        QCOMPARE(int(s().Town), 1);
+        int arrivals = 1, stories = 0, usefulTrades = 0, snakebites = 0;
+        QSet<QString> pronounsSeen;
+
+        while (!game->Yes1->isVisibleTo(game)) {
+            QVERIFY(game->Continue->isEnabled());
+            const int from = s().Town;
+            game->Continue->click();
+            if (game->Dchoice->isVisibleTo(game)) { // the snakebite, on leaving the girl's town
+                ++snakebites;
+                QCOMPARE(from, FirstSpiritTown);
+                QVERIFY(game->DC2->isEnabled()); // the girl gave her snakeroot
+                game->DC2->click();
+                game->DOK1->click();
+                game->EndTimeTimer();
+            }
+            if (game->Yes1->isVisibleTo(game))
+                break; // the journey's end
+            ++arrivals;
+            const int town = s().Town;
+            QCOMPARE(town, from + 1);
+            QCOMPARE(game->town->text(), townContent(town).townName);
+            drawRoute();
+            if (game->IP->isActive())
+                game->IPTimer(); // "Now click the "Look Around" button ..."
+            if (!game->Look->isEnabled()) {
+                // Arrived from the west: the post first, then a look around.
+                QVERIFY(game->Visit->isEnabled());
+                game->VisitClick();
+            }
+            QVERIFY2(lookAround(), qPrintable(QStringLiteral("town %1 told no story").arg(town)));
+            ++stories;
+            QCOMPARE(game->Caption->text(), story::storyLine(2 * town - 1));
+            QVERIFY(!lookAround()); // once is enough
+
+            // A special offer: the town's own good, asked by the spirit's pronoun.
+            now = specialSecond;
+            game->ClickScreen(300, 200);
+            QVERIFY(game->TradePanel->isVisibleTo(game));
+            const TownContent spirit = townContent(town);
+            const QString good = game->TradeList.value(town - 2);
+            const QString offer = game->Label5->text();
+            QVERIFY2(offer.startsWith(spirit.female ? "Will you give her " : "Will you give him "),
+                     qPrintable(offer));
+            if (offer.endsWith(QStringLiteral(" in exchange for %1?").arg(good))) {
+                pronounsSeen << offer.section(' ', 3, 3);
+                const int before = s().Score;
+                game->Button1->click();
+                QCOMPARE(s().Score, before + 5);
+                QCOMPARE(goods::possessions().TradeDone.at(static_cast<std::size_t>(town - 2)), 1);
+                ++usefulTrades;
+            }
+            game->Button3->click(); // "No deals."
+            QVERIFY(game->Continue->isEnabled());
+            now += 7; // another second, another draw
+        }
+
+        QCOMPARE(arrivals, TownCount);
+        QCOMPARE(stories, TownCount - 1); // every spirit of towns 2 to 28, each once
+        QCOMPARE(snakebites, 1);
+        QVERIFY2(usefulTrades >= 10, qPrintable(QString::number(usefulTrades)));
+        QCOMPARE(pronounsSeen, (QSet<QString>{"her", "him"}));
+
+        game->Yes1->click();
+        const int expected = 5 * usefulTrades + 5 + s().FishLb / 10;
+        QCOMPARE(s().finalScore(), expected);
+        QVERIFY2(game->EndLabel2->text().startsWith(
+                     QStringLiteral("Your final score is %1 points: %2 for the %3 useful goods")
+                         .arg(expected)
+                         .arg(5 * usefulTrades)
+                         .arg(usefulTrades)),
+                 qPrintable(game->EndLabel2->text()));
+    }
+};
+
+QTEST_MAIN(WholeJourneyTest)
+#include "tst_wholejourney.moc"
