@@ -16,6 +16,7 @@
 #include "trail/towncontent.h"
 #include "trailfixture.h"
 
+#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -221,6 +222,16 @@ private slots:
         QVERIFY(game->Image1->accessibleDescription().contains("keepers"));
         game->IPTimer(); // "It looks like they're ready to help you."
         QCOMPARE(game->Image1->picture(), media::jpegPicture(QStringLiteral("z03")));
+        QVERIFY(game->IPic->isVisibleTo(game));
+        QVERIFY(!game->IPic->geometry().intersects(game->MPskel->DisplayRect()));
+    }
+
+    void theSnakebitesQuestionStandsClearOfItsEdge()
+    {
+        QVERIFY(game->Dchoice->title().isEmpty());
+        QCOMPARE(game->DchoiceTitle->text(), QStringLiteral("What will you do?"));
+        QVERIFY(game->DchoiceTitle->x() >= 8);
+        QCOMPARE(game->Dchoice->accessibleName(), QStringLiteral("What will you do?"));
     }
 
     void theWelcomeInvitesThePlayerToNameTheTravellers()

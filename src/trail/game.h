@@ -98,6 +98,7 @@ public:
     QLabel* Caption = nullptr;
     QLabel* Dlabel = nullptr;
     QGroupBox* Dchoice = nullptr;
+    QLabel* DchoiceTitle = nullptr; // "What will you do?"
     QRadioButton* DC1 = nullptr;
     QRadioButton* DC2 = nullptr;
     QRadioButton* DC3 = nullptr;

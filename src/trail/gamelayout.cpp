@@ -86,7 +86,8 @@ void TGame::applyLayout()
     }
     EndLabel->move((Client->width() - l.EndLabelWidth) / 2, l.EndLabelTop);
     EndLabel2->move((Client->width() - l.EndLabelWidth) / 2, l.EndLabel2Top);
-    town->move((Client->width() - town->width()) / 2, 82);
+    // The town's name stands above the picture where there is room for it.
+    town->move((Client->width() - town->width()) / 2, std::max(0, l.PicTop - town->height() - 4));
 
     Visit->move(l.Visit);
     Look->move(l.Look);

@@ -87,8 +87,11 @@ void TGame::createStoryAndHazard()
     Dlabel->resize(353, 81);
     Dlabel->hide();
 
-    Dchoice = new QGroupBox(QStringLiteral("What will you do?"), Client);
+    // The group's title is a label of its own, a little in from the edge
+    // (the group box would draw it flush against the left edge).
+    Dchoice = new QGroupBox(Client);
     Dchoice->setObjectName(QStringLiteral("Dchoice"));
+    Dchoice->setAccessibleName(QStringLiteral("What will you do?"));
     Dchoice->setFont(sansFont(16));
     Dchoice->setAutoFillBackground(true);
     // Black text on silver; a treatment that cannot be chosen stays grey.
@@ -101,10 +104,6 @@ void TGame::createStoryAndHazard()
     silver.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
     silver.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(128, 128, 128));
     Dchoice->setPalette(silver);
-    // The title keeps a little distance from the panel's left edge.
-    Dchoice->setStyleSheet(QStringLiteral("QGroupBox::title { subcontrol-origin: margin; "
-                                          "subcontrol-position: top left; left: 12px; "
-                                          "padding: 0 4px; }"));
     Dchoice->resize(600, 133);
     Dchoice->hide();
     auto choice = [this](const char* name, int top) {
@@ -113,6 +112,9 @@ void TGame::createStoryAndHazard()
         button->setGeometry(16, top, 600, 24);
         return button;
     };
+    DchoiceTitle = new QLabel(QStringLiteral("What will you do?"), Dchoice);
+    DchoiceTitle->setObjectName(QStringLiteral("DchoiceTitle"));
+    DchoiceTitle->setGeometry(12, 2, 300, 22);
     DC1 = choice("DC1", 24);
     DC2 = choice("DC2", 50);
     DC3 = choice("DC3", 76);

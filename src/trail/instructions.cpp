@@ -12,6 +12,8 @@
 #include "trail/towncontent.h"
 
 #include <QLabel>
+
+#include <algorithm>
 #include <QPushButton>
 #include <QTimer>
 
@@ -144,8 +146,12 @@ void TGame::placeInstructionPanel()
     // has its own place.
     const GameState& s = gameState();
     const bool spiritInSight = s.Stage == 2 && s.SceneId[0] == 'x';
-    const QPoint panel = spiritInSight ? QPoint(s.PicLeft + 4, s.IPicTop)
-                                       : QPoint(s.IPicLeft, s.IPicTop);
+    const bool keepersInSight = s.Stage == GameState::StageAtCounter && !keepersWaking_;
+    QPoint panel(s.IPicLeft, s.IPicTop);
+    if (spiritInSight)
+        panel.setX(s.PicLeft + 4);
+    else if (keepersInSight) // to the left of the counter where they stand
+        panel.setX(std::max(0, MPskel->DisplayRect().left() - IPic->width() - 4));
     IPic->move(panel);
     IL1->move(panel + QPoint(20, 40));
     IL2->move(panel + QPoint(20, 110));

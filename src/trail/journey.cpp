@@ -195,6 +195,7 @@ void TGame::Looks()
     Dlabel->hide();
     Look->setEnabled(false);
     s.Stage = static_cast<std::uint8_t>(s.LookStage);
+    hideTownName();
     fishing->leave();
     leavePost();
     TradePanel->hide();
@@ -280,6 +281,7 @@ void TGame::Visits()
     Dlabel->hide();
     Caption->hide();
     TradePanel->hide();
+    hideTownName();
     if (s.FishingMode) {
         setSceneClickable(true);
         fishing->Fish();
