@@ -3,6 +3,7 @@
 // view's pages, keys and readability; the printed journal and its PDF.
 
 #include "errorcapture.h"
+#include "filesizelimit.h"
 #include "modalscript.h"
 #include "platform/bitbtn.h"
 #include "platform/filedialogs.h"
@@ -26,10 +27,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
-#include <csignal>
 #include <functional>
 #include <optional>
-#include <sys/resource.h>
 
 namespace {
 
@@ -112,29 +111,6 @@ double contrast(const QColor& a, const QColor& b)
     const double lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
-
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
-};
 
 } // namespace
 

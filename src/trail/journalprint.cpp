@@ -141,10 +141,12 @@ QString JournalCover::scoreLine(const Journal& journal) const
         .arg(points == 1 ? QStringLiteral("point") : QStringLiteral("points"));
 }
 
-QPageSize journalPaperSize()
+void useJournalPaper(QPagedPaintDevice& device)
 {
-    return QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
-                                                                                : QPageSize::A4);
+    device.setPageSize(QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem
+                                     ? QPageSize::Letter
+                                     : QPageSize::A4));
+    device.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
 }
 
 bool printJournal(QPagedPaintDevice& device, const Journal& journal, const JournalCover& cover)
@@ -210,8 +212,7 @@ QString saveJournalPdf(const QString& fileName, const Journal& journal, const Jo
     {
         QPdfWriter writer(&file);
         writer.setResolution(300);
-        writer.setPageSize(journalPaperSize());
-        writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+        useJournalPaper(writer);
         writer.setTitle(GameName + QStringLiteral(": ") + Subtitle);
         writer.setCreator(GameName);
         if (!printJournal(writer, journal, cover)) {

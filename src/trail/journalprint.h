@@ -7,7 +7,6 @@
 // the PDF.
 
 #include <QImage>
-#include <QPageSize>
 #include <QString>
 #include <QStringList>
 
@@ -27,8 +26,9 @@ struct JournalCover {
     QString scoreLine(const Journal& journal) const;
 };
 
-// Letter where the player's country measures in inches, A4 elsewhere.
-QPageSize journalPaperSize();
+// Letter where the player's country measures in inches, A4 elsewhere, with
+// margins of 2 cm: the paper a printer or the PDF starts with.
+void useJournalPaper(QPagedPaintDevice& device);
 
 // Lays the journal out on the device's pages and paints them. False when the
 // device cannot be painted on (a printer that will not start).

@@ -202,7 +202,7 @@ void TJournal::ForwardClick()
 void TJournal::PrintClick()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(journalPaperSize());
+    useJournalPaper(printer);
     printer.setDocName(QStringLiteral("Kelvarin journal"));
     QPrintDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("PrintDialog"));
