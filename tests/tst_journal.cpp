@@ -267,6 +267,12 @@ private slots:
                  (QStringList{QStringLiteral("Kelvarin journal 1"), QStringLiteral("town\t4"),
                               QStringLiteral("spirit\t4")}));
         QCOMPARE(journal.pages().front().title, QStringLiteral("Town 4: Ambry Hollow"));
+
+        // An event that is refused starts no page.
+        Journal refused;
+        QVERIFY(!refused.metSpirit(1));
+        QVERIFY(!refused.traded(5, QString(), QStringLiteral("some seeds"), false));
+        QVERIFY(refused.isEmpty());
     }
 
     void aLongCatchIsWrittenTenFishToAParagraph()

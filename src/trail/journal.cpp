@@ -94,18 +94,12 @@ bool Journal::arrived(int town)
 
 bool Journal::metSpirit(int town)
 {
-    // An event in a town not yet written starts the town's page, so that
-    // nothing the party did is lost.
-    if (onTrail(town) && !reached(town))
-        arrived(town);
-    return add({Kind::Spirit, town, {}, {}, false});
+    return addInTown({Kind::Spirit, town, {}, {}, false});
 }
 
 bool Journal::traded(int town, const QString& given, const QString& received, bool useful)
 {
-    if (onTrail(town) && !reached(town))
-        arrived(town);
-    return add({Kind::Trade, town, cleaned(given), cleaned(received), useful});
+    return addInTown({Kind::Trade, town, cleaned(given), cleaned(received), useful});
 }
 
 bool Journal::snakebite(const QString& traveller, const QString& treatment)
@@ -218,6 +212,19 @@ bool Journal::add(Entry entry)
         return false;
     entries_.push_back(std::move(entry));
     return true;
+}
+
+bool Journal::addInTown(Entry entry)
+{
+    // An event in a town not yet written starts the town's page, so that
+    // nothing the party did is lost; an event that is refused starts none.
+    const bool startsPage =
+        onTrail(entry.number) && !reached(entry.number) && arrived(entry.number);
+    if (add(std::move(entry)))
+        return true;
+    if (startsPage)
+        entries_.pop_back();
+    return false;
 }
 
 QString Journal::paragraphOf(const Entry& entry) const

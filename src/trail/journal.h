@@ -87,6 +87,7 @@ private:
     bool reached(int town) const;
     QString whyNot(const Entry& entry) const;
     bool add(Entry entry);
+    bool addInTown(Entry entry);
     QString lineOf(const Entry& entry) const;
     QString paragraphOf(const Entry& entry) const;
     std::vector<JournalPage> townPages() const;
