@@ -420,6 +420,7 @@ private slots:
         QVERIFY(view.PageText->text().contains(QStringLiteral("Final score: 27 points")));
         QVERIFY(!view.Back->isEnabled());
         QVERIFY(view.Forward->isEnabled());
+        QCOMPARE(view.focusWidget(), view.Forward);
 
         for (const JournalPage& page : pages) {
             view.Forward->click();
@@ -438,6 +439,17 @@ private slots:
         QCOMPARE(view.page(), 0);
         QVERIFY(!view.Back->isEnabled());
         QVERIFY(view.Forward->isEnabled());
+    }
+
+    void anEmptyJournalShowsThePartyAndSaysNothingIsWrittenYet()
+    {
+        TJournal view(Journal(), JournalCover{Party, 0, {}});
+        QCOMPARE(view.pageCount(), 1);
+        QVERIFY(view.PageText->text().endsWith(QStringLiteral(
+            "Score so far: 0 points\n\nNothing has been written in the journal yet.")));
+        QVERIFY(!view.Back->isEnabled());
+        QVERIFY(!view.Forward->isEnabled());
+        QCOMPARE(view.focusWidget(), view.Close1);
     }
 
     void keysTurnThePagesAndEscapeCloses_data()

@@ -58,6 +58,11 @@ TJournal::TJournal(const Journal& journal, const JournalCover& cover, QWidget* p
     for (JournalPage& page : journal_.pages(pageSize()))
         pages_.push_back(std::move(page));
     showPage(0);
+    // Space or Enter on the first page turns it; with nothing to turn to, closes.
+    if (Forward->isEnabled())
+        Forward->setFocus();
+    else
+        Close1->setFocus();
 }
 
 void TJournal::createPage()
