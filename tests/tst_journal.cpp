@@ -268,6 +268,11 @@ private slots:
                               QStringLiteral("spirit\t4")}));
         QCOMPARE(journal.pages().front().title, QStringLiteral("Town 4: Ambry Hollow"));
 
+        // What happens before the first town still has a page.
+        Journal early;
+        QVERIFY(early.caughtFish(QStringLiteral("1 lb 1 oz perch")));
+        QCOMPARE(early.pages().front().title, QStringLiteral("On the Trail"));
+
         // An event that is refused starts no page.
         Journal refused;
         QVERIFY(!refused.metSpirit(1));
