@@ -1,0 +1,476 @@
+#include "journal.h"
+
+#include "presentation/storytexts.h"
+#include "trail/routetable.h"
+#include "trail/towncontent.h"
+
+#include <algorithm>
+
+namespace {
+
+// The first line of the journal's lines; a later game that changes the
+// lines' meaning raises the number.
+const QString Heading = QStringLiteral("Kelvarin journal");
+constexpr int Version = 1;
+
+// A long catch is written a few fish to a paragraph, so a page can hold it.
+constexpr int FishPerParagraph = 10;
+
+// The texts come from the game's own controls and lists; a tab or a line
+// break would break the journal's lines, so every control character becomes
+// a blank.
+QString cleaned(const QString& text)
+{
+    QString result = text;
+    for (QChar& c : result) {
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    }
+    return result.trimmed();
+}
+
+// "A meadow ..." carries on a sentence as "a meadow ...".
+QString carriedOn(const QString& text)
+{
+    if (text.size() < 2 || (!text.at(1).isLower() && text.at(1) != QLatin1Char(' ')))
+        return text;
+    return text.at(0).toLower() + text.mid(1);
+}
+
+QString sentence(const QString& text)
+{
+    if (text.isEmpty() || text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char('!')) ||
+        text.endsWith(QLatin1Char('?')))
+        return text;
+    return text + QLatin1Char('.');
+}
+
+QString points(int score)
+{
+    return QStringLiteral("%1 %2").arg(score).arg(score == 1 ? QStringLiteral("point")
+                                                             : QStringLiteral("points"));
+}
+
+bool onTrail(int town)
+{
+    return town >= 1 && town <= TownCount;
+}
+
+QString townTitle(int town)
+{
+    return QStringLiteral("Town %1: %2").arg(town).arg(townContent(town).townName);
+}
+
+// "Fish caught: A, B and C."
+QString fishParagraph(const QStringList& fish, bool first)
+{
+    QString list = fish.constLast();
+    if (fish.size() > 1)
+        list = QStringList(fish.mid(0, fish.size() - 1)).join(QStringLiteral(", ")) +
+               QStringLiteral(" and ") + list;
+    return (first ? QStringLiteral("Fish caught: ") : QStringLiteral("More fish caught: ")) + list +
+           QLatin1Char('.');
+}
+
+// The lines a paragraph takes when wrapped at `width` characters.
+int linesOf(const QString& paragraph, int width)
+{
+    return std::max<int>(1, static_cast<int>((paragraph.size() + width - 1) / width));
+}
+
+} // namespace
+
+QString JournalPage::text() const
+{
+    QStringList parts{title};
+    parts << paragraphs;
+    return parts.join(QStringLiteral("\n\n"));
+}
+
+bool Journal::arrived(int town)
+{
+    return add({Kind::Arrival, town, {}, {}, false});
+}
+
+bool Journal::metSpirit(int town)
+{
+    return addInTown({Kind::Spirit, town, {}, {}, false});
+}
+
+bool Journal::traded(int town, const QString& given, const QString& received, bool useful)
+{
+    return addInTown({Kind::Trade, town, cleaned(given), cleaned(received), useful});
+}
+
+bool Journal::snakebite(const QString& traveller, const QString& treatment)
+{
+    return add({Kind::Snakebite, 0, cleaned(traveller), cleaned(treatment), false});
+}
+
+bool Journal::caughtFish(const QString& line)
+{
+    return add({Kind::Fish, 0, cleaned(line), {}, false});
+}
+
+bool Journal::ended(int finalScore)
+{
+    return add({Kind::End, finalScore, {}, {}, false});
+}
+
+bool Journal::hasEnded() const
+{
+    return !entries_.empty() && entries_.back().kind == Kind::End;
+}
+
+int Journal::finalScore() const
+{
+    return hasEnded() ? entries_.back().number : 0;
+}
+
+int Journal::currentTown() const
+{
+    for (auto it = entries_.rbegin(); it != entries_.rend(); ++it) {
+        if (it->kind == Kind::Arrival)
+            return it->number;
+    }
+    return 0;
+}
+
+bool Journal::reached(int town) const
+{
+    return std::any_of(entries_.begin(), entries_.end(), [town](const Entry& e) {
+        return e.kind == Kind::Arrival && e.number == town;
+    });
+}
+
+// Why an entry cannot follow the entries before it; empty when it can.
+QString Journal::whyNot(const Entry& entry) const
+{
+    const auto has = [this](Kind kind, int number) {
+        return std::any_of(entries_.begin(), entries_.end(),
+                           [&](const Entry& e) { return e.kind == kind && e.number == number; });
+    };
+    if (hasEnded())
+        return QStringLiteral("comes after the journey's end");
+
+    switch (entry.kind) {
+    case Kind::Arrival:
+    case Kind::Spirit:
+    case Kind::Trade:
+        if (!onTrail(entry.number))
+            return QStringLiteral("names town %1, which is not on the trail").arg(entry.number);
+        break;
+    default:
+        break;
+    }
+    switch (entry.kind) {
+    case Kind::Arrival:
+        if (has(Kind::Arrival, entry.number))
+            return QStringLiteral("reaches town %1 a second time").arg(entry.number);
+        break;
+    case Kind::Spirit:
+        if (!has(Kind::Arrival, entry.number))
+            return QStringLiteral("meets the spirit of town %1 before the party reached it")
+                .arg(entry.number);
+        if (!townContent(entry.number).hasSpirit())
+            return QStringLiteral("meets a spirit in town %1, which has none").arg(entry.number);
+        if (has(Kind::Spirit, entry.number))
+            return QStringLiteral("meets the spirit of town %1 a second time").arg(entry.number);
+        break;
+    case Kind::Trade:
+        if (!has(Kind::Arrival, entry.number))
+            return QStringLiteral("trades in town %1 before the party reached it")
+                .arg(entry.number);
+        if (entry.first.isEmpty() || entry.second.isEmpty())
+            return QStringLiteral("leaves out what was traded");
+        break;
+    case Kind::Snakebite:
+        if (entry.first.isEmpty() || entry.second.isEmpty())
+            return QStringLiteral("leaves out who was bitten or the treatment");
+        // One snakebite a town: the same bite written again is a repeat.
+        for (auto it = entries_.rbegin(); it != entries_.rend() && it->kind != Kind::Arrival;
+             ++it) {
+            if (it->kind == Kind::Snakebite)
+                return QStringLiteral("is a second snakebite in one town");
+        }
+        break;
+    case Kind::Fish:
+        if (entry.first.isEmpty())
+            return QStringLiteral("leaves out the fish");
+        break;
+    case Kind::End:
+        if (entry.number < 0)
+            return QStringLiteral("gives a score below zero");
+        break;
+    }
+    return {};
+}
+
+bool Journal::add(Entry entry)
+{
+    if (!whyNot(entry).isEmpty())
+        return false;
+    entries_.push_back(std::move(entry));
+    return true;
+}
+
+bool Journal::addInTown(Entry entry)
+{
+    // An event in a town not yet written starts the town's page, so that
+    // nothing the party did is lost; an event that is refused starts none.
+    const bool startsPage =
+        onTrail(entry.number) && !reached(entry.number) && arrived(entry.number);
+    if (add(std::move(entry)))
+        return true;
+    if (startsPage)
+        entries_.pop_back();
+    return false;
+}
+
+QString Journal::paragraphOf(const Entry& entry) const
+{
+    const TownContent town = townContent(entry.number);
+    switch (entry.kind) {
+    case Kind::Arrival:
+        // The first town has no route to it: the journey starts there.
+        if (!routeSegment(entry.number))
+            return QStringLiteral("Your party set out from %1.").arg(town.townName);
+        if (town.sceneDescription.isEmpty())
+            return QStringLiteral("Your party reached %1.").arg(town.townName);
+        return QStringLiteral("Your party reached %1 and saw %2")
+            .arg(town.townName, sentence(carriedOn(town.sceneDescription)));
+    case Kind::Spirit:
+        return QStringLiteral("There your party met %1, %2.  %3")
+            .arg(town.spiritName, town.spiritWho,
+                 town.female ? QStringLiteral("She told her story:")
+                             : QStringLiteral("He told his story:"));
+    case Kind::Trade: {
+        QString text = town.hasSpirit() ? QStringLiteral("Your party gave %1 %2 and received %3.")
+                                              .arg(town.spiritName, entry.first, entry.second)
+                                        : QStringLiteral("Your party gave %1 and received %2.")
+                                              .arg(entry.first, entry.second);
+        if (entry.useful && !town.goodPraise.isEmpty())
+            text += QStringLiteral("  ") + town.goodPraise;
+        return text;
+    }
+    case Kind::Snakebite:
+        return QStringLiteral("On the road, %1 was bitten by a snake.  The treatment your party "
+                              "chose: %2")
+            .arg(entry.first, sentence(carriedOn(entry.second)));
+    case Kind::End: {
+        const int last = currentTown();
+        const QString where =
+            last > 0 ? QStringLiteral(" at %1").arg(townContent(last).townName) : QString();
+        return QStringLiteral("Your party came to the end of the trail%1 with a final score of %2.")
+            .arg(where, points(entry.number));
+    }
+    case Kind::Fish:
+        break;
+    }
+    return {};
+}
+
+std::vector<JournalPage> Journal::townPages() const
+{
+    std::vector<JournalPage> pages;
+    QStringList fish;
+    int fishParagraphs = 0;
+    const auto writeFish = [&] {
+        if (fish.isEmpty())
+            return;
+        pages.back().paragraphs << fishParagraph(fish, fishParagraphs == 0);
+        ++fishParagraphs;
+        fish.clear();
+    };
+
+    for (const Entry& entry : entries_) {
+        if (entry.kind != Kind::Fish)
+            writeFish();
+        if (entry.kind == Kind::Arrival || entry.kind == Kind::End) {
+            fishParagraphs = 0;
+            pages.push_back({entry.kind == Kind::Arrival ? entry.number : 0,
+                             entry.kind == Kind::Arrival ? townTitle(entry.number)
+                                                         : QStringLiteral("The Journey's End"),
+                             {}});
+        } else if (pages.empty()) {
+            pages.push_back({0, QStringLiteral("On the Trail"), {}});
+        }
+        if (entry.kind == Kind::Fish) {
+            fish << entry.first;
+            if (fish.size() == FishPerParagraph)
+                writeFish();
+            continue;
+        }
+        pages.back().paragraphs << paragraphOf(entry);
+        if (entry.kind == Kind::Spirit) {
+            const QString story = story::storyLine(2 * entry.number - 1).trimmed();
+            if (!story.isEmpty())
+                pages.back().paragraphs << QLatin1Char('"') + story + QLatin1Char('"');
+        }
+    }
+    writeFish();
+    return pages;
+}
+
+std::vector<JournalPage> Journal::pages(JournalPageSize size) const
+{
+    std::vector<JournalPage> whole = townPages();
+    if (size.charactersPerLine <= 0 || size.lines <= 0)
+        return whole;
+
+    std::vector<JournalPage> split;
+    for (const JournalPage& page : whole) {
+        split.push_back({page.town, page.title, {}});
+        int used = 0;
+        for (const QString& paragraph : page.paragraphs) {
+            const int lines = linesOf(paragraph, size.charactersPerLine);
+            const int needed = split.back().paragraphs.isEmpty() ? lines : used + 1 + lines;
+            if (needed > size.lines && !split.back().paragraphs.isEmpty()) {
+                split.push_back({page.town, page.title + QStringLiteral(" (continued)"), {}});
+                used = lines;
+            } else {
+                used = needed;
+            }
+            split.back().paragraphs << paragraph;
+        }
+    }
+    return split;
+}
+
+QString Journal::lineOf(const Entry& entry) const
+{
+    const QChar tab = QLatin1Char('\t');
+    switch (entry.kind) {
+    case Kind::Arrival:
+        return QStringLiteral("town") + tab + QString::number(entry.number);
+    case Kind::Spirit:
+        return QStringLiteral("spirit") + tab + QString::number(entry.number);
+    case Kind::Trade:
+        return QStringList{QStringLiteral("trade"), QString::number(entry.number),
+                           entry.useful ? QStringLiteral("useful") : QStringLiteral("trifle"),
+                           entry.first, entry.second}
+            .join(tab);
+    case Kind::Snakebite:
+        return QStringLiteral("snakebite") + tab + entry.first + tab + entry.second;
+    case Kind::Fish:
+        return QStringLiteral("fish") + tab + entry.first;
+    case Kind::End:
+        return QStringLiteral("end") + tab + QString::number(entry.number);
+    }
+    return {};
+}
+
+QStringList Journal::toLines() const
+{
+    if (entries_.empty())
+        return {};
+    QStringList lines{Heading + QLatin1Char(' ') + QString::number(Version)};
+    for (const Entry& entry : entries_)
+        lines << lineOf(entry);
+    return lines;
+}
+
+namespace {
+
+QString refusal(const QString& reason)
+{
+    return QStringLiteral("The journal cannot be read: %1.  Nothing in the game was changed.")
+        .arg(reason);
+}
+
+bool wholeNumber(const QString& text, int& value)
+{
+    // Only plain digits, with a minus sign at most: the journal never
+    // writes anything else.
+    static const QString digits = QStringLiteral("-0123456789");
+    if (text.isEmpty() || text.size() > 10 ||
+        std::any_of(text.begin(), text.end(), [](QChar c) { return !digits.contains(c); }))
+        return false;
+    bool ok = false;
+    value = text.toInt(&ok);
+    return ok;
+}
+
+} // namespace
+
+JournalReading Journal::fromLines(const QStringList& lines)
+{
+    JournalReading reading;
+    if (lines.isEmpty())
+        return reading; // a journey saved before anything happened
+
+    const QStringList heading = lines.constFirst().split(QLatin1Char(' '));
+    int version = 0;
+    if (heading.size() != 3 || heading.mid(0, 2).join(QLatin1Char(' ')) != Heading ||
+        !wholeNumber(heading.at(2), version)) {
+        reading.problem =
+            refusal(QStringLiteral("its first line is not \"%1 %2\"").arg(Heading).arg(Version));
+        return reading;
+    }
+    if (version != Version) {
+        reading.problem =
+            refusal(version > Version
+                        ? QStringLiteral("it was written by a newer Kelvarin (journal version %1)")
+                              .arg(version)
+                        : QStringLiteral("its version %1 is not one the game knows").arg(version));
+        return reading;
+    }
+
+    static const QStringList kinds{QStringLiteral("town"),  QStringLiteral("spirit"),
+                                   QStringLiteral("trade"), QStringLiteral("snakebite"),
+                                   QStringLiteral("fish"),  QStringLiteral("end")};
+    static const int parts[] = {2, 2, 5, 3, 2, 2};
+
+    Journal journal;
+    for (int k = 1; k < lines.size(); ++k) {
+        const auto fail = [&](const QString& why) {
+            reading.problem = refusal(QStringLiteral("line %1 %2").arg(k + 1).arg(why));
+            return reading;
+        };
+        const QStringList fields = lines.at(k).split(QLatin1Char('\t'));
+        const int kind = static_cast<int>(kinds.indexOf(fields.constFirst()));
+        if (kind < 0)
+            return fail(QStringLiteral("is not an entry of the journal"));
+        if (fields.size() != parts[kind])
+            return fail(QStringLiteral("has %1 parts where a \"%2\" entry has %3")
+                            .arg(fields.size())
+                            .arg(kinds.at(kind))
+                            .arg(parts[kind]));
+
+        Entry entry;
+        entry.kind = static_cast<Kind>(kind);
+        switch (entry.kind) {
+        case Kind::Arrival:
+        case Kind::Spirit:
+        case Kind::End:
+            if (!wholeNumber(fields.at(1), entry.number))
+                return fail(QStringLiteral("has \"%1\" where a number belongs").arg(fields.at(1)));
+            break;
+        case Kind::Trade:
+            if (!wholeNumber(fields.at(1), entry.number))
+                return fail(QStringLiteral("has \"%1\" where a number belongs").arg(fields.at(1)));
+            if (fields.at(2) != QLatin1String("useful") && fields.at(2) != QLatin1String("trifle"))
+                return fail(QStringLiteral("calls the good \"%1\", neither useful nor a trifle")
+                                .arg(fields.at(2)));
+            entry.useful = fields.at(2) == QLatin1String("useful");
+            entry.first = fields.at(3);
+            entry.second = fields.at(4);
+            break;
+        case Kind::Snakebite:
+            entry.first = fields.at(1);
+            entry.second = fields.at(2);
+            break;
+        case Kind::Fish:
+            entry.first = fields.at(1);
+            break;
+        }
+        if (cleaned(entry.first) != entry.first || cleaned(entry.second) != entry.second)
+            return fail(QStringLiteral("has blanks or control characters around its words"));
+        const QString why = journal.whyNot(entry);
+        if (!why.isEmpty())
+            return fail(why);
+        journal.entries_.push_back(std::move(entry));
+    }
+    reading.journal = std::move(journal);
+    return reading;
+}

@@ -1,0 +1,287 @@
+#include "journalview.h"
+
+#include "platform/background.h"
+#include "platform/bevelpanel.h"
+#include "platform/bitbtn.h"
+#include "platform/errorreport.h"
+#include "platform/filedialogs.h"
+#include "platform/fonts.h"
+#include "platform/playerfolders.h"
+#include "presentation/storytexts.h"
+#include "shops/pagearrows.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <algorithm>
+
+using platform::guard;
+
+namespace {
+
+constexpr int Width = 660;
+constexpr int Height = 560;
+constexpr int PaperMargin = 14;
+constexpr int TextLeft = 28;
+constexpr int TextWidth = Width - 2 * PaperMargin - 2 * TextLeft;
+constexpr int TextTop = 66;
+constexpr int TextHeight = 352;
+// Words are wrapped whole, so a line holds a little less than the average.
+constexpr double WrapLoss = 0.9;
+
+QPalette inked(QPalette palette)
+{
+    palette.setColor(QPalette::WindowText, TJournal::inkColour());
+    palette.setColor(QPalette::Text, TJournal::inkColour());
+    return palette;
+}
+
+} // namespace
+
+TJournal::TJournal(const Journal& journal, const JournalCover& cover, QWidget* parent)
+    : Form(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), journal_(journal), cover_(cover)
+{
+    setObjectName(QStringLiteral("Journal"));
+    setWindowTitle(QStringLiteral("Journal"));
+    setFixedSize(Width, Height);
+    setFont(platform::sansFont(15));
+    platform::fillBackground(this, QColor(102, 52, 31));
+    placeCentred();
+
+    createPage();
+    createButtons();
+
+    pages_.push_back(namesPage());
+    for (JournalPage& page : journal_.pages(pageSize()))
+        pages_.push_back(std::move(page));
+    showPage(0);
+    // Space or Enter on the first page turns it; with nothing to turn to, closes.
+    if (Forward->isEnabled())
+        Forward->setFocus();
+    else
+        Close1->setFocus();
+}
+
+void TJournal::createPage()
+{
+    Paper = new QWidget(this);
+    Paper->setObjectName(QStringLiteral("Paper"));
+    Paper->setGeometry(PaperMargin, PaperMargin, Width - 2 * PaperMargin, 468);
+    platform::fillBackground(Paper, paperColour());
+
+    PageTitle = new QLabel(Paper);
+    PageTitle->setObjectName(QStringLiteral("PageTitle"));
+    PageTitle->setFont(platform::serifFont(26, true));
+    PageTitle->setPalette(inked(PageTitle->palette()));
+    PageTitle->setTextFormat(Qt::PlainText);
+    PageTitle->setGeometry(TextLeft, 18, TextWidth, 36);
+
+    // The page is sized to hold what the journal puts on it; should a font
+    // run wider than measured, the page scrolls rather than cut words off.
+    PageScroll = new QScrollArea(Paper);
+    PageScroll->setObjectName(QStringLiteral("PageScroll"));
+    PageScroll->setAccessibleName(QStringLiteral("Journal page"));
+    PageScroll->setFrameShape(QFrame::NoFrame);
+    PageScroll->setFocusPolicy(Qt::NoFocus);
+    PageScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    PageScroll->setWidgetResizable(true);
+    PageScroll->setGeometry(TextLeft, TextTop, TextWidth + 16, TextHeight);
+    PageScroll->viewport()->setAutoFillBackground(false);
+
+    // The text is the label's own accessible name, so a screen reader reads
+    // the page itself.
+    PageText = new QLabel;
+    PageText->setObjectName(QStringLiteral("PageText"));
+    PageText->setFont(platform::serifFont(20));
+    PageText->setPalette(inked(PageText->palette()));
+    PageText->setTextFormat(Qt::PlainText);
+    PageText->setWordWrap(true);
+    PageText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PageText->setContentsMargins(0, 0, 16, 0);
+    PageScroll->setWidget(PageText);
+    PageText->setAutoFillBackground(false); // the scroll area fills it otherwise
+
+    PageNumber = new QLabel(Paper);
+    PageNumber->setObjectName(QStringLiteral("PageNumber"));
+    PageNumber->setFont(platform::sansFont(15));
+    PageNumber->setPalette(inked(PageNumber->palette()));
+    PageNumber->setAlignment(Qt::AlignHCenter);
+    PageNumber->setGeometry(TextLeft, 432, TextWidth, 22);
+}
+
+void TJournal::createButtons()
+{
+    Panel1 = new platform::BevelPanel(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, Height - 64, Width, 64);
+
+    Back = new platform::BitBtn(QStringLiteral("Back"), Panel1);
+    Back->setObjectName(QStringLiteral("Back"));
+    Back->setAccessibleName(QStringLiteral("Previous page"));
+    Back->setGlyph(goods::pageArrowGlyph(goods::PageDirection::Back));
+    Back->setGeometry(8, 8, 104, 48);
+    connect(Back, &QPushButton::clicked, this, guard(this, &TJournal::BackClick));
+
+    const auto button = [this](const QString& caption, const char* name, const QString& spoken,
+                               int x, int width) {
+        auto* b = new QPushButton(caption, Panel1);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAccessibleName(spoken);
+        b->setAutoDefault(false);
+        b->setGeometry(x, 16, width, 32);
+        return b;
+    };
+    PrintButton = button(QStringLiteral("Print\u2026"), "PrintButton",
+                         QStringLiteral("Print the journal"), 126, 112);
+    SavePdf = button(QStringLiteral("Save as PDF\u2026"), "SavePdf",
+                     QStringLiteral("Save the journal as a PDF file"), 248, 150);
+    Close1 =
+        button(QStringLiteral("Close"), "Close1", QStringLiteral("Close the journal"), 408, 112);
+    connect(PrintButton, &QPushButton::clicked, this, guard(this, &TJournal::PrintClick));
+    connect(SavePdf, &QPushButton::clicked, this, guard(this, &TJournal::SavePdfClick));
+    connect(Close1, &QPushButton::clicked, this, guard(this, &TJournal::Close1Click));
+
+    Forward = new platform::BitBtn(QStringLiteral("Forward"), Panel1);
+    Forward->setObjectName(QStringLiteral("Forward"));
+    Forward->setAccessibleName(QStringLiteral("Next page"));
+    Forward->setGlyph(goods::pageArrowGlyph(goods::PageDirection::Forward),
+                      platform::BitBtn::GlyphSide::Right);
+    Forward->setGeometry(Width - 8 - 112, 8, 112, 48);
+    connect(Forward, &QPushButton::clicked, this, guard(this, &TJournal::ForwardClick));
+
+    for (QPushButton* b : Panel1->findChildren<QPushButton*>()) {
+        b->setAutoDefault(false);
+        b->installEventFilter(this);
+    }
+}
+
+JournalPageSize TJournal::pageSize() const
+{
+    // The game's own story words give the width of an average character.
+    const QFontMetricsF metrics(PageText->font());
+    const QString sample = story::storyLine(3);
+    const double average = metrics.horizontalAdvance(sample) / sample.size();
+    return {static_cast<int>(TextWidth * WrapLoss / average),
+            static_cast<int>(TextHeight / metrics.lineSpacing())};
+}
+
+JournalPage TJournal::namesPage() const
+{
+    JournalPage page{0, QStringLiteral("Our Journey on the Trail"), {}};
+    const QStringList names = cover_.travellers();
+    page.paragraphs << (names.isEmpty()
+                            ? QStringLiteral("The party's names were not written down.")
+                            : QStringLiteral("The travellers:\n") + names.join(QLatin1Char('\n')));
+    page.paragraphs << cover_.scoreLine(journal_);
+    if (journal_.isEmpty())
+        page.paragraphs << QStringLiteral("Nothing has been written in the journal yet.");
+    return page;
+}
+
+void TJournal::showPage(int page)
+{
+    page_ = std::clamp(page, 0, pageCount() - 1);
+    const JournalPage& shown = pages_.at(static_cast<std::size_t>(page_));
+    PageTitle->setText(shown.title);
+    PageText->setText(shown.paragraphs.join(QStringLiteral("\n\n")));
+    PageNumber->setText(QStringLiteral("Page %1 of %2").arg(page_ + 1).arg(pageCount()));
+    Back->setEnabled(page_ > 0);
+    Forward->setEnabled(page_ + 1 < pageCount());
+}
+
+void TJournal::BackClick()
+{
+    if (page_ > 0)
+        showPage(page_ - 1);
+}
+
+void TJournal::ForwardClick()
+{
+    if (page_ + 1 < pageCount())
+        showPage(page_ + 1);
+}
+
+void TJournal::PrintClick()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    useJournalPaper(printer);
+    printer.setDocName(QStringLiteral("Kelvarin journal"));
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("PrintDialog"));
+    dialog.setWindowTitle(QStringLiteral("Print the Journal"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!printJournal(printer, journal_, cover_))
+        platform::raise(QStringLiteral("The journal cannot be printed: the printer did not "
+                                       "start.  Check that it is switched on and try again."));
+}
+
+void TJournal::SavePdfClick()
+{
+    const platform::FileDialog dialog{platform::FileDialog::Kind::Save,
+                                      QStringLiteral("PDF Documents (*.pdf)"),
+                                      QStringLiteral("pdf"), platform::savedGamesFolder()};
+    const QString fileName = platform::chooseFile(dialog, this);
+    if (fileName.isEmpty())
+        return;
+    const QString problem = saveJournalPdf(fileName, journal_, cover_);
+    if (!problem.isEmpty())
+        platform::raise(problem);
+}
+
+void TJournal::Close1Click()
+{
+    close();
+}
+
+bool TJournal::bookKey(const QKeyEvent* event)
+{
+    if (event->modifiers() != Qt::NoModifier && event->modifiers() != Qt::KeypadModifier)
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_PageUp:
+        platform::guarded([this] { BackClick(); });
+        return true;
+    case Qt::Key_Right:
+    case Qt::Key_PageDown:
+        platform::guarded([this] { ForwardClick(); });
+        return true;
+    case Qt::Key_Home:
+        showPage(0);
+        return true;
+    case Qt::Key_End:
+        showPage(pageCount() - 1);
+        return true;
+    case Qt::Key_Escape:
+        close();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TJournal::keyPressEvent(QKeyEvent* event)
+{
+    if (bookKey(event))
+        event->accept();
+    else
+        Form::keyPressEvent(event);
+}
+
+bool TJournal::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && bookKey(static_cast<QKeyEvent*>(event)))
+        return true;
+    return Form::eventFilter(watched, event);
+}
+
+void TJournal::showJournal(const Journal& journal, const QStringList& names, int score,
+                           const QImage& map, QWidget* parent)
+{
+    TJournal view(journal, JournalCover{names, score, map}, parent);
+    view.ShowModal();
+}
