@@ -251,6 +251,7 @@ void FishingOuting::RodClick()
     const QString weight = QStringLiteral("%1 lb %2 oz").arg(lb).arg(ounces);
     game_.wtLabel->setText(weight);
     game_.FishList << weight + QLatin1String(kind.nameText);
+    game_.journal.caughtFish(game_.FishList.constLast());
     addWeight(s.FishLb, s.FishOz, lb, ounces);
     MoveHotSpot();
 }

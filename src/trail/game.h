@@ -22,6 +22,7 @@
 
 #include "platform/filedialogs.h"
 #include "platform/form.h"
+#include "trail/journal.h"
 #include "trail/towncontent.h"
 #include "trail/traillayout.h"
 
@@ -65,6 +66,7 @@ public:
     QMenuBar* MainMenu = nullptr;
     QMenu* File1 = nullptr;
     QAction* NewGame1 = nullptr;
+    QAction* JournalItem = nullptr; // File > "&Journal of the Journey..."
     QAction* ExitProgram1 = nullptr;
     QMenu* Sound = nullptr;
     QAction* Volume = nullptr;
@@ -185,6 +187,8 @@ public:
     QStringList ctchar;
     QStringList TradeList;
     QStringList FishList;
+    // The journal of the journey, written as the party travels.
+    Journal journal;
 
     TrailLayout layout;
 
@@ -195,6 +199,8 @@ public:
     void NewGame1Click();
     void EndTimeTimer();
     void AboutClick();
+    // Opens the journal of the journey, to read, print or save as a PDF.
+    void JournalClick();
     // Marks the trail as entered.
     void Init();
 

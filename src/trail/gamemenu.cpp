@@ -3,6 +3,9 @@
 #include "game.h"
 
 #include "platform/errorreport.h"
+#include "platform/picturebox.h"
+#include "shell/gamestate.h"
+#include "trail/journalview.h"
 
 #include <QAction>
 #include <QMenu>
@@ -37,6 +40,8 @@ void TGame::createMenu()
     File1 = MainMenu->addMenu(QStringLiteral("&File"));
     File1->setObjectName(QStringLiteral("File1"));
     NewGame1 = addItem(File1, "NewGame1", QStringLiteral("&New Game"));
+    JournalItem = addItem(File1, "JournalItem", QStringLiteral("&Journal of the Journey..."));
+    JournalItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
     File1->addSeparator();
     ExitProgram1 = addItem(File1, "ExitProgram1", QStringLiteral("Exit Program"));
     addEmptyItem(MainMenu);
@@ -57,10 +62,19 @@ void TGame::createMenu()
     About = addItem(Help1, "About", QStringLiteral("&About Kelvarin"));
 
     connect(NewGame1, &QAction::triggered, this, guard(this, &TGame::NewGame1Click));
+    connect(JournalItem, &QAction::triggered, this, guard(this, &TGame::JournalClick));
     connect(ExitProgram1, &QAction::triggered, this, guard(this, &TGame::Exit1Click));
     connect(About, &QAction::triggered, this, guard(this, &TGame::AboutClick));
     connect(M_On, &QAction::triggered, this, guard(this, &TGame::M_OnClick));
     connect(M_Off, &QAction::triggered, this, guard(this, &TGame::M_OffClick));
     connect(Volume, &QAction::triggered, this, guard(this, &TGame::VolumeClick));
     connect(Contents1, &QAction::triggered, this, guard(this, &TGame::Contents1Click));
+}
+
+void TGame::JournalClick()
+{
+    QStringList names;
+    for (int member = 1; member <= 7; ++member)
+        names << Name(member);
+    TJournal::showJournal(journal, names, gameState().finalScore(), totmap->picture(), this);
 }

@@ -59,6 +59,8 @@ void TGame::DOK1Click()
     s.DilemmaUp = 0;
     if (DC2->isChecked())
         s.Score += 5;
+    const QRadioButton* chosen = DC2->isChecked() ? DC2 : DC3->isChecked() ? DC3 : DC1;
+    journal.snakebite(Name(s.SnakeVictim), chosen->text());
     BPanel->show();
     platform::pumpMessages();
     // The party travels on by itself a moment later.

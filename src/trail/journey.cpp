@@ -103,6 +103,7 @@ void TGame::GetNewScene()
 {
     GameState& s = gameState();
     s.Town += 1;
+    journal.arrived(s.Town);
     UpdateMap();
     s.setSceneId('s', s.Town, 0);
     LoadPic(s.sceneId());
@@ -226,6 +227,7 @@ void TGame::MPghostNotify()
     if (!GameState::inTownSet(s.SpiritsHeard, s.Town)) {
         // The first time the town's spirit shows up it tells its story.
         GameState::addToTownSet(s.SpiritsHeard, s.Town);
+        journal.metSpirit(s.Town);
         setSceneClickable(false);
         MPchar->Play();
         Caption->show();

@@ -50,6 +50,7 @@ bool TGame::journeyGoesOn() const
 void TGame::JourneysEnd()
 {
     journeyEnded_ = true;
+    journal.ended(gameState().finalScore());
     Go->stop();
     IP->stop();
     IOff();

@@ -112,7 +112,10 @@ void TGame::TradeAnyItem()
 void TGame::Button1Click()
 {
     GameState& s = gameState();
+    // Named before the trade: the count in the name changes with it.
+    const QString given = goods::GetItemName(s.TradeItem);
     Store->Trades(s.TradeOffer, s.TradeItem);
+    journal.traded(s.Town, given, TradeList.value(s.TradeOffer), s.TradeOffer < FirstTrifleLine);
     if (s.TradeOffer == TalismanLine)
         s.HasTalisman = 1;
     if (s.TradeOffer < FirstTrifleLine) {
