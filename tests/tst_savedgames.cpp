@@ -5,6 +5,7 @@
 
 #include "errorcapture.h"
 #include "fakemedia.h"
+#include "filesizelimit.h"
 #include "media/pictures.h"
 #include "platform/filedialogs.h"
 #include "platform/picturebox.h"
@@ -29,8 +30,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <csignal>
-#include <sys/resource.h>
 
 using savedgame::MainFile;
 
@@ -63,30 +62,6 @@ struct Snapshot {
     QStringList traded;
 
     bool operator==(const Snapshot&) const = default;
-};
-
-// Writes beyond this many bytes fail, as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = nullptr;
 };
 
 } // namespace
