@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -56,6 +57,38 @@ QByteArray withVersion(QByteArray bytes, quint16 major, quint16 minor)
     putLittleEndian(bytes, journey::MarkSize, major, 2);
     putLittleEndian(bytes, journey::MarkSize + 2, minor, 2);
     return resealed(bytes);
+}
+
+// The bytes of a journey file around these entries, with the right length
+// and checksum.
+QByteArray fileAround(const QByteArray& entries)
+{
+    QByteArray bytes = QByteArray("KELVARIN-JOURNEY\x01\x00\x00\x00", 20);
+    bytes += QByteArray(4, '\0');
+    putLittleEndian(bytes, 20, quint32(entries.size()), 4);
+    bytes += entries + QByteArray(4, '\0');
+    return resealed(bytes);
+}
+
+// The entries of a journey's file.
+QByteArray entriesOf(const JourneyState& state)
+{
+    const QByteArray bytes = journey::journeyBytes(state);
+    return bytes.mid(journey::HeaderSize,
+                     bytes.size() - journey::HeaderSize - journey::ChecksumSize);
+}
+
+// One entry: the name's length and the name, the kind, the value's length
+// and the value.
+QByteArray entry(const QByteArray& name, quint8 kind, const QByteArray& value)
+{
+    QByteArray bytes(2, '\0');
+    putLittleEndian(bytes, 0, quint32(name.size()), 2);
+    bytes += name;
+    bytes += char(kind);
+    QByteArray size(4, '\0');
+    putLittleEndian(size, 0, quint32(value.size()), 4);
+    return bytes + size + value;
 }
 
 // Every file in the folder, hidden ones too, with its bytes.
@@ -297,6 +330,73 @@ private slots:
                 QVERIFY(decoding.state == JourneyState());
             }
         }
+    }
+
+    void anEntryNotInItsFormIsRefused_data()
+    {
+        // Each is laid before the entries of a whole journey, behind a good
+        // checksum: only the reading of the entries can find it.
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QString>("reason");
+        const QString notAnEntry = "its entry 1 is not in the form of one";
+        QTest::newRow("a name running past the end") << QByteArray("\xff\xffTown", 6) << notAnEntry;
+        QByteArray pastTheEnd = entry("Extra", 1, QByteArray(8, 'x'));
+        putLittleEndian(pastTheEnd, 2 + 5 + 1, 0x7fffffff, 4); // the value's length
+        QTest::newRow("a value running past the end") << pastTheEnd << notAnEntry;
+        QTest::newRow("a nameless entry") << entry("", 1, QByteArray(8, '\0')) << notAnEntry;
+        QTest::newRow("a name that is not UTF-8")
+            << entry("\xff\xfe", 1, QByteArray(8, '\0')) << notAnEntry;
+        QTest::newRow("a number of 7 bytes")
+            << entry("Extra", 1, QByteArray(7, '\0'))
+            << "its field \"Extra\" is not in the form of a whole number";
+        QTest::newRow("a text that is not UTF-8")
+            << entry("Extra", 2, "Jos\xc3") << "its field \"Extra\" is not in the form of a text";
+        QTest::newRow("more texts counted than there is room for")
+            << entry("Extra", 3, QByteArray("\xff\xff\xff\xff", 4))
+            << "its field \"Extra\" is not in the form of a list of texts";
+        QTest::newRow("a byte after the last text")
+            << entry("Extra", 3, QByteArray("\x01\x00\x00\x00\x01\x00\x00\x00ab", 10))
+            << "its field \"Extra\" is not in the form of a list of texts";
+        QTest::newRow("fewer numbers counted than there are")
+            << entry("Extra", 4, QByteArray("\x01\x00\x00\x00", 4) + QByteArray(16, '\0'))
+            << "its field \"Extra\" is not in the form of a list of whole numbers";
+        QTest::newRow("a field twice") << entry("Town", 1, QByteArray("\x05\0\0\0\0\0\0\0", 8))
+                                       << "it holds the field \"Town\" twice";
+    }
+
+    void anEntryNotInItsFormIsRefused()
+    {
+        QFETCH(QByteArray, first);
+        QFETCH(QString, reason);
+        const journey::Decoding decoding =
+            journey::readJourneyBytes(fileAround(first + entriesOf(sampleJourney(3))));
+        QCOMPARE(decoding.problem, reason);
+        QVERIFY(decoding.state == JourneyState());
+    }
+
+    void garbledEntriesAreRefusedOrReadAsAWholeJourney()
+    {
+        // Bytes changed among the entries, behind a good checksum, as a
+        // careless tool might write them: reading either refuses them or
+        // gives a journey the game can take, and never reads past them.
+        const QByteArray entries = entriesOf(sampleJourney(4, 3));
+        QRandomGenerator random(1838);
+        int refused = 0;
+        for (int attempt = 0; attempt < 3000; ++attempt) {
+            QByteArray garbled = entries;
+            for (int change = random.bounded(1, 5); change > 0; --change)
+                garbled[random.bounded(int(garbled.size()))] = char(random.bounded(256));
+            if (attempt % 3 == 0)
+                garbled.truncate(random.bounded(int(garbled.size())));
+            const journey::Decoding decoding = journey::readJourneyBytes(fileAround(garbled));
+            if (!decoding.problem.isEmpty()) {
+                ++refused;
+                QVERIFY(decoding.state == JourneyState());
+            } else {
+                QCOMPARE(decoding.state.check(), QString());
+            }
+        }
+        QVERIFY2(refused > 1500, qPrintable(QString::number(refused)));
     }
 
     void aValueTheGameCannotHoldIsRefused_data()

@@ -201,11 +201,6 @@ QString readEntries(QByteArrayView body, JourneyState& state)
     return {};
 }
 
-QString versionText(quint64 major, quint64 minor)
-{
-    return QStringLiteral("%1.%2").arg(major).arg(minor);
-}
-
 } // namespace
 
 quint32 crc32(QByteArrayView bytes)
@@ -235,73 +230,85 @@ QByteArray journeyBytes(const JourneyState& state)
     return bytes;
 }
 
+namespace {
+
+// What the frame of every version holds.
+struct Frame {
+    quint64 major = 0;
+    quint64 minor = 0;
+    QByteArrayView entries;
+};
+
+// Checks the frame: the mark, the length and the checksum. Says why the
+// bytes are not a whole journey file, or fills in the frame.
+QString readFrame(QByteArrayView bytes, Frame& frame)
+{
+    if (bytes.isEmpty())
+        return QStringLiteral("the file is empty");
+    if (!QByteArrayView(Mark, MarkSize)
+             .startsWith(bytes.first(std::min<qsizetype>(bytes.size(), MarkSize))))
+        return QStringLiteral("it is not a Kelvarin journey (it does not begin with the mark of "
+                              "one)");
+    Reader header(bytes);
+    QByteArrayView mark;
+    quint64 entriesSize = 0;
+    if (!header.takeBytes(MarkSize, mark) || !header.takeUnsigned(2, frame.major) ||
+        !header.takeUnsigned(2, frame.minor) || !header.takeUnsigned(4, entriesSize))
+        return QStringLiteral("it ends after %1 bytes, before the journey in it begins: it was "
+                              "cut short")
+            .arg(bytes.size());
+    const quint64 whole = HeaderSize + entriesSize + ChecksumSize;
+    const auto size = static_cast<quint64>(bytes.size());
+    if (size < whole)
+        return QStringLiteral("it holds %1 bytes, where the journey in it needs %2: it was cut "
+                              "short or is damaged")
+            .arg(size)
+            .arg(whole);
+    if (size > whole)
+        return QStringLiteral("it holds %1 bytes, more than the %2 of the journey in it: "
+                              "something was added to it or it is damaged")
+            .arg(size)
+            .arg(whole);
+    const qsizetype checked = bytes.size() - ChecksumSize;
+    Reader trailer(bytes.sliced(checked));
+    quint64 checksum = 0;
+    trailer.takeUnsigned(ChecksumSize, checksum);
+    if (checksum != crc32(bytes.first(checked)))
+        return QStringLiteral("it is damaged (its checksum does not match what it holds)");
+    frame.entries = bytes.sliced(HeaderSize, static_cast<qsizetype>(entriesSize));
+    return {};
+}
+
+QString checkVersion(const Frame& frame)
+{
+    const QString version = QStringLiteral("%1.%2").arg(frame.major).arg(frame.minor);
+    if (frame.major > MajorVersion)
+        return QStringLiteral("it was saved by a newer Kelvarin (journey format %1), which this "
+                              "Kelvarin (journey format %2.%3) cannot read")
+            .arg(version)
+            .arg(MajorVersion)
+            .arg(MinorVersion);
+    if (frame.major < 1)
+        return QStringLiteral("its journey format %1 is not one Kelvarin has written").arg(version);
+    return {};
+}
+
+} // namespace
+
 Decoding readJourneyBytes(const QByteArray& bytes)
 {
     Decoding decoding;
-    const QByteArrayView mark(Mark, MarkSize);
-    if (bytes.isEmpty()) {
-        decoding.problem = QStringLiteral("the file is empty");
-        return decoding;
-    }
-    if (!mark.startsWith(
-            QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), MarkSize)))) {
-        decoding.problem = QStringLiteral("it is not a Kelvarin journey (it does not begin with "
-                                          "the mark of one)");
-        return decoding;
-    }
-    Reader header(bytes);
-    QByteArrayView skipped;
-    quint64 major = 0, minor = 0, bodySize = 0;
-    if (!header.takeBytes(MarkSize, skipped) || !header.takeUnsigned(2, major) ||
-        !header.takeUnsigned(2, minor) || !header.takeUnsigned(4, bodySize)) {
-        decoding.problem = QStringLiteral("it ends after %1 bytes, before the journey in it "
-                                          "begins: it was cut short")
-                               .arg(bytes.size());
-        return decoding;
-    }
-    const quint64 whole = HeaderSize + bodySize + ChecksumSize;
-    if (static_cast<quint64>(bytes.size()) < whole) {
-        decoding.problem = QStringLiteral("it holds %1 bytes, where the journey in it needs %2: "
-                                          "it was cut short or is damaged")
-                               .arg(bytes.size())
-                               .arg(whole);
-        return decoding;
-    }
-    if (static_cast<quint64>(bytes.size()) > whole) {
-        decoding.problem = QStringLiteral("it holds %1 bytes, more than the %2 of the journey in "
-                                          "it: something was added to it or it is damaged")
-                               .arg(bytes.size())
-                               .arg(whole);
-        return decoding;
-    }
-    const qsizetype checked = bytes.size() - ChecksumSize;
-    Reader trailer(QByteArrayView(bytes).sliced(checked));
-    quint64 checksum = 0;
-    trailer.takeUnsigned(4, checksum);
-    if (checksum != crc32(QByteArrayView(bytes).first(checked))) {
-        decoding.problem = QStringLiteral("it is damaged (its checksum does not match what it "
-                                          "holds)");
-        return decoding;
-    }
-    if (major > MajorVersion) {
-        decoding.problem =
-            QStringLiteral("it was saved by a newer Kelvarin (journey format %1), "
-                           "which this Kelvarin (journey format %2) cannot read")
-                .arg(versionText(major, minor), versionText(MajorVersion, MinorVersion));
-        return decoding;
-    }
-    if (major < 1) {
-        decoding.problem = QStringLiteral("its journey format %1 is not one Kelvarin has written")
-                               .arg(versionText(major, minor));
-        return decoding;
-    }
+    Frame frame;
     JourneyState state;
-    decoding.problem = readEntries(
-        QByteArrayView(bytes).sliced(HeaderSize, static_cast<qsizetype>(bodySize)), state);
+    decoding.problem = readFrame(bytes, frame);
+    if (decoding.problem.isEmpty())
+        decoding.problem = checkVersion(frame);
+    if (decoding.problem.isEmpty())
+        decoding.problem = readEntries(frame.entries, state);
     if (decoding.problem.isEmpty())
         decoding.problem = state.check();
     if (decoding.problem.isEmpty())
-        decoding.state = state;
+        decoding.state = std::move(state);
     return decoding;
 }
 
