@@ -4,10 +4,10 @@
 // leaves the earlier file whole, and so does a game killed while it saves
 // automatically.
 
-#include "filesizelimit.h"
 #include "journeysample.h"
 #include "shell/journeyformat.h"
 #include "shell/journeysave.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,19 +23,6 @@ using journey::JourneyState;
 namespace field = journey::field;
 
 namespace {
-
-QByteArray fileBytes(const QString& name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& name, const QByteArray& bytes)
-{
-    QFile file(name);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 void putLittleEndian(QByteArray& bytes, int at, quint32 value, int size)
 {
