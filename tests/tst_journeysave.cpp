@@ -342,7 +342,10 @@ private slots:
             << entry("Extra", 3, QByteArray("\xff\xff\xff\xff", 4))
             << "its field \"Extra\" is not in the form of a list of texts";
         QTest::newRow("a byte after the last text")
-            << entry("Extra", 3, QByteArray("\x01\x00\x00\x00\x01\x00\x00\x00ab", 10))
+            << entry("Extra", 3,
+                     QByteArray("\x01\x00\x00\x00\x01\x00\x00\x00"
+                                "ab",
+                                10))
             << "its field \"Extra\" is not in the form of a list of texts";
         QTest::newRow("fewer numbers counted than there are")
             << entry("Extra", 4, QByteArray("\x01\x00\x00\x00", 4) + QByteArray(16, '\0'))
