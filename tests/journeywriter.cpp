@@ -4,7 +4,10 @@
 // ("writing N") and when it is in place ("saved N"); asked to, it stops
 // half-way through one save ("midway N") and waits there to be killed.
 //
-//   kelvarin_journeywriter FIRST PAUSE   generations FIRST on; stops in PAUSE
+//   kelvarin_journeywriter FIRST PAUSE [LINES]
+//
+// saves generations FIRST on, stops in PAUSE, with LINES fish in the catch
+// list (the most a journey can hold unless told).
 
 #include "journeysample.h"
 #include "shell/journeysave.h"
@@ -15,7 +18,6 @@
 
 namespace {
 
-constexpr int CatchLines = 10000; // the longest catch list a journey can hold
 constexpr int LastGeneration = 10000;
 
 void say(const char* what, int generation)
@@ -36,6 +38,7 @@ int main(int argc, char* argv[])
         return 2;
     const int first = std::atoi(argv[1]);
     const int pause = std::atoi(argv[2]);
+    const int catchLines = argc > 3 ? std::atoi(argv[3]) : 10000;
 
     int generation = first;
     journey::setWriteProgress([&](qint64 written, qint64 total) {
@@ -45,7 +48,7 @@ int main(int argc, char* argv[])
         }
     });
     for (; generation <= LastGeneration; ++generation) {
-        const journey::JourneyState state = sampleJourney(generation, CatchLines);
+        const journey::JourneyState state = sampleJourney(generation, catchLines);
         say("writing", generation);
         const QString problem = journey::writeAutosave(state);
         if (!problem.isEmpty()) {

@@ -637,6 +637,26 @@ private slots:
                  QStringList{"journey-autosave.kvj"});
     }
 
+    void withoutAFolderInTheDataHomeNothingIsSavedAutomatically()
+    {
+        // The data home lies below a file, where no folder can be made.
+        QFile blocker(home.filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        qputenv("XDG_DATA_HOME", blocker.fileName().toUtf8() + "/share");
+        const QString slot = journey::autosaveFile();
+        const QString problem = journey::writeAutosave(sampleJourney(1));
+        const journey::SlotCheck check = journey::checkAutosave();
+        const journey::Reading reading = journey::readAutosave();
+        qputenv("XDG_DATA_HOME", dataHome().toUtf8());
+
+        QCOMPARE(slot, QString());
+        QVERIFY2(problem.startsWith("The journey could not be saved automatically: there is no "
+                                    "folder for the game's own files"),
+                 qPrintable(problem));
+        QCOMPARE(check.state, journey::SlotState::Empty);
+        QVERIFY(reading.problem.endsWith("none can be made.  Nothing in the game was changed."));
+    }
+
     void aDamagedAutomaticSaveIsReported()
     {
         QCOMPARE(journey::writeAutosave(sampleJourney(1)), QString());
