@@ -1,6 +1,7 @@
 #include "journeyformat.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 #include <cstring>
 

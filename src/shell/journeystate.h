@@ -75,7 +75,8 @@ public:
     void setPartyNames(const QStringList& names) { setTexts(field::Names, names); }
     qint64 money() const { return number(field::Money); }
 
-    // Every field as it is held, for writing it out.
+    // Every field as it is held, for writing it out and reading it in (an
+    // UnknownValue only ever holds a kind this Kelvarin does not know).
     const QMap<QString, Value>& values() const { return values_; }
     void setValue(const QString& name, const Value& value) { values_.insert(name, value); }
 
