@@ -3,7 +3,7 @@
 // view's pages, keys and readability; the printed journal and its PDF.
 
 #include "errorcapture.h"
-#include "filesizelimit.h"
+#include "testfiles.h"
 #include "modalscript.h"
 #include "platform/bitbtn.h"
 #include "platform/filedialogs.h"

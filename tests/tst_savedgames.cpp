@@ -5,7 +5,6 @@
 
 #include "errorcapture.h"
 #include "fakemedia.h"
-#include "filesizelimit.h"
 #include "media/pictures.h"
 #include "platform/filedialogs.h"
 #include "platform/picturebox.h"
@@ -18,6 +17,7 @@
 #include "shops/inventory.h"
 #include "shops/possessions.h"
 #include "shops/store.h"
+#include "testfiles.h"
 #include "trail/game.h"
 
 #include <QAction>
@@ -34,19 +34,6 @@
 using savedgame::MainFile;
 
 namespace {
-
-QByteArray fileBytes(const QString& name)
-{
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& name, const QByteArray& bytes)
-{
-    QFile file(name);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 // Everything a saved game holds, as the game shows it now.
 struct Snapshot {
