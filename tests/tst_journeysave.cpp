@@ -165,7 +165,7 @@ private slots:
     void aJourneyComesBackFieldByField()
     {
         JourneyState saved = sampleJourney(7, 500);
-        saved.setNumber(QStringLiteral("SpiritsHeard"), 0x7fffffffffffffff);
+        saved.setNumber(QStringLiteral("LaterCounter"), 0x7fffffffffffffff);
         saved.setNumbers(QStringLiteral("Distances"), {-1, 0, std::numeric_limits<qint64>::min()});
         saved.setTexts(QStringLiteral("Journal"), {QStringLiteral("line\r\nbreak"), QString()});
         const QString file = inFolder("trip.kvj");
@@ -523,7 +523,7 @@ private slots:
     void aLaterMinorVersionOpensAndKeepsWhatItAdded()
     {
         JourneyState later = sampleJourney(8);
-        later.setNumbers(QStringLiteral("SpiritsHeard"), {2, 3, 5});
+        later.setNumbers(QStringLiteral("LaterCounters"), {2, 3, 5});
         later.setTexts(QStringLiteral("Journal"), {QStringLiteral("We left Tessaly Ford.")});
         later.setValue(QStringLiteral("Weather"), journey::UnknownValue{42, "\x01\x02snow"});
         const QString file = inFolder("later.kvj");

@@ -327,7 +327,7 @@ private slots:
         QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
         const platform::FileDialog& dialog = dialogsRun.last();
         QCOMPARE(dialog.kind, platform::FileDialog::Kind::Open);
-        QCOMPARE(dialog.filter, QStringLiteral("The Saved Files (*.sav)"));
+        QCOMPARE(dialog.filter, QStringLiteral("The Saved Files (*.sav *.kvj)"));
         QCOMPARE(dialog.defaultExtension, QStringLiteral("sav"));
 
         const Snapshot restored = snapshot();

@@ -216,7 +216,8 @@ private slots:
         QStringList file;
         for (QAction* action : game.File1->actions())
             file << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        QCOMPARE(file, (QStringList{"&New Game", "-", "Exit Program"}));
+        QCOMPARE(file, (QStringList{"&New Game", "&Open Journey...", "&Save Journey...",
+                                    "&Journal of the Journey...", "-", "Exit Program"}));
         QCOMPARE(game.Sound->actions().size(), 3);
         QVERIFY(game.M_On->isChecked());
         QVERIFY(!game.M_Off->isChecked());

@@ -77,9 +77,23 @@ bool isSceneId(const QString& text)
 constexpr int MostCatchLines = 10000;
 constexpr int LongestCatchLine = 120;
 
+// A field added after the first journeys were saved: a journey without it
+// takes its starting value.
+FieldRule optional(FieldRule rule)
+{
+    rule.required = false;
+    return rule;
+}
+
+// The journal writes a line or a few for each event of the journey.
+constexpr int MostJournalLines = 20000;
+constexpr int LongestJournalLine = 2000;
+
 std::vector<FieldRule> makeTable()
 {
     const Ranges Flag{{0, 1}};
+    // Bits 1 to 28, one for each town.
+    const Ranges TownSet{{0, (qint64(1) << (TownCount + 1)) - 2}};
     const Ranges NotNegative{{0, std::numeric_limits<std::int32_t>::max()}};
     std::vector<FieldRule> table{
         number(field::Town, "the town", {{1, TownCount}}),
@@ -117,6 +131,11 @@ std::vector<FieldRule> makeTable()
         number(field::LookStage, "the look-around stage", {{0, 2}}),
         number(field::FishingMode, "whether the town has fishing", Flag),
         number(field::PartyConfirmed, "whether the party is named", Flag),
+        optional(number(field::SpiritsHeard, "the spirits that have spoken", TownSet)),
+        optional(number(field::SuppliesTold, "the towns where supplies were advised", TownSet)),
+        optional(number(field::TravelOnTold, "the towns where the way on was told", TownSet)),
+        optional(texts(field::Journal, "the journal", 0, MostJournalLines, "line %1 of the journal",
+                       LongestJournalLine)),
         numbers(field::ItemCount, "the goods owned", goods::ItemTotal, "the count of item %1", 0,
                 widthOf<std::uint8_t>()),
         numbers(field::TradeDone, "the trades done", goods::TradeFlagTotal, "trade flag %1", 0,

@@ -62,6 +62,13 @@ inline constexpr QLatin1String ClicksArmed{"ClicksArmed"};
 inline constexpr QLatin1String LookStage{"LookStage"};
 inline constexpr QLatin1String FishingMode{"FishingMode"};
 inline constexpr QLatin1String PartyConfirmed{"PartyConfirmed"};
+// Town by town (a bit per town): whose spirit has spoken, where the hints
+// were given. Journeys saved before these were kept have none.
+inline constexpr QLatin1String SpiritsHeard{"SpiritsHeard"};
+inline constexpr QLatin1String SuppliesTold{"SuppliesTold"};
+inline constexpr QLatin1String TravelOnTold{"TravelOnTold"};
+// The journal of the journey, as its lines.
+inline constexpr QLatin1String Journal{"Journal"};
 // What the party owns, and its money.
 inline constexpr QLatin1String ItemCount{"ItemCount"};
 inline constexpr QLatin1String TradeDone{"TradeDone"};

@@ -14,6 +14,16 @@
 
 namespace journey {
 
+bool isJourneyFile(const QString& fileName)
+{
+    if (fileName.endsWith(QLatin1Char('.') + FileExtension, Qt::CaseInsensitive))
+        return true;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return file.read(MarkSize) == QByteArray(Mark, MarkSize);
+}
+
 namespace {
 
 // The bytes go out in stretches, so that the progress can be told.

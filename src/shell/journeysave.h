@@ -39,6 +39,11 @@ struct Reading {
     // Why the journey cannot be opened, for the player; empty when it can.
     QString problem;
 };
+// Whether the file is meant to be a journey (its name ends in ".kvj", or it
+// begins with a journey's mark), so that an opener can tell it from a flea
+// market's saved game and read it as a journey.
+bool isJourneyFile(const QString& fileName);
+
 // Reads and checks the journey in the file.
 Reading read(const QString& fileName);
 

@@ -61,6 +61,9 @@ constexpr StateNumber StateNumbers[] = {
     stateNumber<&GameState::LookStage>(field::LookStage),
     stateNumber<&GameState::FishingMode>(field::FishingMode),
     stateNumber<&GameState::PartyConfirmed>(field::PartyConfirmed),
+    stateNumber<&GameState::SpiritsHeard>(field::SpiritsHeard),
+    stateNumber<&GameState::SuppliesTold>(field::SuppliesTold),
+    stateNumber<&GameState::TravelOnTold>(field::TravelOnTold),
 };
 
 template <typename Container> QList<qint64> numberList(const Container& values)

@@ -256,6 +256,11 @@ void TFleaMarket::FormActivate()
     unsetCursor();
     if (!Game)
         return;
+    // Once the market is up, a journey saved automatically is offered.
+    if (!journeyOffered_) {
+        journeyOffered_ = true;
+        QTimer::singleShot(0, this, guard(this, &TFleaMarket::offerSavedJourney));
+    }
     // Coming back from another program is not coming back from the store:
     // the music goes on as the player left it.
     if (!activatedFromAnotherProgram())

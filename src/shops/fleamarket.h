@@ -32,6 +32,10 @@ class BitBtn;
 class PictureBox;
 } // namespace platform
 
+namespace journey {
+class JourneyState;
+}
+
 class TFleaMarket : public platform::Form {
     Q_OBJECT
 
@@ -149,6 +153,11 @@ public:
     void SaveGame1Click();
     void OpenGame1Click();
     void OpenGame();
+    // A journey saved on the trail: the party goes straight on to its town.
+    void goOnWithJourney(const journey::JourneyState& state);
+    // When a journey was saved automatically, asks whether to go on with it.
+    void offerSavedJourney();
+    bool journeyOffered_ = false;
     void SaveStart(const QString& fileName);
     // After a game is opened: the instruction steps go on from its scene.
     void ResumeWalk();

@@ -7,15 +7,19 @@
 #include "platform/errorreport.h"
 #include "platform/picturebox.h"
 #include "shell/durations.h"
+#include "shell/journeysave.h"
 #include "shell/savedgame.h"
 #include "shell/screens.h"
 #include "shops/fleascenes.h"
 #include "shops/inventory.h"
 #include "shops/store.h"
 #include "trail/game.h"
+#include "trail/towncontent.h"
 
 #include <QDir>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -95,6 +99,15 @@ void TFleaMarket::OpenGame()
         if (fileName.isEmpty())
             return;
     }
+    // A journey saved on the trail: the market sends the party straight on
+    // to its town.
+    if (journey::isJourneyFile(fileName)) {
+        const journey::Reading journey = journey::read(fileName);
+        if (!journey.problem.isEmpty())
+            platform::raise(journey.problem);
+        goOnWithJourney(journey.state);
+        return;
+    }
     const savedgame::Reading reading = savedgame::read(fileName);
     if (!reading.problem.isEmpty())
         platform::raise(reading.problem);
@@ -115,6 +128,46 @@ void TFleaMarket::OpenGame()
         Inventory->ReadData();
     steps.release();
     ResumeWalk();
+}
+
+void TFleaMarket::goOnWithJourney(const journey::JourneyState& state)
+{
+    if (const QString problem = state.check(); !problem.isEmpty())
+        platform::raise(problem);
+    Game->prepareJourney(state);
+    T1->stop();
+    SetOut();
+}
+
+void TFleaMarket::offerSavedJourney()
+{
+    const journey::SlotCheck slot = journey::checkAutosave();
+    if (slot.state == journey::SlotState::Damaged)
+        platform::raise(slot.problem);
+    if (slot.state != journey::SlotState::Whole || !Game)
+        return;
+    const journey::Reading saved = journey::readAutosave();
+    if (!saved.problem.isEmpty())
+        platform::raise(saved.problem);
+    const int town = static_cast<int>(saved.state.number(journey::field::Town));
+    QMessageBox question(this);
+    question.setObjectName(QStringLiteral("GoOnQuestion"));
+    question.setWindowTitle(QStringLiteral("Kelvarin"));
+    question.setIcon(QMessageBox::Question);
+    question.setText(QStringLiteral("Your party's last journey stopped in %1, town %2 of the "
+                                    "trail.  Would you like to go on with it?")
+                         .arg(townContent(town).townName)
+                         .arg(town));
+    QPushButton* goOn =
+        question.addButton(QStringLiteral("Go On with the Journey"), QMessageBox::AcceptRole);
+    goOn->setObjectName(QStringLiteral("GoOn"));
+    QPushButton* anew =
+        question.addButton(QStringLiteral("Start a New Journey"), QMessageBox::RejectRole);
+    anew->setObjectName(QStringLiteral("StartAnew"));
+    question.setDefaultButton(goOn);
+    question.exec();
+    if (question.clickedButton() == goOn)
+        goOnWithJourney(saved.state);
 }
 
 void TFleaMarket::ResumeWalk()

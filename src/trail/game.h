@@ -22,11 +22,14 @@
 
 #include "platform/filedialogs.h"
 #include "platform/form.h"
+#include "shell/journeystate.h"
 #include "trail/journal.h"
 #include "trail/towncontent.h"
 #include "trail/traillayout.h"
 
 #include <QStringList>
+
+#include <optional>
 
 class QAction;
 class QGroupBox;
@@ -67,6 +70,8 @@ public:
     QMenu* File1 = nullptr;
     QAction* NewGame1 = nullptr;
     QAction* JournalItem = nullptr; // File > "&Journal of the Journey..."
+    QAction* OpenJourney1 = nullptr; // File > "&Open Journey..."
+    QAction* SaveJourney1 = nullptr; // File > "&Save Journey..."
     QAction* ExitProgram1 = nullptr;
     QMenu* Sound = nullptr;
     QAction* Volume = nullptr;
@@ -201,6 +206,20 @@ public:
     void AboutClick();
     // Opens the journal of the journey, to read, print or save as a PDF.
     void JournalClick();
+
+    // Journeys saved on the trail (journeysaves.cpp).
+    void SaveJourneyClick();
+    void OpenJourneyClick();
+    // Why the journey cannot be saved at this moment; empty when it can.
+    QString whyJourneyCannotBeSavedNow() const;
+    journey::JourneyState captureJourney() const;
+    // Saves the journey in the automatic slot (on arrival in a town).
+    void autosaveJourney();
+    // Puts the party back on the trail as the journey was; returns why it
+    // cannot, and then nothing of the game has changed.
+    QString resumeJourney(const journey::JourneyState& state);
+    // A journey chosen at the flea market: the trail starts with it.
+    void prepareJourney(const journey::JourneyState& state);
     // Marks the trail as entered.
     void Init();
 
@@ -252,6 +271,13 @@ public:
     void GetNewScene();
     void GoTimer();
     void CharactersAlt();
+    // The town's two spirit clips, opened and placed.
+    void placeSpiritClips();
+    // The "Go Fishing" or "Visit the Trading Post" button, the keepers' clip
+    // and the story caption of the town the party has reached.
+    void setUpTownActivities();
+    // The route values of the town's segment; false for the first town.
+    bool beginRoute();
     void LookClick();
     void Looks();
     void MPghostNotify();
@@ -320,7 +346,7 @@ public:
     // Saved games: the dialogs that choose the file, and the catch list and
     // party names that a saved game keeps in its two text files.
     platform::FileDialog OpenDialog{platform::FileDialog::Kind::Open,
-                                    QStringLiteral("The Saved Files (*.sav)"),
+                                    QStringLiteral("The Saved Files (*.sav *.kvj)"),
                                     QStringLiteral("sav"), {}};
     platform::FileDialog SaveDialog{platform::FileDialog::Kind::Save,
                                     QStringLiteral("Saved Files (*.sav)"), QStringLiteral("sav"),
@@ -345,6 +371,15 @@ private:
     bool journeyEnded_ = false;
     // The town whose story "Next Story" played last.
     int endStoryTown_ = 0;
+    // A journey to start the trail with, chosen at the flea market.
+    std::optional<journey::JourneyState> pendingJourney_;
+    bool autosaveFailureTold_ = false;
+    // A journey opened where the spirit has spoken: no instruction is due
+    // until the party moves on.
+    bool quietInstructions_ = false;
+    void leaveEverything();
+    void showPartyAsConfirmed(bool confirmed);
+    void enterRestoredTown();
     void showEndCaption(const QString& text);
 
     void FormCreate();

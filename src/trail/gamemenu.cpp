@@ -40,6 +40,8 @@ void TGame::createMenu()
     File1 = MainMenu->addMenu(QStringLiteral("&File"));
     File1->setObjectName(QStringLiteral("File1"));
     NewGame1 = addItem(File1, "NewGame1", QStringLiteral("&New Game"));
+    OpenJourney1 = addItem(File1, "OpenJourney1", QStringLiteral("&Open Journey..."));
+    SaveJourney1 = addItem(File1, "SaveJourney1", QStringLiteral("&Save Journey..."));
     JournalItem = addItem(File1, "JournalItem", QStringLiteral("&Journal of the Journey..."));
     JournalItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
     File1->addSeparator();
@@ -63,6 +65,8 @@ void TGame::createMenu()
 
     connect(NewGame1, &QAction::triggered, this, guard(this, &TGame::NewGame1Click));
     connect(JournalItem, &QAction::triggered, this, guard(this, &TGame::JournalClick));
+    connect(OpenJourney1, &QAction::triggered, this, guard(this, &TGame::OpenJourneyClick));
+    connect(SaveJourney1, &QAction::triggered, this, guard(this, &TGame::SaveJourneyClick));
     connect(ExitProgram1, &QAction::triggered, this, guard(this, &TGame::Exit1Click));
     connect(About, &QAction::triggered, this, guard(this, &TGame::AboutClick));
     connect(M_On, &QAction::triggered, this, guard(this, &TGame::M_OnClick));

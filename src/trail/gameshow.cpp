@@ -3,6 +3,7 @@
 #include "game.h"
 
 #include "media/pictures.h"
+#include "platform/errorreport.h"
 #include "platform/picturebox.h"
 #include "shell/gamestate.h"
 #include "shell/screens.h"
@@ -24,6 +25,19 @@ void TGame::FormShow()
     s.FishIcon2 = media::bitmapPicture(QStringLiteral("sf2"));
     if (Inventory)
         Inventory->ShowList();
+    if (pendingJourney_) {
+        // A journey chosen at the flea market: the trail starts in its town.
+        const journey::JourneyState journey = *pendingJourney_;
+        pendingJourney_.reset();
+        const QString problem = resumeJourney(journey);
+        if (problem.isEmpty()) {
+            PlayM1();
+            return;
+        }
+        platform::reportError(QStringLiteral("The journey cannot be opened: %1.  The trail starts "
+                                             "from its first town.")
+                                  .arg(problem));
+    }
     GetNewScene();
     PlayM1();
 }
@@ -43,12 +57,12 @@ void TGame::FormActivate()
 // left alone, so the 4 s count from the first of these calls.
 void TGame::Transition1EndTransition(TTransitionEffect*)
 {
-    if (!IP->isActive())
+    if (!IP->isActive() && !quietInstructions_)
         IP->start();
 }
 
 void TGame::Transition1AbortQuery(TTransitionEffect*, TTransitionEffect*, bool&)
 {
-    if (!IP->isActive())
+    if (!IP->isActive() && !quietInstructions_)
         IP->start();
 }

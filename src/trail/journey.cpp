@@ -28,6 +28,7 @@ using media::MediaMode;
 
 void TGame::ContinueClick()
 {
+    quietInstructions_ = false;
     Init();
     IOff();
     IP->stop();
@@ -85,11 +86,18 @@ void TGame::Continues()
     s.Stage = 2;
     CharactersAlt();
 
-    s.FishingMode = 0;
-    if (townContent(s.Town).fishing) {
-        s.FishingMode = 1;
-        Visit->setText(QStringLiteral("Go Fishing"));
+    s.FishingMode = townContent(s.Town).fishing ? 1 : 0;
+    if (s.FishingMode)
         s.FishCount = 0;
+    setUpTownActivities();
+    autosaveJourney();
+}
+
+void TGame::setUpTownActivities()
+{
+    GameState& s = gameState();
+    if (s.FishingMode) {
+        Visit->setText(QStringLiteral("Go Fishing"));
     } else {
         Visit->setText(QStringLiteral("Visit the Trading Post"));
         Skeleton();
@@ -109,18 +117,26 @@ void TGame::GetNewScene()
     LoadPic(s.sceneId());
     showTownName();
 
+    if (!beginRoute())
+        return; // the first town: the journey starts here
+    Look->setEnabled(false);
+    Continue->setEnabled(false);
+    Go->start();
+}
+
+bool TGame::beginRoute()
+{
+    GameState& s = gameState();
     s.RouteEastward = 0;
     const auto segment = routeSegment(s.Town);
     if (!segment)
-        return; // the first town: the journey starts here
+        return false;
     s.RouteSlope = segment->slope;
     s.RouteX = segment->startX;
     s.RouteEndX = segment->endX;
     s.RouteY = segment->startY;
     s.RouteEastward = segment->eastward ? 1 : 0;
-    Look->setEnabled(false);
-    Continue->setEnabled(false);
-    Go->start();
+    return true;
 }
 
 void TGame::GoTimer()
@@ -163,7 +179,12 @@ void TGame::CharactersAlt()
     s.SpiritNo = static_cast<std::int8_t>(content.spiritNo);
     if (content.encounterOnArrival >= 0)
         s.Encounter = static_cast<std::int8_t>(content.encounterOnArrival);
+    placeSpiritClips();
+}
 
+void TGame::placeSpiritClips()
+{
+    const TownContent content = townContent(gameState().Town);
     const QRect charRect = pictureRectOnScreen(content.charRect);
     const QRect ghostRect = pictureRectOnScreen(content.ghostRect);
     for (auto [player, file, rect] : {std::tuple{MPchar, content.charClip, charRect},

@@ -12,11 +12,13 @@
 #include "platform/picturebox.h"
 #include "presentation/storytexts.h"
 #include "shell/gamestate.h"
+#include "shell/journeysave.h"
 #include "shops/possessions.h"
 #include "trail/routetable.h"
 #include "trail/scenegeometry.h"
 #include "trail/towncontent.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QStringList>
@@ -51,6 +53,9 @@ void TGame::JourneysEnd()
 {
     journeyEnded_ = true;
     journal.ended(gameState().finalScore());
+    // The journey is complete: there is nothing to go on with next time.
+    if (const QString slot = journey::autosaveFile(); !slot.isEmpty())
+        QFile::remove(slot);
     Go->stop();
     IP->stop();
     IOff();

@@ -1,0 +1,230 @@
+// Saving the journey on the trail and going on with it later: "File > Save
+// Journey...", "File > Open Journey...", the automatic save on arrival in
+// each town, and putting the party back in its town when a journey opens.
+//
+// A journey can be saved whenever the party is between events. Opening it
+// puts the party in the town it was in: before the town's spirit had spoken,
+// as just arrived with the route drawn and the look-around prompt; after, with
+// the spirit standing in the scene and the way on open. Fishing, a visit to
+// the trading post or a trade in progress are not taken along: the party
+// starts them again from there.
+
+#include "game.h"
+
+#include "activities/fishingouting.h"
+#include "media/mediaplayer.h"
+#include "platform/errorreport.h"
+#include "platform/picturebox.h"
+#include "shell/gamestate.h"
+#include "shell/journeysave.h"
+#include "shell/screens.h"
+#include "shops/inventory.h"
+#include "shops/store.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+const QString JourneyFilter = QStringLiteral("Journeys (*.kvj)");
+
+} // namespace
+
+QString TGame::whyJourneyCannotBeSavedNow() const
+{
+    const GameState& s = gameState();
+    if (s.Town < 1 || journeyEnded_)
+        return QStringLiteral("There is no journey on the trail to save.");
+    const bool busy = Go->isActive() || MPghost->isPlaying() || MPchar->isPlaying() ||
+                      MPskel->isPlaying() || s.DilemmaUp || EndTime->isActive();
+    if (busy)
+        return QStringLiteral("The journey can be saved when the party is not travelling, "
+                              "listening to a spirit or treating a snakebite.  Please try again "
+                              "in a moment.");
+    return {};
+}
+
+journey::JourneyState TGame::captureJourney() const
+{
+    journey::JourneyState state = journey::JourneyState::fromGame(Store ? Store->money() : 0);
+    state.setCatchList(FishList);
+    QStringList names;
+    for (const QLineEdit* name : N)
+        names << name->text();
+    state.setPartyNames(names);
+    state.setTexts(journey::field::Journal, journal.toLines());
+    return state;
+}
+
+void TGame::SaveJourneyClick()
+{
+    const QString why = whyJourneyCannotBeSavedNow();
+    if (!why.isEmpty())
+        platform::raise(why);
+    const journey::JourneyState state = captureJourney();
+    platform::FileDialog dialog{platform::FileDialog::Kind::Save, JourneyFilter,
+                                QString(journey::FileExtension), {}};
+    const QString fileName = ExecuteDialog(dialog, this);
+    if (fileName.isEmpty())
+        return;
+    const QString problem = journey::write(fileName, state);
+    if (!problem.isEmpty())
+        platform::raise(problem);
+}
+
+void TGame::OpenJourneyClick()
+{
+    platform::FileDialog dialog{platform::FileDialog::Kind::Open, JourneyFilter,
+                                QString(journey::FileExtension), {}};
+    const QString fileName = ExecuteDialog(dialog, this);
+    if (fileName.isEmpty())
+        return;
+    const journey::Reading reading = journey::read(fileName);
+    if (!reading.problem.isEmpty())
+        platform::raise(reading.problem);
+    const QString problem = resumeJourney(reading.state);
+    if (!problem.isEmpty())
+        platform::raise(QStringLiteral("The journey \"%1\" cannot be opened: %2.  Nothing in the "
+                                       "game was changed.")
+                            .arg(fileName, problem));
+}
+
+void TGame::autosaveJourney()
+{
+    // The first town holds nothing to lose yet.
+    if (gameState().Town < 2)
+        return;
+    const QString problem = journey::writeAutosave(captureJourney());
+    if (!problem.isEmpty() && !autosaveFailureTold_) {
+        // Told once: the game goes on, and saving by hand still works.
+        autosaveFailureTold_ = true;
+        platform::reportError(problem);
+    }
+}
+
+void TGame::prepareJourney(const journey::JourneyState& state)
+{
+    pendingJourney_ = state;
+}
+
+QString TGame::resumeJourney(const journey::JourneyState& state)
+{
+    // Everything is checked before anything of the game changes.
+    if (const QString why = state.check(); !why.isEmpty())
+        return why;
+    const JournalReading diary = Journal::fromLines(state.texts(journey::field::Journal));
+    if (!diary.problem.isEmpty())
+        return QStringLiteral("its journal cannot be read (%1)").arg(diary.problem);
+
+    leaveEverything();
+    GameState& s = gameState();
+    const qint64 money = state.applyToGame();
+    if (Store) {
+        Store->setMoney(static_cast<int>(money));
+        Store->WriteTradeData();
+    }
+    FishList = state.catchList();
+    const QStringList names = state.partyNames();
+    for (int member = 0; member < 7; ++member)
+        N[member]->setText(names.value(member));
+    journal = diary.journal;
+    showPartyAsConfirmed(s.PartyConfirmed == 1);
+    if (Inventory)
+        Inventory->ReadData();
+
+    // The journey map shows the way up to the town again.
+    LoadBMP(totmap, QStringLiteral("map"));
+    UpdateMap();
+    enterRestoredTown();
+    return {};
+}
+
+void TGame::leaveEverything()
+{
+    // Whatever is on the screen goes: the scene, the snakebite, the end.
+    leaveTown();
+    Go->stop();
+    IP->stop();
+    EndTime->stop();
+    IOff();
+    IPic->hide();
+    IL1->hide();
+    IL2->hide();
+    Dlabel->hide();
+    Dchoice->hide();
+    gameState().DilemmaUp = 0;
+    BPanel->show();
+    journeyEnded_ = false;
+    endStoryTown_ = 0;
+    MPend->Tag = 0;
+    for (media::MediaPlayer* player : {MPend, MPwords}) {
+        if (player->isPlaying())
+            player->Stop();
+    }
+    for (QWidget* end : std::initializer_list<QWidget*>{EndLabel, EndLabel2, TravelledMap,
+                                                        TravelAgain, QuitGame, Yes1, No1})
+        end->hide();
+    Image1->show();
+}
+
+void TGame::showPartyAsConfirmed(bool confirmed)
+{
+    for (int i = 0; i < 7; ++i) {
+        N[i]->setVisible(!confirmed);
+        P[i]->setVisible(confirmed);
+    }
+    Label2->setText(confirmed ? QStringLiteral("Your Party") : QStringLiteral("Choose Your Party"));
+    PartyHealth();
+}
+
+void TGame::enterRestoredTown()
+{
+    GameState& s = gameState();
+    s.Stage = 2;
+    s.Activity = 1;
+    s.FishingActive = 0;
+    s.TradeRound = 0;
+    placeSpiritClips();
+    setUpTownActivities();
+    Look->setEnabled(false);
+    Continue->setEnabled(false);
+    Visit->setEnabled(false);
+    quietInstructions_ = false;
+
+    if (GameState::inTownSet(s.SpiritsHeard, s.Town)) {
+        // The spirit stands in the scene; the way on is open.
+        s.Activity = 3;
+        s.TradeRound = 1;
+        s.setSceneId('x', s.Town, 2);
+        LoadPic(s.sceneId());
+        setSceneClickable(true);
+        Continue->setEnabled(true);
+        Visit->setEnabled(true);
+        s.InstructionStep = 10;
+        s.InstructionShown = 0;
+        quietInstructions_ = true; // no instruction is due until the party moves on
+        return;
+    }
+
+    s.setSceneId('s', s.Town, 0);
+    LoadPic(s.sceneId());
+    showTownName();
+    if (!beginRoute()) {
+        // The first town: the welcome, and the way on.
+        s.InstructionStep = 0;
+        Continue->setEnabled(true);
+        IP->start();
+        return;
+    }
+    // The route, drawn whole, and then what its end brings: the look-around
+    // prompt, or for a route from the west the trading post.
+    for (int dash = 0; dash < 200; ++dash) {
+        GoTimer();
+        if (!Go->isActive() && (IP->isActive() || Visit->isEnabled()))
+            break;
+    }
+    s.ClicksArmed = 1;
+}
