@@ -217,6 +217,42 @@ private slots:
         QVERIFY(game->Hints->isHidden());
     }
 
+    void theKeysFishToo()
+    {
+        goFishing();
+        QCOMPARE(game->focusWidget(), static_cast<QWidget*>(game->Image1));
+        // The aim starts in the middle of the lake; the good spot of the
+        // first outing is at (510, 201) of the picture.
+        auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+            QTest::keyClick(game->Image1, key, modifiers);
+        };
+        for (int step = 0; step < 5; ++step)
+            press(Qt::Key_Right, Qt::ShiftModifier); // 200 px to the right
+        press(Qt::Key_Right);
+        press(Qt::Key_Right);                        // x 520
+        press(Qt::Key_Up, Qt::ShiftModifier);        // y 210
+        auto* aim = game->findChild<QWidget*>(QStringLiteral("FishingAim"));
+        QVERIFY(aim && aim->isVisibleTo(game));
+        press(Qt::Key_Space); // a cast on the good spot
+        QCOMPARE(trail->media.sounds.last(), QStringLiteral("fish/cast.wav"));
+        QVERIFY(game->fishing->TimeCatchFish->isActive());
+        game->fishing->TimeCatchFishTimer(); // the bite
+        press(Qt::Key_Space);                // pulls in the rod
+        QCOMPARE(s().FishCount, 1);
+        QVERIFY(game->FishPanel->isVisibleTo(game));
+
+        // A cast on land goes nowhere; R pulls the rod with nothing on it.
+        for (int step = 0; step < 6; ++step)
+            press(Qt::Key_Down, Qt::ShiftModifier);
+        const int casts = trail->media.sounds.size();
+        press(Qt::Key_Return);
+        QCOMPARE(trail->media.sounds.size(), casts);
+        press(Qt::Key_R);
+        QCOMPARE(s().FishCount, 1);
+        game->LookClick();
+        QVERIFY(!aim->isVisibleTo(game)); // the aim goes with the lake
+    }
+
     void leavingTheLakeStopsEverything()
     {
         goFishing();

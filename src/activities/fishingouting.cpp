@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 const QString CastHint = QStringLiteral(
@@ -66,6 +68,9 @@ void FishingOuting::Fish()
     game_.Look->setEnabled(true);
     game_.Rod->show();
     game_.hotspot->show();
+    // The keys fish too: the scene takes them.
+    game_.Image1->setFocusPolicy(Qt::StrongFocus);
+    game_.Image1->setFocus();
     if (!s.FishHintsOff) {
         game_.Hints->setText(CastHint);
         game_.Hints->show();
@@ -125,6 +130,8 @@ void FishingOuting::leave()
     for (QWidget* control : std::initializer_list<QWidget*>{
              game_.Rod, game_.Bobber, game_.hotspot, game_.Hints, game_.FishPanel})
         control->hide();
+    if (aimMark_)
+        aimMark_->hide();
     s.FishingActive = 0;
     // The black strip wipes the column of fish; loaded last, so that a
     // missing picture cannot leave the lake half left.
@@ -322,4 +329,98 @@ void FishingOuting::DrawFish()
     }
     painter.end();
     game_.FishCaught->changed();
+}
+
+namespace {
+
+// The keyboard's aim: a small cross that the arrow keys move over the lake.
+class AimMark : public QWidget {
+public:
+    explicit AimMark(QWidget* parent) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("FishingAim"));
+        setAccessibleName(QStringLiteral("Where the line will be cast"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        resize(23, 23);
+        hide();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        // Dark under light, so that it shows on sky, water and shore.
+        for (const auto& [colour, width] : {std::pair{QColor(20, 20, 20), 4}, {Qt::white, 2}}) {
+            painter.setPen(QPen(colour, width));
+            painter.drawLine(11, 1, 11, 21);
+            painter.drawLine(1, 11, 21, 11);
+            painter.drawEllipse(QPointF(11.5, 11.5), 6, 6);
+        }
+    }
+};
+
+} // namespace
+
+bool FishingOuting::keyPressed(int key, bool shift)
+{
+    if (!isOn())
+        return false;
+    const int step = shift ? 40 : 10;
+    switch (key) {
+    case Qt::Key_Left:
+        aim_.rx() -= step;
+        break;
+    case Qt::Key_Right:
+        aim_.rx() += step;
+        break;
+    case Qt::Key_Up:
+        aim_.ry() -= step;
+        break;
+    case Qt::Key_Down:
+        aim_.ry() += step;
+        break;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (BitePending)
+            RodClick();
+        else
+            castAtAim();
+        return true;
+    case Qt::Key_R:
+        RodClick();
+        return true;
+    default:
+        return false;
+    }
+    aim_.setX(std::clamp(aim_.x(), 0, 599));
+    aim_.setY(std::clamp(aim_.y(), 0, 449));
+    showAim();
+    return true;
+}
+
+void FishingOuting::showAim()
+{
+    if (!aimMark_)
+        aimMark_ = new AimMark(game_.Client);
+    const QPoint onScreen = picturePointOnScreen(aim_);
+    aimMark_->move(onScreen - QPoint(11, 11));
+    aimMark_->show();
+    aimMark_->raise();
+}
+
+void FishingOuting::castAtAim()
+{
+    showAim();
+    // On the good spot it is a cast there; anywhere else, a cast on the lake
+    // picture as a click would make it.
+    const QPoint onScreen = picturePointOnScreen(aim_);
+    const QRect spot(game_.hotspot->pos(), game_.hotspot->size());
+    if (spot.contains(onScreen)) {
+        hotspotMouseDown(onScreen.x() - spot.x(), onScreen.y() - spot.y());
+        return;
+    }
+    const GameState& s = gameState();
+    castElsewhere(onScreen.x() - s.PicLeft, onScreen.y() - s.PicTop);
 }

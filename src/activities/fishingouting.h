@@ -12,10 +12,12 @@
 // the cast let other events run) finds it ended and does nothing.
 
 #include <QObject>
+#include <QPoint>
 
 #include <map>
 
 class QTimer;
+class QWidget;
 class TGame;
 namespace media {
 class MediaPlayer;
@@ -47,6 +49,12 @@ public:
     void TimeFishShowTimer();
     void clipEnded(media::MediaPlayer* clip);
 
+    // Fishing with the keyboard: the arrow keys move an aim over the lake
+    // (with Shift in longer steps), Space or Enter casts there, or pulls in
+    // the rod while a fish is biting, and R pulls in the rod. True when the
+    // key was fishing's.
+    bool keyPressed(int key, bool shift);
+
     QTimer* TimeFish1 = nullptr;     // the lake clips, one every 14 to 20 s
     QTimer* TimeFish2 = nullptr;     // the ripples over the good spot
     QTimer* TimeCatchFish = nullptr; // the bite, then the second to reel in
@@ -66,6 +74,12 @@ private:
     // The rod shows the cast picture for a moment; false when the outing
     // ended while the cast let other events run.
     bool showCast();
+
+    // Where the keyboard's aim stands, in the scene picture's own pixels.
+    QPoint aim_{300, 250};
+    QWidget* aimMark_ = nullptr;
+    void showAim();
+    void castAtAim();
 
     TGame& game_;
     int outing_ = 0; // the outing in progress, 0 when none

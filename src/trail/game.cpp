@@ -72,6 +72,7 @@ void TGame::createScene()
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAccessibleName(QStringLiteral("Scene"));
     Image1->setEnabled(false);
+    Image1->installEventFilter(this);
     connect(Image1, &platform::PictureBox::mousePressed, this,
             [this](int x, int y, Qt::MouseButton) {
                 platform::guarded([&] { Image1MouseDown(x, y); });

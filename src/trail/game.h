@@ -360,6 +360,7 @@ public:
 protected:
     // Clicks on the labels that lie on the instruction panel and the hint.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // How often the party has left a town: a handler that let other events

@@ -2,6 +2,8 @@
 
 #include "game.h"
 
+#include "activities/fishingouting.h"
+
 #include "media/mediaplayer.h"
 #include "platform/bevelpanel.h"
 #include "platform/errorreport.h"
@@ -19,6 +21,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -122,6 +125,16 @@ void TGame::applyLayout()
 
 bool TGame::eventFilter(QObject* watched, QEvent* event)
 {
+    // The scene takes the keys first at the lake: they fish rather than press it.
+    if (watched == Image1 && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        bool handled = false;
+        platform::guarded([&] {
+            handled = fishing->keyPressed(key->key(), key->modifiers() & Qt::ShiftModifier);
+        });
+        if (handled)
+            return true;
+    }
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         if (watched == IL1 || watched == IL2)
@@ -130,4 +143,18 @@ bool TGame::eventFilter(QObject* watched, QEvent* event)
             platform::guarded([this] { HintsClick(); });
     }
     return Form::eventFilter(watched, event);
+}
+
+void TGame::keyPressEvent(QKeyEvent* event)
+{
+    // At the lake the keys fish: aim, cast, pull in the rod.
+    bool handled = false;
+    platform::guarded([&] {
+        handled = fishing->keyPressed(event->key(), event->modifiers() & Qt::ShiftModifier);
+    });
+    if (handled) {
+        event->accept();
+        return;
+    }
+    Form::keyPressEvent(event);
 }
