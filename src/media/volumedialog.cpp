@@ -20,7 +20,8 @@ VolumeDialog::VolumeDialog(QWidget* parent)
     setWindowTitle(QStringLiteral("Volume"));
     setFont(platform::sansFont(13));
 
-    auto* title = new QLabel(QStringLiteral("Volume of music, voices and sounds:"), this);
+    auto* title = new QLabel(QStringLiteral("&Volume of music, voices and sounds:"), this);
+    title->setBuddy(slider_);
     slider_->setObjectName(QStringLiteral("VolumeSlider"));
     slider_->setAccessibleName(QStringLiteral("Volume"));
     slider_->setRange(0, 100);
@@ -28,6 +29,8 @@ VolumeDialog::VolumeDialog(QWidget* parent)
     slider_->setMinimumWidth(240);
     slider_->setValue(AudioVolume::instance().percent());
     value_->setMinimumWidth(40);
+    slider_->setAccessibleDescription(QStringLiteral("Left and right arrows change it a little, "
+                                                     "Page Up and Page Down a lot."));
     showPercent(slider_->value());
 
     auto* row = new QHBoxLayout;
@@ -45,6 +48,7 @@ VolumeDialog::VolumeDialog(QWidget* parent)
     });
     connect(okay_, &QPushButton::clicked, this, &VolumeDialog::close);
     okay_->setDefault(true);
+    slider_->setFocus();
 }
 
 void VolumeDialog::showPercent(int percent)

@@ -1,6 +1,10 @@
 #include "bitbtn.h"
 
+#include "platform/focusmark.h"
+
+#include <QFocusEvent>
 #include <QIcon>
+#include <QPainter>
 
 namespace platform {
 
@@ -16,6 +20,21 @@ void BitBtn::setGlyph(const QPixmap& glyph, GlyphSide side)
     setIconSize(glyph.size());
     // A right-to-left button lays its icon out after the caption.
     setLayoutDirection(side == GlyphSide::Right ? Qt::RightToLeft : Qt::LeftToRight);
+}
+
+void BitBtn::paintEvent(QPaintEvent* event)
+{
+    QPushButton::paintEvent(event);
+    if (hasFocus() && !focusByMouse_) {
+        QPainter painter(this);
+        drawFocusMark(painter, rect());
+    }
+}
+
+void BitBtn::focusInEvent(QFocusEvent* event)
+{
+    focusByMouse_ = event->reason() == Qt::MouseFocusReason;
+    QPushButton::focusInEvent(event);
 }
 
 } // namespace platform

@@ -4,6 +4,7 @@
 
 #include "media/artworknames.h"
 #include "media/pictures.h"
+#include "platform/announce.h"
 #include "platform/bevelpanel.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
@@ -86,6 +87,14 @@ void TAbout1::FormShow()
     // again keeps the focus where the player moved it.
     Okay1->setDefault(true);
     Okay1->setFocus();
+}
+
+void TAbout1::showEvent(QShowEvent* event)
+{
+    Form::showEvent(event);
+    // The reader says the window's title and its focused button; the
+    // question itself is said here.
+    platform::announce(Label1, Label1->text());
 }
 
 void TAbout1::FormActivate()
