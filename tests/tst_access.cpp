@@ -99,8 +99,8 @@ private slots:
         QTest::addColumn<bool>("held");
         QTest::addColumn<int>("clicks");
         QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier) << false << 1;
-        QTest::newRow("Enter on the keypad") << int(Qt::Key_Enter) << int(Qt::KeypadModifier)
-                                             << false << 1;
+        QTest::newRow("Enter on the keypad")
+            << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << false << 1;
         QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier) << false << 1;
         QTest::newRow("Space held down repeats nothing")
             << int(Qt::Key_Space) << int(Qt::NoModifier) << true << 0;
@@ -151,8 +151,9 @@ private slots:
             QAccessibleActionInterface::pressAction());
         QCoreApplication::processEvents();
         QCOMPARE(clicked.count(), 0);
-        QVERIFY(!QAccessible::queryAccessibleInterface(&box)->actionInterface()->actionNames().contains(
-            QAccessibleActionInterface::pressAction()));
+        QVERIFY(
+            !QAccessible::queryAccessibleInterface(&box)->actionInterface()->actionNames().contains(
+                QAccessibleActionInterface::pressAction()));
     }
 
     void aScreenReaderPressesOnceItsRequestIsAnswered()
@@ -173,7 +174,8 @@ private slots:
     {
         platform::PictureBox scene;
         connect(&scene, &platform::PictureBox::clicked, this, [] {});
-        scene.setAccessibleDescription(QStringLiteral("Inside the shop.  Press to open the store."));
+        scene.setAccessibleDescription(
+            QStringLiteral("Inside the shop.  Press to open the store."));
         QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(&scene);
         QCOMPARE(seen->text(QAccessible::Description),
                  QStringLiteral("Inside the shop.  Press to open the store."));
@@ -234,8 +236,8 @@ private slots:
         platform::announce(caption, QStringLiteral("  "));
         platform::announce(nullptr, QStringLiteral("Nobody hears this."));
         // Said twice, spoken twice; nothing said, nothing spoken.
-        QCOMPARE(spy.texts,
-                 (QStringList{QStringLiteral("Click on Door #4."), QStringLiteral("Click on Door #4.")}));
+        QCOMPARE(spy.texts, (QStringList{QStringLiteral("Click on Door #4."),
+                                         QStringLiteral("Click on Door #4.")}));
         const auto announcers = window.findChildren<platform::Announcer*>();
         QCOMPARE(announcers.size(), 1);
         platform::Announcer* announcer = announcers.first();

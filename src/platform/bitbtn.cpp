@@ -1,5 +1,6 @@
 #include "bitbtn.h"
 
+#include "platform/enterpress.h"
 #include "platform/focusmark.h"
 
 #include <QFocusEvent>
@@ -10,8 +11,10 @@ namespace platform {
 
 BitBtn::BitBtn(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
 {
-    // Enter in an edit box of the window must not press a button.
+    // Enter in an edit box of the window must not press a button; Enter on
+    // the button itself does.
     setAutoDefault(false);
+    pressOnEnter(this);
 }
 
 void BitBtn::setGlyph(const QPixmap& glyph, GlyphSide side)

@@ -10,8 +10,8 @@ void drawFocusMark(QPainter& painter, const QRect& control)
     // Kept clear of the outermost pixels, which a frame may overlap.
     constexpr int Inset = 2;
     const qreal half = FocusMarkWidth / 2.0;
-    const QRectF outline = QRectF(control).adjusted(Inset + half, Inset + half, -Inset - half,
-                                                    -Inset - half);
+    const QRectF outline =
+        QRectF(control).adjusted(Inset + half, Inset + half, -Inset - half, -Inset - half);
     if (outline.width() <= 0 || outline.height() <= 0)
         return;
     painter.save();

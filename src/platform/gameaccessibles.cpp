@@ -48,8 +48,7 @@ QStringList PictureBoxAccessible::keyBindingsForAction(const QString& actionName
     return QAccessibleWidget::keyBindingsForAction(actionName);
 }
 
-UpDownAccessible::UpDownAccessible(UpDown* upDown)
-    : QAccessibleWidget(upDown, QAccessible::SpinBox)
+UpDownAccessible::UpDownAccessible(UpDown* upDown) : QAccessibleWidget(upDown, QAccessible::SpinBox)
 {
 }
 

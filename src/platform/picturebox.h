@@ -15,7 +15,6 @@
 #include <QImage>
 #include <QPoint>
 #include <QWidget>
-
 #include <optional>
 
 namespace platform {

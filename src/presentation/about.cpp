@@ -1,7 +1,5 @@
 #include "about.h"
 
-#include "presentation/storytexts.h"
-
 #include "media/artworknames.h"
 #include "media/pictures.h"
 #include "platform/announce.h"
@@ -9,6 +7,7 @@
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
 #include "platform/picturebox.h"
+#include "presentation/storytexts.h"
 #include "shell/screens.h"
 
 #include <QLabel>

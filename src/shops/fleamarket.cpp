@@ -174,6 +174,7 @@ void TFleaMarket::createBottomBar()
     InvFM->setObjectName(QStringLiteral("InvFM"));
     InvFM->setAccessibleName(QStringLiteral("Inventory"));
     InvFM->setToolTip(QStringLiteral("Inventory"));
+    InvFM->setAccessibleDescription(QStringLiteral("Shows what the party has."));
     InvFM->setGeometry(0, 0, 128, 72);
     InvFM->setGlyph(QPixmap::fromImage(
         media::bitmapPicture(QString::fromLatin1(artwork::FleaInventoryGlyph.name))));

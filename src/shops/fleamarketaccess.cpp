@@ -10,6 +10,7 @@
 #include "platform/bevelpanel.h"
 #include "platform/bitbtn.h"
 #include "platform/captionsize.h"
+#include "platform/enterpress.h"
 #include "platform/picturebox.h"
 
 #include <QLabel>
@@ -26,6 +27,7 @@ void TFleaMarket::setUpAccess()
     setTabOrder(InvFM, eag);
     setTabOrder(eag, IButton);
 
+    platform::pressOnEnter(IButton);
     platform::addCaptionSizeItems(Help1);
     platform::followCaptionSize(ILabel, platform::CaptionFit::FontOnly);
     platform::followCaptionSize(eagLabel, platform::CaptionFit::FontOnly);
@@ -42,8 +44,8 @@ void TFleaMarket::setUpAccess()
 
 void TFleaMarket::describeScene()
 {
-    QString description = GridPos < 10 ? QStringLiteral("The flea market lane.")
-                                       : QStringLiteral("Inside the shop.");
+    QString description =
+        GridPos < 10 ? QStringLiteral("The flea market lane.") : QStringLiteral("Inside the shop.");
     if (ScreenArmed && Image1->isEnabled())
         description += QStringLiteral("  Press to open the store.");
     if (Image1->accessibleDescription() != description)

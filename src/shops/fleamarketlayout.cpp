@@ -88,8 +88,8 @@ FleaBar fitFleaBar(const FleaLayout& layout, int clientHeight, int hintHeight)
     // A little room above and below the hint line.
     constexpr int Margin = 4;
     const int normalTop = clientHeight - layout.BottomPanelHeight;
-    const int barHeight = std::max(FleaLayout::BarHeight,
-                                   std::max(FleaLayout::HintHeight, hintHeight) + 2 * Margin);
+    const int barHeight =
+        std::max(FleaLayout::BarHeight, std::max(FleaLayout::HintHeight, hintHeight) + 2 * Margin);
     const int barBottom = normalTop + layout.Panel1.y() + FleaLayout::BarHeight;
     const int barTop = barBottom - barHeight;
     const int panelTop = std::min(normalTop, barTop - Margin);

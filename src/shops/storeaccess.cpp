@@ -4,6 +4,7 @@
 
 #include "platform/announce.h"
 #include "platform/bitbtn.h"
+#include "platform/enterpress.h"
 #include "platform/updown.h"
 #include "shops/plural.h"
 #include "store.h"
@@ -29,9 +30,10 @@ void TStore::setUpAccess()
     setTabOrder(Back, Forward);
     setTabOrder(Forward, Purchase);
     setTabOrder(Purchase, Cancel);
-    Purchase->setAccessibleDescription(QStringLiteral("Buys everything chosen on all three pages."));
-    ym1->setAccessibleName(QStringLiteral("Your money in dollars"));
-    tp1->setAccessibleName(QStringLiteral("Total purchases in dollars"));
+    platform::pressOnEnter(Cancel);
+    platform::pressOnEnter(Okay);
+    Purchase->setAccessibleDescription(
+        QStringLiteral("Buys everything chosen on all three pages."));
 }
 
 void TStore::nameRow(int row)
