@@ -329,6 +329,27 @@ private slots:
         }
     }
 
+    void theZoomKeysStepTheCaptionSize()
+    {
+        QWidget window;
+        platform::addCaptionSizeKeys(&window);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto& setting = platform::CaptionSize::instance();
+        QTest::keyClick(&window, Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(setting.size(), platform::CaptionSize::Large);
+        QTest::keyClick(&window, Qt::Key_Equal, Qt::ControlModifier);
+        QTest::keyClick(&window, Qt::Key_Plus, Qt::ControlModifier); // no larger than larger
+        QCOMPARE(setting.size(), platform::CaptionSize::Larger);
+        QTest::keyClick(&window, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(setting.size(), platform::CaptionSize::Large);
+        QTest::keyClick(&window, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(setting.size(), platform::CaptionSize::Normal);
+        QTest::keyClick(&window, Qt::Key_Minus, Qt::ControlModifier); // no smaller than normal
+        QCOMPARE(setting.size(), platform::CaptionSize::Normal);
+    }
+
     void aFollowingCaptionGrowsRewrapsAndStaysInsideItsWindow()
     {
         QWidget window;

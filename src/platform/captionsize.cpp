@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QLabel>
 #include <QMenu>
+#include <QShortcut>
 #include <QtMath>
 
 namespace platform {
@@ -66,6 +67,30 @@ double CaptionSize::factorOf(Size size)
 int CaptionSize::pixelSize(int normal) const
 {
     return qRound(normal * factor());
+}
+
+void CaptionSize::larger()
+{
+    setSize(size_ == Normal ? Large : Larger);
+}
+
+void CaptionSize::smaller()
+{
+    setSize(size_ == Larger ? Large : Normal);
+}
+
+void addCaptionSizeKeys(QWidget* window)
+{
+    auto& setting = CaptionSize::instance();
+    const auto add = [window](const QKeySequence& keys, auto change) {
+        auto* shortcut = new QShortcut(keys, window);
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, window, change);
+    };
+    add(QKeySequence::ZoomIn, [&setting] { setting.larger(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_Equal), [&setting] { setting.larger(); });
+    add(QKeySequence::ZoomOut, [&setting] { setting.smaller(); });
+    add(QKeySequence(Qt::CTRL | Qt::Key_0), [&setting] { setting.setSize(CaptionSize::Normal); });
 }
 
 void addCaptionSizeItems(QMenu* menu)

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QMenu;
+class QWidget;
 
 namespace platform {
 
@@ -27,6 +28,9 @@ public:
     static double factorOf(Size size);
     // A caption drawn `normal` pixels high at the normal size.
     int pixelSize(int normal) const;
+    // One size up or down, staying at the ends.
+    void larger();
+    void smaller();
 
 signals:
     void changed(platform::CaptionSize::Size size);
@@ -39,6 +43,11 @@ private:
 // Adds the three sizes to the menu as a checked choice that stays in step
 // with the setting however it is changed.
 void addCaptionSizeItems(QMenu* menu);
+
+// The usual zoom keys change the caption size while the window is active:
+// Ctrl and + (or =) one size up, Ctrl and - one down, Ctrl and 0 back to
+// normal. Windows without a menu, such as the intro, are reached this way.
+void addCaptionSizeKeys(QWidget* window);
 
 // How a following label takes a new size.
 enum class CaptionFit {

@@ -53,6 +53,7 @@ void TIntro::createControls()
     Label2->hide();
     platform::followCaptionSize(Label1);
     platform::followCaptionSize(Label2);
+    platform::addCaptionSizeKeys(this);
 
     // A click anywhere on the intro counts: on the window, the picture or a
     // caption.

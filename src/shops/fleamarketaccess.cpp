@@ -29,6 +29,7 @@ void TFleaMarket::setUpAccess()
 
     platform::pressOnEnter(IButton);
     platform::addCaptionSizeItems(Help1);
+    platform::addCaptionSizeKeys(this);
     platform::followCaptionSize(ILabel, platform::CaptionFit::FontOnly);
     platform::followCaptionSize(eagLabel, platform::CaptionFit::FontOnly);
     connect(&platform::CaptionSize::instance(), &platform::CaptionSize::changed, this, [this] {
@@ -46,7 +47,7 @@ void TFleaMarket::describeScene()
 {
     QString description =
         GridPos < 10 ? QStringLiteral("The flea market lane.") : QStringLiteral("Inside the shop.");
-    if (ScreenArmed && Image1->isEnabled())
+    if (ScreenArmed && Image1->isEnabled() && GridPos == 22)
         description += QStringLiteral("  Press to open the store.");
     if (Image1->accessibleDescription() != description)
         Image1->setAccessibleDescription(description);

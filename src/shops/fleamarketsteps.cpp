@@ -197,6 +197,8 @@ void TFleaMarket::ScreenClick()
     Store->ShowModal();
     if (Store->money() < before)
         Speaks(1);
+    else // the greeting's moment is over
+        setBottomLine(QString());
 }
 
 QString TFleaMarket::shopkeeperWords(int line)

@@ -121,7 +121,7 @@ class Desktop:
     """Xvfb, a session bus and the AT-SPI bus, for as long as it is open."""
 
     def __init__(self, size="1024x768x24"):
-        skip_unless_installed(XVFB, DBUS_DAEMON, BUS_LAUNCHER)
+        skip_unless_installed(XVFB, DBUS_DAEMON, BUS_LAUNCHER, XDOTOOL)
         self.size = size
         self.processes = []  # what we started, ended in reverse order
         self.env = dict(os.environ)
@@ -164,6 +164,13 @@ class Desktop:
             display = self._read_line(pipe, 20, "Xvfb to choose its display")
         self.env["DISPLAY"] = ":" + display
         log(f"display :{display}")
+        # The number comes as the server starts listening; make sure a
+        # client gets through before the game is started on it.
+        def answers():
+            probe = subprocess.run([XDOTOOL, "getdisplaygeometry"], env=self.env,
+                                   capture_output=True, timeout=10)
+            return probe.returncode == 0
+        wait_until(answers, 20, f"display :{display} to answer")
 
     def _start_session_bus(self):
         bus = self._spawn([DBUS_DAEMON, "--session", "--nofork", "--print-address=1"],
