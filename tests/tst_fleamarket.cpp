@@ -639,8 +639,8 @@ private slots:
         // Round and back to the start.
         QCOMPARE(visited, order + QStringList{order.first()});
         // What is not a place to press never takes the focus.
-        for (QWidget* picture : std::initializer_list<QWidget*>{market->IPic, market->LFTimage,
-                                                                market->BOTimage})
+        for (QWidget* picture :
+             std::initializer_list<QWidget*>{market->IPic, market->LFTimage, market->BOTimage})
             QCOMPARE(picture->focusPolicy(), Qt::NoFocus);
     }
 
@@ -761,8 +761,7 @@ private slots:
         QVERIFY(!panel.intersects(window.Door2->geometry()));
         // The whole instruction fits on the panel, and so does its Okay.
         QVERIFY(panel.contains(window.ILabel->geometry()));
-        QVERIFY(window.ILabel->heightForWidth(window.ILabel->width()) <=
-                window.ILabel->height());
+        QVERIFY(window.ILabel->heightForWidth(window.ILabel->width()) <= window.ILabel->height());
         QVERIFY(panel.contains(window.IButton->geometry()));
 
         // The whole hint shows in the bar, and the bar in the window.
@@ -794,7 +793,8 @@ private slots:
         // panel 150 and the bar stands 40 into it.
         QTest::newRow("two lines: as drawn") << 38 << 598 << QRect(192, 40, 640, 72);
         QTest::newRow("three lines: as drawn") << 64 << 598 << QRect(192, 40, 640, 72);
-        QTest::newRow("four lines: upwards inside the panel") << 90 << 598 << QRect(192, 14, 640, 98);
+        QTest::newRow("four lines: upwards inside the panel")
+            << 90 << 598 << QRect(192, 14, 640, 98);
         QTest::newRow("six lines: the panel grows over the scene")
             << 140 << 558 << QRect(192, 4, 640, 148);
     }

@@ -14,11 +14,11 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QSoundEffect>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 #include <QTextBrowser>
+#include <QUrl>
 
 class HelpVolumeTest : public QObject {
     Q_OBJECT

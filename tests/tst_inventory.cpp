@@ -4,10 +4,10 @@
 // the keyboard and screen readers.
 
 #include "activities/reserves.h"
-#include "announcementspy.h"
-#include "fakemedia.h"
 #include "activities/tradelist.h"
+#include "announcementspy.h"
 #include "errorcapture.h"
+#include "fakemedia.h"
 #include "media/pictures.h"
 #include "modalscript.h"
 #include "platform/bevelpanel.h"

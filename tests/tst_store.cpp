@@ -461,9 +461,9 @@ private slots:
             QTest::keyClick(store.focusWidget(), Qt::Key_Tab);
         }
         // Back is off on the first page; the hidden notice's Okay is passed.
-        QCOMPARE(visited, (QStringList{"e1", "e2", "u2", "e3", "u3", "e4", "u4", "e5", "u5", "e6",
-                                       "u6", "e7", "u7", "e8", "u8", "Forward", "Purchase",
-                                       "Cancel", "u1", "e1"}));
+        QCOMPARE(visited, (QStringList{"e1", "e2",      "u2",       "e3",     "u3", "e4", "u4",
+                                       "e5", "u5",      "e6",       "u6",     "e7", "u7", "e8",
+                                       "u8", "Forward", "Purchase", "Cancel", "u1", "e1"}));
     }
 
     void theKeyboardStepsTurnsAndBuys()
