@@ -6,6 +6,7 @@
 #include "platform/announce.h"
 #include "platform/captionsize.h"
 #include "platform/contrast.h"
+#include "platform/focusmark.h"
 #include "platform/picturebox.h"
 #include "platform/updown.h"
 
@@ -222,6 +223,28 @@ private slots:
         door->setFocus(Qt::TabFocusReason);
         const QSet<QRgb> marked = coloursAlongTheTop(door->grab().toImage());
         QCOMPARE(marked, (QSet<QRgb>{0x000000, 0xFFFFFF}));
+    }
+
+    void theMarkShowsWhereTheKeyboardOrTheGameMovedTheFocus_data()
+    {
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<bool>("before");
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("Tab") << int(Qt::TabFocusReason) << false << true;
+        QTest::newRow("Shift+Tab") << int(Qt::BacktabFocusReason) << false << true;
+        QTest::newRow("the game") << int(Qt::OtherFocusReason) << false << true;
+        QTest::newRow("a click") << int(Qt::MouseFocusReason) << true << false;
+        QTest::newRow("a window that appears") << int(Qt::ActiveWindowFocusReason) << false
+                                               << false;
+        QTest::newRow("a window active again") << int(Qt::ActiveWindowFocusReason) << true << true;
+    }
+
+    void theMarkShowsWhereTheKeyboardOrTheGameMovedTheFocus()
+    {
+        QFETCH(int, reason);
+        QFETCH(bool, before);
+        QFETCH(bool, marked);
+        QCOMPARE(platform::focusMarkWanted(Qt::FocusReason(reason), before), marked);
     }
 
     void announcingShowsTheWindowsNotificationWithTheText()

@@ -28,7 +28,7 @@ void BitBtn::setGlyph(const QPixmap& glyph, GlyphSide side)
 void BitBtn::paintEvent(QPaintEvent* event)
 {
     QPushButton::paintEvent(event);
-    if (hasFocus() && !focusByMouse_) {
+    if (hasFocus() && focusMarked_) {
         QPainter painter(this);
         drawFocusMark(painter, rect());
     }
@@ -36,7 +36,7 @@ void BitBtn::paintEvent(QPaintEvent* event)
 
 void BitBtn::focusInEvent(QFocusEvent* event)
 {
-    focusByMouse_ = event->reason() == Qt::MouseFocusReason;
+    focusMarked_ = focusMarkWanted(event->reason(), focusMarked_);
     QPushButton::focusInEvent(event);
 }
 

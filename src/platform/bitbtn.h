@@ -27,7 +27,7 @@ protected:
 
 private:
     // A click gives the button the focus too; the mark is for the keyboard.
-    bool focusByMouse_ = false;
+    bool focusMarked_ = false;
 };
 
 } // namespace platform

@@ -5,6 +5,19 @@
 
 namespace platform {
 
+bool focusMarkWanted(Qt::FocusReason reason, bool before)
+{
+    switch (reason) {
+    case Qt::MouseFocusReason:
+        return false;
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+        return before;
+    default:
+        return true;
+    }
+}
+
 void drawFocusMark(QPainter& painter, const QRect& control)
 {
     // Kept clear of the outermost pixels, which a frame may overlap.

@@ -142,7 +142,7 @@ void PictureBox::paintEvent(QPaintEvent*)
             painter.drawImage(QPoint(0, 0), image);
         }
     }
-    if (hasFocus())
+    if (hasFocus() && focusMarked_)
         drawFocusMark(painter, rect());
 }
 
@@ -183,6 +183,7 @@ void PictureBox::keyPressEvent(QKeyEvent* event)
 
 void PictureBox::focusInEvent(QFocusEvent* event)
 {
+    focusMarked_ = focusMarkWanted(event->reason(), focusMarked_);
     QWidget::focusInEvent(event);
     update();
 }

@@ -7,7 +7,8 @@
 //
 // A picture that the game listens to for clicks is a button for players who
 // use the keyboard or a screen reader: Tab reaches it, a dashed outline shows
-// that it has the focus, and Enter or Space presses it, emitting what a click
+// that it has the focus (see focusMarkWanted), and Enter or Space presses it,
+// emitting what a click
 // emits. Screen readers see a button with a "Press" action, named by the
 // accessible name and told what pressing does now by the accessible
 // description, which the owner keeps up to date. Other pictures take no focus.
@@ -80,6 +81,7 @@ private:
     bool clicksConnected_ = false;
     std::optional<bool> buttonChosen_;
     std::optional<QPoint> pressPoint_;
+    bool focusMarked_ = false;
 };
 
 } // namespace platform

@@ -157,8 +157,11 @@ class Desktop:
 
     def _start_display(self):
         read_end, write_end = os.pipe()
+        # -noreset: without it the server starts afresh each time its last
+        # client leaves, and refuses the next one meanwhile.
         self._spawn([XVFB, "-displayfd", str(write_end), "-screen", "0", self.size,
-                     "-nolisten", "tcp"], pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+                     "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,),
+                    stderr=subprocess.DEVNULL)
         os.close(write_end)
         with os.fdopen(read_end, "rb") as pipe:
             display = self._read_line(pipe, 20, "Xvfb to choose its display")
