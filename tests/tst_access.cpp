@@ -7,6 +7,7 @@
 #include "platform/captionsize.h"
 #include "platform/contrast.h"
 #include "platform/focusmark.h"
+#include "platform/keyboardbutton.h"
 #include "platform/picturebox.h"
 #include "platform/updown.h"
 
@@ -245,6 +246,41 @@ private slots:
         QFETCH(bool, before);
         QFETCH(bool, marked);
         QCOMPARE(platform::focusMarkWanted(Qt::FocusReason(reason), before), marked);
+    }
+
+    void aKeyboardButtonIsPressedWithEnterAndShowsItsFocus_data()
+    {
+        QTest::addColumn<int>("reason");
+        QTest::addColumn<bool>("marked");
+        QTest::newRow("reached with Tab") << int(Qt::TabFocusReason) << true;
+        QTest::newRow("clicked") << int(Qt::MouseFocusReason) << false;
+    }
+
+    void aKeyboardButtonIsPressedWithEnterAndShowsItsFocus()
+    {
+        QFETCH(int, reason);
+        QFETCH(bool, marked);
+        QWidget window;
+        auto* other = new QPushButton(QStringLiteral("Other"), &window);
+        auto* okay = new QPushButton(QStringLiteral("Okay"), &window);
+        okay->setGeometry(0, 40, 90, 30);
+        okay->setAutoDefault(false);
+        platform::keyboardButton(okay);
+        QSignalSpy clicked(okay, &QPushButton::clicked);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        other->setFocus(Qt::TabFocusReason);
+        const QSet<QRgb> plain = coloursAlongTheTop(okay->grab().toImage());
+        okay->setFocus(Qt::FocusReason(reason));
+        const QSet<QRgb> focused = coloursAlongTheTop(okay->grab().toImage());
+        QCOMPARE(focused.contains(0x000000) && focused.contains(0xFFFFFF), marked);
+        QVERIFY(!(plain.contains(0x000000) && plain.contains(0xFFFFFF)));
+
+        QTest::keyClick(okay, Qt::Key_Return);
+        QTest::keyClick(okay, Qt::Key_Enter, Qt::KeypadModifier);
+        QTest::keyClick(okay, Qt::Key_Return, Qt::ControlModifier); // not a press
+        QCOMPARE(clicked.count(), 2);
     }
 
     void announcingShowsTheWindowsNotificationWithTheText()

@@ -2,6 +2,7 @@
 
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
+#include "platform/keyboardbutton.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,6 +47,8 @@ HelpWindow::HelpWindow(const QString& contentsPage, QWidget* parent)
     connect(contents_, &QPushButton::clicked, browser_, &QTextBrowser::home);
     connect(close_, &QPushButton::clicked, this, &HelpWindow::close);
     close_->setDefault(true);
+    platform::keyboardButton(contents_);
+    platform::keyboardButton(close_);
     contents_->setAccessibleDescription(QStringLiteral("Back to the list of help pages."));
     // The page first: arrow keys scroll it, Tab walks its links.
     browser_->setFocus();

@@ -2,6 +2,7 @@
 
 #include "media/audiovolume.h"
 #include "platform/fonts.h"
+#include "platform/keyboardbutton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,6 +49,7 @@ VolumeDialog::VolumeDialog(QWidget* parent)
     });
     connect(okay_, &QPushButton::clicked, this, &VolumeDialog::close);
     okay_->setDefault(true);
+    platform::keyboardButton(okay_);
     slider_->setFocus();
 }
 

@@ -2,8 +2,8 @@
 
 // A push button with a picture (its glyph) beside the caption, greyed while
 // the button is disabled, and the small integer Tag the game keeps on some
-// of its buttons. With the focus it wears the game's focus mark, which reads
-// on its glyph where the style's thin frame would not.
+// of its buttons. It is a keyboard button (keyboardbutton.h): Enter presses
+// it and it wears the game's focus mark, which reads on its glyph.
 
 #include <QPushButton>
 
@@ -20,14 +20,6 @@ public:
     void setGlyph(const QPixmap& glyph, GlyphSide side = GlyphSide::Left);
 
     int Tag = 0;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-
-private:
-    // A click gives the button the focus too; the mark is for the keyboard.
-    bool focusMarked_ = false;
 };
 
 } // namespace platform

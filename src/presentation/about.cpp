@@ -6,6 +6,7 @@
 #include "platform/bevelpanel.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
+#include "platform/keyboardbutton.h"
 #include "platform/picturebox.h"
 #include "presentation/storytexts.h"
 #include "shell/screens.h"
@@ -57,6 +58,8 @@ TAbout1::TAbout1(QWidget* parent)
     No1->setObjectName(QStringLiteral("No1"));
     No1->setGeometry(160, 200, 105, 25);
 
+    platform::keyboardButton(Okay1);
+    platform::keyboardButton(No1);
     connect(Okay1, &QPushButton::clicked, this, guard(this, &TAbout1::Okay1Click));
     connect(No1, &QPushButton::clicked, this, guard(this, &TAbout1::No1Click));
     setTabOrder(Okay1, No1);

@@ -10,7 +10,7 @@
 #include "platform/bevelpanel.h"
 #include "platform/bitbtn.h"
 #include "platform/captionsize.h"
-#include "platform/enterpress.h"
+#include "platform/keyboardbutton.h"
 #include "platform/picturebox.h"
 
 #include <QLabel>
@@ -27,7 +27,7 @@ void TFleaMarket::setUpAccess()
     setTabOrder(InvFM, eag);
     setTabOrder(eag, IButton);
 
-    platform::pressOnEnter(IButton);
+    platform::keyboardButton(IButton);
     platform::addCaptionSizeItems(Help1);
     platform::addCaptionSizeKeys(this);
     platform::followCaptionSize(ILabel, platform::CaptionFit::FontOnly);

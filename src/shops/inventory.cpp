@@ -6,7 +6,7 @@
 #include "platform/background.h"
 #include "platform/bevelpanel.h"
 #include "platform/bitbtn.h"
-#include "platform/enterpress.h"
+#include "platform/keyboardbutton.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
 #include "platform/picturebox.h"
@@ -90,7 +90,7 @@ void TInventory::createButtons()
     Close1->setObjectName(QStringLiteral("Close1"));
     Close1->setGeometry(144, 16, 75, 25);
     Close1->setAutoDefault(false);
-    platform::pressOnEnter(Close1);
+    platform::keyboardButton(Close1);
     connect(Close1, &QPushButton::clicked, this, guard(this, &TInventory::Close1Click));
 
     Back = new platform::BitBtn(QStringLiteral("&Back"), Panel1);

@@ -4,7 +4,7 @@
 
 #include "platform/announce.h"
 #include "platform/bitbtn.h"
-#include "platform/enterpress.h"
+#include "platform/keyboardbutton.h"
 #include "platform/updown.h"
 #include "shops/plural.h"
 #include "store.h"
@@ -30,8 +30,8 @@ void TStore::setUpAccess()
     setTabOrder(Back, Forward);
     setTabOrder(Forward, Purchase);
     setTabOrder(Purchase, Cancel);
-    platform::pressOnEnter(Cancel);
-    platform::pressOnEnter(Okay);
+    platform::keyboardButton(Cancel);
+    platform::keyboardButton(Okay);
     Purchase->setAccessibleDescription(
         QStringLiteral("Buys everything chosen on all three pages."));
 }
