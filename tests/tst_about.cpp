@@ -128,6 +128,7 @@ private slots:
         ModalScript script;
         QString said;
         script.then([&](QWidget* box) {
+            QCoreApplication::processEvents();
             // The box's announcer was made as it appeared.
             if (auto* announcer = box->findChild<platform::Announcer*>())
                 said = announcer->lastText();

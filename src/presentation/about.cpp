@@ -94,9 +94,10 @@ void TAbout1::FormShow()
 void TAbout1::showEvent(QShowEvent* event)
 {
     Form::showEvent(event);
-    // The reader says the window's title and its focused button; the
-    // question itself is said here.
-    platform::announce(Label1, Label1->text());
+    // The reader says the window's title and its focused button as the box
+    // comes up; the question itself is said once it is there.
+    QMetaObject::invokeMethod(
+        this, [this] { platform::announce(Label1, Label1->text()); }, Qt::QueuedConnection);
 }
 
 void TAbout1::FormActivate()
