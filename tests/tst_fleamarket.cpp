@@ -60,6 +60,22 @@ bool panelHidden(const TFleaMarket& m)
     return m.IPic->isHidden() && m.ILabel->isHidden() && m.IButton->isHidden();
 }
 
+// The market windows made from now on fill a screen of this size.
+void setScreen(QSize screen)
+{
+    qputenv("KELVARIN_SCREEN",
+            QByteArray::number(screen.width()) + 'x' + QByteArray::number(screen.height()));
+}
+
+// A market of its own, from its arrival to "Click on Door #4 ...".
+void walkToTheDoor(TFleaMarket& window)
+{
+    window.FT1->Enabled = false;
+    window.FormShow();
+    window.IButtonClick();
+    window.T1Timer();
+}
+
 } // namespace
 
 class FleaMarketTest : public QObject {
@@ -478,8 +494,7 @@ private slots:
         QCOMPARE(l.East, east);
 
         // The window places its controls so, below its menu.
-        qputenv("KELVARIN_SCREEN",
-                QByteArray::number(screen.width()) + 'x' + QByteArray::number(screen.height()));
+        setScreen(screen);
         TFleaMarket window;
         QCOMPARE(window.size(), screen);
         QCOMPARE(window.Image1->geometry(), image);
@@ -510,13 +525,9 @@ private slots:
     void theDoorStaysInSightWhileThePanelPointsAtIt()
     {
         QFETCH(QSize, screen);
-        qputenv("KELVARIN_SCREEN",
-                QByteArray::number(screen.width()) + 'x' + QByteArray::number(screen.height()));
+        setScreen(screen);
         TFleaMarket window;
-        window.FT1->Enabled = false;
-        window.FormShow();
-        window.IButtonClick();
-        window.T1Timer(); // "Click on Door #4 ..."
+        walkToTheDoor(window);
         QVERIFY(window.ILabel->text().startsWith("Click on Door #4"));
         const QRect panel = window.IPic->geometry();
         QVERIFY2(!panel.intersects(window.Door2->geometry()),
@@ -737,13 +748,9 @@ private slots:
     {
         QFETCH(QSize, screen);
         QFETCH(int, size);
-        qputenv("KELVARIN_SCREEN",
-                QByteArray::number(screen.width()) + 'x' + QByteArray::number(screen.height()));
+        setScreen(screen);
         TFleaMarket window;
-        window.FT1->Enabled = false;
-        window.FormShow();
-        window.IButtonClick();
-        window.T1Timer(); // the panel beside door #4
+        walkToTheDoor(window); // the panel beside door #4
         platform::CaptionSize::instance().setSize(static_cast<platform::CaptionSize::Size>(size));
         // The longest of the eagle's hints.
         QString longest;
