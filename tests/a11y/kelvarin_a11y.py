@@ -14,7 +14,9 @@ the AT-SPI bus, and records the PID of everything it starts; leaving the
 nothing else. Every wait has a time limit and fails with what it last saw.
 
 Used by the flea market and store test and the keyboard playthrough; a new
-screen's test imports it the same way.
+screen's test imports it the same way. The program kelvarin_a11y_screens
+(screens.cpp) is the game without its intro: from the flea market on, or
+with the argument "trail" straight to the trail screen.
 """
 
 import os
@@ -347,6 +349,40 @@ class Program:
         return wait_until(lambda: next((said for said in self.announcements if text in said), None),
                           timeout, f"the announcement \"{text}\" (heard {self.announcements})",
                           pump=self._check_running)
+
+    # Checking.
+
+    INTERACTIVE_SKIPPED = ("popup menu", "menu bar", "separator")
+    MEANINGLESS_ROLES = ("unknown", "filler", "panel", "redundant object", "invalid")
+
+    def is_interactive(self, node):
+        """A control the player can act on: it takes the focus or has actions."""
+        try:
+            state = node.getState()
+            if (state.contains(self.atspi.STATE_FOCUSABLE)
+                    or state.contains(self.atspi.STATE_EDITABLE)):
+                return True
+            return node.queryAction().nActions > 0
+        except NotImplementedError:
+            return False
+
+    def unnamed_controls(self, window):
+        """Every control under the window a screen reader could not tell
+        about (no name, or a role that names no kind of control), and how
+        many controls there are. A menu bar's pop-ups are named by the items
+        that open them."""
+        problems = []
+        checked = 0
+        for node in self.objects(window):
+            if node is window or not self.is_interactive(node):
+                continue
+            role = node.getRoleName()
+            if role in self.INTERACTIVE_SKIPPED:
+                continue
+            checked += 1
+            if not node.name.strip() or role in self.MEANINGLESS_ROLES:
+                problems.append(f"{role} \"{node.name}\"")
+        return problems, checked
 
     def focused(self):
         for node in self.objects():

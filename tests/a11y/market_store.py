@@ -10,38 +10,8 @@ import sys
 
 from kelvarin_a11y import Desktop, log, wait_until
 
-# Roles that name a kind of control to the reader; a control with one of
-# these tells nothing about itself.
-MEANINGLESS_ROLES = {"unknown", "filler", "panel", "redundant object", "invalid"}
-
-
-def is_interactive(program, node):
-    """A control the player can act on: it takes the focus or has actions."""
-    atspi = program.atspi
-    try:
-        state = node.getState()
-        if state.contains(atspi.STATE_FOCUSABLE) or state.contains(atspi.STATE_EDITABLE):
-            return True
-        actions = node.queryAction()
-        return actions.nActions > 0
-    except NotImplementedError:
-        return False
-
-
 def check_every_control_is_named(program, window, what):
-    """Every interactive object under the window has a name and a role."""
-    problems = []
-    checked = 0
-    for node in program.objects(window):
-        if node is window or not is_interactive(program, node):
-            continue
-        role = node.getRoleName()
-        # A menu bar's pop-ups are named by the menu item that opens them.
-        if role in ("popup menu", "menu bar", "separator"):
-            continue
-        checked += 1
-        if not node.name.strip() or role in MEANINGLESS_ROLES:
-            problems.append(f"{role} \"{node.name}\"")
+    problems, checked = program.unnamed_controls(window)
     assert not problems, f"{what}: controls without a name or a role: {problems}"
     log(f"{what}: {checked} controls, each with a name and a role")
     return checked
