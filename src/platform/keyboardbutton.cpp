@@ -19,7 +19,10 @@ class KeyboardButtons : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        auto* button = static_cast<QAbstractButton*>(watched);
+        // Not a button any more while it is being destroyed.
+        auto* button = qobject_cast<QAbstractButton*>(watched);
+        if (!button)
+            return false;
         switch (event->type()) {
         case QEvent::KeyPress:
             return pressed(button, static_cast<QKeyEvent*>(event));
