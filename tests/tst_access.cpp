@@ -235,8 +235,8 @@ private slots:
         QTest::newRow("Shift+Tab") << int(Qt::BacktabFocusReason) << false << true;
         QTest::newRow("the game") << int(Qt::OtherFocusReason) << false << true;
         QTest::newRow("a click") << int(Qt::MouseFocusReason) << true << false;
-        QTest::newRow("a window that appears") << int(Qt::ActiveWindowFocusReason) << false
-                                               << false;
+        QTest::newRow("a window that appears")
+            << int(Qt::ActiveWindowFocusReason) << false << false;
         QTest::newRow("a window active again") << int(Qt::ActiveWindowFocusReason) << true << true;
     }
 

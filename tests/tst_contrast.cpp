@@ -24,8 +24,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTest>
 #include <algorithm>
 

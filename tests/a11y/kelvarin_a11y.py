@@ -15,7 +15,7 @@ nothing else. Every wait has a time limit and fails with what it last saw.
 
 Used by the flea market and store test and the keyboard playthrough; a new
 screen's test imports it the same way. The program kelvarin_a11y_screens
-(screens.cpp) is the game without its intro: from the flea market on, or
+(screenprogram.cpp) is the game without its intro: from the flea market on, or
 with the argument "trail" straight to the trail screen.
 """
 
