@@ -1,7 +1,8 @@
-// The about box and its two questions: what each mode shows, and how each
-// way of leaving the box answers.
+// The about box and its two questions: what each mode shows, how each way
+// of leaving the box answers, and what a screen reader is told.
 
 #include "modalscript.h"
+#include "platform/announce.h"
 #include "platform/bevelpanel.h"
 #include "presentation/about.h"
 
@@ -120,6 +121,21 @@ private slots:
         });
         QCOMPARE(TAbout1::Ask(TAbout1::RestartQuestion), 2);
         QVERIFY(stillOpenAfterEscape);
+    }
+
+    void theQuestionIsSaidAsTheBoxAppears()
+    {
+        ModalScript script;
+        QString said;
+        script.then([&](QWidget* box) {
+            QCoreApplication::processEvents();
+            // The box's announcer was made as it appeared.
+            if (auto* announcer = box->findChild<platform::Announcer*>())
+                said = announcer->lastText();
+            qobject_cast<TAbout1*>(box)->No1->click();
+        });
+        TAbout1::Ask(TAbout1::QuitQuestion);
+        QCOMPARE(said, QStringLiteral("Are you sure you want to Quit?"));
     }
 };
 

@@ -1,14 +1,17 @@
 // The flea market: the walk from the lane through the shop door into the
 // store and out again, the instruction steps that lead it (their ticks
 // called directly), the shopkeeper's voice, the eagle's hints, quitting,
-// and where the controls go on screens of several sizes.
+// where the controls go on screens of several sizes, and the market for
+// the keyboard, screen readers and larger captions.
 
+#include "announcementspy.h"
 #include "errorcapture.h"
 #include "fakemedia.h"
 #include "media/pictures.h"
 #include "modalscript.h"
 #include "platform/bevelpanel.h"
 #include "platform/bitbtn.h"
+#include "platform/captionsize.h"
 #include "platform/picturebox.h"
 #include "platform/updown.h"
 #include "presentation/storytexts.h"
@@ -18,11 +21,13 @@
 #include "shell/gamestate.h"
 #include "shell/screens.h"
 #include "shops/fleamarket.h"
+#include "shops/fleascenes.h"
 #include "shops/inventory.h"
 #include "shops/possessions.h"
 #include "shops/store.h"
 #include "trail/game.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QLabel>
@@ -53,6 +58,22 @@ bool panelShown(const TFleaMarket& m)
 bool panelHidden(const TFleaMarket& m)
 {
     return m.IPic->isHidden() && m.ILabel->isHidden() && m.IButton->isHidden();
+}
+
+// The market windows made from now on fill a screen of this size.
+void setScreen(QSize screen)
+{
+    qputenv("KELVARIN_SCREEN",
+            QByteArray::number(screen.width()) + 'x' + QByteArray::number(screen.height()));
+}
+
+// A market of its own, from its arrival to "Click on Door #4 ...".
+void walkToTheDoor(TFleaMarket& window)
+{
+    window.FT1->Enabled = false;
+    window.FormShow();
+    window.IButtonClick();
+    window.T1Timer();
 }
 
 } // namespace
@@ -112,6 +133,7 @@ private slots:
 
     void cleanup()
     {
+        platform::CaptionSize::instance().setSize(platform::CaptionSize::Normal);
         delete market;
         delete inventory;
         delete store;
@@ -472,8 +494,7 @@ private slots:
         QCOMPARE(l.East, east);
 
         // The window places its controls so, below its menu.
-        qputenv("KELVARIN_SCREEN",
-                QByteArray::number(screen.width()) + 'x' + QByteArray::number(screen.height()));
+        setScreen(screen);
         TFleaMarket window;
         QCOMPARE(window.size(), screen);
         QCOMPARE(window.Image1->geometry(), image);
@@ -504,13 +525,9 @@ private slots:
     void theDoorStaysInSightWhileThePanelPointsAtIt()
     {
         QFETCH(QSize, screen);
-        qputenv("KELVARIN_SCREEN",
-                QByteArray::number(screen.width()) + 'x' + QByteArray::number(screen.height()));
+        setScreen(screen);
         TFleaMarket window;
-        window.FT1->Enabled = false;
-        window.FormShow();
-        window.IButtonClick();
-        window.T1Timer(); // "Click on Door #4 ..."
+        walkToTheDoor(window);
         QVERIFY(window.ILabel->text().startsWith("Click on Door #4"));
         const QRect panel = window.IPic->geometry();
         QVERIFY2(!panel.intersects(window.Door2->geometry()),
@@ -563,6 +580,240 @@ private slots:
         QVERIFY(errors.messages.first().contains("fleamart/eaghd1.bmp"));
         errors.messages.clear();
         QCOMPARE(market->Image1->picture(), media::jpegPicture("fm02"));
+    }
+
+    void theKeyboardAloneWalksTheMarketOnToTheTrail()
+    {
+        // Keys go to whatever has the focus; the steps' ticks are called.
+        const auto press = [this](Qt::Key key) {
+            QWidget* focused = market->focusWidget();
+            QVERIFY(focused);
+            QTest::keyClick(focused, key);
+        };
+        market->show();
+        QCOMPARE(market->focusWidget(), market->IButton);
+        press(Qt::Key_Return); // the arrival's Okay
+        QCOMPARE(market->T1Tag, 1);
+
+        market->T1Timer(); // "Click on Door #4 ..."
+        QCOMPARE(market->focusWidget(), market->Door2);
+        press(Qt::Key_Return);
+        QCOMPARE(market->GridPos, 22);
+
+        market->T1Timer(); // "Click on the screen ..."
+        QCOMPARE(market->focusWidget(), market->Image1);
+        ModalScript script;
+        answerStore(script, 41);
+        press(Qt::Key_Space);
+        QCOMPARE(script.answered(), 1);
+
+        press(Qt::Key_Tab);
+        QCOMPARE(market->focusWidget(), market->South);
+        press(Qt::Key_Return);
+        QCOMPARE(market->GridPos, 2);
+
+        market->T1Timer(); // the goodbye
+        QCOMPARE(market->focusWidget(), market->IButton);
+        press(Qt::Key_Return);
+        market->T1Timer();
+        market->T1Timer();
+        QCOMPARE(App().StartCode, StartCodes::GoOn);
+        QVERIFY(!market->isVisible());
+    }
+
+    void tabVisitsThePlacesThatCanBePressedNow_data()
+    {
+        QTest::addColumn<bool>("inTheShop");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("the lane, asked to go through door #4")
+            << false << QStringList{"Door2", "Door1", "InvFM", "eag"};
+        QTest::newRow("the shop, asked to open the store")
+            << true << QStringList{"Image1", "South", "InvFM", "eag"};
+    }
+
+    void tabVisitsThePlacesThatCanBePressedNow()
+    {
+        QFETCH(bool, inTheShop);
+        QFETCH(QStringList, order);
+        market->show();
+        market->IButtonClick();
+        market->T1Timer();
+        if (inTheShop) {
+            market->Door2Click();
+            market->T1Timer();
+        }
+        QStringList visited;
+        for (int tab = 0; tab <= order.size(); ++tab) {
+            visited << market->focusWidget()->objectName();
+            QTest::keyClick(market->focusWidget(), Qt::Key_Tab);
+        }
+        // Round and back to the start.
+        QCOMPARE(visited, order + QStringList{order.first()});
+        // What is not a place to press never takes the focus.
+        for (QWidget* picture :
+             std::initializer_list<QWidget*>{market->IPic, market->LFTimage, market->BOTimage})
+            QCOMPARE(picture->focusPolicy(), Qt::NoFocus);
+    }
+
+    void theSceneSaysWhatItShowsAndWhatPressingItDoes()
+    {
+        const auto described = [this] {
+            QAccessibleInterface* scene = QAccessible::queryAccessibleInterface(market->Image1);
+            return scene->text(QAccessible::Description);
+        };
+        QCOMPARE(described(), QStringLiteral("The flea market lane."));
+        walkIntoTheShop();
+        QCOMPARE(described(), QStringLiteral("Inside the shop.  Press to open the store."));
+        QCOMPARE(QAccessible::queryAccessibleInterface(market->Image1)->role(),
+                 QAccessible::Button);
+        market->InfoShown = false;
+        market->SouthClick();
+        QCOMPARE(described(), QStringLiteral("The flea market lane."));
+        market->T1Timer(); // the panel: the scene is not armed
+        market->IButtonClick();
+        market->T1Timer();
+        market->Door2Click();
+        QCOMPARE(described(), QStringLiteral("Inside the shop."));
+    }
+
+    void newInstructionsAndLinesAreAnnounced()
+    {
+        market->show();
+        AnnouncementSpy spy(market);
+        QCoreApplication::processEvents();
+        market->FormActivate();
+        QVERIFY(spy.texts.value(0).startsWith("The next day at the flea market"));
+        QVERIFY(spy.texts.value(0).endsWith("You have $50 to spend. "));
+        market->IButtonClick();
+        market->T1Timer();
+        market->Door1Click();
+        market->eag->click();
+        market->Door2Click();
+        market->T1Timer();
+        QCOMPARE(spy.texts.mid(1),
+                 (QStringList{DoorText, "This shop is closed today.  Door #4 is open.",
+                              story::eagleLore(1), StoreText}));
+        // Activated again (after the store), nothing is said twice.
+        market->FormActivate();
+        QCOMPARE(spy.texts.size(), 5);
+    }
+
+    void theShopkeepersWordsStandInTheBottomLine_data()
+    {
+        QTest::addColumn<int>("moneyAfter");
+        QTest::addColumn<QString>("afterwards");
+        QTest::newRow("something bought") << 41 << "Thank you kindly!";
+        QTest::newRow("nothing bought") << 50 << "";
+    }
+
+    void theShopkeepersWordsStandInTheBottomLine()
+    {
+        QFETCH(int, moneyAfter);
+        QFETCH(QString, afterwards);
+        walkIntoTheShop();
+        ModalScript script;
+        QString whileInTheStore;
+        script.then([&](QWidget* window) {
+            whileInTheStore = market->eagLabel->text();
+            static_cast<TStore*>(window)->setMoney(moneyAfter);
+            window->close();
+        });
+        market->ScreenClick();
+        QCOMPARE(whileInTheStore, QStringLiteral("Hello there!  May I help you?"));
+        QCOMPARE(market->eagLabel->text(), afterwards);
+    }
+
+    void theHelpMenuOffersTheCaptionSizes()
+    {
+        for (const char* name : {"NormalCaptions", "LargeCaptions", "LargerCaptions"})
+            QVERIFY2(market->Help1->findChild<QAction*>(name), name);
+        market->Help1->findChild<QAction*>("LargeCaptions")->trigger();
+        QCOMPARE(market->ILabel->font().pixelSize(), 20);
+        QCOMPARE(market->eagLabel->font().pixelSize(), 20);
+    }
+
+    void largerCaptionsGrowThePanelAndTheBarInsideTheWindow_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<int>("size");
+        for (QSize screen : {QSize(1024, 768), QSize(1280, 1024), QSize(800, 600)}) {
+            for (int size : {int(platform::CaptionSize::Large), int(platform::CaptionSize::Larger)})
+                QTest::addRow("%dx%d, %s", screen.width(), screen.height(),
+                              size == platform::CaptionSize::Large ? "large" : "larger")
+                    << screen << size;
+        }
+    }
+
+    void largerCaptionsGrowThePanelAndTheBarInsideTheWindow()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(int, size);
+        setScreen(screen);
+        TFleaMarket window;
+        walkToTheDoor(window); // the panel beside door #4
+        platform::CaptionSize::instance().setSize(static_cast<platform::CaptionSize::Size>(size));
+        // The longest of the eagle's hints.
+        QString longest;
+        for (int tag = 0; tag <= 5; ++tag) {
+            if (eagleHint(tag, 2).size() > longest.size())
+                longest = eagleHint(tag, 2);
+        }
+        window.setBottomLine(longest);
+
+        const double factor = platform::CaptionSize::instance().factor();
+        QCOMPARE(window.ILabel->font().pixelSize(), qRound(16 * factor));
+        const QRect panel = window.IPic->geometry();
+        QCOMPARE(panel.size(), QSize(qRound(318 * factor), qRound(260 * factor)));
+        QVERIFY(window.Client->rect().contains(panel));
+        QVERIFY(!panel.intersects(window.Door2->geometry()));
+        // The whole instruction fits on the panel, and so does its Okay.
+        QVERIFY(panel.contains(window.ILabel->geometry()));
+        QVERIFY(window.ILabel->heightForWidth(window.ILabel->width()) <= window.ILabel->height());
+        QVERIFY(panel.contains(window.IButton->geometry()));
+
+        // The whole hint shows in the bar, and the bar in the window.
+        QVERIFY(window.eagLabel->heightForWidth(window.eagLabel->width()) <=
+                window.eagLabel->height());
+        QVERIFY(window.Panel1->rect().contains(window.eagLabel->geometry()));
+        const QRect hintOnPanel(window.eagLabel->mapTo(window.Panel2, QPoint(0, 0)),
+                                window.eagLabel->size());
+        QVERIFY(window.Panel2->rect().contains(hintOnPanel));
+        QVERIFY(window.Client->rect().contains(window.Panel2->geometry()));
+        // The buttons keep to the bar's foot.
+        QCOMPARE(window.eag->geometry().bottom(), window.Panel1->rect().bottom());
+        QCOMPARE(window.InvFM->geometry().bottom(), window.Panel1->rect().bottom());
+
+        // Back to normal, everything is where the layout puts it.
+        platform::CaptionSize::instance().setSize(platform::CaptionSize::Normal);
+        window.setBottomLine(QString());
+        QCOMPARE(window.Panel1->pos(), window.layout.Panel1);
+        QCOMPARE(window.Panel1->size(), QSize(640, 72));
+        QCOMPARE(window.IPic->pos(), window.layout.IPicBesideDoor);
+    }
+
+    void theBarGrowsUpwardsForALongHint_data()
+    {
+        QTest::addColumn<int>("hintHeight");
+        QTest::addColumn<int>("panelTop");
+        QTest::addColumn<QRect>("bar");
+        // At 1024 x 768 the area below the menu is 748 high, the bottom
+        // panel 150 and the bar stands 40 into it.
+        QTest::newRow("two lines: as drawn") << 38 << 598 << QRect(192, 40, 640, 72);
+        QTest::newRow("three lines: as drawn") << 64 << 598 << QRect(192, 40, 640, 72);
+        QTest::newRow("four lines: upwards inside the panel")
+            << 90 << 598 << QRect(192, 14, 640, 98);
+        QTest::newRow("six lines: the panel grows over the scene")
+            << 140 << 558 << QRect(192, 4, 640, 148);
+    }
+
+    void theBarGrowsUpwardsForALongHint()
+    {
+        QFETCH(int, hintHeight);
+        QFETCH(int, panelTop);
+        QFETCH(QRect, bar);
+        const FleaBar fitted = fitFleaBar(computeFleaLayout(1024, 768), 748, hintHeight);
+        QCOMPARE(fitted.BottomPanelTop, panelTop);
+        QCOMPARE(fitted.Panel1, bar);
     }
 };
 

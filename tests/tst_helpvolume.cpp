@@ -11,13 +11,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QSoundEffect>
+#include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 #include <QTextBrowser>
+#include <QUrl>
 
 class HelpVolumeTest : public QObject {
     Q_OBJECT
@@ -121,6 +122,46 @@ private slots:
         QVERIFY(errors.messages.isEmpty());
         QVERIFY(!effect->isPlaying());                       // cut off all the same
         QCOMPARE(effect->source(), QUrl::fromLocalFile(cast)); // nothing else was tried
+    }
+
+    void escapeClosesTheHelpAndTheKeyboardReachesItsPage()
+    {
+        QTemporaryDir dir;
+        QFile page(dir.filePath("index.html"));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.write("<html><body><h1>How to play</h1></body></html>");
+        page.close();
+        ModalScript script;
+        bool pageFocused = false;
+        bool closed = false;
+        script.then([&](QWidget* window) {
+            pageFocused = window->focusWidget() == window->findChild<QTextBrowser*>("HelpBrowser");
+            QTest::keyClick(window, Qt::Key_Escape);
+            closed = !window->isVisible();
+            window->close();
+        });
+        media::showHelpContents(page.fileName());
+        QVERIFY(pageFocused);
+        QVERIFY(closed);
+    }
+
+    void theVolumeSliderIsNamedByItsTitleAndHasTheFocus()
+    {
+        ModalScript script;
+        QString buddyOf;
+        bool sliderFocused = false;
+        script.then([&](QWidget* window) {
+            auto* slider = window->findChild<QSlider*>("VolumeSlider");
+            sliderFocused = window->focusWidget() == slider;
+            for (QLabel* label : window->findChildren<QLabel*>()) {
+                if (label->buddy() == slider)
+                    buddyOf = label->text();
+            }
+            window->close();
+        });
+        media::showVolumeControl();
+        QVERIFY(sliderFocused);
+        QCOMPARE(buddyOf, QStringLiteral("&Volume of music, voices and sounds:"));
     }
 };
 

@@ -1,13 +1,16 @@
 // The intro: where it puts its picture, captions and clips, the captions
 // paced by the narration or by the step timer, the fire's loop, the two ways
-// it ends, the waits that can never hang, and the slow-machine mark.
+// it ends, the waits that can never hang, the slow-machine mark, and the
+// intro for the keyboard, screen readers and larger captions.
 //
 // The waits of the story are driven by a PumpScript: each round of a wait
 // runs the next step of the test, so no test waits for a timer.
 
+#include "announcementspy.h"
 #include "errorcapture.h"
 #include "fakemedia.h"
 #include "media/mediafiles.h"
+#include "platform/captionsize.h"
 #include "platform/picturebox.h"
 #include "presentation/intro.h"
 #include "presentation/storytexts.h"
@@ -17,6 +20,7 @@
 #include "shell/application.h"
 
 #include <QLabel>
+#include <QShortcut>
 #include <QTest>
 #include <QTimer>
 
@@ -101,6 +105,7 @@ private slots:
 
     void cleanup()
     {
+        platform::CaptionSize::instance().setSize(platform::CaptionSize::Normal);
         qputenv("KELVARIN_SCREEN", "1024x768");
         QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
     }
@@ -581,6 +586,95 @@ private slots:
         intro.FormActivate();
         QVERIFY(!script.ranOut());
         QCOMPARE(sceneOf(intro).caption, story::introCaption(1));
+    }
+
+    void keysEndTheIntroAsAClickDoes_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("ends");
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << true;
+        QTest::newRow("Return") << int(Qt::Key_Return) << true;
+        QTest::newRow("Enter") << int(Qt::Key_Enter) << true;
+        QTest::newRow("Space") << int(Qt::Key_Space) << true;
+        QTest::newRow("a letter") << int(Qt::Key_A) << false;
+    }
+
+    void keysEndTheIntroAsAClickDoes()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, ends);
+        TIntro intro;
+        QTest::keyClick(&intro, Qt::Key(key)); // before the first tick: nothing
+        QCOMPARE(intro.IntroSkipped, 0);
+        intro.Time1Timer();
+        QTest::keyClick(&intro, Qt::Key(key));
+        QCOMPARE(intro.IntroSkipped, ends ? 1 : 0);
+        QCOMPARE(intro.Ends->isActive(), ends);
+        QCOMPARE(intro.Label1->isHidden(), ends);
+    }
+
+    void theCaptionsFollowTheCaptionSizeInsideTheScreen_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        for (QSize screen : {QSize(1024, 768), QSize(1280, 1024), QSize(800, 600), QSize(640, 480)})
+            QTest::addRow("%dx%d", screen.width(), screen.height()) << screen;
+    }
+
+    void theCaptionsFollowTheCaptionSizeInsideTheScreen()
+    {
+        QFETCH(QSize, screen);
+        qputenv("KELVARIN_SCREEN",
+                QByteArray::number(screen.width()) + 'x' + QByteArray::number(screen.height()));
+        TIntro intro;
+        platform::CaptionSize::instance().setSize(platform::CaptionSize::Larger);
+        QCOMPARE(intro.Label1->font().pixelSize(), 29);
+        QCOMPARE(intro.Label2->font().pixelSize(), 32);
+        for (int caption = 2; caption <= 5; ++caption) {
+            intro.Action(caption);
+            for (QLabel* label : {intro.Label1, intro.Label2}) {
+                if (label->isHidden())
+                    continue;
+                QCOMPARE(label->height(), label->heightForWidth(label->width()));
+                QVERIFY2(intro.rect().contains(label->geometry()),
+                         qPrintable(QStringLiteral("caption %1").arg(caption)));
+            }
+        }
+    }
+
+    void captionsToldInSilenceAreSaidToTheReader()
+    {
+        TIntro intro;
+        media.missingFiles << QString::fromLatin1(MediaFiles::IntroNarration);
+        intro.show();
+        AnnouncementSpy spy(&intro);
+        intro.Time1Timer(); // the narration cannot open: told in silence
+        intro.Time1Timer();
+        intro.Time1Timer();
+        QCOMPARE(spy.texts, (QStringList{story::introCaption(2), story::introCaption(3)}));
+        intro.close();
+    }
+
+    void narratedCaptionsAreLeftToTheNarration()
+    {
+        TIntro intro;
+        intro.show();
+        AnnouncementSpy spy(&intro);
+        intro.Time1Timer();
+        QVERIFY(intro.MPC1->isPlaying());
+        intro.Action(2);
+        QVERIFY(spy.texts.isEmpty());
+        intro.close();
+    }
+
+    void theZoomKeysReachTheIntro()
+    {
+        // The intro has no menu: the keys are the way to larger captions.
+        TIntro intro;
+        QList<QKeySequence> keys;
+        for (const QShortcut* shortcut : intro.findChildren<QShortcut*>())
+            keys << shortcut->key();
+        QVERIFY(keys.contains(QKeySequence(QKeySequence::ZoomIn)));
+        QVERIFY(keys.contains(QKeySequence(QKeySequence::ZoomOut)));
     }
 };
 

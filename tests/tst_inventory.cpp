@@ -1,11 +1,13 @@
 // The inventory view: its five lists, paging fifteen lines a page, the page
 // kept between openings, and what a trade with a spirit changes in it; the
-// texts of the food reserves and the trade list it reads from.
+// texts of the food reserves and the trade list it reads from; the view for
+// the keyboard and screen readers.
 
-#include "fakemedia.h"
 #include "activities/reserves.h"
 #include "activities/tradelist.h"
+#include "announcementspy.h"
 #include "errorcapture.h"
+#include "fakemedia.h"
 #include "media/pictures.h"
 #include "modalscript.h"
 #include "platform/bevelpanel.h"
@@ -349,6 +351,30 @@ private slots:
         QCOMPARE(lines[54], QString());
         QCOMPARE(lines[55], QStringLiteral(" "));
         QCOMPARE(lines[56], QStringLiteral(" "));
+    }
+
+    void theKeyboardChoosesTheListAndTurnsItsPages()
+    {
+        const QStringList fish = makeList(TInventory::FishCaught, 20);
+        TInventory& view = *inventory;
+        view.ShowList();
+        view.show();
+        QCOMPARE(view.focusWidget(), view.Select);
+        AnnouncementSpy spy(&view);
+        // Down arrows on the selector walk its lists to the fish.
+        for (int list = 0; list < TInventory::FishCaught; ++list)
+            QTest::keyClick(view.Select, Qt::Key_Down);
+        QCOMPARE(view.Tag, int(TInventory::FishCaught));
+        QVERIFY(view.Forward->isVisible());
+
+        QTest::keyClick(view.Forward, Qt::Key_Return);
+        QCOMPARE(shownLines(view), expectedPage(fish, 15));
+        QTest::keyClick(view.Back, Qt::Key_Space);
+        QCOMPARE(shownLines(view), expectedPage(fish, 0));
+        QCOMPARE(spy.texts, (QStringList{"Lines 16 to 20 of 20: " + fish.at(15),
+                                         "Lines 1 to 15 of 20: " + fish.at(0)}));
+        QTest::keyClick(view.Close1, Qt::Key_Return);
+        QVERIFY(!view.isVisible());
     }
 };
 

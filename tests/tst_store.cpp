@@ -1,6 +1,8 @@
 // The store window: a visit's start and paging, rows recomputed from the
-// up-downs and typed quantities, the purchase and its money, and bad input.
+// up-downs and typed quantities, the purchase and its money, bad input, and
+// the store for the keyboard and screen readers.
 
+#include "announcementspy.h"
 #include "errorcapture.h"
 #include "modalscript.h"
 #include "platform/bevelpanel.h"
@@ -10,6 +12,7 @@
 #include "shops/possessions.h"
 #include "shops/store.h"
 
+#include <QAccessible>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -430,6 +433,98 @@ private slots:
         QTest::keyClick(store.e[0], Qt::Key_Return);
         QVERIFY(store.isVisible());
         QCOMPARE(store.ym1->text(), QStringLiteral("50"));
+    }
+
+    void eachRowIsNamedByItsItemAgainWhenThePageTurns_data()
+    {
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<int>("pagesOn");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("items");
+        QTest::newRow("paintings, first row") << PaintingsTag << 0 << 0 << "wolf paintings";
+        QTest::newRow("paintings, page 2") << PaintingsTag << 1 << 7 << "toy rabbits";
+        QTest::newRow("provisions") << ProvisionsTag << 0 << 0 << "lbs of flour";
+        QTest::newRow("provisions, last page")
+            << ProvisionsTag << 2 << 7 << "jars of fruit preserves";
+    }
+
+    void eachRowIsNamedByItsItemAgainWhenThePageTurns()
+    {
+        QFETCH(int, tag);
+        QFETCH(int, pagesOn);
+        QFETCH(int, row);
+        QFETCH(QString, items);
+        TStore store;
+        openVisit(store, tag);
+        for (int page = 0; page < pagesOn; ++page)
+            store.ForwardClick();
+        QCOMPARE(store.e[row]->accessibleName(), "How many " + items + " to buy");
+        QCOMPARE(store.u[row]->accessibleName(), "More or fewer " + items);
+    }
+
+    void aRowTellsTheReaderWhatItHolds()
+    {
+        TStore store;
+        openVisit(store, PaintingsTag);
+        store.u[0]->stepUp();
+        store.u[0]->stepUp();
+        const QString holds = QStringLiteral("You have 0.  $9 each.  This row costs $18.");
+        QCOMPARE(QAccessible::queryAccessibleInterface(store.e[0])->text(QAccessible::Description),
+                 holds);
+        QCOMPARE(store.u[0]->accessibleDescription(), holds);
+    }
+
+    void tabTakesTheRowsThenThePagingAndTheButtons()
+    {
+        TStore store;
+        openVisit(store, PaintingsTag);
+        QCOMPARE(store.focusWidget(), store.e[0]); // ready to type
+        QStringList visited;
+        for (int tab = 0; tab < 20; ++tab) {
+            visited << store.focusWidget()->objectName();
+            QTest::keyClick(store.focusWidget(), Qt::Key_Tab);
+        }
+        // Back is off on the first page; the hidden notice's Okay is passed.
+        QCOMPARE(visited, (QStringList{"e1", "e2",      "u2",       "e3",     "u3", "e4", "u4",
+                                       "e5", "u5",      "e6",       "u6",     "e7", "u7", "e8",
+                                       "u8", "Forward", "Purchase", "Cancel", "u1", "e1"}));
+    }
+
+    void theKeyboardStepsTurnsAndBuys()
+    {
+        TStore store;
+        openVisit(store, PaintingsTag);
+        AnnouncementSpy spy(&store);
+        QTest::keyClick(store.u[0], Qt::Key_Up);
+        QTest::keyClick(store.u[0], Qt::Key_Up);
+        QTest::keyClick(store.u[0], Qt::Key_Down);
+        QCOMPARE(store.e[0]->text(), QStringLiteral("1"));
+        QCOMPARE(store.tp1->text(), QStringLiteral("9"));
+        QTest::keyClick(store.Forward, Qt::Key_Return);
+        QCOMPARE(store.visit.PageStart, std::int8_t{8});
+        QCOMPARE(spy.texts.value(0), QStringLiteral("Page 2 of 3, from raccoon paintings."));
+        QTest::keyClick(store.Back, Qt::Key_Space);
+        QCOMPARE(store.visit.PageStart, std::int8_t{0});
+        QTest::keyClick(store.Purchase, Qt::Key_Return);
+        QVERIFY(!store.isVisible());
+        QCOMPARE(store.money(), 41);
+    }
+
+    void theNotEnoughMoneyNoticeIsSaidAndItsOkayTakesTheFocus()
+    {
+        TStore store;
+        openVisit(store, PaintingsTag);
+        store.setMoney(5);
+        AnnouncementSpy spy(&store);
+        store.u[0]->stepUp(); // $9
+        QTest::keyClick(store.Purchase, Qt::Key_Return);
+        QVERIFY(store.Panel1->isVisible());
+        QCOMPARE(store.focusWidget(), store.Okay);
+        QCOMPARE(spy.texts, QStringList{store.Label5->text()});
+        QTest::keyClick(store.Okay, Qt::Key_Return);
+        QVERIFY(!store.Panel1->isVisible());
+        QCOMPARE(store.focusWidget(), store.Purchase);
+        QCOMPARE(store.money(), 5);
     }
 };
 

@@ -2,11 +2,13 @@
 
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
+#include "platform/keyboardbutton.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
@@ -45,6 +47,21 @@ HelpWindow::HelpWindow(const QString& contentsPage, QWidget* parent)
     connect(contents_, &QPushButton::clicked, browser_, &QTextBrowser::home);
     connect(close_, &QPushButton::clicked, this, &HelpWindow::close);
     close_->setDefault(true);
+    platform::keyboardButton(contents_);
+    platform::keyboardButton(close_);
+    contents_->setAccessibleDescription(QStringLiteral("Back to the list of help pages."));
+    // The page first: arrow keys scroll it, Tab walks its links.
+    browser_->setFocus();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        close();
+        return;
+    }
+    Form::keyPressEvent(event);
 }
 
 void showHelpContents(const QString& helpFile)

@@ -18,6 +18,10 @@ public:
 
     QTextBrowser* browser() const { return browser_; }
 
+protected:
+    // Escape closes the help, as it does every help viewer.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QTextBrowser* browser_;
     QPushButton* contents_;

@@ -2,6 +2,7 @@
 
 #include "media/audiovolume.h"
 #include "platform/fonts.h"
+#include "platform/keyboardbutton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,7 +21,8 @@ VolumeDialog::VolumeDialog(QWidget* parent)
     setWindowTitle(QStringLiteral("Volume"));
     setFont(platform::sansFont(13));
 
-    auto* title = new QLabel(QStringLiteral("Volume of music, voices and sounds:"), this);
+    auto* title = new QLabel(QStringLiteral("&Volume of music, voices and sounds:"), this);
+    title->setBuddy(slider_);
     slider_->setObjectName(QStringLiteral("VolumeSlider"));
     slider_->setAccessibleName(QStringLiteral("Volume"));
     slider_->setRange(0, 100);
@@ -28,6 +30,8 @@ VolumeDialog::VolumeDialog(QWidget* parent)
     slider_->setMinimumWidth(240);
     slider_->setValue(AudioVolume::instance().percent());
     value_->setMinimumWidth(40);
+    slider_->setAccessibleDescription(QStringLiteral("Left and right arrows change it a little, "
+                                                     "Page Up and Page Down a lot."));
     showPercent(slider_->value());
 
     auto* row = new QHBoxLayout;
@@ -45,6 +49,8 @@ VolumeDialog::VolumeDialog(QWidget* parent)
     });
     connect(okay_, &QPushButton::clicked, this, &VolumeDialog::close);
     okay_->setDefault(true);
+    platform::keyboardButton(okay_);
+    slider_->setFocus();
 }
 
 void VolumeDialog::showPercent(int percent)

@@ -1,13 +1,17 @@
 #include "bitbtn.h"
 
+#include "platform/keyboardbutton.h"
+
 #include <QIcon>
 
 namespace platform {
 
 BitBtn::BitBtn(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
 {
-    // Enter in an edit box of the window must not press a button.
+    // Enter in an edit box of the window must not press a button; Enter on
+    // the button itself does.
     setAutoDefault(false);
+    keyboardButton(this);
 }
 
 void BitBtn::setGlyph(const QPixmap& glyph, GlyphSide side)

@@ -2,7 +2,8 @@
 
 // A push button with a picture (its glyph) beside the caption, greyed while
 // the button is disabled, and the small integer Tag the game keeps on some
-// of its buttons.
+// of its buttons. It is a keyboard button (keyboardbutton.h): Enter presses
+// it and it wears the game's focus mark, which reads on its glyph.
 
 #include <QPushButton>
 

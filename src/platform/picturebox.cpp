@@ -1,11 +1,20 @@
 #include "picturebox.h"
 
+#include "platform/accessiblefactory.h"
+#include "platform/focusmark.h"
+
+#include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace platform {
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
+{
+    installAccessibleInterfaces();
+    setFocusPolicy(Qt::NoFocus);
+}
 
 namespace {
 
@@ -69,21 +78,72 @@ void PictureBox::setAutoSize(bool on)
         resize(picture_.size());
 }
 
+bool PictureBox::isButton() const
+{
+    return buttonChosen_.value_or(clicksConnected_);
+}
+
+void PictureBox::setButton(bool on)
+{
+    buttonChosen_ = on;
+    updateFocusPolicy();
+}
+
+void PictureBox::updateFocusPolicy()
+{
+    // Tab only: a mouse click does not leave a focus mark behind.
+    setFocusPolicy(isButton() ? Qt::TabFocus : Qt::NoFocus);
+    if (!isButton() && hasFocus())
+        clearFocus();
+}
+
+void PictureBox::connectNotify(const QMetaMethod& signal)
+{
+    QWidget::connectNotify(signal);
+    if (signal == QMetaMethod::fromSignal(&PictureBox::clicked) ||
+        signal == QMetaMethod::fromSignal(&PictureBox::doubleClicked) ||
+        signal == QMetaMethod::fromSignal(&PictureBox::mousePressed)) {
+        clicksConnected_ = true;
+        updateFocusPolicy();
+    }
+}
+
+QPoint PictureBox::pressPoint() const
+{
+    return pressPoint_.value_or(rect().center());
+}
+
+void PictureBox::setPressPoint(QPoint at)
+{
+    pressPoint_ = at;
+}
+
+void PictureBox::press()
+{
+    if (!isEnabled())
+        return;
+    const QPoint at = pressPoint();
+    emit mousePressed(at.x(), at.y(), Qt::LeftButton);
+    emit clicked();
+}
+
 void PictureBox::paintEvent(QPaintEvent*)
 {
-    if (picture_.isNull())
-        return;
-    // The see-through copy is made once per change of the picture.
-    if (transparent_ && shown_.isNull())
-        shown_ = withSeeThroughColour(picture_);
-    const QImage& image = transparent_ ? shown_ : picture_;
     QPainter painter(this);
-    if (stretch_) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(rect(), image);
-    } else {
-        painter.drawImage(QPoint(0, 0), image);
+    if (!picture_.isNull()) {
+        // The see-through copy is made once per change of the picture.
+        if (transparent_ && shown_.isNull())
+            shown_ = withSeeThroughColour(picture_);
+        const QImage& image = transparent_ ? shown_ : picture_;
+        if (stretch_) {
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(rect(), image);
+        } else {
+            painter.drawImage(QPoint(0, 0), image);
+        }
     }
+    if (hasFocus() && focusMarked_)
+        drawFocusMark(painter, rect());
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)
@@ -104,6 +164,34 @@ void PictureBox::mouseDoubleClickEvent(QMouseEvent* event)
 {
     emit doubleClicked();
     QWidget::mouseDoubleClickEvent(event);
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool pressKey = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (!isButton() || !pressKey || modifiers != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    // A key held down presses once.
+    if (!event->isAutoRepeat())
+        press();
+    event->accept();
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event)
+{
+    focusMarked_ = focusMarkWanted(event->reason(), focusMarked_);
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 } // namespace platform

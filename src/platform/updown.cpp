@@ -1,5 +1,8 @@
 #include "updown.h"
 
+#include "platform/accessiblefactory.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
@@ -10,6 +13,7 @@ namespace platform {
 UpDown::UpDown(QWidget* parent)
     : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this))
 {
+    installAccessibleInterfaces();
     setFocusPolicy(Qt::TabFocus);
     for (QToolButton* arrow : {up_, down_}) {
         arrow->setFocusPolicy(Qt::NoFocus);
@@ -37,9 +41,20 @@ void UpDown::setAssociate(QLineEdit* edit)
 
 void UpDown::setPosition(int position)
 {
+    const int before = position_;
     position_ = std::clamp(position, minimum_, maximum_);
     if (associate_)
         associate_->setText(QString::number(position_));
+    if (position_ != before) {
+        QAccessibleValueChangeEvent changed(this, position_);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+void UpDown::moveTo(int position)
+{
+    setPosition(position);
+    emit clicked();
 }
 
 void UpDown::stepUp()

@@ -22,8 +22,13 @@ public:
     // The edit box the control writes its position into.
     void setAssociate(QLineEdit* edit);
     int position() const { return position_; }
+    int minimum() const { return minimum_; }
+    int maximum() const { return maximum_; }
     // Moves to the position (held in the range) and writes it into the box.
     void setPosition(int position);
+    // Moves to the position as clicks on the arrows would (a screen reader
+    // sets the value outright): writes it and reports a click.
+    void moveTo(int position);
 
     // One click on the upper or lower arrow.
     void stepUp();

@@ -1,13 +1,14 @@
 #include "about.h"
 
-#include "presentation/storytexts.h"
-
 #include "media/artworknames.h"
 #include "media/pictures.h"
+#include "platform/announce.h"
 #include "platform/bevelpanel.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
+#include "platform/keyboardbutton.h"
 #include "platform/picturebox.h"
+#include "presentation/storytexts.h"
 #include "shell/screens.h"
 
 #include <QLabel>
@@ -57,6 +58,8 @@ TAbout1::TAbout1(QWidget* parent)
     No1->setObjectName(QStringLiteral("No1"));
     No1->setGeometry(160, 200, 105, 25);
 
+    platform::keyboardButton(Okay1);
+    platform::keyboardButton(No1);
     connect(Okay1, &QPushButton::clicked, this, guard(this, &TAbout1::Okay1Click));
     connect(No1, &QPushButton::clicked, this, guard(this, &TAbout1::No1Click));
     setTabOrder(Okay1, No1);
@@ -86,6 +89,15 @@ void TAbout1::FormShow()
     // again keeps the focus where the player moved it.
     Okay1->setDefault(true);
     Okay1->setFocus();
+}
+
+void TAbout1::showEvent(QShowEvent* event)
+{
+    Form::showEvent(event);
+    // The reader says the window's title and its focused button as the box
+    // comes up; the question itself is said once it is there.
+    QMetaObject::invokeMethod(
+        this, [this] { platform::announce(Label1, Label1->text()); }, Qt::QueuedConnection);
 }
 
 void TAbout1::FormActivate()

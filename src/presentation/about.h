@@ -38,4 +38,5 @@ public:
 
 protected:
     void FormShow() override;
+    void showEvent(QShowEvent* event) override;
 };

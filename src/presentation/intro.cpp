@@ -6,7 +6,9 @@
 #include "media/mediafiles.h"
 #include "media/mediaplayer.h"
 #include "media/pictures.h"
+#include "platform/announce.h"
 #include "platform/background.h"
+#include "platform/captionsize.h"
 #include "platform/controls.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
@@ -18,6 +20,7 @@
 #include "presentation/transitions/transitionlist.h"
 #include "shell/durations.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
@@ -48,6 +51,9 @@ void TIntro::createControls()
     Label2 = platform::newLabel(this, "Label2", platform::sansFont(21), Qt::cyan, true);
     platform::setLabelColors(Label2, Qt::cyan, Qt::black);
     Label2->hide();
+    platform::followCaptionSize(Label1);
+    platform::followCaptionSize(Label2);
+    platform::addCaptionSizeKeys(this);
 
     // A click anywhere on the intro counts: on the window, the picture or a
     // caption.
@@ -118,7 +124,11 @@ void TIntro::showCaption(QLabel* label, int caption)
     label->setText(story::introCaption(caption));
     // The caption's height follows its text, as many lines as it wraps to.
     label->resize(label->width(), label->heightForWidth(label->width()));
+    platform::fitCaption(label);
     label->show();
+    // The narration speaks the captions; told in silence, the reader does.
+    if (!narrating())
+        platform::announce(label, label->text());
 }
 
 void TIntro::FormShow()
@@ -165,6 +175,22 @@ void TIntro::mouseDoubleClickEvent(QMouseEvent* event)
     Form::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton)
         platform::guarded([this] { FormClick(); });
+}
+
+void TIntro::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        event->accept();
+        if (!event->isAutoRepeat())
+            platform::guarded([this] { FormClick(); });
+        return;
+    default:
+        Form::keyPressEvent(event);
+    }
 }
 
 bool TIntro::eventFilter(QObject* watched, QEvent* event)

@@ -5,7 +5,10 @@
 // music and voice. The narration's position paces the captions and its end
 // ends the intro; a click ends it sooner. While it waits for its first tick
 // the intro counts how fast the machine handles events and marks a slow one,
-// so that the later screens take longer over their transitions.
+// so that the later screens take longer over their transitions. Escape,
+// Return, Enter and Space end it as a click does; its captions follow the
+// caption size, and are announced to screen readers when no narration
+// speaks them.
 
 #include "platform/form.h"
 #include "presentation/introlayout.h"
@@ -84,6 +87,7 @@ protected:
     void done(int result) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -83,6 +83,7 @@ TFleaMarket::TFleaMarket(QWidget* parent) : Form(parent, Qt::Window | Qt::Framel
         FT1->ShowTransition = Game->Transition2;
 
     FormCreate();
+    setUpAccess();
 }
 
 TFleaMarket::~TFleaMarket() = default;
@@ -94,19 +95,25 @@ void TFleaMarket::createScene()
     connect(Image1, &PictureBox::clicked, this, guard(this, &TFleaMarket::ScreenClick));
     connect(Image1, &PictureBox::doubleClicked, this, guard(this, &TFleaMarket::ScreenClick));
 
-    Door2 = newPlace(Client, "Door2", QStringLiteral("Door #4"), QRect(648, 72, 81, 193));
+    // The doors have no picture of their own: the scene shows through.
+    Door2 = newPicture(Client, "Door2", QStringLiteral("Door #4"));
+    Door2->setGeometry(648, 72, 81, 193);
     Door2->setToolTip(QStringLiteral("Click to Enter"));
+    Door2->setAccessibleDescription(QStringLiteral("Press to enter the shop."));
     Door2->hide();
-    Door2->installEventFilter(this);
-    Door1 = newPlace(Client, "Door1", QStringLiteral("Door #3"), QRect(224, 56, 81, 193));
+    connect(Door2, &PictureBox::clicked, this, guard(this, &TFleaMarket::Door2Click));
+    Door1 = newPicture(Client, "Door1", QStringLiteral("Door #3"));
+    Door1->setGeometry(224, 56, 81, 193);
     Door1->setToolTip(QStringLiteral("This shop is closed today"));
-    Door1->installEventFilter(this);
+    Door1->setAccessibleDescription(QStringLiteral("This shop is closed today."));
+    connect(Door1, &PictureBox::clicked, this, guard(this, &TFleaMarket::Door1Click));
     West = newPlace(Client, "West", QStringLiteral("West"), QRect(0, 0, 105, 55));
     West->hide();
     East = newPlace(Client, "East", QStringLiteral("East"), QRect(683, 0, 105, 55));
     East->hide();
 
     South = newPicture(Client, "South", QStringLiteral("Way out"));
+    South->setAccessibleDescription(QStringLiteral("Press to leave the shop."));
     South->setGeometry(360, 208, 55, 96);
     South->hide();
     connect(South, &PictureBox::clicked, this, guard(this, &TFleaMarket::SouthClick));
@@ -119,6 +126,9 @@ void TFleaMarket::createInstructionPanel()
     IPic->setGeometry(352, 226, artwork::FleaInstructionPanel.width,
                       artwork::FleaInstructionPanel.height);
     IPic->setTransparent(true);
+    // A click on the panel counts as one on the scene; the keyboard presses
+    // the scene itself.
+    IPic->setButton(false);
     connect(IPic, &PictureBox::clicked, this, guard(this, &TFleaMarket::ScreenClick));
     connect(IPic, &PictureBox::doubleClicked, this, guard(this, &TFleaMarket::ScreenClick));
 
@@ -164,6 +174,7 @@ void TFleaMarket::createBottomBar()
     InvFM->setObjectName(QStringLiteral("InvFM"));
     InvFM->setAccessibleName(QStringLiteral("Inventory"));
     InvFM->setToolTip(QStringLiteral("Inventory"));
+    InvFM->setAccessibleDescription(QStringLiteral("Shows what the party has."));
     InvFM->setGeometry(0, 0, 128, 72);
     InvFM->setGlyph(QPixmap::fromImage(
         media::bitmapPicture(QString::fromLatin1(artwork::FleaInventoryGlyph.name))));
@@ -183,6 +194,7 @@ void TFleaMarket::createBottomBar()
     eag->setObjectName(QStringLiteral("eag"));
     eag->setAccessibleName(QStringLiteral("Eagle"));
     eag->setToolTip(QStringLiteral("Eagle"));
+    eag->setAccessibleDescription(QStringLiteral("Press for a hint."));
     eag->setGeometry(515, 0, 126, 72);
     connect(eag, &QPushButton::clicked, this, guard(this, &TFleaMarket::eagClick));
 }
@@ -254,6 +266,7 @@ void TFleaMarket::FormShow()
 void TFleaMarket::FormActivate()
 {
     unsetCursor();
+    announceArrival();
     if (!Game)
         return;
     // Once the market is up, a journey saved automatically is offered.
@@ -278,11 +291,7 @@ bool TFleaMarket::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (watched == Door2)
-            platform::guarded([this] { Door2Click(); });
-        else if (watched == Door1)
-            platform::guarded([this] { Door1Click(); });
-        else if (watched == ILabel)
+        if (watched == ILabel)
             platform::guarded([this] { ScreenClick(); });
         else if (watched == eagLabel)
             platform::guarded([this] { eagLabelClick(); });

@@ -9,6 +9,7 @@
 //   fleamarketsteps.cpp   the instruction steps, the scenes and the clicks
 //   fleamarketmenu.cpp    the menu: quitting, music, volume, help, about
 //   fleamarketsave.cpp    saving and opening a game
+//   fleamarketaccess.cpp  the keyboard, screen readers and the caption size
 
 #include "platform/form.h"
 #include "shops/fleamarketlayout.h"
@@ -76,9 +77,9 @@ public:
     platform::BitBtn* eag = nullptr;
 
     // Places on the scene: the shop doors, the ways west and east, and the
-    // way out of a shop.
-    QLabel* Door2 = nullptr;
-    QLabel* Door1 = nullptr;
+    // way out of a shop. The doors are see-through pictures over the scene.
+    platform::PictureBox* Door2 = nullptr;
+    platform::PictureBox* Door1 = nullptr;
     QLabel* West = nullptr;
     QLabel* East = nullptr;
     platform::PictureBox* South = nullptr;
@@ -138,8 +139,13 @@ public:
     void eagClick();
     void eagLabelClick();
     void InvFMClick();
-    // The shopkeeper speaks: 0 the greeting, 1 the thanks.
+    // The shopkeeper speaks: 0 the greeting, 1 the thanks. The words stand
+    // in the bottom line while they are spoken.
     void Speaks(int line);
+    static QString shopkeeperWords(int line);
+
+    // The line of text in the bottom bar: shown, fitted and announced.
+    void setBottomLine(const QString& text);
 
     // The menu.
     void ExitClick();
@@ -168,13 +174,25 @@ protected:
 
 private:
     void createMenu();
+    // Tab order, accessible descriptions, the caption size.
+    void setUpAccess();
+    // Tells screen readers what the scene shows and what pressing it does.
+    void describeScene();
+    // The instruction panel and the bottom bar at the caption size.
+    void fitInstructions();
+    void fitBottomBar();
+    // Gives the focus to the control the instruction asks for.
+    void offerFocus(QWidget* control);
+    void announceArrival();
+    bool arrivalAnnounced_ = false;
     void createScene();
     void createFrame();
     void createBottomBar();
     void createInstructionPanel();
     void FormCreate();
     // Panel shown: the picture, then the waiting messages, then the text.
-    // Shows the instruction panel with its top-left corner here.
-    void showPanel(QPoint where);
-    void placeInstructions(QPoint panel);
+    // Shows the instruction panel at its place, and announces its text.
+    void showPanel(FleaPanelPlace place);
+    void placeInstructions(FleaPanelPlace place);
+    FleaPanelPlace panelPlace_ = FleaPanelPlace::Middle;
 };

@@ -47,9 +47,10 @@ FleaLayout computeFleaLayout(int windowWidth, int windowHeight)
         sy = 1;
     }
 
-    // Beside door #4, a little apart from it, and never off the scene.
-    constexpr int PanelWidth = 318;
-    l.IPicBesideDoor = {std::max(l.SceneLeft, l.Door2.left() - PanelWidth - 40), l.InfoTop};
+    constexpr QSize Panel(318, 260);
+    l.IPicBesideDoor =
+        fleaPanelPlace(l, FleaPanelPlace::BesideDoor, Panel, QRect(0, 0, windowWidth, windowHeight))
+            .topLeft();
 
     const int southTop = windowHeight < 768 ? windowHeight - 185 : trunc(502 * sy);
     l.South = {l.SceneLeft + trunc(380 * sx), southTop, trunc(55 * sx), trunc(96 * sy)};
@@ -65,4 +66,32 @@ QPoint fleaScenePosition(int gridPos, int windowHeight, QPoint current)
     if (windowHeight >= 600)
         return current;
     return gridPos == 22 ? QPoint(-140, -15) : QPoint(0, 0);
+}
+
+QRect fleaPanelPlace(const FleaLayout& layout, FleaPanelPlace place, QSize panel, QRect room)
+{
+    // Beside door #4, a little apart from it, and never off the scene.
+    QPoint corner =
+        place == FleaPanelPlace::BesideDoor
+            ? QPoint(std::max(layout.SceneLeft, layout.Door2.left() - panel.width() - 40),
+                     layout.InfoTop)
+            : layout.IPic;
+    corner.setX(std::clamp(corner.x(), room.left(),
+                           std::max(room.left(), room.right() + 1 - panel.width())));
+    corner.setY(std::clamp(corner.y(), room.top(),
+                           std::max(room.top(), room.bottom() + 1 - panel.height())));
+    return {corner, panel};
+}
+
+FleaBar fitFleaBar(const FleaLayout& layout, int clientHeight, int hintHeight)
+{
+    // A little room above and below the hint line.
+    constexpr int Margin = 4;
+    const int normalTop = clientHeight - layout.BottomPanelHeight;
+    const int barHeight =
+        std::max(FleaLayout::BarHeight, std::max(FleaLayout::HintHeight, hintHeight) + 2 * Margin);
+    const int barBottom = normalTop + layout.Panel1.y() + FleaLayout::BarHeight;
+    const int barTop = barBottom - barHeight;
+    const int panelTop = std::min(normalTop, barTop - Margin);
+    return {panelTop, QRect(layout.Panel1.x(), barTop - panelTop, FleaLayout::BarWidth, barHeight)};
 }

@@ -9,8 +9,16 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 struct FleaLayout {
+    // The instruction text's box on its panel, and the bottom bar with its
+    // hint line, at the normal caption size.
+    static constexpr QSize ILabelSize{281, 130};
+    static constexpr int BarWidth = 640;
+    static constexpr int BarHeight = 72;
+    static constexpr int HintHeight = 64;
+
     // The scale factors after the layout (both 1 on screens under 768 high).
     float FleaVScale = 1;
     float FleaHScale = 1;
@@ -45,3 +53,22 @@ FleaLayout computeFleaLayout(int windowWidth, int windowHeight);
 // Small windows show part of the scene: the shop is shifted so that its
 // keeper stays in view. Where Image1 goes for a scene on a window this high.
 QPoint fleaScenePosition(int gridPos, int windowHeight, QPoint current);
+
+// Where the instruction panel stands: in the middle of the scene, or beside
+// door #4 while it asks the player to go through it.
+enum class FleaPanelPlace { Middle, BesideDoor };
+
+// The instruction panel of this size (larger with larger captions) at its
+// place, moved back inside the room where it would reach past an edge.
+QRect fleaPanelPlace(const FleaLayout& layout, FleaPanelPlace place, QSize panel, QRect room);
+
+// The bottom bar, grown for a hint line of this height: the bar grows upwards
+// from where it stands, inside the bottom panel while there is room and then
+// with the bottom panel over the foot of the scene. In the coordinates of
+// the window's area below the menu (the panel's top) and of the panel (the
+// bar).
+struct FleaBar {
+    int BottomPanelTop = 0;
+    QRect Panel1;
+};
+FleaBar fitFleaBar(const FleaLayout& layout, int clientHeight, int hintHeight);

@@ -12,6 +12,7 @@
 #include "fleamarket.h"
 #include "media/mediafiles.h"
 #include "media/mediaplayer.h"
+#include "platform/announce.h"
 #include "platform/bitbtn.h"
 #include "platform/messagepump.h"
 #include "platform/picturebox.h"
@@ -49,6 +50,7 @@ void TFleaMarket::IShow()
     Image1->setEnabled(false);
     ScreenArmed = false;
     InfoShown = true;
+    describeScene();
     switch (T1Tag) {
     case 1:
         IPic->hide();
@@ -61,7 +63,9 @@ void TFleaMarket::IShow()
                                        "sure to buy some items."));
         IButton->hide();
         Door2->show();
-        showPanel(layout.IPicBesideDoor);
+        describeScene();
+        showPanel(FleaPanelPlace::BesideDoor);
+        offerFocus(Door2);
         return;
     case 3:
         ILabel->setText(QStringLiteral("Click on the screen to bring up the STORE MENU, and "
@@ -69,18 +73,25 @@ void TFleaMarket::IShow()
                                        "PURCHASE button."));
         Image1->setEnabled(true);
         ScreenArmed = true;
-        break;
+        describeScene();
+        showPanel(FleaPanelPlace::Middle);
+        offerFocus(Image1);
+        return;
     case 4:
         ILabel->setText(QStringLiteral("You haven't purchased anything from the store!  You "
                                        "won't be able to trade."));
         T1Tag = 1; // Okay leads back to the door
         IButton->show();
-        break;
+        showPanel(FleaPanelPlace::Middle);
+        offerFocus(IButton);
+        return;
     case 5:
         ILabel->setText(QStringLiteral("After visiting all the shops, and making your purchases, "
                                        "Sedora tells you how to start a very strange journey!"));
         IButton->show();
-        break;
+        showPanel(FleaPanelPlace::Middle);
+        offerFocus(IButton);
+        return;
     case 6:
         IfOff();
         T1->start();
@@ -97,22 +108,22 @@ void TFleaMarket::IShow()
     default:
         break;
     }
-    showPanel(layout.IPic);
+    showPanel(FleaPanelPlace::Middle);
 }
 
-void TFleaMarket::placeInstructions(QPoint panel)
+void TFleaMarket::placeInstructions(FleaPanelPlace place)
 {
-    IPic->move(panel);
-    ILabel->move(panel + (layout.ILabel - layout.IPic));
-    IButton->move(panel + (layout.IButton - layout.IPic));
+    panelPlace_ = place;
+    fitInstructions();
 }
 
-void TFleaMarket::showPanel(QPoint where)
+void TFleaMarket::showPanel(FleaPanelPlace place)
 {
-    placeInstructions(where);
+    placeInstructions(place);
     IPic->show();
     platform::pumpMessages();
     ILabel->show();
+    platform::announce(ILabel, ILabel->text());
 }
 
 void TFleaMarket::IfOff()
@@ -141,12 +152,13 @@ void TFleaMarket::GetGrid()
 
 void TFleaMarket::CanGo(const QString& picture, int gridPos, bool southShown)
 {
-    eagLabel->clear();
+    setBottomLine(QString());
     GridPos = gridPos;
     South->setVisible(southShown);
     Door1->setVisible(gridPos == 2); // door #3 is in the lane only
     ScreenPos();
     LoadPics(Image1, picture);
+    describeScene();
 }
 
 void TFleaMarket::ScreenPos()
@@ -156,7 +168,7 @@ void TFleaMarket::ScreenPos()
 
 void TFleaMarket::Door1Click()
 {
-    eagLabel->setText(QStringLiteral("This shop is closed today.  Door #4 is open."));
+    setBottomLine(QStringLiteral("This shop is closed today.  Door #4 is open."));
 }
 
 void TFleaMarket::Door2Click()
@@ -169,6 +181,7 @@ void TFleaMarket::Door2Click()
     T1->start();
     Image1->setEnabled(false);
     ScreenArmed = false;
+    describeScene();
 }
 
 void TFleaMarket::ScreenClick()
@@ -179,17 +192,25 @@ void TFleaMarket::ScreenClick()
     if (GridPos != 22)
         return;
     Speaks(0);
-    eagLabel->clear();
     const int before = Store->money();
     Store->Tag = GridPos;
     Store->ShowModal();
     if (Store->money() < before)
         Speaks(1);
+    else // the greeting's moment is over
+        setBottomLine(QString());
+}
+
+QString TFleaMarket::shopkeeperWords(int line)
+{
+    return line == 0 ? QStringLiteral("Hello there!  May I help you?")
+                     : QStringLiteral("Thank you kindly!");
 }
 
 void TFleaMarket::Speaks(int line)
 {
     const MediaStretch stretch = line == 0 ? ShopkeeperLines::Greeting : ShopkeeperLines::Thanks;
+    setBottomLine(shopkeeperWords(line));
     MPTalk->setStartPos(stretch.start);
     MPTalk->setEndPos(stretch.end);
     MPTalk->Play();
@@ -217,12 +238,12 @@ void TFleaMarket::eagClick()
     eagLabelTag += 1;
     if (eagLabelTag > 5)
         eagLabelTag = 0;
-    eagLabel->setText(eagleHint(eagLabelTag, GridPos));
+    setBottomLine(eagleHint(eagLabelTag, GridPos));
 }
 
 void TFleaMarket::eagLabelClick()
 {
-    eagLabel->clear();
+    setBottomLine(QString());
 }
 
 void TFleaMarket::InvFMClick()

@@ -2,11 +2,13 @@
 
 #include "activities/reserves.h"
 #include "media/pictures.h"
+#include "platform/announce.h"
 #include "platform/background.h"
 #include "platform/bevelpanel.h"
 #include "platform/bitbtn.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
+#include "platform/keyboardbutton.h"
 #include "platform/picturebox.h"
 #include "shell/screens.h"
 #include "shops/pagearrows.h"
@@ -84,13 +86,14 @@ void TInventory::createButtons()
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(0, 397, 355, 56);
 
-    Close1 = new QPushButton(QStringLiteral("Close"), Panel1);
+    Close1 = new QPushButton(QStringLiteral("&Close"), Panel1);
     Close1->setObjectName(QStringLiteral("Close1"));
     Close1->setGeometry(144, 16, 75, 25);
     Close1->setAutoDefault(false);
+    platform::keyboardButton(Close1);
     connect(Close1, &QPushButton::clicked, this, guard(this, &TInventory::Close1Click));
 
-    Back = new platform::BitBtn(QStringLiteral("Back"), Panel1);
+    Back = new platform::BitBtn(QStringLiteral("&Back"), Panel1);
     Back->setObjectName(QStringLiteral("Back"));
     Back->setFont(platform::sansFont(13));
     Back->setGlyph(goods::pageArrowGlyph(goods::PageDirection::Back));
@@ -98,7 +101,7 @@ void TInventory::createButtons()
     Back->setEnabled(false);
     connect(Back, &QPushButton::clicked, this, guard(this, &TInventory::BackClick));
 
-    Forward = new platform::BitBtn(QStringLiteral("Forward"), Panel1);
+    Forward = new platform::BitBtn(QStringLiteral("&Forward"), Panel1);
     Forward->setObjectName(QStringLiteral("Forward"));
     Forward->setFont(platform::sansFont(13));
     Forward->setGlyph(goods::pageArrowGlyph(goods::PageDirection::Forward),
@@ -232,6 +235,7 @@ void TInventory::ForwardClick()
         return;
     page.InvStart += Lines;
     ReadData();
+    announcePage();
 }
 
 void TInventory::BackClick()
@@ -241,6 +245,7 @@ void TInventory::BackClick()
         return;
     page.InvStart = std::max(0, page.InvStart - Lines);
     ReadData();
+    announcePage();
 }
 
 void TInventory::Close1Click()
@@ -251,4 +256,20 @@ void TInventory::Close1Click()
 void TInventory::FormActivate()
 {
     Hands();
+}
+
+void TInventory::FormShow()
+{
+    Select->setFocus(Qt::OtherFocusReason);
+}
+
+void TInventory::announcePage()
+{
+    const InventoryPage& page = inventoryPage();
+    const int last = std::min(page.InvStart + Lines, page.InvCount);
+    platform::announce(this, QStringLiteral("Lines %1 to %2 of %3: %4")
+                                 .arg(page.InvStart + 1)
+                                 .arg(last)
+                                 .arg(page.InvCount)
+                                 .arg(L[0]->text()));
 }

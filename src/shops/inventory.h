@@ -5,6 +5,8 @@
 // posts, things received in trades, the food reserves, the fish caught);
 // Back and Forward page through lists longer than a page. The view only
 // reads; the list shown and its page are kept from one opening to the next.
+// The keyboard reaches the selector (arrow keys choose a list) and the
+// buttons; a page turned is announced to screen readers.
 
 #include "platform/form.h"
 #include "shops/possessions.h"
@@ -73,7 +75,13 @@ public:
 
     void FormActivate() override;
 
+protected:
+    // The list selector has the focus as the view opens.
+    void FormShow() override;
+
 private:
+    // Says which lines of how many the page shows, after a turn.
+    void announcePage();
     void createLines();
     void createButtons();
     void showLines(const QStringList& list);

@@ -1,6 +1,7 @@
 #include "store.h"
 
 #include "media/pictures.h"
+#include "platform/announce.h"
 #include "platform/background.h"
 #include "platform/bevelpanel.h"
 #include "platform/bitbtn.h"
@@ -75,6 +76,7 @@ TStore::TStore(QWidget* parent)
     createTotals();
     createNotice();
     createButtons();
+    setUpAccess();
 }
 
 void TStore::createRows()
@@ -86,14 +88,12 @@ void TStore::createRows()
 
         e[k] = new QLineEdit(QStringLiteral("0"), BuyPanel);
         e[k]->setObjectName(QLatin1Char('e') + n);
-        e[k]->setAccessibleName(QStringLiteral("How many to buy, row ") + n);
         e[k]->setGeometry(68, top, 21, 22);
         e[k]->setTextMargins(-2, 0, -2, 0); // two digits fit the narrow box
         e[k]->installEventFilter(this);
 
         u[k] = new platform::UpDown(BuyPanel);
         u[k]->setObjectName(QLatin1Char('u') + n);
-        u[k]->setAccessibleName(QStringLiteral("More or fewer, row ") + n);
         u[k]->setGeometry(89, top, 15, 22);
         u[k]->setRange(0, 99);
         u[k]->setAssociate(e[k]);
@@ -151,6 +151,7 @@ void TStore::createNotice()
     Label5->setGeometry(11, 11, 185 - 22, 153 - 22);
 
     Okay = new QPushButton(QStringLiteral("&Okay"), Panel1);
+    Okay->setAccessibleDescription(Label5->text());
     Okay->setObjectName(QStringLiteral("Okay"));
     Okay->setGeometry(48, 88, 75, 25);
     Okay->setAutoDefault(false);
@@ -159,27 +160,27 @@ void TStore::createNotice()
 
 void TStore::createButtons()
 {
-    Purchase = new platform::BitBtn(QStringLiteral("Purchase"), this);
+    Purchase = new platform::BitBtn(QStringLiteral("&Purchase"), this);
     Purchase->setObjectName(QStringLiteral("Purchase"));
     Purchase->setFont(platform::sansFont(16));
     Purchase->setGeometry(220, 405, 97, 33);
     connect(Purchase, &QPushButton::clicked, this, guard(this, &TStore::PurchaseClick));
 
-    Cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    Cancel = new QPushButton(QStringLiteral("&Cancel"), this);
     Cancel->setObjectName(QStringLiteral("Cancel"));
     Cancel->setFont(platform::sansFont(16));
     Cancel->setGeometry(348, 405, 97, 33);
     Cancel->setAutoDefault(false);
     connect(Cancel, &QPushButton::clicked, this, guard(this, &TStore::CancelClick));
 
-    Back = new platform::BitBtn(QStringLiteral("Back"), this);
+    Back = new platform::BitBtn(QStringLiteral("&Back"), this);
     Back->setObjectName(QStringLiteral("Back"));
     Back->setFont(platform::sansFont(13));
     Back->setGlyph(goods::pageArrowGlyph(goods::PageDirection::Back));
     Back->setGeometry(96, 395, 92, 48);
     connect(Back, &QPushButton::clicked, this, guard(this, &TStore::BackClick));
 
-    Forward = new platform::BitBtn(QStringLiteral("Forward"), this);
+    Forward = new platform::BitBtn(QStringLiteral("&Forward"), this);
     Forward->setObjectName(QStringLiteral("Forward"));
     Forward->setFont(platform::sansFont(13));
     Forward->setGlyph(goods::pageArrowGlyph(goods::PageDirection::Forward),
@@ -245,6 +246,8 @@ void TStore::StartVisit()
     SetVars();
     Back->setEnabled(false);
     Forward->setEnabled(true);
+    // Ready to type how many of the first item.
+    e[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void TStore::SetVars()
@@ -264,6 +267,7 @@ void TStore::SetIt(int row)
     // The up-down stops at 99; a typed 100 still shows as 100.
     e[row]->setText(QString::number(quantity));
     c[row]->setText(dollars(visit.RowCost[position]));
+    describeRow(row);
 }
 
 void TStore::SetList(int row, int itemNumber)
@@ -272,6 +276,7 @@ void TStore::SetList(int row, int itemNumber)
         QString::number(goods::possessions().ItemCount.at(static_cast<std::size_t>(itemNumber))));
     item[row]->setText(goods::ItemName(itemNumber));
     uc[row]->setText(dollars(goods::ItemPrice(itemNumber)));
+    nameRow(row);
 }
 
 void TStore::AddIt(QLineEdit* edit, int row, QLabel* have, QLabel* cost, bool typed)
@@ -290,6 +295,7 @@ void TStore::AddIt(QLineEdit* edit, int row, QLabel* have, QLabel* cost, bool ty
     const int position = visit.PageStart + row;
     cost->setText(dollars(visit.setRow(position, reading.quantity)));
     tp1->setText(QString::number(visit.total()));
+    describeRow(row);
 }
 
 void TStore::uClick(int row)
@@ -326,6 +332,7 @@ void TStore::ForwardClick()
     if (visit.onLastPage())
         Forward->setEnabled(false);
     Back->setEnabled(true);
+    announcePage();
 }
 
 void TStore::BackClick()
@@ -336,6 +343,7 @@ void TStore::BackClick()
     Forward->setEnabled(true);
     if (visit.onFirstPage())
         Back->setEnabled(false);
+    announcePage();
 }
 
 void TStore::Calc()
@@ -345,6 +353,8 @@ void TStore::Calc()
     if (m < t) {
         Panel1->show();
         Panel1->raise();
+        Okay->setFocus(Qt::OtherFocusReason);
+        platform::announce(Label5, Label5->text());
         return;
     }
     setMoney(m - t);
@@ -361,6 +371,8 @@ void TStore::PurchaseClick()
 void TStore::OkayClick()
 {
     Panel1->hide();
+    // Back to the button that brought the notice up.
+    Purchase->setFocus(Qt::OtherFocusReason);
 }
 
 void TStore::CancelClick()

@@ -8,6 +8,10 @@
 // Openers set Tag (which list, see goods::Converts), load the background,
 // show the window modally and compare the money before and after. The money
 // lives as the text of ym1 and carries over from visit to visit.
+//
+// The keyboard reaches every row, the paging and the buttons; each quantity
+// box and up-down is named for a screen reader by the item of its row
+// (storeaccess.cpp).
 
 #include "platform/form.h"
 #include "shops/purchase.h"
@@ -128,6 +132,12 @@ private:
     void SetIt(int row);
     // One row's owned count, name and unit price.
     void SetList(int row, int itemNumber);
+    void setUpAccess();
+    // Names the row's controls by its item and tells what the row holds.
+    void nameRow(int row);
+    void describeRow(int row);
+    // Says which page is shown, after a turn.
+    void announcePage();
 
     bool visitStarted_ = false;
 };
