@@ -211,8 +211,8 @@ private slots:
         TGame game;
         QStringList top;
         for (QAction* action : game.MainMenu->actions())
-            top << action->text();
-        QCOMPARE(top, (QStringList{"&File", "", "&Sound", "", "&Help"}));
+            top << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        QCOMPARE(top, (QStringList{"&File", "-", "&Sound", "-", "&Help"}));
         QStringList file;
         for (QAction* action : game.File1->actions())
             file << (action->isSeparator() ? QStringLiteral("-") : action->text());

@@ -4,6 +4,7 @@
 #include "media/mediafiles.h"
 #include "media/mediaplayer.h"
 #include "media/soundeffects.h"
+#include "platform/announce.h"
 #include "platform/bevelpanel.h"
 #include "platform/errorreport.h"
 #include "platform/messagepump.h"
@@ -225,6 +226,7 @@ void FishingOuting::TimeCatchFishTimer()
         showHint(QStringLiteral("Now quickly click on the rod to reel in the fish!"));
         game_.Hints->show();
     }
+    platform::announce(&game_, QStringLiteral("A fish is biting!  Pull in the rod now."));
 }
 
 void FishingOuting::RodClick()
@@ -257,6 +259,8 @@ void FishingOuting::RodClick()
     const int lb = pounds + s.HasTalisman;
     const QString weight = QStringLiteral("%1 lb %2 oz").arg(lb).arg(ounces);
     game_.wtLabel->setText(weight);
+    platform::announce(&game_, QStringLiteral("You caught a fish!  %1%2.")
+                                   .arg(weight, QLatin1String(kind.nameText)));
     game_.FishList << weight + QLatin1String(kind.nameText);
     game_.journal.caughtFish(game_.FishList.constLast());
     addWeight(s.FishLb, s.FishOz, lb, ounces);

@@ -58,6 +58,7 @@ TGame::TGame(QWidget* parent) : Form(parent, Qt::Window | Qt::FramelessWindowHin
     stackControls();
     createTransitions();
     loadArtwork();
+    makeButtonsKeyboardFriendly();
     TradeList = tradeListLines();
     for (int line = 0; line < story::StoryLineCount; ++line)
         ctchar << story::storyLine(line);

@@ -245,6 +245,8 @@ public:
 
     // The instruction panel.
     void Shows(int step);
+    // The panel's words are announced, and what it asks for takes the focus.
+    void tellInstruction(QWidget* asked);
     // Where the panel stands: beside a spirit in the scene, or in its place.
     void placeInstructionPanel();
     // How to travel on once a spirit has spoken.
@@ -327,6 +329,8 @@ public:
     void UHave(int firstCandidate, int secondCandidate);
     void tradeSpecialOffer(const TownContent::SpecialOffer& offer);
     void Button1Click();
+    // The offer is announced; the panel's first button takes the focus.
+    void tellOffer();
     void Button2Click();
     void Button3Click();
 
@@ -401,4 +405,5 @@ private:
     void stackControls();
     void loadArtwork();
     void applyLayout();
+    void makeButtonsKeyboardFriendly();
 };

@@ -2,6 +2,7 @@
 
 #include "game.h"
 
+#include "platform/captionsize.h"
 #include "platform/errorreport.h"
 #include "platform/picturebox.h"
 #include "shell/gamestate.h"
@@ -22,11 +23,11 @@ QAction* addItem(QMenu* menu, const char* name, const QString& caption)
     return action;
 }
 
-// The menu has an empty top-level item between its menus.
+// The menu has an empty gap between its menus: a separator, which screen
+// readers pass over as a gap rather than an item without a name.
 void addEmptyItem(QMenuBar* bar)
 {
-    QAction* empty = bar->addAction(QString());
-    empty->setEnabled(false);
+    bar->addSeparator();
 }
 
 } // namespace
@@ -62,6 +63,9 @@ void TGame::createMenu()
     Help1->setObjectName(QStringLiteral("Help1"));
     Contents1 = addItem(Help1, "Contents1", QStringLiteral("&Contents"));
     About = addItem(Help1, "About", QStringLiteral("&About Kelvarin"));
+    Help1->addSeparator();
+    platform::addCaptionSizeItems(Help1);
+    platform::addCaptionSizeKeys(this);
 
     connect(NewGame1, &QAction::triggered, this, guard(this, &TGame::NewGame1Click));
     connect(JournalItem, &QAction::triggered, this, guard(this, &TGame::JournalClick));

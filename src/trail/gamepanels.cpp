@@ -8,6 +8,9 @@
 
 #include "platform/bevelpanel.h"
 #include "platform/controls.h"
+#include "platform/keyboardbutton.h"
+#include "platform/captionsize.h"
+#include "platform/contrast.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
 #include "platform/picturebox.h"
@@ -18,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 
 using platform::BevelPanel;
 using platform::guard;
@@ -53,6 +57,7 @@ void TGame::createInstructionPanel()
     IPic = newPicture(Client, "IPic", QStringLiteral("Instructions"));
     IPic->resize(318, 260);
     IPic->setTransparent(true);
+    IPic->setButton(false); // its click repeats the scene's, which the keyboard reaches
     IPic->hide();
     IL1 = newLabel(Client, "IL1", sansFont(16), palette().color(QPalette::WindowText), true);
     IL1->resize(280, 110);
@@ -75,8 +80,9 @@ void TGame::createInstructionPanel()
 
 void TGame::createStoryAndHazard()
 {
-    Caption = newLabel(Client, "Caption", sansFont(13, true), QColor(0, 128, 128), true);
-    platform::setLabelColors(Caption, QColor(0, 128, 128), Qt::black);
+    // A lighter teal than the design's, so that the words read well on black.
+    Caption = newLabel(Client, "Caption", sansFont(13, true), platform::storyCaptionTeal(), true);
+    platform::setLabelColors(Caption, platform::storyCaptionTeal(), Qt::black);
     Caption->setMinimumWidth(600);
     Caption->setMaximumWidth(750);
     Caption->setMargin(4);
@@ -118,6 +124,11 @@ void TGame::createStoryAndHazard()
     DC1 = choice("DC1", 24);
     DC2 = choice("DC2", 50);
     DC3 = choice("DC3", 76);
+    // Their words are set again by the snakebite; a screen reader finds
+    // them named from the start.
+    DC1->setText(QStringLiteral("Clean the wound thoroughly."));
+    DC2->setText(QStringLiteral("Clean wound, and give the patient snakeroot tea."));
+    DC3->setText(QStringLiteral("Clean the wound, and apply lobelia and agrimony. "));
     DC2->setEnabled(false);
     DC3->setEnabled(false);
     DOK1 = newButton(Dchoice, "DOK1", QStringLiteral("&OK"), QRect(504, 48, 75, 25));
@@ -219,7 +230,9 @@ void TGame::createFishing()
     Bobber->resize(10, 10);
     Bobber->setTransparent(true);
     Bobber->hide();
-    hotspot = newPicture(Client, "hotspot", QStringLiteral("Good fishing spot"));
+    // Its name must not give the good spot away; the keyboard fishes with its
+    // own aim, so the spot is no button for it.
+    hotspot = newPicture(Client, "hotspot", QStringLiteral("Ripples on the water"));
     hotspot->resize(80, 50);
     hotspot->setCursor(Qt::CrossCursor);
     hotspot->setTransparent(true);
@@ -273,4 +286,15 @@ void TGame::createEnding()
     town->setAlignment(Qt::AlignCenter);
     town->resize(864, 40);
     town->hide();
+}
+
+void TGame::makeButtonsKeyboardFriendly()
+{
+    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+             Visit, Look, Continue, Exit1, BtnMap, BtnParty, BtnInv, DOK1, Close1, Okay1, Button1,
+             Button2, Button3, OkayFish, Yes1, No1, TravelAgain, QuitGame})
+        platform::keyboardButton(button);
+    hotspot->setButton(false);
+    // The story and Sedora's words follow the caption size the player chose.
+    platform::followCaptionSize(Caption);
 }

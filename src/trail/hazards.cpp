@@ -5,6 +5,7 @@
 
 #include "media/mediafiles.h"
 #include "media/mediaplayer.h"
+#include "platform/announce.h"
 #include "platform/messagepump.h"
 #include "platform/randomsource.h"
 #include "shell/gamestate.h"
@@ -39,6 +40,8 @@ void TGame::Snake()
     Visit->setEnabled(false);
     Continue->setEnabled(false);
     DOK1->setEnabled(false);
+    platform::announce(this, headline + QStringLiteral("  What will you do?"));
+    DC1->setFocus(Qt::OtherFocusReason);
 }
 
 void TGame::DC1Click()

@@ -4,6 +4,7 @@
 #include "game.h"
 
 #include "media/mediaplayer.h"
+#include "platform/announce.h"
 #include "platform/picturebox.h"
 #include "shell/durations.h"
 #include "shell/gamestate.h"
@@ -112,12 +113,14 @@ void TGame::Shows(int step)
         IPic->show();
         IL1->show();
         IL2->show();
+        tellInstruction(Image1);
         return;
     case 9:
         IL1->setText(QStringLiteral("It looks like they're ready to help you.  Click on the "
                                     "screen to purchase your supplies."));
         IPic->show();
         IL1->show();
+        tellInstruction(Image1);
         return;
     default: // 0, 6 and 10 on: the panel as it is
         break;
@@ -128,6 +131,32 @@ void TGame::Shows(int step)
     if (s.InstructionStep == 0)
         IL2->show();
     setSceneClickable(false);
+    // What the instruction asks for takes the keyboard's focus.
+    QWidget* asked = nullptr;
+    switch (s.InstructionStep) {
+    case 1:
+        asked = Continue;
+        break;
+    case 3: // the look prompt (step 2 moves on to 3 as it shows)
+        asked = Look;
+        break;
+    case 7:
+        asked = Visit;
+        break;
+    default:
+        break;
+    }
+    tellInstruction(asked);
+}
+
+void TGame::tellInstruction(QWidget* asked)
+{
+    QString words = IL1->text().trimmed();
+    if (IL2->isVisibleTo(this))
+        words += QStringLiteral("  ") + IL2->text();
+    platform::announce(this, words);
+    if (asked && asked->isEnabled() && asked->isVisibleTo(this))
+        asked->setFocus(Qt::OtherFocusReason);
 }
 
 QString TGame::travelOnHint() const

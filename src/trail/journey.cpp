@@ -7,6 +7,7 @@
 
 #include "media/mediafiles.h"
 #include "media/mediaplayer.h"
+#include "platform/captionsize.h"
 #include "platform/bevelpanel.h"
 #include "platform/messagepump.h"
 #include "platform/picturebox.h"
@@ -105,6 +106,7 @@ void TGame::setUpTownActivities()
     const int line = 2 * (s.Town - 1) + s.Stage - 1;
     Caption->setText(line >= 0 && line < ctchar.size() ? ctchar.at(line) : QString());
     Caption->adjustSize();
+    platform::fitCaption(Caption);
 }
 
 void TGame::GetNewScene()
@@ -278,6 +280,8 @@ void TGame::MPcharNotify()
     Shows(3);
     setSceneClickable(true);
     Visit->setEnabled(true);
+    // The trade prompt asks for a click on the scene: the keys go there.
+    Image1->setFocus(Qt::OtherFocusReason);
     if (MPchar->Mode() == MediaMode::Stopped)
         Caption->hide();
 }

@@ -9,6 +9,8 @@
 #include "media/mediafiles.h"
 #include "media/mediaplayer.h"
 #include "media/pictures.h"
+#include "platform/announce.h"
+#include "platform/captionsize.h"
 #include "platform/picturebox.h"
 #include "presentation/storytexts.h"
 #include "shell/gamestate.h"
@@ -90,6 +92,7 @@ void TGame::showEndCaption(const QString& text)
 {
     Caption->setText(text);
     Caption->adjustSize();
+    platform::fitCaption(Caption);
     Caption->show();
     Caption->raise();
 }
@@ -190,5 +193,6 @@ void TGame::Yes1Click()
     QuitGame->move(middle + 12, buttonsTop);
     TravelAgain->show();
     QuitGame->show();
-    TravelAgain->setFocus();
+    TravelAgain->setFocus(Qt::OtherFocusReason);
+    platform::announce(this, EndLabel2->text());
 }

@@ -5,6 +5,7 @@
 
 #include "game.h"
 
+#include "platform/announce.h"
 #include "platform/picturebox.h"
 #include "shell/durations.h"
 #include "shell/gamestate.h"
@@ -20,6 +21,7 @@ void TGame::showTownName()
     if (name.isEmpty())
         return;
     town->setText(name);
+    platform::announce(this, QStringLiteral("Arriving in %1.").arg(name));
     town->show();
     town->raise();
     TownNameTime->start();
@@ -71,6 +73,7 @@ void TGame::showPrompt(const QString& text)
     IPic->show();
     IL1->show();
     s.InstructionShown = 1;
+    tellInstruction(Image1->isEnabled() ? Image1 : nullptr);
 }
 
 void TGame::showNamingInvitation(bool shown)

@@ -3,6 +3,7 @@
 #include "game.h"
 
 #include "activities/tradelist.h"
+#include "platform/announce.h"
 
 #include "media/mediafiles.h"
 #include "media/mediaplayer.h"
@@ -37,6 +38,18 @@ void TGame::MakeTrade()
     TradeItems();
     TradePanel->show();
     TradePanel->raise();
+    tellOffer();
+}
+
+void TGame::tellOffer()
+{
+    QString words = Label5->text();
+    if (Received->isVisibleTo(this))
+        words = Received->text() + QStringLiteral("  ") + words;
+    platform::announce(this, words);
+    QPushButton* first = Button1->isVisibleTo(this) ? Button1 : Button3;
+    if (TradePanel->isVisibleTo(this) && !TradePanel->isAncestorOf(focusWidget()))
+        first->setFocus(Qt::OtherFocusReason);
 }
 
 void TGame::TradeItems()
@@ -141,11 +154,13 @@ void TGame::Button1Click()
     TradeItems();
     Received->setText(QStringLiteral("You received %1.").arg(got));
     Received->show();
+    tellOffer();
 }
 
 void TGame::Button2Click()
 {
     TradeItems();
+    tellOffer();
 }
 
 void TGame::Button3Click()
