@@ -7,6 +7,7 @@
 
 #include "media/mediafiles.h"
 #include "media/mediaplayer.h"
+#include "platform/announce.h"
 #include "platform/captionsize.h"
 #include "platform/bevelpanel.h"
 #include "platform/messagepump.h"
@@ -254,6 +255,7 @@ void TGame::MPghostNotify()
         setSceneClickable(false);
         MPchar->Play();
         Caption->show();
+        platform::announce(this, Caption->text());
         // The girl's story brings the snakebite on leaving her town; the
         // trapper's closes that chapter. Later spirits leave it as it is.
         if ((s.Encounter == 0 && s.Town == FirstSpiritTown) ||

@@ -65,6 +65,10 @@ void lookAround(TGame* game)
 
 int main(int argc, char* argv[])
 {
+    // The tour's journey is nobody's: its automatic saves go to a folder of
+    // their own, never the player's.
+    const QString home = QDir::temp().filePath(QStringLiteral("kelvarin-tour-home"));
+    qputenv("XDG_DATA_HOME", home.toUtf8());
     QApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: kelvarin-tour OUTDIR\n");
