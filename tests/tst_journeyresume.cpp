@@ -89,19 +89,9 @@ class JourneyResumeTest : public QObject {
         game = trail->game;
     }
 
-    void drawRoute()
-    {
-        for (int ticks = 0; game->Go->isActive() && ticks < 200; ++ticks)
-            game->GoTimer();
-    }
+    void drawRoute() { trail->drawRoute(); }
 
-    void startTheTrail()
-    {
-        game->FormShow();
-        game->FormActivate();
-        game->Transition1EndTransition(game->Transition1);
-        game->IPTimer();
-    }
+    void startTheTrail() { trail->startTheTrail(); }
 
     // Plays to `town`: the party arrives and, when asked, hears its spirit.
     void playTo(int town, bool hearTheSpirit)

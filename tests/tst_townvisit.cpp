@@ -32,19 +32,9 @@ class TownVisitTest : public QObject {
     GameState& s() { return gameState(); }
     static FakeMediaPlayer* fake(QObject* player) { return TrailFixture::fake(player); }
 
-    void drawRoute()
-    {
-        for (int ticks = 0; game->Go->isActive() && ticks < 200; ++ticks)
-            game->GoTimer();
-    }
+    void drawRoute() { trail->drawRoute(); }
 
-    void startTheTrail()
-    {
-        game->FormShow();
-        game->FormActivate();
-        game->Transition1EndTransition(game->Transition1);
-        game->IPTimer();
-    }
+    void startTheTrail() { trail->startTheTrail(); }
 
     // Travels on to `town` (the party is in the town before it).
     void travelTo(int town)
@@ -57,19 +47,7 @@ class TownVisitTest : public QObject {
         QCOMPARE(int(s().Town), town);
     }
 
-    // Looks around; returns whether the spirit told a story.
-    bool lookAround()
-    {
-        game->LookClick();
-        fake(game->MPghost)->finishPlay();
-        QCoreApplication::processEvents();
-        const bool told = game->MPchar->isPlaying();
-        if (told) {
-            fake(game->MPchar)->finishPlay();
-            QCoreApplication::processEvents();
-        }
-        return told;
-    }
+    bool lookAround() { return trail->lookAround(); }
 
 private slots:
     void init()

@@ -35,24 +35,9 @@ class WholeJourneyTest : public QObject {
 
     void deliver() { QCoreApplication::processEvents(); }
 
-    void drawRoute()
-    {
-        for (int ticks = 0; game->Go->isActive() && ticks < 200; ++ticks)
-            game->GoTimer();
-    }
+    void drawRoute() { trail->drawRoute(); }
 
-    // Looks around; true when the spirit told its story.
-    bool lookAround()
-    {
-        game->LookClick();
-        fake(game->MPghost)->finishPlay();
-        deliver();
-        if (!game->MPchar->isPlaying())
-            return false;
-        fake(game->MPchar)->finishPlay();
-        deliver();
-        return true;
-    }
+    bool lookAround() { return trail->lookAround(); }
 
 private slots:
     void init()

@@ -7,6 +7,10 @@
 #include "shops/possessions.h"
 #include "shops/store.h"
 #include "trail/game.h"
+#include "presentation/transitions/fusetransition.h"
+
+#include <QCoreApplication>
+#include <QTimer>
 
 TrailFixture::TrailFixture()
 {
@@ -27,4 +31,30 @@ TrailFixture::~TrailFixture()
     Inventory = nullptr;
     Store = nullptr;
     Game = nullptr;
+}
+
+void TrailFixture::startTheTrail()
+{
+    game->FormShow();
+    game->FormActivate();
+    game->Transition1EndTransition(game->Transition1);
+    game->IPTimer();
+}
+
+void TrailFixture::drawRoute()
+{
+    for (int ticks = 0; game->Go->isActive() && ticks < 200; ++ticks)
+        game->GoTimer();
+}
+
+bool TrailFixture::lookAround()
+{
+    game->LookClick();
+    fake(game->MPghost)->finishPlay();
+    QCoreApplication::processEvents();
+    if (!game->MPchar->isPlaying())
+        return false;
+    fake(game->MPchar)->finishPlay();
+    QCoreApplication::processEvents();
+    return true;
 }

@@ -24,4 +24,11 @@ public:
     TGame* game = nullptr;
 
     static FakeMediaPlayer* fake(QObject* player) { return static_cast<FakeMediaPlayer*>(player); }
+
+    // What the player meets, played on the fake media with the timers ticked
+    // by hand: the trail shown and its welcome; the route drawn to its end;
+    // a look around (true when the spirit told its story, which then ends).
+    void startTheTrail();
+    void drawRoute();
+    bool lookAround();
 };
