@@ -3,7 +3,7 @@
 #include "landscape.h"
 #include "paint.h"
 #include "sceneparts.h"
-#include "scenespec.h"
+#include "scenerecipe.h"
 
 #include <QPainterPath>
 #include <QtMath>
@@ -97,7 +97,7 @@ void paintSky(QPainter& p, Sky sky, double horizon, quint32 seed)
     p.drawImage(0, 0, clouds);
 }
 
-void landmarks(QImage& img, const SceneSpec& s)
+void landmarks(QImage& img, const SceneRecipe& s)
 {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -259,7 +259,7 @@ void landmarks(QImage& img, const SceneSpec& s)
         railFence(p, s.farm ? 20 : 0, 320, g + (s.cabin ? 110 : 60), 16);
 }
 
-void paintTrees(QImage& img, const SceneSpec& s)
+void paintTrees(QImage& img, const SceneRecipe& s)
 {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -328,7 +328,7 @@ void paintTrees(QImage& img, const SceneSpec& s)
             : bareTree(p, QPointF(596, 440), 240, QColor(48, 42, 40), s.seed + 120);
 }
 
-void paintWater(QImage& img, const SceneSpec& s)
+void paintWater(QImage& img, const SceneRecipe& s)
 {
     const double top = s.horizon + 10, bottom = s.horizon + 10 + 40;
     QPainterPath river;
@@ -375,7 +375,7 @@ void paintWater(QImage& img, const SceneSpec& s)
     }
 }
 
-QImage paintScene(const SceneSpec& s)
+QImage paintScene(const SceneRecipe& s)
 {
     QImage img = canvas(600, 450, Qt::black);
     {
@@ -477,7 +477,7 @@ QImage paintScene(const SceneSpec& s)
 
 QImage landscapeScene(int town)
 {
-    return paintScene(sceneSpec(town));
+    return paintScene(sceneRecipe(town));
 }
 
 } // namespace gen

@@ -12,7 +12,7 @@ enum class Season { LateAutumn, EarlyWinter, DeepWinter, BareWinter, Thaw, Sprin
 enum class Sky { Dusk, Grey, Snowing, ClearCold, Dawn, Morning, Evening };
 enum class Trees { Pines, Autumn, Bare, Birches, Mixed, Sparse };
 
-struct SceneSpec {
+struct SceneRecipe {
     Season season;
     Sky sky;
     Trees trees;
@@ -44,6 +44,6 @@ struct SceneSpec {
 };
 
 // The scene of town 4..28.
-SceneSpec sceneSpec(int town);
+SceneRecipe sceneRecipe(int town);
 
 } // namespace gen

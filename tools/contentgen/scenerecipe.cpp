@@ -1,10 +1,10 @@
-#include "scenespec.h"
+#include "scenerecipe.h"
 
 namespace gen {
 
-SceneSpec sceneSpec(int town)
+SceneRecipe sceneRecipe(int town)
 {
-    SceneSpec s{Season::LateAutumn, Sky::Dusk, Trees::Autumn, 230};
+    SceneRecipe s{Season::LateAutumn, Sky::Dusk, Trees::Autumn, 230};
     s.seed = static_cast<quint32>(7000 + town * 31);
     switch (town) {
     case 4:
