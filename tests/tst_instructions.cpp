@@ -145,6 +145,29 @@ private slots:
         QVERIFY(!panelUp());
     }
 
+    void theWayOnStandsBelowTheSuppliesHintOnThePanel()
+    {
+        // The supplies hint wraps to four lines; the way on follows it
+        // without a line of either written over the other.
+        for (const int fishing : {1, 0}) {
+            s().Town = fishing ? 2 : 5;
+            s().FishingMode = static_cast<std::uint8_t>(fishing);
+            s().SuppliesTold = s().TravelOnTold = 0;
+            game->Shows(7);
+            QVERIFY(game->IL2->isVisibleTo(game));
+            const int firstEnds =
+                game->IL1->y() + game->IL1->heightForWidth(game->IL1->width());
+            QVERIFY2(game->IL2->y() >= firstEnds,
+                     qPrintable(QStringLiteral("the way on starts at %1, the hint ends at %2")
+                                    .arg(game->IL2->y())
+                                    .arg(firstEnds)));
+            const int secondEnds =
+                game->IL2->y() + game->IL2->heightForWidth(game->IL2->width());
+            QVERIFY(secondEnds <= game->IPic->geometry().bottom());
+            game->IOff();
+        }
+    }
+
     void theWayOnIsToldOnceWhenTheSuppliesHintWasGivenBefore()
     {
         s().Town = 5;

@@ -249,6 +249,8 @@ public:
     void tellInstruction(QWidget* asked);
     // Where the panel stands: beside a spirit in the scene, or in its place.
     void placeInstructionPanel();
+    // Puts IL2 below all the lines of IL1.
+    void stackSecondLine();
     // How to travel on once a spirit has spoken.
     QString travelOnHint() const;
     // The invitation, beside the party button, to name the travellers.

@@ -113,6 +113,7 @@ void TGame::Shows(int step)
         IPic->show();
         IL1->show();
         IL2->show();
+        stackSecondLine();
         tellInstruction(Image1);
         return;
     case 9:
@@ -130,6 +131,7 @@ void TGame::Shows(int step)
     IL1->show();
     if (s.InstructionStep == 0)
         IL2->show();
+    stackSecondLine();
     setSceneClickable(false);
     // What the instruction asks for takes the keyboard's focus.
     QWidget* asked = nullptr;
@@ -183,7 +185,15 @@ void TGame::placeInstructionPanel()
         panel.setX(std::max(0, MPskel->DisplayRect().left() - IPic->width() - 4));
     IPic->move(panel);
     IL1->move(panel + QPoint(20, 40));
-    IL2->move(panel + QPoint(20, 110));
+    stackSecondLine();
+}
+
+void TGame::stackSecondLine()
+{
+    // The second line has its place below the first; a first line that
+    // wraps further pushes it down, so that neither is written over the other.
+    const int firstEnds = IL1->y() + IL1->heightForWidth(IL1->width()) + 6;
+    IL2->move(IL1->x(), std::max(IPic->y() + 110, firstEnds));
 }
 
 void TGame::IPTimer()
