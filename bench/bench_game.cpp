@@ -20,6 +20,8 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstring>
+#include <filesystem>
+#include <stdlib.h>
 #include <string>
 #include <unistd.h>
 
@@ -28,11 +30,40 @@ namespace {
 // This program, started again as the scripted player.
 std::string self;
 
+// A folder of the game's own data (saved journeys, the journey's autosave)
+// that nobody has used yet: a journey saved by an earlier run would make the
+// flea market offer to go on with it, and the script would wait for ever.
+class FreshDataHome {
+public:
+    FreshDataHome()
+    {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "kelvarin-bench-XXXXXX").string();
+        if (mkdtemp(pattern.data()))
+            folder_ = pattern;
+    }
+    ~FreshDataHome()
+    {
+        std::error_code ignored;
+        if (!folder_.empty())
+            std::filesystem::remove_all(folder_, ignored);
+    }
+    FreshDataHome(const FreshDataHome&) = delete;
+    FreshDataHome& operator=(const FreshDataHome&) = delete;
+
+    std::string variable() const { return "XDG_DATA_HOME=" + folder_; }
+
+private:
+    std::string folder_;
+};
+
 void firstIntroFrame(benchmark::State& state)
 {
     const auto startOnce = [] {
         const auto start = std::chrono::steady_clock::now();
-        ChildProcess game({KELVARIN_PROGRAM}, {"KELVARIN_REPORT_FIRST_FRAME=1"});
+        const FreshDataHome dataHome;
+        ChildProcess game({KELVARIN_PROGRAM},
+                          {"KELVARIN_REPORT_FIRST_FRAME=1", dataHome.variable()});
         const bool painted = game.waitForLine("first intro frame painted", 20000);
         const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
         game.kill();
@@ -56,7 +87,8 @@ BENCHMARK(firstIntroFrame)->UseManualTime()->Iterations(10)->Unit(benchmark::kMi
 void peakMemoryOnTheTour(benchmark::State& state)
 {
     for (auto _ : state) {
-        ChildProcess player({self, "--play", "tour"}, {});
+        const FreshDataHome dataHome;
+        ChildProcess player({self, "--play", "tour"}, {dataHome.variable()});
         const ChildProcess::Ending end = player.wait(300000);
         if (end.exitCode != 0) {
             state.SkipWithError("the scripted tour did not finish");
@@ -70,7 +102,8 @@ BENCHMARK(peakMemoryOnTheTour)->Iterations(1)->Unit(benchmark::kSecond);
 void idleTrailScreen(benchmark::State& state)
 {
     for (auto _ : state) {
-        ChildProcess player({self, "--play", "idle"}, {});
+        const FreshDataHome dataHome;
+        ChildProcess player({self, "--play", "idle"}, {dataHome.variable()});
         const std::string line = player.readLine("idle cpu percent ", 120000);
         const ChildProcess::Ending end = player.wait(60000);
         if (line.empty() || end.exitCode != 0) {

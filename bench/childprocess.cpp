@@ -1,11 +1,14 @@
 #include "childprocess.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <poll.h>
 #include <spawn.h>
+#include <string_view>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
@@ -33,9 +36,20 @@ ChildProcess::ChildProcess(const std::vector<std::string>& arguments,
     for (const std::string& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
+    // A variable given here replaces the inherited one of the same name.
+    const auto overridden = [&](const char* variable) {
+        const std::string_view name(variable, std::strcspn(variable, "="));
+        return std::any_of(extraEnvironment.begin(), extraEnvironment.end(),
+                           [&](const std::string& extra) {
+                               return extra.size() > name.size() && extra[name.size()] == '=' &&
+                                      extra.compare(0, name.size(), name) == 0;
+                           });
+    };
     std::vector<char*> envp;
-    for (char** variable = environ; *variable; ++variable)
-        envp.push_back(*variable);
+    for (char** variable = environ; *variable; ++variable) {
+        if (!overridden(*variable))
+            envp.push_back(*variable);
+    }
     for (const std::string& variable : extraEnvironment)
         envp.push_back(const_cast<char*>(variable.c_str()));
     envp.push_back(nullptr);

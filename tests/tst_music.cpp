@@ -45,7 +45,7 @@ private slots:
 
     void theTrailScreenOpensItsMusicWhenCreated()
     {
-        QCOMPARE(theme()->FileName, QStringLiteral("music/Theme.mp3"));
+        QCOMPARE(theme()->FileName, QStringLiteral("music/Theme.flac"));
         QCOMPARE(jingles()->FileName, QStringLiteral("music/m03.mp3"));
         QCOMPARE(theme()->calls, QStringList{"Open"});
         QCOMPARE(jingles()->calls, QStringList{"Open"});

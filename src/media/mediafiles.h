@@ -5,7 +5,7 @@
 
 namespace MediaFiles {
 
-constexpr const char* Theme = "music/Theme.mp3";
+constexpr const char* Theme = "music/Theme.flac";
 constexpr const char* Jingles = "music/m03.mp3";
 constexpr const char* ReelClip = "fish/reelsin.avi";
 constexpr const char* KeepersClip = "post/post04.avi";

@@ -34,7 +34,7 @@ class MediaPlayer : public QObject {
 public:
     explicit MediaPlayer(QObject* parent = nullptr) : QObject(parent) {}
 
-    // The file, relative to the data folder ("music/Theme.mp3").
+    // The file, relative to the data folder ("music/m03.mp3").
     QString FileName;
     // A per-player flag the screens keep (the intro's fire loop, ...).
     int Tag = 0;

@@ -168,4 +168,28 @@ Mp3 readMp3(const QString& path)
     return mp3;
 }
 
+Flac readFlac(const QString& path)
+{
+    Flac flac;
+    const QByteArray b = readAll(path, flac.error);
+    if (!flac.error.isEmpty())
+        return flac;
+    // "fLaC", then the first metadata block, which is always the stream
+    // information: a 4-byte block header and 34 bytes, big-endian bit fields.
+    if (b.size() < 42 || !b.startsWith("fLaC") || (b.at(4) & 0x7F) != 0) {
+        flac.error = QStringLiteral("%1 is not a FLAC file").arg(path);
+        return flac;
+    }
+    const auto* info = reinterpret_cast<const uchar*>(b.constData() + 8);
+    flac.minBlockSamples = qFromBigEndian<quint16>(info);
+    const quint64 packed = qFromBigEndian<quint64>(info + 10);
+    flac.sampleRate = static_cast<int>(packed >> 44);
+    flac.channels = static_cast<int>((packed >> 41) & 0x7) + 1;
+    flac.bitsPerSample = static_cast<int>((packed >> 36) & 0x1F) + 1;
+    flac.totalSamples = static_cast<qint64>(packed & 0xFFFFFFFFFull);
+    if (flac.sampleRate == 0 || flac.totalSamples == 0)
+        flac.error = QStringLiteral("%1 has no sound").arg(path);
+    return flac;
+}
+
 } // namespace mediaprobe

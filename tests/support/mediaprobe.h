@@ -1,7 +1,8 @@
 #pragma once
 
 // Reads what the game's media files say about themselves without playing
-// them: AVI headers and their video frames, WAV headers, MP3 frame headers.
+// them: AVI headers and their video frames, WAV headers, MP3 frame headers,
+// FLAC stream information.
 
 #include <QByteArray>
 #include <QList>
@@ -44,5 +45,16 @@ struct Mp3 {
     double seconds() const;
 };
 Mp3 readMp3(const QString& path);
+
+struct Flac {
+    QString error;
+    int minBlockSamples = 0; // the shortest block of samples the stream is cut into
+    int sampleRate = 0;
+    int channels = 0;
+    int bitsPerSample = 0;
+    qint64 totalSamples = 0; // per channel
+    double seconds() const { return sampleRate ? double(totalSamples) / sampleRate : 0; }
+};
+Flac readFlac(const QString& path);
 
 } // namespace mediaprobe
