@@ -88,6 +88,23 @@ private slots:
         QVERIFY(!game->TradePanel->isVisibleTo(game));
     }
 
+    void arrivingFromTheWestTheKeysGoToTheTradingPost()
+    {
+        // The route into town 4 runs eastward: no instruction follows it,
+        // only the trading post's button, and the keys must find it there
+        // rather than on "Exit".
+        trail->startTheTrail();
+        s().Town = 3;
+        s().Encounter = 3;
+        game->Continue->setFocus();
+        enter(); // Go To Next Town
+        trail->drawRoute();
+        QCOMPARE(int(s().Town), 4);
+        QVERIFY(!game->IP->isActive());
+        QVERIFY(game->Visit->isEnabled());
+        QCOMPARE(game->focusWidget(), static_cast<QWidget*>(game->Visit));
+    }
+
     void theSnakebitesChoiceIsReachedByKeys()
     {
         AnnouncementSpy spy(game);

@@ -168,7 +168,11 @@ void TGame::GoTimer()
 
     Go->stop();
     if (s.RouteEastward) {
+        // No instruction follows an eastward route: the trading post is the
+        // way on, and the keys go there (not to "Exit", where they would fall
+        // when "Go To Next Town" was disabled).
         Visit->setEnabled(true);
+        Visit->setFocus(Qt::OtherFocusReason);
     } else {
         s.InstructionStep = 1;
         IP->start();
