@@ -177,6 +177,11 @@ int main(int argc, char* argv[])
     fake(game->MPchar)->finishPlay();
     QCoreApplication::processEvents();
     save(game, "town28-trade-prompt");
+    game->ClickScreen(300, 200);
+    game->Button3Click();
+    game->IPTimer();
+    game->IPTimer();
+    save(game, "town28-supplies-hint");
     lookAround(game);
     game->ContinueClick();
     save(game, "end-fire");
