@@ -73,6 +73,8 @@ private slots:
         QTest::newRow("59 lb add 5") << 0 << 59 << 5;
         QTest::newRow("9 lb add nothing") << 10 << 9 << 10;
         QTest::newRow("trades and fish") << 15 << 120 << 27;
+        // The most a journey can hold: the sum stays a whole, positive score.
+        QTest::newRow("every good, the tea and the most fish") << 140 << 1'000'000 << 100'140;
     }
 
     void finalScoreCountsWholeTensOfPoundsOfFish()
@@ -94,6 +96,32 @@ private slots:
         addWeight(lb, oz, 0, 35);
         QCOMPARE(lb, 6);
         QCOMPARE(oz, 3);
+    }
+
+    void storesOfFoodAndCountsStopAtTheirCeiling()
+    {
+        std::int32_t lb = GameState::AmountCeiling - 2, oz = 15;
+        addWeight(lb, oz, 1, 3); // carries over the ceiling
+        QCOMPARE(lb, GameState::AmountCeiling);
+        QCOMPARE(oz, 0);
+        addWeight(lb, oz, 2'147'483'647, 15);
+        QCOMPARE(lb, GameState::AmountCeiling);
+        std::int32_t count = GameState::AmountCeiling - 1;
+        countOneMore(count);
+        countOneMore(count);
+        QCOMPARE(count, GameState::AmountCeiling);
+    }
+
+    void pointsAreRecordedAsTheyAreEarned()
+    {
+        GameState& s = gameState();
+        s.earnTradePoints();
+        s.earnTradePoints();
+        s.earnCarePoints();
+        s.earnCarePoints(); // one snakebite is treated once
+        QCOMPARE(s.TradePoints, 10);
+        QCOMPARE(s.CarePoints, 5);
+        QCOMPARE(s.Score, 15);
     }
 
     void sceneIdsAreALetterTwoTownDigitsAndAStage_data()

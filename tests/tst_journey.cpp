@@ -316,24 +316,40 @@ private slots:
 
     void theJourneyEndsWhereTheTrailsTownsEnd_data()
     {
-        QTest::addColumn<int>("score");
+        QTest::addColumn<bool>("tea");
         QTest::addColumn<int>("fishLb");
         QTest::addColumn<QString>("words");
-        QTest::newRow("fish and care") << 10 << 23
-                                        << "Your final score is 12 points: 10 for treating the "
+        QTest::newRow("fish and care") << true << 23
+                                        << "Your final score is 7 points: 5 for treating the "
                                            "snakebite with snakeroot tea and 2 for the 23 lb of "
                                            "fish in storage.";
-        QTest::newRow("a single point") << 0 << 14 << "Your final score is 1 point: 1 for the 14 lb";
-        QTest::newRow("nothing at all") << 0 << 0 << "Your final score is 0 points: 0 for the 0 lb";
+        QTest::newRow("a single point") << false << 14
+                                        << "Your final score is 1 point: 1 for the 14 lb";
+        QTest::newRow("nothing at all") << false << 0
+                                        << "Your final score is 0 points: 0 for the 0 lb";
     }
 
     void theJourneyEndsWhereTheTrailsTownsEnd()
     {
-        QFETCH(int, score);
+        QFETCH(bool, tea);
         QFETCH(int, fishLb);
         QFETCH(QString, words);
         arriveInTown2();
-        game->ContinueClick(); // town 3
+        if (tea) {
+            // The girl's story, then the snakebite on leaving her town,
+            // treated with the snakeroot she gave.
+            s().HasSnakeroot = 1;
+            watchTheSpirit();
+            game->ContinueClick();
+            QVERIFY(game->DC2->isEnabled());
+            game->DC2->click();
+            game->DOK1->click();
+            game->EndTimeTimer();
+            QCOMPARE(s().CarePoints, 5);
+        } else {
+            game->ContinueClick(); // town 3
+        }
+        QCOMPARE(int(s().Town), 3);
         drawRoute();
         game->IPTimer();
         watchTheSpirit(); // the trapper tells his story
@@ -348,7 +364,6 @@ private slots:
         fake(game->MPghost)->finishPlay();
         QCoreApplication::processEvents();
         QVERIFY(game->Continue->isEnabled());
-        s().Score = score;
         s().FishLb = fishLb;
         game->Continue->click();
         QCOMPARE(s().Town, TownCount);
@@ -374,7 +389,9 @@ private slots:
         QVERIFY(!game->TradePanel->isVisibleTo(game));
 
         // "Next Story": the spirits met, one after another, and round again.
-        for (int town : {3, TownCount, 3}) {
+        const QList<int> storiesInTurn =
+            tea ? QList<int>{2, 3, TownCount, 2} : QList<int>{3, TownCount, 3};
+        for (int town : storiesInTurn) {
             game->No1->click();
             QCOMPARE(game->MPchar->FileName, townContent(town).charClip);
             QVERIFY(game->MPchar->isPlaying());

@@ -100,10 +100,12 @@ void playSomeOfTheJourney()
 {
     GameState& s = gameState();
     s.Town = 9;
+    s.Encounter = 3;
+    s.SpiritNo = static_cast<std::int8_t>(townContent(9).spiritNo);
     s.Stage = GameState::StageAtCounter;
     s.Activity = 2;
     s.setSceneId('x', 9, 2);
-    s.Score = 35;
+    s.earnCarePoints();
     s.FishOz = 11;
     s.Health = {1, 0, 0, 3, 0, 2, 0};
     s.SnakeVictim = 4;
@@ -167,7 +169,7 @@ private slots:
         JourneyState saved = sampleJourney(7, 500);
         saved.setNumber(QStringLiteral("LaterCounter"), 0x7fffffffffffffff);
         saved.setNumbers(QStringLiteral("Distances"), {-1, 0, std::numeric_limits<qint64>::min()});
-        saved.setTexts(QStringLiteral("Journal"), {QStringLiteral("line\r\nbreak"), QString()});
+        saved.setTexts(QStringLiteral("Notes"), {QStringLiteral("line\r\nbreak"), QString()});
         const QString file = inFolder("trip.kvj");
         QCOMPARE(journey::write(file, saved), QString());
 
@@ -452,6 +454,47 @@ private slots:
             << QString(field::FishList)
             << QVariant(QStringList(10001, QStringLiteral("1 lb 0 oz perch")))
             << "there are 10001 entries in the catch list, where at most 10000 belong";
+        // What no play reaches, and arithmetic on it would overflow.
+        QTest::newRow("a score beyond what the trail gives")
+            << QString(field::Score) << number(2147483647)
+            << "the score is 2147483647, where it can only be 0 to 140";
+        QTest::newRow("more fish than the game keeps")
+            << QString(field::FishLb) << number(2147483647)
+            << "the fish's weight in pounds is 2147483647, where it can only be 0 to 1000000";
+        QTest::newRow("a count of fish past the ceiling")
+            << QString(field::FishCount) << number(1'000'001) << "where it can only be 0 to 1000000";
+        QTest::newRow("an instruction step of no town")
+            << QString(field::InstructionStep) << number(101)
+            << "the instruction step is 101, where it can only be 0 to 100";
+        QTest::newRow("a trading round below zero")
+            << QString(field::TradeRound) << number(-3) << "the round of trading is -3";
+        // Values in range that no journey brings together (the sample is in town 6).
+        QTest::newRow("a spirit heard in the first town")
+            << QString(field::SpiritsHeard) << number(1 << 1)
+            << "it says the spirit of town 1 has spoken, where that town has no spirit";
+        QTest::newRow("a spirit heard ahead of the party")
+            << QString(field::SpiritsHeard) << number(1 << 9)
+            << "it says the spirit of town 9 has spoken, where the party is only in town 6";
+        QTest::newRow("fishing where there is no lake")
+            << QString(field::FishingMode) << number(1)
+            << "it has the party fishing in town 6, where there is no lake";
+        QTest::newRow("the snakebite still to come in town 6")
+            << QString(field::Encounter) << number(1)
+            << "the stage of meeting the spirits is 1, where in town 6 it is 3";
+        QTest::newRow("the girl's trifles in town 6")
+            << QString(field::SpiritNo) << number(2)
+            << "the spirit's trifles are those of set 2, where town 6 has set";
+        QTest::newRow("one part of the score only")
+            << QString(field::TradePoints) << number(45)
+            << "it holds only one of the score's two parts";
+        // The journal opens with the journey: the reader refuses what opening would.
+        QTest::newRow("a journal of a newer Kelvarin")
+            << QString(field::Journal) << QVariant(QStringList{QStringLiteral("Kelvarin journal 2")})
+            << "it was written by a newer Kelvarin (journal version 2)";
+        QTest::newRow("a damaged journal line")
+            << QString(field::Journal)
+            << QVariant(QStringList{QStringLiteral("Kelvarin journal 1"), QStringLiteral("nonsense")})
+            << "line 2 is not an entry of the journal";
         QTest::newRow("no town") << QString(field::Town) << QVariant()
                                  << "it does not hold the town";
         QTest::newRow("no names") << QString(field::Names) << QVariant()
@@ -495,8 +538,9 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QVariant>("value");
         const QList<qint64> counts(336, 255);
-        QTest::newRow("town 1") << QString(field::Town) << QVariant::fromValue(qint64(1));
-        QTest::newRow("town 28") << QString(field::Town) << QVariant::fromValue(qint64(28));
+        QTest::newRow("the most points") << QString(field::Score) << QVariant::fromValue(qint64(140));
+        QTest::newRow("the most fish")
+            << QString(field::FishLb) << QVariant::fromValue(qint64(1'000'000));
         QTest::newRow("no money") << QString(field::Money) << QVariant::fromValue(qint64(0));
         QTest::newRow("a billion")
             << QString(field::Money) << QVariant::fromValue(qint64(1'000'000'000));
@@ -520,11 +564,93 @@ private slots:
         QVERIFY(reading.state == state);
     }
 
+    void theFirstAndLastTownsOpen_data()
+    {
+        QTest::addColumn<int>("town");
+        QTest::newRow("town 1") << 1;
+        QTest::newRow("the girl's town") << 2;
+        QTest::newRow("the trapper's town") << 3;
+        QTest::newRow("town 28") << 28;
+    }
+
+    void theFirstAndLastTownsOpen()
+    {
+        QFETCH(int, town);
+        JourneyState state = sampleJourney(6);
+        moveToTown(state, town);
+        QCOMPARE(state.check(), QString());
+        QCOMPARE(journey::write(inFolder("edge.kvj"), state), QString());
+        QVERIFY(journey::read(inFolder("edge.kvj")).state == state);
+    }
+
+    void theScoresPartsAddUpToTheScore_data()
+    {
+        // The sample in generation 5 has done the trades of nine useful goods.
+        QTest::addColumn<qint64>("trade");
+        QTest::addColumn<qint64>("care");
+        QTest::addColumn<qint64>("score");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("goods and care") << qint64(45) << qint64(5) << qint64(50) << QString();
+        QTest::newRow("goods only") << qint64(45) << qint64(0) << qint64(45) << QString();
+        QTest::newRow("points from nowhere")
+            << qint64(45) << qint64(5) << qint64(55)
+            << "the score is 55, where its parts make 50";
+        QTest::newRow("goods the trades do not show")
+            << qint64(50) << qint64(0) << qint64(50)
+            << "it gives 50 points for useful goods, where the trades done give 45";
+        QTest::newRow("care worth ten") << qint64(45) << qint64(10) << qint64(55)
+                                        << "the points for treating the snakebite is 10";
+    }
+
+    void theScoresPartsAddUpToTheScore()
+    {
+        QFETCH(qint64, trade);
+        QFETCH(qint64, care);
+        QFETCH(qint64, score);
+        QFETCH(QString, reason);
+        JourneyState state = sampleJourney(5);
+        state.setNumber(field::TradePoints, trade);
+        state.setNumber(field::CarePoints, care);
+        state.setNumber(field::Score, score);
+        if (reason.isEmpty())
+            QCOMPARE(state.check(), QString());
+        else
+            QVERIFY2(state.check().contains(reason), qPrintable(state.check()));
+    }
+
+    void aJourneySavedBeforeTheScoresPartsWereKeptHasThemWorkedOut_data()
+    {
+        QTest::addColumn<qint64>("score");
+        QTest::addColumn<int>("trade");
+        QTest::addColumn<int>("care");
+        QTest::newRow("goods and the tea") << qint64(50) << 45 << 5;
+        QTest::newRow("goods alone") << qint64(45) << 45 << 0;
+        // A journey that took points from nowhere keeps only what was earned.
+        QTest::newRow("points from nowhere") << qint64(47) << 45 << 0;
+        QTest::newRow("fewer points than goods") << qint64(20) << 20 << 0;
+    }
+
+    void aJourneySavedBeforeTheScoresPartsWereKeptHasThemWorkedOut()
+    {
+        QFETCH(qint64, score);
+        QFETCH(int, trade);
+        QFETCH(int, care);
+        JourneyState old = sampleJourney(5); // nine useful goods traded for
+        old.setNumber(field::Score, score);
+        GameState state;
+        goods::Possessions owned;
+        QVERIFY(old.applyToGame(state, owned) >= 0);
+        QCOMPARE(state.TradePoints, trade);
+        QCOMPARE(state.CarePoints, care);
+        QCOMPARE(state.Score, trade + care);
+    }
+
     void aLaterMinorVersionOpensAndKeepsWhatItAdded()
     {
         JourneyState later = sampleJourney(8);
         later.setNumbers(QStringLiteral("LaterCounters"), {2, 3, 5});
-        later.setTexts(QStringLiteral("Journal"), {QStringLiteral("We left Tessaly Ford.")});
+        later.setTexts(QStringLiteral("Journal"),
+                       {QStringLiteral("Kelvarin journal 1"), QStringLiteral("town\t1")});
         later.setValue(QStringLiteral("Weather"), journey::UnknownValue{42, "\x01\x02snow"});
         const QString file = inFolder("later.kvj");
         writeBytes(file, withVersion(journey::journeyBytes(later), 1, 3));

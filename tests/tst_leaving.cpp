@@ -54,7 +54,8 @@ class LeavingTest : public QObject {
         arriveInTown2();
         game->ContinueClick(); // past the girl to town 3
         drawRoute();
-        s().Town = TownCount - 1;
+        s().Town = TownCount - 1; // on past the trapper's chapter
+        s().Encounter = 3;
         game->ContinueClick();
         drawRoute();
         game->IPTimer();

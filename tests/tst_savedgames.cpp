@@ -403,6 +403,13 @@ private slots:
                                                           << "its catch list";
         QTest::newRow("a names file far larger than any") << "huge names"
                                                           << "its file of party names";
+        // What a journey on the trail could not save again.
+        QTest::newRow("a catch line longer than a journey keeps")
+            << "long catch line"
+            << "line 2 of its catch list \"" + QStringLiteral("%1") + "\" is 130 characters long, "
+               "where a line of the catch list has at most 120";
+        QTest::newRow("more fish than a journey keeps")
+            << "many fish" << "holds 10001 lines, where a catch list has at most 10000";
     }
 
     void aGameThatIsNotWholeIsRefusedAndChangesNothing()
@@ -437,6 +444,10 @@ private slots:
             writeBytes(main, bytes.replace(387, 4, QByteArray::fromHex("ffffff7f")));
         else if (damage == "huge catch")
             writeBytes(main + "~1", QByteArray(8 << 20, 'x') + "\r\n");
+        else if (damage == "long catch line")
+            writeBytes(main + "~1", "2 lb 5 oz bluegill\r\n" + QByteArray(130, 'p') + "\r\n");
+        else if (damage == "many fish")
+            writeBytes(main + "~1", QByteArray("1 lb 1 oz perch\r\n").repeated(10001));
         else if (damage == "huge names")
             writeBytes(main + "~12", "a\r\nb\r\nc\r\nd\r\ne\r\nf\r\n" + QByteArray(1 << 20, 'g') + "\r\n");
         playOn();
@@ -447,7 +458,8 @@ private slots:
         const QString message = errors.messages.first();
         QVERIFY2(message.startsWith("The saved game \"" + main + "\" cannot be opened: "),
                  qPrintable(message));
-        QVERIFY2(message.contains(reason), qPrintable(message));
+        const QString expected = reason.contains("%1") ? reason.arg(main + "~1") : reason;
+        QVERIFY2(message.contains(expected), qPrintable(message));
         QVERIFY(message.endsWith("Nothing in the game was changed."));
         QVERIFY(snapshot() == before);
     }

@@ -40,6 +40,8 @@ class TownVisitTest : public QObject {
     void travelTo(int town)
     {
         s().Town = static_cast<std::uint8_t>(town - 1);
+        if (town > SecondSpiritTown)
+            s().Encounter = 3; // the snakebite and the trapper are behind the party
         game->ContinueClick();
         drawRoute();
         if (game->IP->isActive())

@@ -11,6 +11,7 @@
 #include "platform/picturebox.h"
 #include "platform/randomsource.h"
 #include "shell/gamestate.h"
+#include "shell/savedgame.h"
 #include "trail/game.h"
 #include "trail/scenegeometry.h"
 
@@ -246,7 +247,7 @@ void FishingOuting::RodClick()
     game_.FishPanel->raise();
     TimeCatchFish->stop();
     BitePending = 0;
-    s.FishCount += 1;
+    countOneMore(s.FishCount);
     DrawFish();
     showHint(CastHint);
 
@@ -262,6 +263,9 @@ void FishingOuting::RodClick()
     platform::announce(&game_, QStringLiteral("You caught a fish!  %1%2.")
                                    .arg(weight, QLatin1String(kind.nameText)));
     game_.FishList << weight + QLatin1String(kind.nameText);
+    // The list keeps the newest catches, as many as a saved journey holds.
+    while (game_.FishList.size() > savedgame::MostCatchLines)
+        game_.FishList.removeFirst();
     game_.journal.caughtFish(game_.FishList.constLast());
     addWeight(s.FishLb, s.FishOz, lb, ounces);
     MoveHotSpot();

@@ -16,6 +16,13 @@ struct GameState {
     static constexpr std::uint8_t StageInsidePost = 's';
     static constexpr std::uint8_t StageAtCounter = 'i';
     static constexpr std::int32_t TradeCompleted = 99; // held in SnakeVictim
+    // Points: 5 for each town's useful good traded for, 5 for treating the
+    // snakebite with snakeroot tea.
+    static constexpr std::int32_t PointsPerGood = 5;
+    static constexpr std::int32_t PointsForCare = 5;
+    // Pounds of food and counts of fish stop growing here: a child fishing
+    // all day long never comes near it, and no sum of them can overflow.
+    static constexpr std::int32_t AmountCeiling = 1'000'000;
 
     // Journey position and scene flow.
     std::uint8_t Town = 0;    // 1..28 once the trail screen is shown
@@ -45,7 +52,9 @@ struct GameState {
     std::int32_t FishLb = 0;
     std::int32_t FishOz = 0; // 0..15
     std::int32_t MeatLb = 0;
-    std::int32_t Score = 0;
+    std::int32_t Score = 0;       // TradePoints + CarePoints
+    std::int32_t TradePoints = 0; // earned by useful trades
+    std::int32_t CarePoints = 0;  // earned by the snakebite's treatment
     std::array<std::int8_t, 7> Health{}; // party members 1..7 at indexes 0..6
 
     // Media, pictures and screen geometry.
@@ -97,8 +106,13 @@ struct GameState {
             set |= 1u << town;
     }
 
+    // Points are recorded as they are earned, so that the end can say what
+    // the score was made of.
+    void earnTradePoints();
+    void earnCarePoints();
     // The score when the journey ends: whole tens of pounds of fish count.
-    std::int32_t finalScore() const { return Score + FishLb / 10; }
+    std::int32_t fishPoints() const { return FishLb / 10; }
+    std::int32_t finalScore() const;
 
     QString sceneId() const { return QString::fromLatin1(SceneId.data()); }
     void setSceneId(char letter, int town, int stage);
@@ -110,5 +124,8 @@ GameState& gameState();
 void resetGameState();
 
 // Adds a weight to a store of pounds and ounces; 16 ounces carry into a pound.
+// The store holds at most GameState::AmountCeiling pounds.
 void addWeight(std::int32_t& pounds, std::int32_t& ounces, std::int32_t addPounds,
                std::int32_t addOunces);
+// Counts one more, up to GameState::AmountCeiling.
+void countOneMore(std::int32_t& count);

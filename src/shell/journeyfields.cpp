@@ -5,6 +5,7 @@
 #include "shops/possessions.h"
 #include "shops/wholenumber.h"
 #include "trail/routetable.h"
+#include "trail/towncontent.h"
 
 #include <limits>
 
@@ -72,10 +73,13 @@ bool isSceneId(const QString& text)
     return true;
 }
 
-// The catch list can grow over the whole journey; no journey comes near
-// this many fish.
-constexpr int MostCatchLines = 10000;
-constexpr int LongestCatchLine = 120;
+// The instruction steps of a town run from 0 to about a dozen; a journey
+// reopens at a step of its own choosing whatever the step was.
+constexpr int MostInstructionStep = 100;
+
+// The useful goods: one for each town with a spirit, every town but the first.
+constexpr qint64 UsefulGoods = TownCount - 1;
+
 
 // A field added after the first journeys were saved: a journey without it
 // takes its starting value.
@@ -94,7 +98,10 @@ std::vector<FieldRule> makeTable()
     const Ranges Flag{{0, 1}};
     // Bits 1 to 28, one for each town.
     const Ranges TownSet{{0, (qint64(1) << (TownCount + 1)) - 2}};
-    const Ranges NotNegative{{0, std::numeric_limits<std::int32_t>::max()}};
+    // Amounts that grow as the party fishes; the game stops them at a
+    // ceiling, so every sum of them stays far from overflowing.
+    const Ranges Amount{{0, GameState::AmountCeiling}};
+    const qint64 mostTradePoints = qint64(GameState::PointsPerGood) * UsefulGoods;
     std::vector<FieldRule> table{
         number(field::Town, "the town", {{1, TownCount}}),
         number(field::Stage, "the stage in the town",
@@ -112,21 +119,24 @@ std::vector<FieldRule> makeTable()
                {{0, 7}, {GameState::TradeCompleted, GameState::TradeCompleted}}),
         number(field::HasSnakeroot, "whether the party has snakeroot", Flag),
         number(field::HasTalisman, "whether the party has the talisman", Flag),
-        number(field::TradeRound, "the round of trading", widthOf<std::int8_t>()),
+        number(field::TradeRound, "the round of trading", {{0, widthOf<std::int8_t>()[0].second}}),
         number(field::SpiritNo, "the spirit's trifles", {{1, 3}}),
         number(field::TradeItem, "the good offered in trade", {{-1, goods::ItemTotal - 1}}),
         number(field::TradeOffer, "the thing offered in trade", {{0, goods::TradeFlagTotal - 1}}),
         number(field::SpecialOfferToggle, "the turn of the special offers", Flag),
-        number(field::FishCount, "the number of fish caught at this lake", NotNegative),
-        number(field::FishLb, "the fish's weight in pounds", NotNegative),
+        number(field::FishCount, "the number of fish caught at this lake", Amount),
+        number(field::FishLb, "the fish's weight in pounds", Amount),
         number(field::FishOz, "the ounces of the fish's weight", {{0, 15}}),
-        number(field::MeatLb, "the meat's weight in pounds", NotNegative),
-        number(field::Score, "the score", NotNegative),
+        number(field::MeatLb, "the meat's weight in pounds", Amount),
+        number(field::Score, "the score", {{0, mostTradePoints + GameState::PointsForCare}}),
+        optional(number(field::TradePoints, "the points for useful goods", {{0, mostTradePoints}})),
+        optional(number(field::CarePoints, "the points for treating the snakebite",
+                        {{0, 0}, {GameState::PointsForCare, GameState::PointsForCare}})),
         numbers(field::Health, "the travellers' health", savedgame::PartySize,
                 "the health of traveller %1", 1, {{0, 3}}),
         number(field::HotspotIndex, "the good fishing spot", {{0, 6}}),
         number(field::FishHintsOff, "whether the fishing hints are off", Flag),
-        number(field::InstructionStep, "the instruction step", NotNegative),
+        number(field::InstructionStep, "the instruction step", {{0, MostInstructionStep}}),
         number(field::ClicksArmed, "whether the scene takes clicks", Flag),
         number(field::LookStage, "the look-around stage", {{0, 2}}),
         number(field::FishingMode, "whether the town has fishing", Flag),
@@ -141,8 +151,8 @@ std::vector<FieldRule> makeTable()
         numbers(field::TradeDone, "the trades done", goods::TradeFlagTotal, "trade flag %1", 0,
                 Flag),
         number(field::Money, "the money", {{0, goods::NumberCeiling}}),
-        texts(field::FishList, "the catch list", 0, MostCatchLines, "line %1 of the catch list",
-              LongestCatchLine),
+        texts(field::FishList, "the catch list", 0, savedgame::MostCatchLines,
+              "line %1 of the catch list", savedgame::LongestCatchLine),
         texts(field::Names, "the party's names", savedgame::PartySize, savedgame::PartySize,
               "the name of traveller %1", savedgame::MaxNameLength),
     };
@@ -256,7 +266,112 @@ QString checkField(const FieldRule& rule, const JourneyState& state)
     return {};
 }
 
+// Whether the town's spirit is one the party can hear.
+bool hasSpirit(int town)
+{
+    return !townContent(town).charClip.isEmpty();
+}
+
+// The chapter of the snakebite that the game is in, in each town: before
+// and after the girl's story in her town, before and after the trapper's in
+// his, closed after that.
+qint64 encounterIn(int town, std::uint32_t heard)
+{
+    if (town < FirstSpiritTown)
+        return 0;
+    if (town == FirstSpiritTown)
+        return GameState::inTownSet(heard, town) ? 1 : 0;
+    if (town == SecondSpiritTown)
+        return GameState::inTownSet(heard, town) ? 3 : 2;
+    return 3;
+}
+
+int usefulTradesDone(const JourneyState& state)
+{
+    const QList<qint64> done = state.numbers(field::TradeDone);
+    int count = 0;
+    for (qsizetype line = 0; line < std::min<qsizetype>(done.size(), UsefulGoods); ++line)
+        count += done.at(line) != 0;
+    return count;
+}
+
+// Values that are each in range but that the game could never have brought
+// together, and could not show.
+QString checkCombination(const JourneyState& state)
+{
+    const int town = static_cast<int>(state.number(field::Town));
+    const TownContent content = townContent(town);
+    const auto heard = static_cast<std::uint32_t>(state.number(field::SpiritsHeard));
+    for (int other = 1; other <= TownCount; ++other) {
+        if (!GameState::inTownSet(heard, other))
+            continue;
+        if (!hasSpirit(other))
+            return QStringLiteral("it says the spirit of town %1 has spoken, where that town has "
+                                  "no spirit")
+                .arg(other);
+        if (other > town)
+            return QStringLiteral("it says the spirit of town %1 has spoken, where the party is "
+                                  "only in town %2")
+                .arg(other)
+                .arg(town);
+    }
+    if (state.number(field::FishingMode) != (content.fishing ? 1 : 0))
+        return QStringLiteral("it has the party %1 in town %2, where %3")
+            .arg(content.fishing ? QStringLiteral("unable to fish") : QStringLiteral("fishing"))
+            .arg(town)
+            .arg(content.fishing ? QStringLiteral("there is a lake")
+                                 : QStringLiteral("there is no lake"));
+    if (state.number(field::SpiritNo) != content.spiritNo)
+        return QStringLiteral("the spirit's trifles are those of set %1, where town %2 has set %3")
+            .arg(state.number(field::SpiritNo))
+            .arg(town)
+            .arg(content.spiritNo);
+    if (const qint64 expected = encounterIn(town, heard);
+        state.number(field::Encounter) != expected)
+        return QStringLiteral("the stage of meeting the spirits is %1, where in town %2 it is %3")
+            .arg(state.number(field::Encounter))
+            .arg(town)
+            .arg(expected);
+
+    // The score is what its parts make; a journey saved before the parts were
+    // kept has its parts worked out when it opens.
+    if (state.contains(field::TradePoints) != state.contains(field::CarePoints))
+        return QStringLiteral("it holds only one of the score's two parts");
+    if (state.contains(field::TradePoints)) {
+        const qint64 trade = state.number(field::TradePoints);
+        const qint64 care = state.number(field::CarePoints);
+        if (trade != qint64(GameState::PointsPerGood) * usefulTradesDone(state))
+            return QStringLiteral("it gives %1 points for useful goods, where the trades done "
+                                  "give %2")
+                .arg(trade)
+                .arg(qint64(GameState::PointsPerGood) * usefulTradesDone(state));
+        if (state.number(field::Score) != trade + care)
+            return QStringLiteral("the score is %1, where its parts make %2")
+                .arg(state.number(field::Score))
+                .arg(trade + care);
+    }
+    return {};
+}
+
 } // namespace
+
+ScoreParts scorePartsOf(const JourneyState& state)
+{
+    ScoreParts parts;
+    if (state.contains(field::TradePoints)) {
+        parts.trade = state.number(field::TradePoints);
+        parts.care = state.number(field::CarePoints);
+        return parts;
+    }
+    // Worked out: five points for each useful good the party has, and what
+    // is left of the score, as far as a treatment can give, for the care.
+    parts.trade = std::min(state.number(field::Score),
+                           qint64(GameState::PointsPerGood) * usefulTradesDone(state));
+    parts.care = state.number(field::Score) - parts.trade >= GameState::PointsForCare
+                     ? GameState::PointsForCare
+                     : 0;
+    return parts;
+}
 
 const std::vector<FieldRule>& knownFields()
 {
@@ -304,7 +419,7 @@ QString checkFields(const JourneyState& state)
         if (!problem.isEmpty())
             return problem;
     }
-    return {};
+    return checkCombination(state);
 }
 
 } // namespace journey

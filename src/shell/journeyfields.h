@@ -54,6 +54,10 @@ inline constexpr QLatin1String FishLb{"FishLb"};
 inline constexpr QLatin1String FishOz{"FishOz"};
 inline constexpr QLatin1String MeatLb{"MeatLb"};
 inline constexpr QLatin1String Score{"Score"};
+// The score's parts, as they were earned. Journeys saved before these were
+// kept have none: they are worked out from the score and the trades done.
+inline constexpr QLatin1String TradePoints{"TradePoints"};
+inline constexpr QLatin1String CarePoints{"CarePoints"};
 inline constexpr QLatin1String Health{"Health"};
 inline constexpr QLatin1String HotspotIndex{"HotspotIndex"};
 inline constexpr QLatin1String FishHintsOff{"FishHintsOff"};
@@ -107,11 +111,22 @@ const std::vector<FieldRule>& knownFields();
 // The rule of a known field; null for a field the table does not know.
 const FieldRule* knownField(const QString& name);
 
+// The score's two parts: as the journey holds them, or, for a journey saved
+// before they were kept, as its score and trades show them.
+struct ScoreParts {
+    qint64 trade = 0;
+    qint64 care = 0;
+};
+ScoreParts scorePartsOf(const JourneyState& state);
+
 // What a kind of field is called in the player's messages.
 QString kindName(Kind kind);
 
 // Why the journey is not one the game can take: a required field missing,
-// a known field of the wrong kind or outside its range. Empty when it is.
+// a known field of the wrong kind or outside its range, or values that the
+// game could never have brought together (a spirit heard in a town that has
+// none, the snakebite's chapter out of step with the town, fishing in a town
+// without a lake, a score that its parts do not make). Empty when it is.
 QString checkFields(const JourneyState& state);
 
 } // namespace journey

@@ -1,5 +1,7 @@
 #include "journeystate.h"
 
+#include "trail/journal.h"
+
 #include <type_traits>
 
 namespace journey {
@@ -54,6 +56,8 @@ constexpr StateNumber StateNumbers[] = {
     stateNumber<&GameState::FishOz>(field::FishOz),
     stateNumber<&GameState::MeatLb>(field::MeatLb),
     stateNumber<&GameState::Score>(field::Score),
+    stateNumber<&GameState::TradePoints>(field::TradePoints),
+    stateNumber<&GameState::CarePoints>(field::CarePoints),
     stateNumber<&GameState::HotspotIndex>(field::HotspotIndex),
     stateNumber<&GameState::FishHintsOff>(field::FishHintsOff),
     stateNumber<&GameState::InstructionStep>(field::InstructionStep),
@@ -102,6 +106,10 @@ qint64 JourneyState::applyToGame(GameState& state, goods::Possessions& owned) co
         return -1;
     for (const StateNumber& value : StateNumbers)
         value.set(state, number(value.name));
+    const ScoreParts parts = scorePartsOf(*this);
+    state.TradePoints = static_cast<std::int32_t>(parts.trade);
+    state.CarePoints = static_cast<std::int32_t>(parts.care);
+    state.Score = state.TradePoints + state.CarePoints;
     const QString scene = text(field::SceneId);
     state.SceneId.fill('\0');
     for (qsizetype k = 0; k < scene.size() && k + 1 < qsizetype(state.SceneId.size()); ++k)
@@ -114,7 +122,14 @@ qint64 JourneyState::applyToGame(GameState& state, goods::Possessions& owned) co
 
 QString JourneyState::check() const
 {
-    return checkFields(*this);
+    if (const QString why = checkFields(*this); !why.isEmpty())
+        return why;
+    // The journal is opened with the journey: one that cannot be read makes
+    // the journey one that cannot be opened.
+    const JournalReading diary = Journal::fromLines(texts(field::Journal));
+    if (!diary.problem.isEmpty())
+        return QStringLiteral("its journal cannot be read (%1)").arg(diary.problem);
+    return {};
 }
 
 std::optional<Kind> JourneyState::kindOf(const QString& name) const

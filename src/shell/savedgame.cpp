@@ -343,6 +343,27 @@ Reading read(const QString& mainFile)
         return reading;
     }
     reading.game.FishList = textFileLines(bytes);
+    if (reading.game.FishList.size() > MostCatchLines) {
+        reading.problem = refusal(mainFile, QStringLiteral("its catch list \"%1\" holds %2 lines, "
+                                                           "where a catch list has at most %3")
+                                                .arg(catchFile)
+                                                .arg(reading.game.FishList.size())
+                                                .arg(MostCatchLines));
+        return reading;
+    }
+    for (qsizetype line = 0; line < reading.game.FishList.size(); ++line) {
+        const qsizetype length = reading.game.FishList.at(line).size();
+        if (length > LongestCatchLine) {
+            reading.problem = refusal(
+                mainFile, QStringLiteral("line %1 of its catch list \"%2\" is %3 characters long, "
+                                         "where a line of the catch list has at most %4")
+                              .arg(line + 1)
+                              .arg(catchFile)
+                              .arg(length)
+                              .arg(LongestCatchLine));
+            return reading;
+        }
+    }
 
     const QString namesFile = namesFileName(mainFile);
     if (!readWhole(namesFile, MaxNamesFileBytes, bytes, reason)) {

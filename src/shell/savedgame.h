@@ -35,6 +35,11 @@ constexpr int MaxNameLength = 20;
 // The text files are read whole: files far larger than a saved game's can be
 // are refused before they are read.
 constexpr qint64 MaxCatchFileBytes = 4 << 20;
+// The catch list holds at most this many fish, each line at most this long:
+// what a saved journey can hold too, so that a game opened here can always
+// be saved on the trail. No journey comes near this many fish.
+constexpr int MostCatchLines = 10000;
+constexpr int LongestCatchLine = 120;
 constexpr qint64 MaxNamesFileBytes = 16 << 10;
 
 // The main file's content.

@@ -47,6 +47,7 @@ class TRadialTransition;
 class TTransitionEffect;
 class TTransitionList;
 class FishingOuting;
+struct ReopenedFlow;
 namespace media {
 class MediaPlayer;
 }
@@ -251,6 +252,9 @@ public:
     void placeInstructionPanel();
     // Puts IL2 below all the lines of IL1.
     void stackSecondLine();
+    // The welcome of the first town, on the panel's two lines.
+    static QString welcomeFirstLine();
+    static QString welcomeSecondLine();
     // How to travel on once a spirit has spoken.
     QString travelOnHint() const;
     // The invitation, beside the party button, to name the travellers.
@@ -386,7 +390,9 @@ private:
     bool quietInstructions_ = false;
     void leaveEverything();
     void showPartyAsConfirmed(bool confirmed);
-    void enterRestoredTown();
+    void enterRestoredTown(const ReopenedFlow& flow);
+    // The restored route is drawn and its end has brought what comes next.
+    bool routeDrawnToItsEnd() const;
     void showEndCaption(const QString& text);
 
     void FormCreate();

@@ -62,14 +62,12 @@ void TGame::createInstructionPanel()
     IL1 = newLabel(Client, "IL1", sansFont(16), palette().color(QPalette::WindowText), true);
     IL1->resize(280, 110);
     IL1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    IL1->setText(QStringLiteral(
-        "You and your friends find yourselves in a covered wagon on the Trail.          "));
+    IL1->setText(welcomeFirstLine());
     IL1->hide();
     IL2 = newLabel(Client, "IL2", sansFont(16), palette().color(QPalette::WindowText), true);
     IL2->resize(280, 70);
     IL2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    IL2->setText(QStringLiteral(
-        "Click the \"Go to next Town\" button to see how you can travel to the next town."));
+    IL2->setText(welcomeSecondLine());
     IL2->hide();
     connect(IPic, &PictureBox::clicked, this, guard(this, &TGame::IPicClick));
     connect(IPic, &PictureBox::doubleClicked, this, guard(this, &TGame::IPicClick));

@@ -61,11 +61,14 @@ void TGame::DOK1Click()
     Dchoice->hide();
     s.DilemmaUp = 0;
     if (DC2->isChecked())
-        s.Score += 5;
+        s.earnCarePoints();
     const QRadioButton* chosen = DC2->isChecked() ? DC2 : DC3->isChecked() ? DC3 : DC1;
     journal.snakebite(Name(s.SnakeVictim), chosen->text());
     BPanel->show();
+    const int departures = departures_;
     platform::pumpMessages();
+    if (departures != departures_)
+        return; // another journey was opened meanwhile: it stays where it is
     // The party travels on by itself a moment later.
     s.EndTimerMode = 0;
     EndTime->start();

@@ -42,6 +42,10 @@ void TGame::Shows(int step)
 
     switch (s.InstructionStep) {
     case 1:
+        // The welcome, whatever the panel said before (a journey may have
+        // been opened over a later town).
+        IL1->setText(welcomeFirstLine());
+        IL2->setText(welcomeSecondLine());
         IL1->show();
         IL2->show();
         Continue->setEnabled(true);
@@ -159,6 +163,18 @@ void TGame::tellInstruction(QWidget* asked)
     platform::announce(this, words);
     if (asked && asked->isEnabled() && asked->isVisibleTo(this))
         asked->setFocus(Qt::OtherFocusReason);
+}
+
+QString TGame::welcomeFirstLine()
+{
+    return QStringLiteral(
+        "You and your friends find yourselves in a covered wagon on the Trail.          ");
+}
+
+QString TGame::welcomeSecondLine()
+{
+    return QStringLiteral(
+        "Click the \"Go to next Town\" button to see how you can travel to the next town.");
 }
 
 QString TGame::travelOnHint() const

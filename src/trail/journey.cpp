@@ -235,8 +235,12 @@ void TGame::Looks()
     if (MPmus2->isPlaying())
         MPmus2->Stop();
     LoadPic(s.sceneId());
-    // The picture is painted before the clip starts over it.
+    // The picture is painted before the clip starts over it. The party may
+    // have moved on, or another journey been opened, meanwhile.
+    const int departures = departures_;
     platform::pumpMessages();
+    if (departures != departures_)
+        return;
     Visit->setEnabled(false);
     MPghost->Rewind();
     MPghost->Play();
@@ -322,7 +326,10 @@ void TGame::Visits()
     }
     s.Stage = 3;
     LoadPic(QStringLiteral("p03"));
+    const int departures = departures_;
     platform::pumpMessages();
+    if (departures != departures_)
+        return; // the party is no longer at this door
     PlayM2(Jingles::TradingPost.start, Jingles::TradingPost.end);
     if (s.PostState == 0) {
         s.InstructionStep = 7;

@@ -5,7 +5,6 @@
 
 #include "game.h"
 
-#include "activities/tradelist.h"
 #include "media/mediafiles.h"
 #include "media/mediaplayer.h"
 #include "media/pictures.h"
@@ -15,7 +14,6 @@
 #include "presentation/storytexts.h"
 #include "shell/gamestate.h"
 #include "shell/journeysave.h"
-#include "shops/possessions.h"
 #include "trail/routetable.h"
 #include "trail/scenegeometry.h"
 #include "trail/towncontent.h"
@@ -146,12 +144,11 @@ void TGame::Yes1Click()
 
     // What the score was made of: the useful goods traded for, the
     // snakebite's treatment and the fish in storage.
-    int goodsTraded = 0;
-    for (int line = 0; line < FirstTrifleLine; ++line)
-        goodsTraded += goods::possessions().TradeDone.at(static_cast<std::size_t>(line)) != 0;
-    const int tradePoints = 5 * goodsTraded;
-    const int carePoints = std::max(0, s.Score - tradePoints);
-    const int fishPoints = s.FishLb / 10;
+    // Each part as it was earned.
+    const int tradePoints = s.TradePoints;
+    const int goodsTraded = tradePoints / GameState::PointsPerGood;
+    const int carePoints = s.CarePoints;
+    const int fishPoints = s.fishPoints();
     QStringList parts;
     if (goodsTraded > 0)
         parts << QStringLiteral("%1 for the %2 you traded for")

@@ -2,17 +2,15 @@
 // Journey...", "File > Open Journey...", the automatic save on arrival in
 // each town, and putting the party back in its town when a journey opens.
 //
-// A journey can be saved whenever the party is between events. Opening it
-// puts the party in the town it was in: before the town's spirit had spoken,
-// as just arrived with the route drawn and the look-around prompt; after, with
-// the spirit standing in the scene and the way on open. Fishing, a visit to
-// the trading post or a trade in progress are not taken along: the party
-// starts them again from there.
+// A journey can be saved whenever the party is between events. It is saved
+// with the moment it will open to (reopening.h), and opening it shows
+// exactly that.
 
 #include "game.h"
 
 #include "activities/fishingouting.h"
 #include "media/mediaplayer.h"
+#include "media/pictures.h"
 #include "platform/errorreport.h"
 #include "platform/picturebox.h"
 #include "shell/gamestate.h"
@@ -20,6 +18,7 @@
 #include "shell/screens.h"
 #include "shops/inventory.h"
 #include "shops/store.h"
+#include "trail/reopening.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -56,6 +55,7 @@ journey::JourneyState TGame::captureJourney() const
         names << name->text();
     state.setPartyNames(names);
     state.setTexts(journey::field::Journal, journal.toLines());
+    setReopenedFlow(state);
     return state;
 }
 
@@ -112,12 +112,19 @@ void TGame::prepareJourney(const journey::JourneyState& state)
 
 QString TGame::resumeJourney(const journey::JourneyState& state)
 {
-    // Everything is checked before anything of the game changes.
+    // Everything is checked before anything of the game changes: the values,
+    // the journal, and the pictures the town will show.
     if (const QString why = state.check(); !why.isEmpty())
         return why;
     const JournalReading diary = Journal::fromLines(state.texts(journey::field::Journal));
     if (!diary.problem.isEmpty())
         return QStringLiteral("its journal cannot be read (%1)").arg(diary.problem);
+    const ReopenedFlow flow = reopenedFlow(state);
+    for (const QString& picture : picturesToReopen(flow)) {
+        if (!media::hasJpegPicture(picture))
+            return QStringLiteral("the picture \"%1\" it needs is missing from the game")
+                .arg(picture);
+    }
 
     leaveEverything();
     GameState& s = gameState();
@@ -138,7 +145,7 @@ QString TGame::resumeJourney(const journey::JourneyState& state)
     // The journey map shows the way up to the town again.
     LoadBMP(totmap, QStringLiteral("map"));
     UpdateMap();
-    enterRestoredTown();
+    enterRestoredTown(flow);
     return {};
 }
 
@@ -180,51 +187,56 @@ void TGame::showPartyAsConfirmed(bool confirmed)
     PartyHealth();
 }
 
-void TGame::enterRestoredTown()
+void TGame::enterRestoredTown(const ReopenedFlow& flow)
 {
+    // The journey's values put the party at the moment it was saved with
+    // (captureJourney): the scene-flow values are that moment's already.
     GameState& s = gameState();
-    s.Stage = 2;
-    s.Activity = 1;
     s.FishingActive = 0;
-    s.TradeRound = 0;
     placeSpiritClips();
     setUpTownActivities();
     Look->setEnabled(false);
     Continue->setEnabled(false);
     Visit->setEnabled(false);
+    setSceneClickable(false);
     quietInstructions_ = false;
+    LoadPic(flow.sceneId);
 
-    if (GameState::inTownSet(s.SpiritsHeard, s.Town)) {
-        // The spirit stands in the scene; the way on is open.
-        s.Activity = 3;
-        s.TradeRound = 1;
-        s.setSceneId('x', s.Town, 2);
-        LoadPic(s.sceneId());
+    switch (flow.way) {
+    case ReopenWay::SpiritStanding:
         setSceneClickable(true);
         Continue->setEnabled(true);
         Visit->setEnabled(true);
-        s.InstructionStep = 10;
-        s.InstructionShown = 0;
         quietInstructions_ = true; // no instruction is due until the party moves on
+        Continue->setFocus(Qt::OtherFocusReason);
         return;
-    }
-
-    s.setSceneId('s', s.Town, 0);
-    LoadPic(s.sceneId());
-    showTownName();
-    if (!beginRoute()) {
-        // The first town: the welcome, and the way on.
-        s.InstructionStep = 0;
+    case ReopenWay::Welcome:
+        showTownName();
         Continue->setEnabled(true);
         IP->start();
+        Continue->setFocus(Qt::OtherFocusReason);
         return;
+    case ReopenWay::LookPromptNext:
+    case ReopenWay::TradingPostNext:
+        break;
     }
+
     // The route, drawn whole, and then what its end brings: the look-around
-    // prompt, or for a route from the west the trading post.
-    for (int dash = 0; dash < 200; ++dash) {
+    // prompt, or the trading post.
+    showTownName();
+    beginRoute();
+    for (int dash = 0; dash < 200 && !routeDrawnToItsEnd(); ++dash)
         GoTimer();
-        if (!Go->isActive() && (IP->isActive() || Visit->isEnabled()))
-            break;
-    }
-    s.ClicksArmed = 1;
+    Go->stop();
+    // The trading post is the way on: no instruction is due.
+    quietInstructions_ = flow.way == ReopenWay::TradingPostNext;
+    // The route's end set the step its prompt follows; the values are the
+    // moment's again.
+    s.InstructionStep = flow.instructionStep;
+    s.ClicksArmed = flow.clicksArmed;
+}
+
+bool TGame::routeDrawnToItsEnd() const
+{
+    return !Go->isActive() && (IP->isActive() || Visit->isEnabled());
 }

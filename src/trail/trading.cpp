@@ -135,17 +135,19 @@ void TGame::Button1Click()
         TradePanel->hide();
         if (s.TradeOffer == SnakerootLine)
             s.HasSnakeroot = 1;
+        // What the trade earns belongs to the journey it was made in: it is
+        // counted now, before other events run.
+        s.SnakeVictim = GameState::TradeCompleted;
+        s.earnTradePoints();
         // The praise waits until the spirit has finished appearing and speaking.
         const int departures = departures_;
         platform::pumpUntil([this] { return !MPghost->isPlaying(); });
         platform::pumpUntil([this] { return !MPchar->isPlaying(); });
-        const bool stillHere = departures == departures_;
-        if (stillHere)
-            Shows(4);
-        s.SnakeVictim = GameState::TradeCompleted;
-        s.Score += 5;
-        if (!stillHere)
-            return; // the party moved on meanwhile: no praise, no next offer
+        // The party moved on, or another journey was opened, meanwhile: no
+        // praise, no next offer.
+        if (departures != departures_)
+            return;
+        Shows(4);
         TradeItems();
         return;
     }
