@@ -47,7 +47,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-
 #include <deque>
 #include <functional>
 #include <random>
@@ -223,8 +222,7 @@ private:
     std::int64_t now_ = 0;
 };
 
-TrailWalk::TrailWalk(unsigned seed, const QString& folder)
-    : seed_(seed), rng(seed), folder_(folder)
+TrailWalk::TrailWalk(unsigned seed, const QString& folder) : seed_(seed), rng(seed), folder_(folder)
 {
     trail = std::make_unique<TrailFixture>();
     game = trail->game;
@@ -332,13 +330,13 @@ void TrailWalk::buildActions()
                         },
                         [this] { fireATimer(false); }});
     actions_.push_back({"File > Save Journey", 3, [] { return true; }, [this] { saveJourney(); }});
-    actions_.push_back({"File > Open Journey", 3, [this] { return !saved_.empty(); },
-                        [this] { openJourney(); }});
+    actions_.push_back(
+        {"File > Open Journey", 3, [this] { return !saved_.empty(); }, [this] { openJourney(); }});
 }
 
 std::vector<media::MediaPlayer*> TrailWalk::players() const
 {
-    return {game->MPmus,  game->MPmus2, game->MPchar, game->MPghost, game->MPfish,
+    return {game->MPmus,   game->MPmus2, game->MPchar, game->MPghost, game->MPfish,
             game->MPfish2, game->MPreel, game->MPskel, game->MPend,   game->MPwords};
 }
 
@@ -437,8 +435,8 @@ QStringList TrailWalk::walk()
     checkErrors();
     for (step_ = 1; step_ <= StepsPerWalk && !stop_; ++step_) {
         if (!randomAction(false))
-            fail(QStringLiteral("No way on"), QStringLiteral("nothing a player could do: ") +
-                                                  describeTrailScreen(*game));
+            fail(QStringLiteral("No way on"),
+                 QStringLiteral("nothing a player could do: ") + describeTrailScreen(*game));
         afterAction();
         if (leadOnIn_ == 0)
             leadOn(QStringLiteral("a journey was opened"));
@@ -548,7 +546,8 @@ void TrailWalk::onWaitRound()
     if (roll < 2) {
         randomAction(true);
     } else if (roll == 2 && !saved_.empty()) {
-        history_.push_back(QStringLiteral("  (during the wait) File > Open Journey %1").arg(where()));
+        history_.push_back(
+            QStringLiteral("  (during the wait) File > Open Journey %1").arg(where()));
         ++depth_;
         platform::guarded([this] { openJourney(); });
         --depth_;
@@ -597,7 +596,8 @@ void TrailWalk::fireATimer(bool first)
     }
     if (ticking.empty())
         return;
-    auto& [timer, tick] = ticking.at(first ? 0 : static_cast<std::size_t>(below(int(ticking.size()))));
+    auto& [timer, tick] =
+        ticking.at(first ? 0 : static_cast<std::size_t>(below(int(ticking.size()))));
     note(timer->objectName());
     if (timer->isSingleShot())
         timer->stop(); // as its timeout would
@@ -716,8 +716,9 @@ bool TrailWalk::leadStep()
     // What the instruction panel asks for.
     if (shown(g->IL1)) {
         const QString asks = g->IL1->text();
-        for (QAbstractButton* b : {static_cast<QAbstractButton*>(g->Look), static_cast<QAbstractButton*>(g->Visit),
-                                   static_cast<QAbstractButton*>(g->Continue)}) {
+        for (QAbstractButton* b :
+             {static_cast<QAbstractButton*>(g->Look), static_cast<QAbstractButton*>(g->Visit),
+              static_cast<QAbstractButton*>(g->Continue)}) {
             if (asks.contains(QLatin1Char('"') + b->text().trimmed() + QLatin1Char('"')) &&
                 pressable(b))
                 return pressIt(b);

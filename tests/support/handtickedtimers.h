@@ -10,7 +10,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
-
 #include <vector>
 
 class HandTickedTimers : public QObject {

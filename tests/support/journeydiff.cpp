@@ -1,7 +1,6 @@
 #include "journeydiff.h"
 
 #include <QSet>
-
 #include <variant>
 
 namespace {
@@ -17,7 +16,9 @@ QString shown(const journey::JourneyState& state, const QString& name)
     else if (const auto* t = std::get_if<QString>(&value))
         text = QLatin1Char('"') + *t + QLatin1Char('"');
     else if (const auto* lines = std::get_if<QStringList>(&value))
-        text = QStringLiteral("%1 lines, last \"%2\"").arg(lines->size()).arg(lines->value(lines->size() - 1));
+        text = QStringLiteral("%1 lines, last \"%2\"")
+                   .arg(lines->size())
+                   .arg(lines->value(lines->size() - 1));
     else if (const auto* numbers = std::get_if<QList<qint64>>(&value)) {
         QStringList parts;
         for (qint64 number : *numbers)

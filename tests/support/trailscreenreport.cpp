@@ -7,14 +7,13 @@
 #include "shell/gamestate.h"
 #include "trail/game.h"
 
-#include <QPushButton>
-#include <QRadioButton>
-#include <QToolButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStringList>
 #include <QTimer>
-
+#include <QToolButton>
 #include <initializer_list>
 
 QString describeTrailScreen(const TGame& g)
@@ -28,24 +27,24 @@ QString describeTrailScreen(const TGame& g)
     }
     QStringList pressable;
     for (const QAbstractButton* b : std::initializer_list<const QAbstractButton*>{
-             g.Look, g.Visit, g.Continue, g.Exit1, g.BtnMap, g.BtnParty, g.BtnInv, g.Button1,
-             g.Button2, g.Button3, g.DC1, g.DC2, g.DC3, g.DOK1, g.OkayFish, g.Okay1, g.Close1,
-             g.Yes1, g.No1, g.TravelAgain, g.QuitGame}) {
+             g.Look,     g.Visit,   g.Continue, g.Exit1, g.BtnMap, g.BtnParty,    g.BtnInv,
+             g.Button1,  g.Button2, g.Button3,  g.DC1,   g.DC2,    g.DC3,         g.DOK1,
+             g.OkayFish, g.Okay1,   g.Close1,   g.Yes1,  g.No1,    g.TravelAgain, g.QuitGame}) {
         if (b->isVisibleTo(&g) && b->isEnabled())
             pressable << b->objectName();
     }
     if (g.Image1->isVisibleTo(&g) && g.Image1->isEnabled())
         pressable << QStringLiteral("the scene");
     QStringList ticking;
-    for (const QTimer* t : {g.Go, g.IP, g.EndTime, g.TownNameTime, g.fishing->TimeFish1,
-                            g.fishing->TimeFish2, g.fishing->TimeCatchFish,
-                            g.fishing->TimeFishShow}) {
+    for (const QTimer* t :
+         {g.Go, g.IP, g.EndTime, g.TownNameTime, g.fishing->TimeFish1, g.fishing->TimeFish2,
+          g.fishing->TimeCatchFish, g.fishing->TimeFishShow}) {
         if (t->isActive())
             ticking << t->objectName();
     }
     QStringList playing;
-    for (const media::MediaPlayer* p : {g.MPmus, g.MPmus2, g.MPchar, g.MPghost, g.MPfish,
-                                        g.MPfish2, g.MPreel, g.MPskel, g.MPend, g.MPwords}) {
+    for (const media::MediaPlayer* p : {g.MPmus, g.MPmus2, g.MPchar, g.MPghost, g.MPfish, g.MPfish2,
+                                        g.MPreel, g.MPskel, g.MPend, g.MPwords}) {
         if (p->isPlaying())
             playing << p->objectName();
     }
