@@ -423,8 +423,10 @@ void TrailWalk::start()
     if (town == 1)
         return;
     if (town > 2) {
+        // The snakebite is behind the party, and beyond the trapper's town
+        // his chapter too.
         s().Town = static_cast<std::uint8_t>(town - 1);
-        s().Encounter = 2;
+        s().Encounter = town > SecondSpiritTown ? 3 : 2;
     }
     game->ContinueClick();
 }
