@@ -43,6 +43,8 @@ void TGame::createMenu()
     NewGame1 = addItem(File1, "NewGame1", QStringLiteral("&New Game"));
     OpenJourney1 = addItem(File1, "OpenJourney1", QStringLiteral("&Open Journey..."));
     SaveJourney1 = addItem(File1, "SaveJourney1", QStringLiteral("&Save Journey..."));
+    OpenJourney1->setShortcut(QKeySequence::Open);
+    SaveJourney1->setShortcut(QKeySequence::Save);
     JournalItem = addItem(File1, "JournalItem", QStringLiteral("&Journal of the Journey..."));
     JournalItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
     File1->addSeparator();
