@@ -106,7 +106,7 @@ std::optional<journey::JourneyState::Value> valueOf(const Entry& entry)
 
 } // namespace
 
-std::optional<Entries> entriesOf(QByteArrayView bytes)
+std::optional<Entries> entriesOf(QByteArrayView bytes, bool salvage)
 {
     if (bytes.size() < journey::HeaderSize + journey::ChecksumSize ||
         bytes.first(journey::MarkSize) != QByteArrayView(journey::Mark, journey::MarkSize))
@@ -131,8 +131,11 @@ std::optional<Entries> entriesOf(QByteArrayView bytes)
         QByteArrayView value;
         if (!taker.number(2, nameSize) || !taker.stretch(nameSize, name) ||
             !taker.number(1, kind) || !taker.number(4, valueSize) ||
-            !taker.stretch(valueSize, value))
+            !taker.stretch(valueSize, value)) {
+            if (salvage)
+                break;
             return std::nullopt;
+        }
         entry.name = name.toByteArray();
         entry.kind = static_cast<std::uint8_t>(kind);
         entry.value = value.toByteArray();

@@ -35,8 +35,9 @@ struct Entries {
 // checksum are not looked at (the entries run from the header to the last
 // four bytes): a journey whose length or checksum a mutation spoilt still
 // comes apart. None when there is no mark, no whole header or the entries
-// do not fill their stretch exactly.
-std::optional<Entries> entriesOf(QByteArrayView bytes);
+// do not fill their stretch exactly; with `salvage`, the entries that came
+// apart before the damage instead.
+std::optional<Entries> entriesOf(QByteArrayView bytes, bool salvage = false);
 
 // The bytes of the entries in their order, with the length and the checksum
 // that agree with them.

@@ -432,14 +432,25 @@ void mutateEntries(Random& random, Entries& journey, std::size_t room)
                        Entry{name, kind, valueOfKind(random, kind)});
         break;
     }
-    case 16: {
-        static const quint16 majors[] = {0, 1, 1, 1, 2, 0xFFFF};
-        journey.major = majors[below(random, std::size(majors))];
+    case 16:
+        if (oneIn(random, 2)) {
+            static const quint16 majors[] = {0, 2, 0xFFFF};
+            journey.major = majors[below(random, std::size(majors))];
+        } else {
+            journey.minor = oneIn(random, 2) ? static_cast<quint16>(random() % 3)
+                                             : static_cast<quint16>(random());
+        }
         break;
-    }
     case 17:
-        journey.minor =
-            oneIn(random, 2) ? static_cast<quint16>(random() % 3) : static_cast<quint16>(random());
+        // Many numbers at the ends of their fields' ranges at once: the
+        // largest score with the heaviest catch, and the like.
+        for (Entry& entry : entries) {
+            const journey::FieldRule* rule = ruleOf(entry);
+            if (rule && rule->kind == Kind::Number && !rule->ranges.empty() &&
+                entry.kind == static_cast<std::uint8_t>(Kind::Number) && oneIn(random, 2))
+                entry.value = journeyfuzz::numberBytes(
+                    oneIn(random, 4) ? rule->ranges.front().first : rule->ranges.back().second);
+        }
         break;
     default: {
         // Several changes of values at once, for fields that must agree.
@@ -450,6 +461,47 @@ void mutateEntries(Random& random, Entries& journey, std::size_t room)
         break;
     }
     }
+}
+
+// Undoes what keeps a journey from being read at all, so that a mutant the
+// reader refuses can come back to one it takes: the version this Kelvarin
+// writes, each name once and in UTF-8, and every required field there.
+void repair(Random& random, Entries& journey)
+{
+    journey.major = journey::MajorVersion;
+    std::vector<Entry> kept;
+    for (Entry& entry : journey.entries) {
+        const bool seen = std::any_of(kept.begin(), kept.end(),
+                                      [&](const Entry& e) { return e.name == entry.name; });
+        const bool readable = QString::fromUtf8(entry.name).toUtf8() == entry.name;
+        if (!seen && readable && !entry.name.isEmpty())
+            kept.push_back(std::move(entry));
+    }
+    for (const journey::FieldRule& rule : journey::knownFields()) {
+        const QByteArray name = QString(rule.name).toUtf8();
+        const auto found =
+            std::find_if(kept.begin(), kept.end(), [&](const Entry& e) { return e.name == name; });
+        if (found != kept.end() || !rule.required)
+            continue;
+        const qint64 least = rule.ranges.empty() ? 0 : rule.ranges.front().first;
+        Entry entry{name, static_cast<std::uint8_t>(rule.kind), {}};
+        switch (rule.kind) {
+        case Kind::Number:
+            entry.value = journeyfuzz::numberBytes(least);
+            break;
+        case Kind::Numbers:
+            entry.value = journeyfuzz::numbersBytes(QList<qint64>(rule.fewest, least));
+            break;
+        case Kind::Texts:
+            entry.value = journeyfuzz::textsBytes(QList<QByteArray>(rule.fewest));
+            break;
+        case Kind::Text:
+            entry.value = sceneText(random);
+            break;
+        }
+        kept.push_back(std::move(entry));
+    }
+    journey.entries = std::move(kept);
 }
 
 // The bytes mutated as they are, then mostly made whole again: the checksum
@@ -486,12 +538,26 @@ extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t s
     Random random(seed);
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     std::optional<Entries> journey = journeyfuzz::entriesOf(bytes);
-    if (!journey && oneIn(random, 16))
+    // Bytes a raw mutation damaged come back to entries now and then: those
+    // before the damage, or none.
+    if (!journey && oneIn(random, 2))
+        journey = journeyfuzz::entriesOf(bytes, true);
+    if (!journey && oneIn(random, 8))
         journey = Entries{journey::MajorVersion, journey::MinorVersion, {}};
-    if (journey && !oneIn(random, 10)) {
+    // libFuzzer stacks several mutations on one input: raw ones stay rare so
+    // that most inputs keep their form.
+    if (journey && !oneIn(random, 25)) {
         const std::size_t room = maxSize > size ? maxSize - size : 0;
-        for (int times = 1 + static_cast<int>(random() % 3); times > 0; --times)
-            mutateEntries(random, *journey, room);
+        // A journey the version alone keeps from being read goes back to
+        // this Kelvarin's half the time, or every input soon has a strange one.
+        if (journey->major != journey::MajorVersion && oneIn(random, 2))
+            journey->major = journey::MajorVersion;
+        if (oneIn(random, 3))
+            repair(random, *journey);
+        else {
+            for (int times = 1 + static_cast<int>(random() % 3); times > 0; --times)
+                mutateEntries(random, *journey, room);
+        }
         const QByteArray mutated = journeyfuzz::bytesOf(*journey);
         if (static_cast<std::size_t>(mutated.size()) <= maxSize)
             return deliver(mutated, data, maxSize);
@@ -500,7 +566,8 @@ extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t s
 }
 
 // Two journeys crossed field by field: each field of either, from one of
-// them. Bytes that do not come apart are joined as they are and resealed.
+// them (of damaged ones, the entries before the damage). Now and then, and
+// when either has no header, the bytes are joined as they are and resealed.
 extern "C" std::size_t LLVMFuzzerCustomCrossOver(const std::uint8_t* data1, std::size_t size1,
                                                  const std::uint8_t* data2, std::size_t size2,
                                                  std::uint8_t* out, std::size_t maxOutSize,
@@ -510,9 +577,9 @@ extern "C" std::size_t LLVMFuzzerCustomCrossOver(const std::uint8_t* data1, std:
     const QByteArrayView first(reinterpret_cast<const char*>(data1), static_cast<qsizetype>(size1));
     const QByteArrayView second(reinterpret_cast<const char*>(data2),
                                 static_cast<qsizetype>(size2));
-    const std::optional<Entries> a = journeyfuzz::entriesOf(first);
-    const std::optional<Entries> b = journeyfuzz::entriesOf(second);
-    if (a && b) {
+    const std::optional<Entries> a = journeyfuzz::entriesOf(first, true);
+    const std::optional<Entries> b = journeyfuzz::entriesOf(second, true);
+    if (a && b && !oneIn(random, 25)) {
         Entries crossed{
             oneIn(random, 2) ? a->major : b->major, oneIn(random, 2) ? a->minor : b->minor, {}};
         for (const Entry& entry : a->entries) {
