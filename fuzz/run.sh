@@ -14,8 +14,17 @@ build=${1:-$root/build/fuzz}
 seconds=${FUZZ_SECONDS:-60}
 work=$build/fuzz-run
 status=0
+# Undefined behaviour (a signed overflow) is a fault like a crash.
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
-for subject in savedgame jpeg; do
+# What a target takes beyond the common options. A journey's lists grow
+# entry by entry, so its inputs may be longer than the seeds; none of them
+# needs a block of memory anywhere near 64 MB.
+declare -A options=(
+    [journey]="-max_len=131072 -malloc_limit_mb=64"
+)
+
+for subject in savedgame journey jpeg; do
     program=$build/fuzz/fuzz_$subject
     regressions=$root/fuzz/regressions/$subject
     corpus=$work/corpus/$subject
@@ -29,7 +38,7 @@ for subject in savedgame jpeg; do
     echo "== fuzz_$subject: regression cases, then ${seconds} s of fuzzing"
     if ! "$program" -runs=0 "$regressions" \
         || ! "$program" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-            -print_final_stats=1 -artifact_prefix="$artifacts/" "$corpus" "$regressions"; then
+            ${options[$subject]:-} -print_final_stats=1 -artifact_prefix="$artifacts/" "$corpus" "$regressions"; then
         status=1
         for found in "$artifacts"/*; do
             [[ -e $found ]] || continue

@@ -1,14 +1,22 @@
 // Writes the fuzz targets' seed corpus with the game's own writers: saved
-// games as the flea market's "Save Game" writes them, and small JPEG
-// pictures encoded as the content generator encodes the game's pictures.
+// games as the flea market's "Save Game" writes them, journeys as "Save
+// Journey" writes them, and small JPEG pictures encoded as the content
+// generator encodes the game's pictures.
 //
 //   kelvarin-fuzz-seeds OUTPUT_FOLDER
 //
-// makes OUTPUT_FOLDER/corpus/savedgame, OUTPUT_FOLDER/corpus/jpeg and the
-// oversized picture of OUTPUT_FOLDER/regressions/jpeg. The files are
-// committed under fuzz/; run this again when the file formats change.
+// makes OUTPUT_FOLDER/corpus/savedgame, OUTPUT_FOLDER/corpus/journey,
+// OUTPUT_FOLDER/corpus/jpeg and the oversized picture of
+// OUTPUT_FOLDER/regressions/jpeg. The files are committed under fuzz/; run
+// this again when the file formats change.
 
+#include "journeyentries.h"
+#include "shell/journeyformat.h"
+#include "shell/journeysave.h"
 #include "shell/savedgame.h"
+#include "trail/journal.h"
+#include "trail/routetable.h"
+#include "trail/towncontent.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -77,6 +85,121 @@ bool keepSavedGame(const QString& corpus, const QString& label, const savedgame:
            writeFile(corpus + "/" + label + ".names", readFile(savedgame::namesFileName(main)));
 }
 
+// The party as it arrives in the second town, the first the game saves by
+// itself: goods bought, the lake ahead, no name given yet.
+journey::JourneyState arrivedInTownTwo()
+{
+    GameState s;
+    goods::Possessions owned;
+    s.Town = 2;
+    s.Stage = 2;
+    s.Activity = 1;
+    s.setSceneId('s', 2, 0);
+    s.FishingMode = 1;
+    s.InstructionStep = 1;
+    for (std::size_t item = 0; item < owned.ItemCount.size(); item += 11)
+        owned.ItemCount[item] = static_cast<std::uint8_t>(1 + item % 4);
+    journey::JourneyState state = journey::JourneyState::fromGame(17, s, owned);
+    state.setCatchList({});
+    state.setPartyNames(QStringList(savedgame::PartySize, QString()));
+    Journal journal;
+    journal.arrived(1);
+    journal.arrived(2);
+    state.setTexts(journey::field::Journal, journal.toLines());
+    return state;
+}
+
+// A party well on its way: spirits heard, a trade, the snakebite treated,
+// fish caught, the travellers named, the journal of it all.
+journey::JourneyState playedToTownSix()
+{
+    constexpr int Town = 6;
+    GameState s;
+    goods::Possessions owned;
+    Journal journal;
+    for (int town = 1; town <= Town; ++town) {
+        journal.arrived(town);
+        if (town < Town && townContent(town).hasSpirit()) {
+            journal.metSpirit(town);
+            GameState::addToTownSet(s.SpiritsHeard, town);
+            GameState::addToTownSet(s.TravelOnTold, town);
+        }
+        if (town == 2) {
+            journal.traded(2, QStringLiteral("a wolf wall hanging"),
+                           QStringLiteral("some snakeroot"), true);
+            journal.caughtFish(QStringLiteral("2 lb 5 oz bluegill"));
+            journal.caughtFish(QStringLiteral("1 lb 12 oz perch"));
+            journal.snakebite(QStringLiteral("Tsali"), QStringLiteral("Use the snakeroot tea."));
+        }
+        if (town == 3 || town == 4)
+            GameState::addToTownSet(s.SuppliesTold, town);
+    }
+    s.Town = Town;
+    s.Stage = 2;
+    s.Activity = 3;
+    s.Encounter = 2;
+    s.setSceneId('s', Town, 2);
+    s.InstructionShown = 0;
+    s.GirlSuppliesTold = 1;
+    s.TrapperSuppliesTold = 1;
+    s.SnakeVictim = 3;
+    s.HasSnakeroot = 1;
+    s.SpiritNo = 2;
+    s.FishCount = 2;
+    s.FishLb = 3;
+    s.FishOz = 1;
+    s.MeatLb = 6;
+    s.Score = 15;
+    s.Health = {0, 0, 1, 0, 0, 2, 0};
+    s.InstructionStep = 4;
+    s.LookStage = 1;
+    s.PartyConfirmed = 1;
+    owned.ItemCount[5] = 2;
+    owned.ItemCount[190] = 1;
+    owned.ItemCount[320] = 3;
+    owned.TradeDone[0] = 1;
+    journey::JourneyState state = journey::JourneyState::fromGame(9, s, owned);
+    state.setCatchList({QStringLiteral("2 lb 5 oz bluegill"), QStringLiteral("1 lb 12 oz perch")});
+    state.setPartyNames({QStringLiteral("Sedora"), QStringLiteral("Ama"), QStringLiteral("Tsali"),
+                         QStringLiteral("Nanyé"), QStringLiteral("Wren"), QStringLiteral("Joel"),
+                         QStringLiteral("Élodie")});
+    state.setTexts(journey::field::Journal, journal.toLines());
+    return state;
+}
+
+// The played journey as a later Kelvarin of the same major version might
+// save it: fields this one does not know, of its kinds and of a later one.
+journey::JourneyState withLaterFields(journey::JourneyState state)
+{
+    state.setNumber(QStringLiteral("Weather"), 3);
+    state.setTexts(QStringLiteral("SongsHeard"), {QStringLiteral("river song")});
+    state.setValue(QStringLiteral("LaterKind"), journey::UnknownValue{9, QByteArray("\x01later")});
+    return state;
+}
+
+// Saves the journey through the game's writer and keeps its file; with a
+// later minor version, that version is put in its header.
+bool keepJourney(const QString& corpus, const QString& label, const journey::JourneyState& state,
+                 quint16 minor = journey::MinorVersion)
+{
+    QTemporaryDir folder;
+    const QString file = folder.filePath(label + ".kvj");
+    const QString problem = journey::write(file, state);
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "Saving %s failed: %s\n", qPrintable(label), qPrintable(problem));
+        return false;
+    }
+    QByteArray bytes = readFile(file);
+    if (minor != journey::MinorVersion) {
+        std::optional<journeyfuzz::Entries> entries = journeyfuzz::entriesOf(bytes);
+        if (!entries)
+            return false;
+        entries->minor = minor;
+        bytes = journeyfuzz::bytesOf(*entries);
+    }
+    return writeFile(corpus + "/" + label + ".kvj", bytes);
+}
+
 QImage paintedScene(QSize size, QImage::Format format)
 {
     QImage image(size, QImage::Format_RGB32);
@@ -132,13 +255,19 @@ int main(int argc, char* argv[])
     }
     const QDir output(QString::fromLocal8Bit(argv[1]));
     const QString savedGames = output.filePath("corpus/savedgame");
+    const QString journeys = output.filePath("corpus/journey");
     const QString pictures = output.filePath("corpus/jpeg");
     const QString regressions = output.filePath("regressions/jpeg");
-    for (const QString& folder : {savedGames, pictures, regressions})
+    for (const QString& folder : {savedGames, journeys, pictures, regressions})
         QDir().mkpath(folder);
 
     bool ok = keepSavedGame(savedGames, "fresh", freshGame()) &&
               keepSavedGame(savedGames, "shopped", shoppedGame());
+
+    ok = ok && keepJourney(journeys, "town2-fresh", arrivedInTownTwo()) &&
+         keepJourney(journeys, "town6-played", playedToTownSix()) &&
+         keepJourney(journeys, "town6-later-minor-version", withLaterFields(playedToTownSix()),
+                     journey::MinorVersion + 1);
 
     const QImage scene = paintedScene(QSize(40, 30), QImage::Format_RGB32);
     ok = ok && writeFile(pictures + "/baseline.jpg", jpeg(scene, 75, false)) &&
