@@ -3,6 +3,7 @@
 #include "platform/fonts.h"
 #include "probes/firstframe.h"
 #include "shell/entrysequence.h"
+#include "shell/saveleftovers.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -28,6 +29,8 @@ int main(int argc, char* argv[])
                          .join(QLatin1Char('\n'))));
         return 1;
     }
+    // A save killed part-way last time left its new file beside its place.
+    saves::removeLeftovers();
     EntrySequence sequence;
     return sequence.run();
 }

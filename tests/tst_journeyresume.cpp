@@ -226,6 +226,8 @@ private slots:
             question = static_cast<QMessageBox*>(box)->text();
             box->findChild<QPushButton*>(answer)->click();
         });
+        if (answer == "StartAnew") // the saved journey goes only when the player is sure
+            script.thenClick(QStringLiteral("ReplaceSaved"));
         market.offerSavedJourney();
         QVERIFY(question.contains(townContent(9).townName));
         game->FormShow();

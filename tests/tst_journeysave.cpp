@@ -4,16 +4,22 @@
 // leaves the earlier file whole, and so does a game killed while it saves
 // automatically.
 
+#include "boundedcall.h"
 #include "journeysample.h"
+#include "platform/diskwrite.h"
 #include "shell/journeyformat.h"
+#include "shell/journeykeeping.h"
 #include "shell/journeysave.h"
+#include "shell/saveleftovers.h"
 #include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSaveFile>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QtEndian>
 #include <csignal>
@@ -161,6 +167,7 @@ private slots:
     void cleanup()
     {
         journey::setWriteProgress({});
+        platform::setRawWrite({});
         delete folder;
     }
 
@@ -885,6 +892,180 @@ private slots:
         QVERIFY(slot == sampleJourney(generation, 10000));
         QCOMPARE(slotFolder.entryList(QDir::Files | QDir::Hidden),
                  QStringList{"journey-autosave.kvj"});
+    }
+    void onlyARegularFileIsReadAsAJourney_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("the automatic slot at the market's offer") << "slot";
+        QTest::newRow("a journey the player opens") << "open";
+        QTest::newRow("telling a journey from a market save") << "kind";
+    }
+
+    void onlyARegularFileIsReadAsAJourney()
+    {
+        // A FIFO opened for reading waits for a writer that never comes.
+        QFETCH(QString, how);
+        const QString fifo = how == "slot" ? journey::autosaveFile() : inFolder("pipe");
+        QVERIFY(makeFifo(fifo));
+        QString problem;
+        bool journeyFile = true;
+        journey::SlotState slotState = journey::SlotState::Whole;
+        QVERIFY2(returnsWithoutBlocking(
+                     [&] {
+                         if (how == "slot") {
+                             const journey::SlotCheck check = journey::checkAutosave();
+                             slotState = check.state;
+                             problem = check.problem;
+                         } else if (how == "open") {
+                             problem = journey::read(fifo).problem;
+                         } else {
+                             journeyFile = journey::isJourneyFile(fifo);
+                         }
+                     },
+                     {fifo}),
+                 "the reader waited in open()");
+        QVERIFY(isFifo(fifo)); // left as it was
+        if (how == "kind") {
+            QVERIFY(!journeyFile);
+            return;
+        }
+        if (how == "slot")
+            QCOMPARE(slotState, journey::SlotState::Damaged);
+        QVERIFY2(problem.contains("cannot be opened: it is not a file the game can read (a "
+                                  "device, a pipe or a socket)"),
+                 qPrintable(problem));
+        QVERIFY(problem.endsWith("Nothing in the game was changed."));
+        QFile::remove(fifo);
+    }
+    void aFullDiskIsToldInTheGamesWords_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("automatic");
+        QTest::newRow("a short write, then no room; the automatic save") << "short" << true;
+        QTest::newRow("a short write, then no room; Save Journey") << "short" << false;
+        QTest::newRow("no room at all") << "none" << true;
+        QTest::newRow("the player's quota reached") << "quota" << false;
+    }
+
+    void aFullDiskIsToldInTheGamesWords()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, automatic);
+        const QString file = automatic ? journey::autosaveFile() : inFolder("trip.kvj");
+        QCOMPARE(automatic ? journey::writeAutosave(sampleJourney(1, 2000))
+                           : journey::write(file, sampleJourney(1, 2000)),
+                 QString());
+        const QByteArray earlier = fileBytes(file);
+        int writes = 0;
+        platform::setRawWrite([&](int handle, const void* data, size_t size) -> ssize_t {
+            if (how == "short" && writes++ == 0)
+                return ::write(handle, data, size / 2);
+            errno = how == "quota" ? EDQUOT : ENOSPC;
+            return -1;
+        });
+        const QString problem = automatic ? journey::writeAutosave(sampleJourney(2, 2000))
+                                          : journey::write(file, sampleJourney(2, 2000));
+        platform::setRawWrite({});
+        QVERIFY2(problem.contains("there is not enough room left on the disk"),
+                 qPrintable(problem));
+        QVERIFY2(!problem.contains("Unknown error"), qPrintable(problem));
+        QVERIFY2(!problem.contains("No space left on device"), qPrintable(problem));
+        QCOMPARE(fileBytes(file), earlier);
+        QCOMPARE(QFileInfo(file).dir().entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QFileInfo(file).fileName()});
+    }
+
+    void aShortWriteKeepsTheSystemsReason()
+    {
+        // A limit on the file's size, not a full disk: the write that
+        // crosses it is cut short and the next one refused. The system's
+        // reason is told, never "Unknown error".
+        QCOMPARE(journey::writeAutosave(sampleJourney(1, 2000)), QString());
+        QString problem;
+        {
+            FileSizeLimit limit((64 << 10) + 100);
+            problem = journey::writeAutosave(sampleJourney(2, 2000));
+        }
+        QVERIFY2(!problem.contains("Unknown error"), qPrintable(problem));
+        QVERIFY2(problem.contains("File too large"), qPrintable(problem));
+    }
+
+    void leftoversOfTheGamesOwnSavesAreRemovedAtStart()
+    {
+        QCOMPARE(journey::writeAutosave(sampleJourney(1)), QString());
+        const QDir slotFolder = QFileInfo(journey::autosaveFile()).dir();
+        const QDateTime longAgo = QDateTime::currentDateTime().addDays(-2);
+        auto make = [&](const QString& name, bool old) {
+            QFile file(slotFolder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("x");
+            file.flush();
+            if (old)
+                QVERIFY(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+        };
+        const QStringList leftovers{"journey-autosave.kvj.Ab3dEf", "journey-autosave.kvj.QRSTUV",
+                                    ".kelvarin-save-q7Rtz0"};
+        const QStringList others{"journey-autosave.kvj.Ab3dE",
+                                 "journey-autosave.kvj.Ab3dEfg",
+                                 "journey-autosave.kvj.Ab-dEf",
+                                 "journey-autosave.kvjxAb3dEf",
+                                 "trip.kvj.Ab3dEf",
+                                 "journey-autosave.damaged-2024-01-01-101010.kvj",
+                                 ".kelvarin-earlier-Ab3dEf",
+                                 ".kelvarin-save-Ab3dE",
+                                 "notes.txt"};
+        for (const QString& name : leftovers + others)
+            make(name, true);
+        make("journey-autosave.kvj.Fresh1", false); // another game may be writing it now
+        QVERIFY(slotFolder.mkdir("journey-autosave.kvj.Folder"));
+        const QStringList before =
+            slotFolder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+
+        const QStringList removed = saves::removeLeftovers();
+        QStringList removedNames;
+        for (const QString& file : removed)
+            removedNames << QFileInfo(file).fileName();
+        QStringList expected = leftovers;
+        expected.sort();
+        removedNames.sort();
+        QCOMPARE(removedNames, expected);
+        QStringList now = before;
+        for (const QString& name : leftovers)
+            now.removeAll(name);
+        QCOMPARE(slotFolder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), now);
+        QVERIFY(journey::readAutosave().state == sampleJourney(1));
+        QVERIFY(slotFolder.rmdir("journey-autosave.kvj.Folder"));
+        for (const QString& name : now)
+            QFile::remove(slotFolder.filePath(name));
+    }
+
+    void theLeftoverPatternsAreTheNamesQtWrites()
+    {
+        // QSaveFile names its file as QTemporaryFile does: the name, a dot
+        // and six characters.
+        const QString slot = journey::autosaveFile();
+        for (int k = 0; k < 100; ++k) {
+            QTemporaryFile file(slot + ".XXXXXX");
+            QVERIFY(file.open());
+            QVERIFY2(saves::isSlotLeftover(QFileInfo(file.fileName()).fileName()),
+                     qPrintable(file.fileName()));
+        }
+    }
+
+    void twoJourneysSetAsideAreBothKept()
+    {
+        QCOMPARE(journey::writeAutosave(sampleJourney(1)), QString());
+        const journey::SetAside first = journey::setAsideAutosave();
+        QCOMPARE(journey::writeAutosave(sampleJourney(2)), QString());
+        const journey::SetAside second = journey::setAsideAutosave();
+        QVERIFY(!first.keptAs.isEmpty());
+        QVERIFY(!second.keptAs.isEmpty());
+        QVERIFY(first.keptAs != second.keptAs);
+        QVERIFY(journey::read(first.keptAs).state == sampleJourney(1));
+        QVERIFY(journey::read(second.keptAs).state == sampleJourney(2));
+        QCOMPARE(journey::checkAutosave().state, journey::SlotState::Empty);
+        QFile::remove(first.keptAs);
+        QFile::remove(second.keptAs);
     }
 };
 

@@ -3,9 +3,11 @@
 // saved game safe: a save that fails leaves the earlier one as it was, and a
 // file that is not a whole saved game is refused without changing anything.
 
+#include "boundedcall.h"
 #include "errorcapture.h"
 #include "fakemedia.h"
 #include "media/pictures.h"
+#include "platform/diskwrite.h"
 #include "platform/filedialogs.h"
 #include "platform/picturebox.h"
 #include "platform/playerfolders.h"
@@ -22,8 +24,8 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -605,6 +607,73 @@ private slots:
         QCOMPARE(errors.messages.size(), 1);
         QVERIFY(errors.messages.first().startsWith("The game could not be saved: "));
         QVERIFY(QDir(folder->path()).isEmpty());
+    }
+    void onlyRegularFilesAreReadAsASavedGame_data()
+    {
+        // Each of the three files in turn is a FIFO, where a reader waits
+        // for a writer that never comes.
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("the main file") << ""
+                                       << "the file is not";
+        QTest::newRow("the catch list") << "~1"
+                                        << "its catch list";
+        QTest::newRow("the names") << "~12"
+                                   << "its file of party names";
+    }
+
+    void onlyRegularFilesAreReadAsASavedGame()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(QString, reason);
+        playUntilSaved();
+        const QString main = inFolder("trip.sav");
+        saveAs(main);
+        const QString fifo = main + suffix;
+        QVERIFY(QFile::remove(fifo));
+        QVERIFY(makeFifo(fifo));
+        savedgame::Reading reading;
+        QVERIFY2(returnsWithoutBlocking([&] { reading = savedgame::read(main); }, {fifo}),
+                 "the reader waited in open()");
+        QVERIFY2(reading.problem.startsWith("The saved game \"" + main + "\" cannot be opened: "),
+                 qPrintable(reading.problem));
+        QVERIFY2(reading.problem.contains(reason), qPrintable(reading.problem));
+        QVERIFY2(reading.problem.contains("not a file the game can read (a device, a pipe or a "
+                                          "socket)"),
+                 qPrintable(reading.problem));
+        QVERIFY(isFifo(fifo));
+    }
+    void aFullDiskIsToldInTheGamesWords_data()
+    {
+        QTest::addColumn<bool>("shortFirst");
+        QTest::newRow("a short write, then no room") << true;
+        QTest::newRow("no room at all") << false;
+    }
+
+    void aFullDiskIsToldInTheGamesWords()
+    {
+        QFETCH(bool, shortFirst);
+        playUntilSaved();
+        const QString main = inFolder("trip.sav");
+        saveAs(main);
+        const QByteArray earlier = fileBytes(main);
+        for (int fish = 0; fish < 2000; ++fish)
+            game->FishList << QStringLiteral("%1 lb 3 oz bluegill").arg(fish);
+        int writes = 0;
+        platform::setRawWrite([&](int handle, const void* data, size_t size) -> ssize_t {
+            if (shortFirst && writes++ == 0)
+                return ::write(handle, data, size / 2);
+            errno = ENOSPC;
+            return -1;
+        });
+        saveAs(main);
+        platform::setRawWrite({});
+        QCOMPARE(errors.messages.size(), 1);
+        const QString told = errors.messages.first();
+        QVERIFY2(told.contains("there is not enough room left on the disk"), qPrintable(told));
+        QVERIFY2(!told.contains("Unknown error"), qPrintable(told));
+        QCOMPARE(fileBytes(main), earlier);
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
     }
 };
 

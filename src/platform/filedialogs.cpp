@@ -1,6 +1,11 @@
 #include "filedialogs.h"
 
+#include "platform/errorreport.h"
+#include "platform/filenames.h"
+
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <utility>
 
 namespace platform {
@@ -13,19 +18,72 @@ FileChooser& installedChooser()
     return chooser;
 }
 
+// The dialog window, answering every name it is given: Qt's own dialog
+// silently ignores a name longer than its folder takes.
+class FileDialogWindow : public QFileDialog {
+public:
+    FileDialogWindow(const FileDialog& dialog, QWidget* parent)
+        : QFileDialog(parent), dialog_(dialog)
+    {
+        const bool saving = dialog.kind == FileDialog::Kind::Save;
+        setWindowTitle(saving ? QStringLiteral("Save As") : QStringLiteral("Open"));
+        setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        setNameFilter(dialog.filter);
+        setDefaultSuffix(dialog.defaultExtension);
+        setDirectory(dialog.initialDir);
+        // The desktop's own dialog would answer names itself (or not at all).
+        setOption(QFileDialog::DontUseNativeDialog);
+        // The game asks about replacing once the name is final.
+        if (saving && dialog.keepsExtension)
+            setOption(QFileDialog::DontConfirmOverwrite);
+    }
+
+    QString chosenFile() const
+    {
+        const QStringList files = selectedFiles();
+        if (files.isEmpty())
+            return {};
+        return dialog_.keepsExtension ? withExtension(files.constFirst(), dialog_.defaultExtension)
+                                      : files.constFirst();
+    }
+
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        if (acceptMode() != QFileDialog::AcceptSave || files.isEmpty() ||
+            QFileInfo(files.constFirst()).isDir()) {
+            QFileDialog::accept();
+            return;
+        }
+        const QString file = chosenFile();
+        if (const QString why = whyNameDoesNotFit(file, 0); !why.isEmpty()) {
+            reportError(QStringLiteral("This name cannot be used: %1.  Please choose a shorter "
+                                       "name.")
+                            .arg(why));
+            return;
+        }
+        if (dialog_.keepsExtension && QFileInfo::exists(file)) {
+            const auto answer = QMessageBox::question(
+                this, windowTitle(),
+                QStringLiteral("\"%1\" already exists.  Do you want to replace it?")
+                    .arg(shownName(QFileInfo(file).fileName())));
+            if (answer != QMessageBox::Yes)
+                return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    FileDialog dialog_;
+};
+
 QString runDialogWindow(const FileDialog& dialog, QWidget* parent)
 {
-    QFileDialog window(parent);
-    const bool saving = dialog.kind == FileDialog::Kind::Save;
-    window.setWindowTitle(saving ? QStringLiteral("Save As") : QStringLiteral("Open"));
-    window.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    window.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    window.setNameFilter(dialog.filter);
-    window.setDefaultSuffix(dialog.defaultExtension);
-    window.setDirectory(dialog.initialDir);
-    if (window.exec() != QDialog::Accepted || window.selectedFiles().isEmpty())
+    FileDialogWindow window(dialog, parent);
+    if (window.exec() != QDialog::Accepted)
         return {};
-    return window.selectedFiles().constFirst();
+    return window.chosenFile();
 }
 
 } // namespace

@@ -19,6 +19,10 @@ struct FileDialog {
     // Added to a name typed without an extension when saving ("sav").
     QString defaultExtension;
     QString initialDir;
+    // The chosen name always ends in the default extension: one typed with
+    // another ("trip.sav") gets it added, and the question whether to
+    // replace a file is asked about the name that will be written.
+    bool keepsExtension = false;
 };
 
 // The chosen file's full name, or an empty text when the player cancelled.

@@ -1,13 +1,21 @@
 #include "journeysave.h"
 
+#include "platform/diskwrite.h"
+#include "platform/filenames.h"
 #include "platform/playerfolders.h"
+#include "platform/regularfile.h"
 #include "shell/journeyformat.h"
+#include "shell/journeykeeping.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 #include <utility>
@@ -18,10 +26,14 @@ bool isJourneyFile(const QString& fileName)
 {
     if (fileName.endsWith(QLatin1Char('.') + FileExtension, Qt::CaseInsensitive))
         return true;
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    return file.read(MarkSize) == QByteArray(Mark, MarkSize);
+    return beginsAsAJourney(fileName);
+}
+
+bool beginsAsAJourney(const QString& fileName)
+{
+    const platform::FileReading start = platform::readFileStart(fileName, MarkSize);
+    return start.outcome == platform::FileReading::Outcome::Read &&
+           start.bytes == QByteArray(Mark, MarkSize);
 }
 
 namespace {
@@ -36,13 +48,6 @@ WriteProgress& installedProgress()
 {
     static WriteProgress progress;
     return progress;
-}
-
-// The longest file name the folder takes, in bytes.
-qsizetype longestName(const QString& folder)
-{
-    const long longest = pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
-    return longest > 0 ? longest : 255;
 }
 
 // A rename is only lasting once the folder that holds it is on the disk.
@@ -61,39 +66,55 @@ bool writeInPlace(const QString& fileName, const QByteArray& bytes, QString& why
 {
     const QFileInfo target(fileName);
     const QString folder = target.absolutePath();
+    const QString shown = platform::shownName(fileName);
+    why = platform::whyNameDoesNotFit(fileName, WritingSuffix);
+    if (!why.isEmpty())
+        return false;
     if (!QFileInfo(folder).isDir()) {
-        why = QStringLiteral("the folder \"%1\" does not exist").arg(folder);
+        why = QStringLiteral("the folder \"%1\" does not exist").arg(platform::shownName(folder));
         return false;
     }
     if (target.isDir()) {
-        why = QStringLiteral("\"%1\" is a folder").arg(fileName);
-        return false;
-    }
-    if (QFile::encodeName(target.fileName()).size() + WritingSuffix > longestName(folder)) {
-        why = QStringLiteral("the name \"%1\" is too long for its folder").arg(target.fileName());
+        why = QStringLiteral("\"%1\" is a folder").arg(shown);
         return false;
     }
 
     QSaveFile out(fileName);
-    auto cannotWrite = [&] {
-        why = QStringLiteral("\"%1\" cannot be written (%2)").arg(fileName, out.errorString());
+    // The system's reason, kept before anything else can change errno; a
+    // full disk is told in the game's words.
+    auto cannotWrite = [&](int error, const QString& qtReason) {
+        if (platform::diskIsFull(error, folder, bytes.size()))
+            why = QStringLiteral("%1 for \"%2\"").arg(platform::diskFullWords(), shown);
+        else
+            why = QStringLiteral("\"%1\" cannot be written (%2)")
+                      .arg(shown, error ? QString::fromLocal8Bit(std::strerror(error)) : qtReason);
         out.cancelWriting();
         return false;
     };
-    if (!out.open(QIODevice::WriteOnly))
-        return cannotWrite();
+    if (!out.open(QIODevice::WriteOnly)) {
+        const int error = errno;
+        return cannotWrite(error, out.errorString());
+    }
     for (qint64 written = 0; written < bytes.size();) {
         const qint64 stretch = std::min(Stretch, bytes.size() - written);
-        if (out.write(bytes.constData() + written, stretch) != stretch || !out.flush())
-            return cannotWrite();
+        if (const int error =
+                platform::writeAll(out.handle(), bytes.constData() + written, stretch))
+            return cannotWrite(error, {});
         written += stretch;
         if (installedProgress())
             installedProgress()(written, bytes.size());
     }
-    if (fsync(out.handle()) != 0)
-        return cannotWrite();
+    if (fsync(out.handle()) != 0) {
+        const int error = errno;
+        return cannotWrite(error, {});
+    }
     if (!out.commit()) {
-        why = QStringLiteral("\"%1\" cannot be put in place (%2)").arg(fileName, out.errorString());
+        if (out.error() == QFileDevice::ResourceError ||
+            platform::diskIsFull(0, folder, bytes.size()))
+            why = QStringLiteral("%1 for \"%2\"").arg(platform::diskFullWords(), shown);
+        else
+            why =
+                QStringLiteral("\"%1\" cannot be put in place (%2)").arg(shown, out.errorString());
         return false;
     }
     syncFolder(folder);
@@ -114,41 +135,30 @@ bool save(const QString& fileName, const JourneyState& state, QString& why)
     return writeInPlace(fileName, bytes, why);
 }
 
-// Reads the whole file, unless it is larger than any journey can be; says
-// why not otherwise.
+// Reads the whole file, unless it is larger than any journey can be or not
+// a regular file; says why not otherwise.
 bool readWhole(const QString& fileName, QByteArray& bytes, QString& reason)
 {
-    const QFileInfo info(fileName);
-    if (!info.exists()) {
-        reason = QStringLiteral("the file is missing");
-        return false;
-    }
-    if (info.isDir()) {
+    const platform::FileReading reading = platform::readRegularFile(fileName, LargestFile);
+    switch (reading.outcome) {
+    case platform::FileReading::Outcome::Read:
+        bytes = reading.bytes;
+        return true;
+    case platform::FileReading::Outcome::Folder:
         reason = QStringLiteral("it is a folder, not a file");
         return false;
-    }
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = QStringLiteral("the file cannot be read (%1)").arg(file.errorString());
+    case platform::FileReading::Outcome::NotRegular:
+        reason = QStringLiteral("it is not a file the game can read (a device, a pipe or a "
+                                "socket)");
+        return false;
+    case platform::FileReading::Outcome::TooLarge:
+        reason = QStringLiteral("the file holds %1 bytes, far more than any journey's can")
+                     .arg(reading.size);
+        return false;
+    default:
+        reason = QStringLiteral("the file ") + platform::describeFailure(reading);
         return false;
     }
-    auto tooLarge = [&](qint64 size) {
-        reason =
-            QStringLiteral("the file holds %1 bytes, far more than any journey's can").arg(size);
-        return false;
-    };
-    if (file.size() > LargestFile)
-        return tooLarge(file.size());
-    // At most one byte more than a journey can have: a file that grew since
-    // it was measured is still refused without being read whole.
-    bytes = file.read(LargestFile + 1);
-    if (file.error() != QFileDevice::NoError) {
-        reason = QStringLiteral("the file cannot be read (%1)").arg(file.errorString());
-        return false;
-    }
-    if (bytes.size() > LargestFile)
-        return tooLarge(bytes.size());
-    return true;
 }
 
 // Reads and checks the journey in the file; a refusal begins with the
@@ -191,8 +201,9 @@ QString write(const QString& fileName, const JourneyState& state)
 
 Reading read(const QString& fileName)
 {
-    return readChecked(fileName,
-                       QStringLiteral("The journey \"%1\" cannot be opened: ").arg(fileName));
+    return readChecked(
+        fileName,
+        QStringLiteral("The journey \"%1\" cannot be opened: ").arg(platform::shownName(fileName)));
 }
 
 QString autosaveFile()
@@ -205,8 +216,15 @@ QString writeAutosave(const JourneyState& state)
 {
     const QString slot = autosaveFile();
     QString why = noDataHome();
-    if (!slot.isEmpty() && save(slot, state, why))
-        return {};
+    if (!slot.isEmpty()) {
+        // A journey there that cannot be opened is never written over.
+        const SlotCheck check = checkAutosave();
+        if (check.state == SlotState::Damaged && setAsideAutosave().keptAs.isEmpty())
+            why = QStringLiteral("the journey saved there before cannot be opened, and it "
+                                 "cannot be moved aside");
+        else if (save(slot, state, why))
+            return {};
+    }
     return QStringLiteral("The journey could not be saved automatically: %1.  The journey saved "
                           "automatically before is unchanged.")
         .arg(why);
@@ -233,9 +251,9 @@ Reading readAutosave()
                               .arg(noDataHome());
         return reading;
     }
-    return readChecked(
-        slot,
-        QStringLiteral("The journey saved automatically (\"%1\") cannot be opened: ").arg(slot));
+    return readChecked(slot,
+                       QStringLiteral("The journey saved automatically (\"%1\") cannot be opened: ")
+                           .arg(platform::shownName(slot)));
 }
 
 WriteProgress setWriteProgress(WriteProgress progress)

@@ -44,13 +44,19 @@ struct Reading {
 // market's saved game and read it as a journey.
 bool isJourneyFile(const QString& fileName);
 
+// Whether the file begins with a journey's mark; a file that is not a
+// regular file (a FIFO, a device) is none.
+bool beginsAsAJourney(const QString& fileName);
+
 // Reads and checks the journey in the file.
 Reading read(const QString& fileName);
 
 // Where the automatic save lives; empty when the user's data home has no
 // folder for the game and none can be made.
 QString autosaveFile();
-// Saves the journey in the automatic slot, replacing the one there.
+// Saves the journey in the automatic slot, replacing the one there; a
+// journey there that cannot be opened is moved aside first (see
+// setAsideAutosave), never written over.
 QString writeAutosave(const JourneyState& state);
 
 enum class SlotState {

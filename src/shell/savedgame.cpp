@@ -1,12 +1,16 @@
 #include "savedgame.h"
 
+#include "platform/diskwrite.h"
+#include "platform/filenames.h"
+#include "platform/regularfile.h"
 #include "shops/wholenumber.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
-
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -126,18 +130,12 @@ bool moveFile(const QString& from, const QString& to)
     return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
-// The longest file name the folder takes, in bytes.
-qsizetype longestName(const QString& folder)
-{
-    const long longest = pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
-    return longest > 0 ? longest : 255;
-}
-
 // A name in the folder that no file has, for a file being written or an
 // earlier file moved aside; empty when the folder takes no new file.
 QString freeName(const QString& folder)
 {
-    QTemporaryFile reserved(folder + QStringLiteral("/.kelvarin-save-XXXXXX"));
+    QTemporaryFile reserved(folder + QLatin1Char('/') + QLatin1String(EarlierFilePrefix) +
+                            QStringLiteral("XXXXXX"));
     if (!reserved.open())
         return {};
     return reserved.fileName(); // removed again when `reserved` goes
@@ -162,16 +160,29 @@ struct Placement {
 bool writeBeside(Placement& file, QString& why)
 {
     const QString folder = QFileInfo(file.target).absolutePath();
-    QTemporaryFile out(folder + QStringLiteral("/.kelvarin-save-XXXXXX"));
+    const QString shown = platform::shownName(file.target);
+    QTemporaryFile out(folder + QLatin1Char('/') + QLatin1String(WritingFilePrefix) +
+                       QStringLiteral("XXXXXX"));
     out.setAutoRemove(false);
-    if (!out.open()) {
-        why = QStringLiteral("\"%1\" cannot be written (%2)").arg(file.target, out.errorString());
+    auto cannotWrite = [&](int error, const QString& qtReason) {
+        if (platform::diskIsFull(error, folder, file.bytes.size()))
+            why = QStringLiteral("%1 for \"%2\"").arg(platform::diskFullWords(), shown);
+        else
+            why = QStringLiteral("\"%1\" cannot be written (%2)")
+                      .arg(shown, error ? QString::fromLocal8Bit(std::strerror(error)) : qtReason);
         return false;
+    };
+    if (!out.open()) {
+        const int error = errno;
+        return cannotWrite(error, out.errorString());
     }
     file.written = out.fileName();
-    if (out.write(file.bytes) != file.bytes.size() || !out.flush() || fsync(out.handle()) != 0) {
-        why = QStringLiteral("\"%1\" cannot be written (%2)").arg(file.target, out.errorString());
-        return false;
+    if (const int error =
+            platform::writeAll(out.handle(), file.bytes.constData(), file.bytes.size()))
+        return cannotWrite(error, {});
+    if (fsync(out.handle()) != 0) {
+        const int error = errno;
+        return cannotWrite(error, {});
     }
     out.close();
     return true;
@@ -186,12 +197,14 @@ bool putInPlace(std::vector<Placement>& files, QString& why)
             file.aside = freeName(QFileInfo(file.target).absolutePath());
             if (file.aside.isEmpty() || !moveFile(file.target, file.aside)) {
                 file.aside.clear();
-                why = QStringLiteral("\"%1\" cannot be replaced").arg(file.target);
+                why = QStringLiteral("\"%1\" cannot be replaced")
+                          .arg(platform::shownName(file.target));
                 return false;
             }
         }
         if (!moveFile(file.written, file.target)) {
-            why = QStringLiteral("\"%1\" cannot be put in place").arg(file.target);
+            why = QStringLiteral("\"%1\" cannot be put in place")
+                      .arg(platform::shownName(file.target));
             return false;
         }
         file.placed = true;
@@ -222,17 +235,14 @@ QString write(const QString& mainFile, const SavedGame& game)
     files[2].bytes = textFileBytes(game.names);
 
     // Every name is checked before anything is written.
+    // The names file's name is the longest: the main file's and "~12".
+    if (QString why = platform::whyNameDoesNotFit(mainFile, 3); !why.isEmpty())
+        return notSaved(why + QStringLiteral(" (the game also writes a file of that name "
+                                             "followed by \"~12\")"));
     const QString folder = QFileInfo(mainFile).absolutePath();
     if (!QFileInfo(folder).isDir())
-        return notSaved(QStringLiteral("the folder \"%1\" does not exist").arg(folder));
-    for (const Placement& file : files) {
-        const QString name = QFileInfo(file.target).fileName();
-        if (QFile::encodeName(name).size() > longestName(folder))
-            return notSaved(QStringLiteral("the name \"%1\" is too long for its folder (the "
-                                           "game also writes a file of that name followed by "
-                                           "\"~12\")")
-                                .arg(QFileInfo(mainFile).fileName()));
-    }
+        return notSaved(
+            QStringLiteral("the folder \"%1\" does not exist").arg(platform::shownName(folder)));
 
     // Each file is written completely beside its place, and only then are all
     // three put in place; until that succeeds nothing of an earlier save is
@@ -281,33 +291,24 @@ QString refusal(const QString& mainFile, const QString& reason)
 {
     return QStringLiteral("The saved game \"%1\" cannot be opened: %2.  Nothing in the game was "
                           "changed.")
-        .arg(mainFile, reason);
+        .arg(platform::shownName(mainFile), reason);
 }
 
-// Reads the whole file; otherwise says why not ("is missing", "cannot be read
-// (...)", "is far larger ...").
+// Reads the whole file when it is a regular file; otherwise says why not
+// ("is missing", "cannot be read (...)", "is far larger ...").
 bool readWhole(const QString& name, qint64 largest, QByteArray& bytes, QString& reason)
 {
-    QFile file(name);
-    const QFileInfo info(name);
-    if (!info.isFile()) {
-        reason = QStringLiteral("is missing");
-        return false;
+    const platform::FileReading reading = platform::readRegularFile(name, largest);
+    if (reading.outcome == platform::FileReading::Outcome::Read) {
+        bytes = reading.bytes;
+        return true;
     }
-    if (info.size() > largest) {
-        reason = QStringLiteral("holds %1 bytes, far more than a saved game's can").arg(info.size());
-        return false;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        reason = QStringLiteral("cannot be read (%1)").arg(file.errorString());
-        return false;
-    }
-    bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        reason = QStringLiteral("cannot be read (%1)").arg(file.errorString());
-        return false;
-    }
-    return true;
+    if (reading.outcome == platform::FileReading::Outcome::TooLarge)
+        reason =
+            QStringLiteral("holds %1 bytes, far more than a saved game's can").arg(reading.size);
+    else
+        reason = platform::describeFailure(reading);
+    return false;
 }
 
 } // namespace
@@ -338,8 +339,9 @@ Reading read(const QString& mainFile)
 
     const QString catchFile = catchFileName(mainFile);
     if (!readWhole(catchFile, MaxCatchFileBytes, bytes, reason)) {
-        reading.problem =
-            refusal(mainFile, QStringLiteral("its catch list \"%1\" %2").arg(catchFile, reason));
+        reading.problem = refusal(
+            mainFile,
+            QStringLiteral("its catch list \"%1\" %2").arg(platform::shownName(catchFile), reason));
         return reading;
     }
     reading.game.FishList = textFileLines(bytes);
@@ -367,8 +369,8 @@ Reading read(const QString& mainFile)
 
     const QString namesFile = namesFileName(mainFile);
     if (!readWhole(namesFile, MaxNamesFileBytes, bytes, reason)) {
-        reading.problem = refusal(
-            mainFile, QStringLiteral("its file of party names \"%1\" %2").arg(namesFile, reason));
+        reading.problem = refusal(mainFile, QStringLiteral("its file of party names \"%1\" %2")
+                                                .arg(platform::shownName(namesFile), reason));
         return reading;
     }
     reading.game.names = textFileLines(bytes);
@@ -376,7 +378,8 @@ Reading read(const QString& mainFile)
         reading.problem =
             refusal(mainFile, QStringLiteral("its file of party names \"%1\" holds %2 "
                                              "lines, where the %3 names belong")
-                                  .arg(namesFile, QString::number(reading.game.names.size()),
+                                  .arg(platform::shownName(namesFile),
+                                       QString::number(reading.game.names.size()),
                                        QString::number(PartySize)));
         return reading;
     }

@@ -42,6 +42,13 @@ constexpr int MostCatchLines = 10000;
 constexpr int LongestCatchLine = 120;
 constexpr qint64 MaxNamesFileBytes = 16 << 10;
 
+// While a save is written, its new files stand beside their places under
+// names that begin with this, and earlier files moved aside under names
+// that begin with the second: a leftover of the first is only half a save,
+// one of the second may be the only copy of an earlier one.
+inline constexpr char WritingFilePrefix[] = ".kelvarin-save-";
+inline constexpr char EarlierFilePrefix[] = ".kelvarin-earlier-";
+
 // The main file's content.
 struct MainFile {
     std::array<std::uint8_t, goods::ItemTotal> ItemCount{};

@@ -5,13 +5,16 @@
 
 #include "fleamarket.h"
 #include "platform/errorreport.h"
+#include "platform/filenames.h"
 #include "platform/picturebox.h"
 #include "shell/durations.h"
+#include "shell/journeykeeping.h"
 #include "shell/journeysave.h"
 #include "shell/savedgame.h"
 #include "shell/screens.h"
 #include "shops/fleascenes.h"
 #include "shops/inventory.h"
+#include "shops/journeyquestion.h"
 #include "shops/store.h"
 #include "trail/game.h"
 #include "trail/towncontent.h"
@@ -113,10 +116,11 @@ void TFleaMarket::OpenGame()
         platform::raise(reading.problem);
     const savedgame::SavedGame& game = reading.game;
     if (!canShowFleaScene(game.main.GridPos)) {
-        platform::raise(QStringLiteral("The saved game \"%1\" cannot be opened: it places the "
-                                       "party in scene %2, which the market does not have.  "
-                                       "Nothing in the game was changed.")
-                            .arg(fileName, QString::number(game.main.GridPos)));
+        platform::raise(
+            QStringLiteral("The saved game \"%1\" cannot be opened: it places the "
+                           "party in scene %2, which the market does not have.  "
+                           "Nothing in the game was changed.")
+                .arg(platform::shownName(fileName), QString::number(game.main.GridPos)));
     }
 
     Store->ReadData(game);
@@ -142,31 +146,17 @@ void TFleaMarket::goOnWithJourney(const journey::JourneyState& state)
 void TFleaMarket::offerSavedJourney()
 {
     const journey::SlotCheck slot = journey::checkAutosave();
+    // A journey the game cannot open is kept beside the slot, so that the
+    // next automatic save does not replace it, and the player is told where.
     if (slot.state == journey::SlotState::Damaged)
-        platform::raise(slot.problem);
+        platform::raise(journey::keepDamagedAutosave(slot.problem));
     if (slot.state != journey::SlotState::Whole || !Game)
         return;
     const journey::Reading saved = journey::readAutosave();
     if (!saved.problem.isEmpty())
         platform::raise(saved.problem);
     const int town = static_cast<int>(saved.state.number(journey::field::Town));
-    QMessageBox question(this);
-    question.setObjectName(QStringLiteral("GoOnQuestion"));
-    question.setWindowTitle(QStringLiteral("Kelvarin"));
-    question.setIcon(QMessageBox::Question);
-    question.setText(QStringLiteral("Your party's last journey stopped in %1, town %2 of the "
-                                    "trail.  Would you like to go on with it?")
-                         .arg(townContent(town).townName)
-                         .arg(town));
-    QPushButton* goOn =
-        question.addButton(QStringLiteral("Go On with the Journey"), QMessageBox::AcceptRole);
-    goOn->setObjectName(QStringLiteral("GoOn"));
-    QPushButton* anew =
-        question.addButton(QStringLiteral("Start a New Journey"), QMessageBox::RejectRole);
-    anew->setObjectName(QStringLiteral("StartAnew"));
-    question.setDefaultButton(goOn);
-    question.exec();
-    if (question.clickedButton() == goOn)
+    if (askAboutSavedJourney(this, town, townContent(town).townName) == SavedJourneyAnswer::GoOn)
         goOnWithJourney(saved.state);
 }
 

@@ -1,11 +1,12 @@
 // What the trail screen loads when it is shown, and its first activation.
 
 #include "game.h"
-
 #include "media/pictures.h"
 #include "platform/errorreport.h"
 #include "platform/picturebox.h"
 #include "shell/gamestate.h"
+#include "shell/journeykeeping.h"
+#include "shell/journeysave.h"
 #include "shell/screens.h"
 #include "shops/inventory.h"
 #include "shops/store.h"
@@ -34,9 +35,11 @@ void TGame::FormShow()
             PlayM1();
             return;
         }
+        // The journey saved automatically is kept, not written over later.
+        const QString kept = journey::keepAutosaveThatWouldNotOpen(journey);
         platform::reportError(QStringLiteral("The journey cannot be opened: %1.  The trail starts "
-                                             "from its first town.")
-                                  .arg(problem));
+                                             "from its first town.%2")
+                                  .arg(problem, kept.isEmpty() ? QString() : "  " + kept));
     }
     GetNewScene();
     PlayM1();

@@ -6,20 +6,22 @@
 // with the moment it will open to (reopening.h), and opening it shows
 // exactly that.
 
-#include "game.h"
-
 #include "activities/fishingouting.h"
+#include "game.h"
 #include "media/mediaplayer.h"
 #include "media/pictures.h"
 #include "platform/errorreport.h"
+#include "platform/filenames.h"
 #include "platform/picturebox.h"
 #include "shell/gamestate.h"
+#include "shell/journeykeeping.h"
 #include "shell/journeysave.h"
 #include "shell/screens.h"
 #include "shops/inventory.h"
 #include "shops/store.h"
 #include "trail/reopening.h"
 
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,11 +67,21 @@ void TGame::SaveJourneyClick()
     if (!why.isEmpty())
         platform::raise(why);
     const journey::JourneyState state = captureJourney();
-    platform::FileDialog dialog{platform::FileDialog::Kind::Save, JourneyFilter,
-                                QString(journey::FileExtension), {}};
-    const QString fileName = ExecuteDialog(dialog, this);
-    if (fileName.isEmpty())
+    platform::FileDialog dialog{
+        platform::FileDialog::Kind::Save, JourneyFilter, QString(journey::FileExtension), {}, true};
+    const QString chosen = ExecuteDialog(dialog, this);
+    if (chosen.isEmpty())
         return;
+    // A journey's file ends in ".kvj", whatever was typed.
+    const QString fileName = platform::withExtension(chosen, journey::FileExtension);
+    // A flea market save (or any other file) is never made a journey.
+    const QFileInfo existing(fileName);
+    if ((existing.exists() || existing.isSymLink()) && existing.size() > 0 &&
+        !journey::beginsAsAJourney(fileName))
+        platform::raise(QStringLiteral("The journey could not be saved: \"%1\" is not a saved "
+                                       "journey (it may be a game saved at the flea market), so "
+                                       "it is not replaced.  Please choose another name.")
+                            .arg(platform::shownName(fileName)));
     const QString problem = journey::write(fileName, state);
     if (!problem.isEmpty())
         platform::raise(problem);
@@ -89,7 +101,7 @@ void TGame::OpenJourneyClick()
     if (!problem.isEmpty())
         platform::raise(QStringLiteral("The journey \"%1\" cannot be opened: %2.  Nothing in the "
                                        "game was changed.")
-                            .arg(fileName, problem));
+                            .arg(platform::shownName(fileName), problem));
 }
 
 void TGame::autosaveJourney()
@@ -97,6 +109,20 @@ void TGame::autosaveJourney()
     // The first town holds nothing to lose yet.
     if (gameState().Town < 2)
         return;
+    // A journey in the slot that cannot be opened is kept, never written
+    // over; the player is told where, once.
+    if (const journey::SlotCheck slot = journey::checkAutosave();
+        slot.state == journey::SlotState::Damaged) {
+        const QString kept = journey::keepDamagedAutosave(slot.problem);
+        if (journey::checkAutosave().state == journey::SlotState::Damaged) {
+            if (!autosaveFailureTold_) {
+                autosaveFailureTold_ = true;
+                platform::reportError(kept);
+            }
+            return;
+        }
+        platform::reportError(kept);
+    }
     const QString problem = journey::writeAutosave(captureJourney());
     if (!problem.isEmpty() && !autosaveFailureTold_) {
         // Told once: the game goes on, and saving by hand still works.
