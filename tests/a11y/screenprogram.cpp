@@ -13,6 +13,7 @@
 #include "shell/gamestate.h"
 #include "shell/screens.h"
 #include "shops/fleamarket.h"
+#include "trail/game.h"
 #include "trail/routetable.h"
 #include "trail/towncontent.h"
 
@@ -22,18 +23,36 @@ namespace {
 
 class SkippingSequence : public EntrySequence {
 public:
-    explicit SkippingSequence(bool toTheTrail) : toTheTrail_(toTheTrail) {}
+    SkippingSequence(bool toTheTrail, int town) : toTheTrail_(toTheTrail), town_(town) {}
 
 protected:
     void runModal(platform::Form& form) override
     {
         if (&form == Intro || (toTheTrail_ && &form == FleaMarket))
             return;
+        if (&form == Game && town_ > 1)
+            comeFromTheTownBefore();
         EntrySequence::runModal(form);
     }
 
 private:
+    // The trail's first arrival is then in the town asked for, with its
+    // spirit's clips, its lake or post, and the snakebite's chapter behind
+    // the party, as travelling there would have left them.
+    void comeFromTheTownBefore()
+    {
+        GameState& s = gameState();
+        s.Town = static_cast<std::uint8_t>(town_);
+        s.Stage = 2;
+        s.Encounter = static_cast<std::int8_t>(town_ > SecondSpiritTown ? 3 : 0);
+        s.FishingMode = townContent(town_).fishing ? 1 : 0;
+        Game->CharactersAlt();
+        Game->setUpTownActivities();
+        s.Town = static_cast<std::uint8_t>(town_ - 1);
+    }
+
     bool toTheTrail_;
+    int town_;
 };
 
 } // namespace
@@ -52,11 +71,7 @@ int main(int argc, char* argv[])
     const qsizetype trail = arguments.indexOf(QStringLiteral("trail"));
     const bool toTheTrail = trail > 0;
     const int town = toTheTrail ? arguments.value(trail + 1).toInt() : 0;
-    if (town > 1 && town <= TownCount) {
-        // The party arrives from the town before, the snakebite behind it.
-        gameState().Town = static_cast<std::uint8_t>(town - 1);
-        gameState().Encounter = static_cast<std::int8_t>(town > SecondSpiritTown ? 3 : town == 3 ? 2 : 0);
-    }
-    SkippingSequence sequence(toTheTrail);
+
+    SkippingSequence sequence(toTheTrail, town > 1 && town <= TownCount ? town : 0);
     return sequence.run();
 }
