@@ -93,6 +93,19 @@ class Trail:
         subprocess.run(["import", "-window", "root", os.path.join(self.shots, name + ".png")],
                        env=self.desktop.env, check=False, timeout=30)
 
+    # What comes after opening: the look-around prompt with its button, or
+    # the spirit standing in the scene with the way on open.
+    def look_prompt(self, start):
+        self.heard_since(start, "Now click the \"Look Around\" button")
+        wait_until(lambda: self.enabled("Look Around "), 10, "Look Around enabled",
+                   pump=self.desktop.pump)
+
+    def spirit_standing(self, start):
+        wait_until(lambda: self.enabled("Go To Next Town"), 10, "Go To Next Town enabled",
+                   pump=self.desktop.pump)
+        scene = self.game.find(name="Scene", root=self.window)
+        assert "Press to trade" in scene.description, scene.description
+
     def moment(self, name, expect):
         """Saves the journey, opens it again, clicks the picture at once and
         waits for what the moment's way on is."""
@@ -123,16 +136,8 @@ def main(program_path, shots=None):
             assert trail.enabled("Go To Next Town")
         trail.moment("town1-welcome", welcome_again)
 
-        def look_prompt(start):
-            trail.heard_since(start, "Now click the \"Look Around\" button")
-            wait_until(lambda: trail.enabled("Look Around "), 10, "Look Around enabled",
-                       pump=desktop.pump)
-
-        def spirit_standing(start):
-            wait_until(lambda: trail.enabled("Go To Next Town"), 10, "Go To Next Town enabled",
-                       pump=desktop.pump)
-            scene = game.find(name="Scene", root=trail.window)
-            assert "Press to trade" in scene.description, scene.description
+        look_prompt = trail.look_prompt
+        spirit_standing = trail.spirit_standing
 
         start = len(game.announcements)
         trail.press("Go To Next Town")
@@ -204,26 +209,17 @@ def late_town(program_path, shots=None):
         os.makedirs(shots, exist_ok=True)
     folder = tempfile.mkdtemp(prefix="kelvarin-moments-")
 
-    def look_prompt(start):
-        trail.heard_since(start, "Now click the \"Look Around\" button")
-        wait_until(lambda: trail.enabled("Look Around "), 10, "Look Around enabled",
-                   pump=desktop.pump)
-
-    def spirit_standing(start):
-        wait_until(lambda: trail.enabled("Go To Next Town"), 10, "Go To Next Town enabled",
-                   pump=desktop.pump)
-
     with Desktop() as desktop:
         game = desktop.launch([program_path, "trail", "20"])
         game.wait_for(name="Scene", timeout=60)
         trail = Trail(desktop, game, folder, shots)
         trail.find_window()
         game.wait_for_announcement("Now click the \"Look Around\" button", timeout=60)
-        trail.moment("town20-look-prompt", look_prompt)
+        trail.moment("town20-look-prompt", trail.look_prompt)
         start = len(game.announcements)
         trail.press("Look Around ")
         trail.heard_since(start, "Click on the screen again to try to trade", timeout=90)
-        trail.moment("town20-after-the-story", spirit_standing)
+        trail.moment("town20-after-the-story", trail.spirit_standing)
     return 0
 
 
