@@ -157,13 +157,21 @@ void acceptedResumes(const JourneyState& read)
         violated("the journal of an accepted journey does not read back as it was saved");
 
     // The game gives back every value it took; those the journey left out
-    // keep a fresh game's.
+    // keep a fresh game's. A journey saved before the score's parts were
+    // kept has them worked out as it opens, and its score is what they make.
+    JourneyState taken = read;
+    if (!read.contains(field::TradePoints)) {
+        const journey::ScoreParts parts = journey::scorePartsOf(read);
+        taken.setNumber(field::TradePoints, parts.trade);
+        taken.setNumber(field::CarePoints, parts.care);
+        taken.setNumber(field::Score, parts.trade + parts.care);
+    }
     const JourneyState back = JourneyState::fromGame(money, game, owned);
     const JourneyState fresh = JourneyState::fromGame(money, GameState(), goods::Possessions());
     for (auto value = back.values().cbegin(); value != back.values().cend(); ++value) {
-        const auto held = read.values().constFind(value.key());
+        const auto held = taken.values().constFind(value.key());
         const JourneyState::Value& expected =
-            held != read.values().cend() ? *held : fresh.values().value(value.key());
+            held != taken.values().cend() ? *held : fresh.values().value(value.key());
         if (*value != expected)
             violated("the game does not give back a value of the journey it took",
                      QStringLiteral("%1: the journey holds %2, the game gives %3")
