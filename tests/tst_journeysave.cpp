@@ -604,7 +604,12 @@ private slots:
             << "the score is 55, where its parts make 50";
         QTest::newRow("goods the trades do not show")
             << qint64(50) << qint64(0) << qint64(50)
-            << "it gives 50 points for useful goods, where the trades done give 45";
+            << "it gives 50 points for useful goods, where the trades done give at most 45";
+        QTest::newRow("points in other steps than a good's")
+            << qint64(43) << qint64(0) << qint64(43) << "in fives";
+        // Trades the party has without having earned their points (a flea
+        // market save can carry them): the journey still opens and saves.
+        QTest::newRow("fewer points than goods") << qint64(20) << qint64(0) << qint64(20) << QString();
         QTest::newRow("care worth ten") << qint64(45) << qint64(10) << qint64(55)
                                         << "the points for treating the snakebite is 10";
     }
@@ -635,6 +640,7 @@ private slots:
         // A journey that took points from nowhere keeps only what was earned.
         QTest::newRow("points from nowhere") << qint64(47) << 45 << 0;
         QTest::newRow("fewer points than goods") << qint64(20) << 20 << 0;
+        QTest::newRow("a score between fives") << qint64(23) << 20 << 0;
     }
 
     void aJourneySavedBeforeTheScoresPartsWereKeptHasThemWorkedOut()
@@ -650,6 +656,11 @@ private slots:
         QCOMPARE(state.TradePoints, trade);
         QCOMPARE(state.CarePoints, care);
         QCOMPARE(state.Score, trade + care);
+        // What the game took can be saved again.
+        JourneyState again = JourneyState::fromGame(old.money(), state, owned);
+        again.setCatchList(old.catchList());
+        again.setPartyNames(old.partyNames());
+        QCOMPARE(again.check(), QString());
     }
 
     void aLaterMinorVersionOpensAndKeepsWhatItAdded()

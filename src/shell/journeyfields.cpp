@@ -340,11 +340,14 @@ QString checkCombination(const JourneyState& state)
     if (state.contains(field::TradePoints)) {
         const qint64 trade = state.number(field::TradePoints);
         const qint64 care = state.number(field::CarePoints);
-        if (trade != qint64(GameState::PointsPerGood) * usefulTradesDone(state))
+        // A party can hold goods of the towns it earned no points for (a
+        // flea market save may carry their trades), never points for more.
+        const qint64 most = qint64(GameState::PointsPerGood) * usefulTradesDone(state);
+        if (trade > most || trade % GameState::PointsPerGood != 0)
             return QStringLiteral("it gives %1 points for useful goods, where the trades done "
-                                  "give %2")
+                                  "give at most %2, in fives")
                 .arg(trade)
-                .arg(qint64(GameState::PointsPerGood) * usefulTradesDone(state));
+                .arg(most);
         if (state.number(field::Score) != trade + care)
             return QStringLiteral("the score is %1, where its parts make %2")
                 .arg(state.number(field::Score))
@@ -365,7 +368,8 @@ ScoreParts scorePartsOf(const JourneyState& state)
     }
     // Worked out: five points for each useful good the party has, and what
     // is left of the score, as far as a treatment can give, for the care.
-    parts.trade = std::min(state.number(field::Score),
+    const qint64 score = state.number(field::Score);
+    parts.trade = std::min(score - score % GameState::PointsPerGood,
                            qint64(GameState::PointsPerGood) * usefulTradesDone(state));
     parts.care = state.number(field::Score) - parts.trade >= GameState::PointsForCare
                      ? GameState::PointsForCare
