@@ -729,7 +729,12 @@ void TestContent::everyTownHasItsNameSpiritGoodAndOffers()
     QString listed = tradeListLines().at(town - 2);
     listed.remove(QRegularExpression(QStringLiteral("^some ")));
     QVERIFY2(good.contains(listed) || listed.contains(good), qPrintable(good + " / " + listed));
-    QVERIFY(content.goodPraise.endsWith(QLatin1String(", so it was a very good trade!")));
+    // The first two spirits' praise is the game's own from the start; the
+    // later ones say what the good is for in a sentence of its own.
+    if (town <= 3)
+        QVERIFY(content.goodPraise.endsWith(QLatin1String(", so it was a very good trade!")));
+    else
+        QVERIFY2(content.goodPraise.endsWith(QLatin1Char('.')), qPrintable(content.goodPraise));
     // From the fourth town on, the story tells what the good was for.
     if (town >= 4)
         QVERIFY2(story::storyLine(2 * town - 1).toLower().contains(good), qPrintable(good));
@@ -772,7 +777,7 @@ void TestContent::storiesAreToldInTheCaptionAboveTheSpirit()
     const QString story = story::storyLine(2 * town - 1);
     if (town >= 4) {
         const int words = wordCount(story);
-        QVERIFY2(words >= 40 && words <= 60, qPrintable(QString::number(words)));
+        QVERIFY2(words >= 50 && words <= 90, qPrintable(QString::number(words)));
     }
     // The caption is a bold 13-pixel label, 600 pixels wide, over the top of
     // the picture: the story fits in the picture and leaves the spirit's

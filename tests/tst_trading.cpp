@@ -143,6 +143,32 @@ private slots:
         QVERIFY(game->IP->isActive());
     }
 
+    void theFirstRemedyComesWithTheWordThatNobodyShouldTryIt_data()
+    {
+        QTest::addColumn<bool>("snakerootBefore");
+        QTest::newRow("the party's first remedy") << false;
+        QTest::newRow("after the girl's snakeroot") << true;
+    }
+
+    void theFirstRemedyComesWithTheWordThatNobodyShouldTryIt()
+    {
+        QFETCH(bool, snakerootBefore);
+        goods::possessions().TradeDone[0] = snakerootBefore ? 1 : 0;
+        goods::possessions().ItemCount[ToyRabbit] = 2;
+        game->IL2->hide();
+        meetSpirit(3);
+        now = secondWhere(specialDraw);
+        game->MakeTrade();
+        game->Button1->click();
+        QVERIFY(game->IL1->text().startsWith("You'll need the bear oil"));
+        QCOMPARE(game->IL2->isVisibleTo(game), !snakerootBefore);
+        if (!snakerootBefore) {
+            QVERIFY(game->IL2->text().contains("long ago"));
+            QVERIFY(game->IL2->text().contains("never try them"));
+            QVERIFY(game->IP->interval() > 3000); // time to read both lines
+        }
+    }
+
     void aSpecialOfferThatCannotBeMadeFallsBackToAGeneralOne()
     {
         goods::possessions().ItemCount[Onions] = 1;

@@ -21,132 +21,171 @@ const std::array<const char*, StoryLineCount> StoryLines{{
     "were like brothers.",
     " ",
     // Town 4.
-    "The soldiers camped the walkers in the field below my farm.  Children burned their hands on "
-    "the hot kettles, reaching for warmth.  I kept an aloe plant on my windowsill, so I broke its "
-    "leaves and laid the cool juice on their burns.  Some of my neighbours looked away.  I could "
-    "not.",
+    "Soldiers camped the families in the field below my farm.  They had been taken from their "
+    "homes with only what they could carry.  Children burned their hands on the hot kettles, "
+    "reaching for warmth, so I broke the leaves of my aloe plant and laid the cool juice on their "
+    "burns.  Some of my neighbours bought the families' cows for a few coins.  Most just shut "
+    "their doors.",
     " ",
     // Town 5.
-    "I kept the ferry on this river for forty years.  The big ferries charged the walkers a high "
-    "price and made them wait in the cold rain.  I carried the mothers and little ones across for "
-    "nothing, and my wife gave them hot ginger tea to stop their shivering.",
+    "Forty years I kept the ferry on this river.  When the soldiers brought the families here, "
+    "the big ferry men saw a chance to get rich.  They charged a high price for every wagon and "
+    "made the people wait for days in the cold rain.  I carried mothers and little ones across "
+    "for nothing.  My wife met them at the landing with hot ginger tea to stop their shivering.",
     " ",
     // Town 6.
-    "Before the soldiers came, I carved little charms from deer's horn for the children of our "
-    "town.  When we were gathered into the camp, I kept carving.  A small deer's horn talisman in "
-    "a child's hand reminded us that the deer still runs free in our old hills.",
+    "Look at this little deer that I carved from a deer's horn, with its strong, quick legs.  I "
+    "made it in the camp, where the soldiers kept us behind a fence of logs.  Men had found gold "
+    "in our hills, and the state wanted our land for its farms, so the soldiers shut us in to "
+    "wait for the march.  I gave a carved deer to every frightened child, and told them that the "
+    "deer still runs free in our old hills.",
     " ",
     // Town 7.
-    "My little sister's feet were too sore to walk, so I carried her on my back from the red clay "
-    "banks all the way to the big river.  Grandmother sprinkled cayenne pepper in our moccasins.  "
-    "It stung a little, but it kept our toes warm on the frosty mornings.",
+    "\"Tali, my feet hurt,\" my little sister said.  \"Then climb on my back,\" I told her.  The "
+    "soldiers had come to our door at supper time, and we left with our shoes half tied.  I "
+    "carried her on my back from the red clay banks all the way to the big river.  On frosty "
+    "mornings, Grandmother sprinkled cayenne pepper in our moccasins, and it stung a little, but "
+    "it kept our toes warm.",
     " ",
     // Town 8.
-    "I was a young soldier, sent to gather the Verunai from their homes.  The soldiers took an old "
-    "man's bear-hunting spear, and I saw his face.  I kept that spear safe all the way west and "
-    "gave it back to him.  I would not look away from what we did.",
+    "My orders said that a law had been passed, and every Verunai family must go west, so we went "
+    "from house to house with our guns.  At one door an old man held out his bear-hunting spear "
+    "and said nothing, and I could not forget his face.  I carried that spear all the way west "
+    "and put it back in his hands.  He smiled and said, \"Give it to the children who remember.\" "
+    " Here, it is yours now.",
     " ",
     // Town 9.
-    "My baby was born in the camp, in the month the leaves fell.  When she was hot with fever, I "
-    "boiled willow bark and gave her the bitter tea, drop by drop.  I sang to her in our own "
-    "language, so the first words she heard would be ours.",
+    "Do you know the first song you ever heard?  My baby was born in the camp, far from our home, "
+    "in the month the leaves fell.  When she grew hot with fever, I boiled willow bark and gave "
+    "her the bitter tea, drop by drop.  I sang to her in our own language, so that the first "
+    "words she heard would be ours, and she grew up to sing them to her own children.",
     " ",
     // Town 10.
-    "I was the doctor who travelled with one group.  So many fell sick with coughs and fevers in "
-    "the cold rain.  I asked the army for more wagons for the sick, and they said no.  So I "
-    "gathered boneset along the creeks and brewed it in every camp.",
+    "I was the doctor sent with one group.  The cold rain fell for days, and so many people fell "
+    "sick with coughs and fevers.  I wrote to the army and asked for more wagons and blankets for "
+    "the sick.  The answer was no: the march must keep moving.  So each evening I gathered "
+    "boneset along the creeks and brewed it in every camp.  It was never enough.",
     " ",
     // Town 11.
-    "The first snow came while we were still walking.  The little ones coughed all night in the "
-    "cold.  I made lobelia ointment with bear fat, and rubbed it on their chests so they could "
-    "breathe.  My grandmother taught me that, and I taught my granddaughters.",
+    "\"Grandmother, why must we go?\" my granddaughter asked when the first snow came, and I told "
+    "her the truth.  \"People far away wanted our land.  They made a law to send us west, and "
+    "they sent soldiers to make us go.\"  That night the little ones coughed in the cold, so I "
+    "made lobelia ointment with bear fat and rubbed it on their chests.  My grandmother taught me "
+    "that, and now my granddaughter knows it too.",
     " ",
     // Town 12.
-    "I was a minister, and I chose to walk with the Verunai instead of staying behind.  At night "
-    "we sang hymns in their language by the fires.  Many could not sleep for grief, so I gave them "
-    "lemon balm tea.  Their hymns, sung in their own words, gave me strength.",
+    "My friend, another minister, was sent to prison for living among the Verunai.  His case went "
+    "to the highest court in the land, and the judges said the state had no right to rule the "
+    "Verunai or take their land.  We had won!  But the President would not make the state obey.  "
+    "So I chose to walk west with the people.  Many could not sleep for grief, and each night I "
+    "brewed lemon balm tea from the leaves in my pack.",
     " ",
     // Town 13.
-    "We waited beside the frozen river for many weeks, because the ice was too thin to cross and "
-    "too thick for the boats.  I carried my mother's basket, dyed red with blood root.  She used "
-    "the root for sore throats, too.  That basket held all we had left of home.",
+    "This basket is dyed red with blood root.  My mother wove it, and she used the same root for "
+    "sore throats.  We waited beside this frozen river for many weeks, because the ice was too "
+    "thin to cross and too thick for the boats.  I kept thinking of our farm, which the state had "
+    "given away in a lottery, so strangers slept in our house.  This basket held all we had left "
+    "of home.",
     " ",
     // Town 14.
-    "I was thirteen when the walkers camped beside our farm in the snow.  Father said we had "
-    "little to spare, but Mother said we would share it anyway.  We gave them cornbread, and "
-    "blackberry tea from leaves we had dried in summer, for upset stomachs.  I never forgot their "
-    "thanks.",
+    "When the families camped beside our farm in the snow, the store in town sold them flour at "
+    "three times its price.  Father said we had little to spare.  Mother said, \"Then we will "
+    "share the little.\"  The children were sick from spoiled food, so we boiled blackberry "
+    "leaves that we had dried in summer and carried the tea out in buckets.  I was thirteen years "
+    "old, and I never forgot their thanks.",
     " ",
     // Town 15.
-    "Our own people led each group, and I led one of them.  In the winter camp, many grew sick "
-    "from the bad water.  We boiled cranesbill root to stop the sickness, and we buried our dead "
-    "with prayers beside the road.  I counted every person each morning, and I remember every "
+    "When the soldiers had gathered us into camps, our Principal Chief asked that our own people "
+    "lead the march west, and not the army.  I led one group of a thousand.  In the winter camp "
+    "the water was bad, and many grew sick.  We boiled cranesbill root and gave the tea to "
+    "everyone who was ill.  Each morning I counted every person in my group.  I remember every "
     "name.",
     " ",
     // Town 16.
-    "I was paid to drive a wagon for the sick and the old.  The wheels broke on the frozen ruts, "
-    "and the hands of the walkers cracked and bled in the cold.  I used spruce pitch to mend the "
-    "wagon and to seal their cuts.  The money was poor comfort for what I saw.",
+    "The government paid men like me to drive wagons for the sick and the old, and some of those "
+    "men got rich on it.  I took the job for the money, I will not lie.  The wheels broke on the "
+    "frozen ruts, and the people's hands cracked in the cold.  I used spruce pitch from the trees "
+    "to mend the wagon and to seal their cuts, but the money was poor comfort for what I saw.",
     " ",
     // Town 17.
-    "Hunting was hard in the deep snow, but I shared every rabbit and every bird I caught.  When "
-    "the cold wind cracked our faces, we rubbed them with bear oil.  My father taught me that a "
-    "hunter who eats alone is no hunter at all.",
+    "My brother did not walk this trail.  When the soldiers came, he took his family high into "
+    "the mountains and hid in the caves and the laurel thickets.  They stayed, and their children "
+    "still live in our old homeland today.  I walked west with the rest of us.  Hunting was hard "
+    "in the deep snow, but I shared every rabbit I caught.  When the wind cracked our faces, we "
+    "rubbed them with bear oil.",
     " ",
     // Town 18.
-    "Every night I sang the old songs so that the children would learn them.  The path to the "
-    "spring was covered with ice, and we slipped and fell carrying water.  I rubbed arnica on the "
-    "bruises and kept singing.  The songs were one thing the soldiers could not take.",
+    "Every night I sang the old songs, so the children would learn them.  The path to the spring "
+    "was covered with ice, and we slipped and fell carrying water.  I rubbed arnica on the "
+    "bruises, and with every bruise I taught one more verse.  The soldiers could take our homes, "
+    "but not a song we carried inside us.  Listen now, and I will sing you the first verse.",
     " ",
     // Town 19.
-    "I could read and write our language, so people asked me to write letters home to the families "
-    "left behind.  I wrote about the sick and the brave and the little ones born on the way.  For "
-    "sores and chapped skin, we made a salve from bittersweet.",
+    "I write in our own letters.  Before the soldiers came, a small group of men signed a treaty "
+    "to sell all our land.  They did not speak for the nation.  I helped carry a paper against "
+    "it, and more than fifteen thousand of our people signed their names.  The leaders in the "
+    "capital would not listen.  On the trail my hands cracked from writing in the cold, so I "
+    "rubbed them with bittersweet salve and wrote letters home for the people.",
     " ",
     // Town 20.
-    "I was ten, and my job was to bring in the firewood.  When the walkers came past our farm, "
-    "their fires kept going out in the wet snow.  I showed a Verunai boy my trick: curls of "
-    "birchbark catch fire even when they are damp.  We became friends for one evening.",
+    "\"Stay away from them,\" Father said when the families camped by our fields in the wet snow, "
+    "and most of our neighbours shut their doors.  But their fires kept going out, and I was ten "
+    "years old and knew a trick.  I ran to a Verunai boy with a pocket full of birchbark and "
+    "said, \"It burns even when it is damp.\"  His fire caught on the first try, and we sat "
+    "beside it and traded names.",
     " ",
     // Town 21.
-    "My wife grew weak with a cough that would not stop.  I made her bugleweed tea, and I held her "
-    "hand as we walked.  She died on a grey morning, and we buried her beside the road with a "
-    "song.  I walked on for our children, as she asked me to.",
+    "My wife grew weak with a cough that would not stop.  Every night I made her bugleweed tea, "
+    "and I held her hand as we walked, because the soldiers would not let us rest.  She died on a "
+    "grey morning, and we buried her beside the road with a song.  She had asked me to walk on "
+    "for our children, and so I did.  They are the reason I am here to speak with you.",
     " ",
     // Town 22.
-    "I was a healer, and by the end of winter my bag of herbs was nearly empty.  I still had dried "
-    "calendula flowers, golden as the sun.  When the river ice broke and people cut their feet on "
-    "its sharp edges, I washed their wounds with calendula water, and they healed clean.",
+    "Have you ever seen calendula flowers?  They are golden as the sun, and I carried them dried "
+    "in my bag of herbs.  By the end of winter that bag was nearly empty.  When the river ice "
+    "broke, people cut their feet on its sharp edges, and I washed their cuts with calendula "
+    "water so that they healed clean.  Many of the plants we knew did not grow in the land they "
+    "sent us to.",
     " ",
     // Town 23.
-    "I was a free man with a smithy by the road.  When the wagons came through with broken wheels "
-    "and axles, I worked all night to mend them.  My wife sent out strings of garlic from our "
-    "cellar, good against coughs and colds.  We knew what it was to be pushed aside.",
+    "I was a free man with a smithy by this road, and I knew what it was to be pushed aside.  "
+    "When the wagons came through with broken wheels and cracked axles, I worked all night to "
+    "mend them, and I would not take a penny.  My wife sent out strings of garlic from our "
+    "cellar, good against coughs and colds.  In the morning the wagons rolled on, and I went back "
+    "to my fire.",
     " ",
     // Town 24.
-    "I taught at a mission school, and many of my pupils walked this trail.  I followed them west "
-    "to keep their school going in the new land.  On the way, when fevers came back, we made "
-    "dogwood bark tea.  My pupils taught me as much as I taught them.",
+    "Many of my pupils walked this trail, so I followed them west to keep their school going.  On "
+    "the way, when fevers came back, the older girls showed me how to make dogwood bark tea, and "
+    "I wrote down every step.  In the west the Verunai built their nation again.  They had their "
+    "own council and their own newspaper, and more schools than before.  My pupils became the "
+    "teachers.",
     " ",
     // Town 25.
-    "I was the oldest in our group, and each night I told the old stories by the fire so the young "
-    "ones would not forget who we are.  My walking stick was cut from a tulip poplar, and its bark "
-    "made a tea for the weary.  I lived to see the spring.",
+    "They told us the land in the west would be ours for as long as the grass grows, but we did "
+    "not choose it, and it was not home.  I was the oldest in our group, so each night I told the "
+    "old stories by the fire, and the young ones learned who we are.  My walking stick is cut "
+    "from a tulip poplar, and its bark made a tea for the weary.  Sit down beside me, and I will "
+    "tell you one.",
     " ",
     // Town 26.
-    "Before we left, my mother sewed a pouch of seeds into my dress: corn, beans, squash, and "
-    "savory for the cooking pot.  I kept them dry all winter, even when I was hungry.  In the "
-    "spring we planted them in the new land, and the savory made our first stew taste like home.",
+    "Feel this little pouch.  Before we left, my mother sewed it into my dress, full of seeds: "
+    "corn, beans, squash, and savory for the cooking pot.  All winter I kept them dry, even when "
+    "I was hungry.  In the spring we knelt in the strange red earth of the west and pressed the "
+    "seeds in, one by one.  When the savory came up, our first stew tasted like home.",
     " ",
     // Town 27.
-    "When we reached the new land, we had almost nothing.  I cut logs and built a cabin for my "
-    "family before the summer heat.  We drank sumac-berry water, sour and cool, while we worked "
-    "the new fields.  It was not our old home, but we made it a home.",
+    "We reached the west with almost nothing, in a land we had never wanted.  Before the summer "
+    "heat, I cut logs and built a cabin for my family, and our neighbours helped me raise the "
+    "roof.  We drank sumac-berry water, sour and cool, while we cleared the new fields.  It was "
+    "not our old home.  But we planted, we held our council again, and we made it a home.",
     " ",
     // Town 28.
-    "I was a little girl on the trail, and I lived to be very old in the new land.  When food ran "
-    "short, my mother boiled slippery elm bark into a porridge that kept us alive.  I told my "
-    "grandchildren everything, so that they would remember.  We are still here.",
+    "I was a little girl on this trail, and I lived to be very old.  When food ran short, my "
+    "mother boiled slippery elm bark into a porridge that kept us going.  I told my grandchildren "
+    "everything, so that they would remember, and they told theirs.  Today our nations have their "
+    "own governments, schools and languages, in the west and in the old mountains too.  We are "
+    "still here.",
 }};
 
 const std::array<const char*, IntroCaptionCount> IntroCaptions{{
@@ -202,10 +241,20 @@ QString fleaMarketFarewell()
 QString closingWords()
 {
     return QStringLiteral(
-        "You have walked the Weyfarra trail with us, from the old homeland to the new land.  You "
-        "met people who suffered, people who helped, and people who never gave up.  Remember them. "
-        " The Verunai are still here today: we speak our language, we sing our songs, and we tell "
-        "our stories.  Now you carry them too.  Thank you for walking with us.");
+        "You have walked the Weyfarra trail with us, from the old homeland to the land in the "
+        "west.  You heard why it happened: others wanted our land, and a law and a treaty signed "
+        "by a few were used to force a whole people out.  You heard how we stood up for "
+        "ourselves, with petitions, in the highest court, and in the mountains where some hid and "
+        "stayed.  You met people who helped, and many who looked away.  Remember them.  The "
+        "Verunai are still here today, as nations: we speak our language, we sing our songs, and "
+        "we tell our stories.  Now you carry them too.  Thank you for walking with us.");
+}
+
+QString remediesOfLongAgo()
+{
+    return QStringLiteral(
+        "These are remedies people used long ago.  Many of these plants are poisonous: never try "
+        "them yourself.");
 }
 
 QString creditLine()

@@ -32,6 +32,10 @@ QString fleaMarketFarewell();
 // (intro/closing.mp3) while the intro's fire burns again.
 QString closingWords();
 
+// Said with the praise of the party's first remedy: what the goods were,
+// and that nobody should try them.
+QString remediesOfLongAgo();
+
 // The about box's credit line.
 QString creditLine();
 

@@ -5,12 +5,13 @@
 namespace Durations {
 
 // Trail screen timers.
-constexpr int RouteTick = 200;        // Go: one dash of the route
+constexpr int RouteTick = 200;         // Go: one dash of the route
 constexpr int FirstInstruction = 4000; // IP after the opening transition
 constexpr int InstructionStep = 1500;  // IP between instruction steps
 constexpr int AfterGoodTrade = 3000;   // IP after a completed trade
+constexpr int AfterFirstRemedy = 7000; // the same, with the word on remedies to read
 constexpr int EndTime = 100;           // EndTime: restart or automatic continuation
-constexpr int TownName = 4000;          // how long a town's name shows on arrival
+constexpr int TownName = 4000;         // how long a town's name shows on arrival
 
 // Scene transitions.
 constexpr int Transition = 500;

@@ -1,24 +1,35 @@
 // The instruction panel that guides the player on the trail: which text it
 // shows is decided by a step number, and the IP timer sets the pace.
 
+#include "activities/tradelist.h"
 #include "game.h"
-
 #include "media/mediaplayer.h"
 #include "platform/announce.h"
 #include "platform/picturebox.h"
+#include "presentation/storytexts.h"
 #include "shell/durations.h"
 #include "shell/gamestate.h"
 #include "shops/possessions.h"
-#include "activities/tradelist.h"
+#include "trail/routetable.h"
 #include "trail/towncontent.h"
 
 #include <QLabel>
-
-#include <algorithm>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 namespace {
+
+// How many of the spirits' remedies the party has received.
+int remediesReceived()
+{
+    int count = 0;
+    for (int town = FirstSpiritTown; town <= TownCount; ++town)
+        if (goodIsARemedy(town) &&
+            goods::possessions().TradeDone.at(static_cast<std::size_t>(town - 2)) != 0)
+            ++count;
+    return count;
+}
 
 QString heOrShe(const TownContent& spirit)
 {
@@ -36,8 +47,8 @@ void TGame::Shows(int step)
     IP->setInterval(Durations::InstructionStep);
     // The spirit this town's prompts speak of.
     const TownContent spirit = townContent(s.Town);
-    const bool goodObtained = s.Town >= 2 && goods::possessions().TradeDone.at(
-                                                 static_cast<std::size_t>(s.Town - 2)) != 0;
+    const bool goodObtained =
+        s.Town >= 2 && goods::possessions().TradeDone.at(static_cast<std::size_t>(s.Town - 2)) != 0;
     placeInstructionPanel();
 
     switch (s.InstructionStep) {
@@ -78,6 +89,13 @@ void TGame::Shows(int step)
         if (line == SnakerootLine)
             s.HasSnakeroot = 1;
         IL1->setText(townContent(line + 2).goodPraise);
+        // With the party's first remedy comes the word that these are
+        // remedies of long ago, not for anyone to try.
+        if (goodIsARemedy(line + 2) && remediesReceived() == 1) {
+            IL2->setText(story::remediesOfLongAgo());
+            IL2->show();
+            IP->setInterval(Durations::AfterFirstRemedy);
+        }
         IP->start();
         break;
     }

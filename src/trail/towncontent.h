@@ -65,3 +65,7 @@ constexpr int SecondSpiritTown = 3;
 
 // The content of town 1..28 (an empty content for any other number).
 TownContent townContent(int town);
+
+// Whether the good of a town's spirit is a remedy (a plant or a salve the
+// people healed with), rather than a keepsake, a tool or a way to make fire.
+bool goodIsARemedy(int town);
