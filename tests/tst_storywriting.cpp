@@ -31,8 +31,11 @@ int syllables(QString word)
         return 1;
     word.remove(QRegularExpression(QStringLiteral("(?:[^laeiouy]es|ed|[^laeiouy]e)$")));
     word.remove(QRegularExpression(QStringLiteral("^y")));
-    const int groups = static_cast<int>(
-        word.count(QRegularExpression(QStringLiteral("[aeiouy]{1,2}"))));
+    // (QString::count would count overlapping groups.)
+    int groups = 0;
+    auto it = QRegularExpression(QStringLiteral("[aeiouy]{1,2}")).globalMatch(word);
+    for (; it.hasNext(); it.next())
+        ++groups;
     return std::max(1, groups);
 }
 

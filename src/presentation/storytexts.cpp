@@ -69,7 +69,8 @@ const std::array<const char*, StoryLineCount> StoryLines{{
     // Town 11.
     "\"Grandmother, why must we go?\" my granddaughter asked when the first snow came, and I told "
     "her the truth.  \"People far away wanted our land.  They made a law to send us west, and "
-    "they sent soldiers to make us go.\"  That night the little ones coughed in the cold, so I "
+    "they sent soldiers to make us go.\"  That night the little ones coughed in the bitter cold, "
+    "so I "
     "made lobelia ointment with bear fat and rubbed it on their chests.  My grandmother taught me "
     "that, and now my granddaughter knows it too.",
     " ",

@@ -178,7 +178,7 @@ const LaterTown LaterTowns[] = {
     {"Hopewater", "Naliwa", true, "an old Verunai woman who walked the trail as a little girl",
      "the old woman", "some SLIPPERY ELM BARK",
      "Slippery elm bark will soothe a sore throat and feed your party when food runs short.  "
-     "Naliwa's story goes on with you.",
+     "Naliwa smiles: now her story lives on in you.",
      "A river valley at sunrise in spring, with smoke rising from new homes.", 1, 189, 185,
      QRect(384, 176, 144, 272), QRect(432, 192, 64, 64)},
 };
