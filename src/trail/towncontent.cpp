@@ -53,7 +53,7 @@ const LaterTown LaterTowns[] = {
      "A pinch of cayenne pepper in your moccasins will keep your party's toes from freezing, so it "
      "was a very good trade!",
      "A trail along a red clay bank under bare autumn trees, with campfires below.", 3, 182, 178,
-     QRect(384, 208, 128, 240), QRect(416, 240, 64, 64)},
+     QRect(376, 208, 144, 240), QRect(416, 240, 64, 64)},
     {"Vellan Ridge", "John Avery", false, "a young soldier who would not look away", "the soldier",
      "a BEAR-HUNTING SPEAR",
      "A bear-hunting spear will help your party find food and stay safe in wild country, so it was "
