@@ -230,7 +230,7 @@ TownContent townContent(int town)
         content.ghostClip = QStringLiteral("anim/mox222.avi");
         content.ghostRect = QRect(384, 128, 160, 320);
         content.charClip = QStringLiteral("anim/mov222.avi");
-        content.charRect = QRect(432, 160, 64, 64);
+        content.charRect = QRect(432, 208, 64, 64);
         content.spiritNo = 2;
         content.fishing = true;
         // Snakeroot for a wolf wall hanging or a copper deer decoration.
