@@ -216,6 +216,7 @@ private slots:
     void storiesAreToldInTheCaptionAboveTheSpirit_data();
     void storiesAreToldInTheCaptionAboveTheSpirit();
     void noTwoTownsLookAlike();
+    void theWinterTownsAreEachTheirOwnPlace();
     void teachersFindEveryTownInTheHelp();
     void musicAndSpeechAreConstantBitRateMp3sOfTheirLength_data();
     void musicAndSpeechAreConstantBitRateMp3sOfTheirLength();
@@ -804,6 +805,27 @@ void TestContent::noTwoTownsLookAlike()
                      qPrintable(QStringLiteral("towns %1 and %2")
                                     .arg(townsWithSpirits()[a])
                                     .arg(townsWithSpirits()[b])));
+}
+
+void TestContent::theWinterTownsAreEachTheirOwnPlace()
+{
+    // From the first cold to the last snow the scenes share a season, so
+    // each must differ by its place, its weather or its time of day, and by
+    // more than towns of different seasons need to: near-copies (the same
+    // grey sky, bare trees and tents) measured 12 here.
+    constexpr int FirstWinterTown = 8, LastWinterTown = 21;
+    QList<QImage> scenes;
+    for (int town = FirstWinterTown; town <= LastWinterTown; ++town)
+        scenes << media::jpegPicture(lookPicture(town))
+                      .scaled(60, 45, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    for (qsizetype a = 0; a < scenes.size(); ++a)
+        for (qsizetype b = a + 1; b < scenes.size(); ++b) {
+            const double d = meanDifference(scenes[a], scenes[b]);
+            QVERIFY2(d > 14, qPrintable(QStringLiteral("towns %1 and %2: %3")
+                                            .arg(FirstWinterTown + a)
+                                            .arg(FirstWinterTown + b)
+                                            .arg(d)));
+        }
 }
 
 void TestContent::teachersFindEveryTownInTheHelp()

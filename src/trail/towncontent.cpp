@@ -54,7 +54,7 @@ const LaterTown LaterTowns[] = {
      "A pinch of cayenne pepper in your moccasins will keep your party's toes from freezing, "
      "as Tali's grandmother knew.",
      "A trail along a red clay bank under bare autumn trees, with campfires below.", 3, 182, 178,
-     QRect(384, 208, 128, 240), QRect(416, 240, 64, 64)},
+     QRect(376, 208, 144, 240), QRect(416, 240, 64, 64)},
     {"Vellan Ridge", "John Avery", false, "a young soldier who kept an old man's spear safe",
      "the soldier", "a BEAR-HUNTING SPEAR",
      "The old man's bear-hunting spear will help your party find food and stay safe in wild "
@@ -71,7 +71,7 @@ const LaterTown LaterTowns[] = {
      "the doctor", "some BONESET",
      "Boneset tea will help anyone in your party who comes down with the flu.  The doctor "
      "wishes he had had more of it.",
-     "Covered wagons and tents beside a creek, with the first snow on the ground.", 3, 186, 190,
+     "Covered wagons and tents beside a creek in a cold autumn rain.", 3, 186, 190,
      QRect(400, 144, 144, 304), QRect(432, 176, 64, 64)},
     {"Frosten Hollow", "Oyalee", true, "a Verunai grandmother who made medicines for the children",
      "the grandmother", "some LOBELIA OINTMENT",
@@ -88,7 +88,7 @@ const LaterTown LaterTowns[] = {
      "the young man", "some BLOOD ROOT",
      "Blood root will soothe sore throats in your party.  Dovani's mother would be glad to "
      "know it.",
-     "A frozen river with broken ice, and a camp waiting on the snowy bank.", 1, 168, 191,
+     "A frozen river with broken ice at dawn, and a camp waiting on the snowy bank.", 1, 168, 191,
      QRect(384, 144, 160, 304), QRect(432, 160, 64, 64)},
     {"Tarrow Landing", "Ruth Ames", true, "a farm girl whose family shared the little they had",
      "the farm girl", "some BLACKBERRY TEA",
@@ -119,7 +119,7 @@ const LaterTown LaterTowns[] = {
      "some ARNICA",
      "Arnica will ease sore muscles and bruises from falls on the ice.  Lenoa hopes you will "
      "keep her songs too.",
-     "A frozen spring among icy rocks in a grey winter wood.", 1, 175, 185,
+     "A frozen spring among icy rocks, deep in a grey winter wood.", 1, 175, 185,
      QRect(368, 160, 160, 288), QRect(416, 192, 64, 64)},
     {"Longmere Fields", "Tavin Ward", false, "a Verunai writer who spoke up against the treaty",
      "the writer", "some BITTERSWEET",
@@ -132,8 +132,8 @@ const LaterTown LaterTowns[] = {
      "some BIRCHBARK",
      "Birchbark will light your party's campfire even in wet weather.  Jacob's trick is yours "
      "now.",
-     "A birch copse by a frozen ford, with a small farm beyond the bare fields.", 3, 181, 182,
-     QRect(384, 224, 128, 224), QRect(416, 240, 64, 64)},
+     "A birch copse by a frozen ford in wet snow, with a small farm beyond the bare fields.", 3,
+     181, 182, QRect(384, 224, 128, 224), QRect(416, 240, 64, 64)},
     {"Quietfield", "Kenet", false, "a Verunai father who walked on for his children", "the father",
      "some BUGLEWEED",
      "Bugleweed tea will quiet a cough that will not stop.  Kenet made it for his wife; keep "
@@ -242,7 +242,7 @@ TownContent townContent(int town)
         content.ghostClip = QStringLiteral("anim/mox222.avi");
         content.ghostRect = QRect(384, 128, 160, 320);
         content.charClip = QStringLiteral("anim/mov222.avi");
-        content.charRect = QRect(432, 160, 64, 64);
+        content.charRect = QRect(432, 208, 64, 64);
         content.spiritNo = 2;
         content.fishing = true;
         // Snakeroot for a wolf wall hanging or a copper deer decoration.

@@ -94,6 +94,12 @@ QImage girlLayer(const Pose& pose)
     p.setRenderHint(QPainter::Antialiasing);
     const double cx = 356;
     const QColor skin(170, 116, 84);
+    // She is a girl of about eleven: drawn at three quarters of a grown
+    // woman's height, her head a little larger for her size.
+    constexpr double ChildScale = 0.76, HeadScale = 1.12;
+    p.translate(cx, 436);
+    p.scale(ChildScale, ChildScale);
+    p.translate(-cx, -436);
     // Long dress, falling to the grass.
     QPainterPath dress;
     dress.moveTo(cx - 26, 262);
@@ -155,6 +161,9 @@ QImage girlLayer(const Pose& pose)
     }
     p.setPen(Qt::NoPen);
     // Hair behind the head and a braid over the shoulder.
+    p.translate(cx, 224);
+    p.scale(HeadScale, HeadScale);
+    p.translate(-cx, -224);
     const QPointF head(cx - 1, 197);
     p.setBrush(QColor(28, 20, 18));
     p.drawEllipse(head + QPointF(0, -2), 19, 23);

@@ -74,6 +74,8 @@ QImage personLayer(const Person& s, const Pose& pose)
     QPointF left, right;
     arms(p, s, f, left, right);
     heldThing(p, s, f, left, right);
+    if (s.carrying == Carrying::SisterOnBack)
+        sisterInFront(p, f, s.skin, left, right);
     return img;
 }
 

@@ -172,16 +172,23 @@ void heldThing(QPainter& p, const Person& s, const Frame& f, QPointF left, QPoin
     }
 }
 
-// A small sister carried on the back: her head over his shoulder, her
-// arms around his neck, wrapped in a blanket.
+// A small sister carried on the back, wrapped in a blanket: the bundle
+// shows past his shoulders, her head rests over one of them, and her legs
+// come round his sides, where his hands hold them.
 void sisterBehind(QPainter& p, const Person& s, const Frame& f)
 {
     const double u = f.u;
-    const QPointF head = f.head + QPointF(f.headW * 0.95, f.headH * 0.3);
+    const QColor blanket(150, 64, 50);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(150, 110, 70));
-    p.drawEllipse(QPointF(f.cx + f.shoulderHalf * 0.45, f.shoulderY + 26 * u), f.shoulderHalf,
-                  30 * u);
+    const QPointF bundle(f.cx + f.shoulderHalf * 0.25, f.shoulderY + 12 * u);
+    QRadialGradient g(bundle - QPointF(f.shoulderHalf * 0.5, 14 * u), f.shoulderHalf * 1.6);
+    g.setColorAt(0, blanket.lighter(118));
+    g.setColorAt(1, blanket.darker(135));
+    p.setBrush(g);
+    p.drawEllipse(bundle, f.shoulderHalf * 1.4, 32 * u);
+    p.setBrush(QColor(230, 200, 130)); // the blanket's stripe
+    p.drawRect(QRectF(bundle.x() + f.shoulderHalf * 1.0, bundle.y() - 18 * u, 3 * u, 36 * u));
+    const QPointF head = f.head + QPointF(f.headW * 0.95, f.headH * 0.3);
     p.setBrush(QColor(28, 20, 18));
     p.drawEllipse(head, f.headW * 0.55, f.headH * 0.5);
     Pose sleeping;
@@ -192,6 +199,46 @@ void sisterBehind(QPainter& p, const Person& s, const Frame& f)
     p.drawChord(QRectF(head.x() - f.headW * 0.42, head.y() - f.headH * 0.38, f.headW * 0.84,
                        f.headH * 0.45),
                 0, 180 * 16);
+}
+
+// Her arms over his shoulders, her hands together at his chest; her legs
+// round his sides, in front of his arms, and his hands holding them.
+void sisterInFront(QPainter& p, const Frame& f, const QColor& skin, QPointF left, QPointF right)
+{
+    const double u = f.u;
+    const QPointF hands(f.cx + 2 * u, f.shoulderY + 20 * u);
+    for (int side = -1; side <= 1; side += 2) {
+        QPainterPath arm;
+        arm.moveTo(f.cx + side * f.shoulderHalf * 0.7, f.shoulderY - 2 * u);
+        arm.quadTo(QPointF(f.cx + side * f.shoulderHalf * 0.55, f.shoulderY + 16 * u),
+                   hands + QPointF(side * 3 * u, 0));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(110, 46, 38), 8.5 * u, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(arm);
+        p.setPen(QPen(QColor(176, 84, 66), 6.5 * u, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(arm);
+    }
+    p.setPen(Qt::NoPen);
+    p.setBrush(skin.lighter(108));
+    p.drawEllipse(hands + QPointF(-3 * u, 0), 3.6 * u, 4 * u);
+    p.drawEllipse(hands + QPointF(3 * u, 0.5 * u), 3.6 * u, 4 * u);
+    for (int side = -1; side <= 1; side += 2) {
+        const QPointF hand = side < 0 ? left : right;
+        QPainterPath leg;
+        leg.moveTo(f.cx + side * f.hipHalf * 0.6, f.waistY + 6 * u);
+        leg.quadTo(QPointF(hand.x() + side * 8 * u, hand.y() - 10 * u),
+                   QPointF(hand.x() + side * 12 * u, hand.y() + 12 * u));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(86, 58, 42), 9 * u, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(leg);
+        p.setPen(QPen(QColor(140, 98, 66), 7 * u, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(leg);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(112, 82, 54)); // her moccasin
+        p.drawEllipse(QPointF(hand.x() + side * 13 * u, hand.y() + 15 * u), 5 * u, 4 * u);
+        p.setBrush(skin); // his hand under her knee
+        p.drawEllipse(hand + QPointF(side * 2 * u, -2 * u), 4.2 * u, 4.8 * u);
+    }
 }
 
 } // namespace gen::figure

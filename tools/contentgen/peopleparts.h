@@ -32,6 +32,7 @@ void wrap(QPainter& p, const Person& s, const Frame& f);
 void arms(QPainter& p, const Person& s, const Frame& f, QPointF& leftHand, QPointF& rightHand);
 void heldThing(QPainter& p, const Person& s, const Frame& f, QPointF left, QPointF right);
 void sisterBehind(QPainter& p, const Person& s, const Frame& f);
+void sisterInFront(QPainter& p, const Frame& f, const QColor& skin, QPointF left, QPointF right);
 void hairBehind(QPainter& p, const Person& s, const Frame& f);
 void hairFront(QPainter& p, const Person& s, const Frame& f);
 void headwear(QPainter& p, const Person& s, const Frame& f);

@@ -80,18 +80,74 @@ void snowOnGround(QPainter& p, const QRectF& area, quint32 seed)
     p.restore();
 }
 
-void fallingSnow(QImage& img, quint32 seed)
+void fallingSnow(QImage& img, quint32 seed, int flakes)
 {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     Rng rng(seed);
     p.setPen(Qt::NoPen);
-    for (int i = 0; i < 700; ++i) {
+    for (int i = 0; i < flakes; ++i) {
         const QPointF c(rng.range(0, 600), rng.range(0, 450));
         const double r = rng.range(0.6, 2.2);
         p.setBrush(QColor(250, 250, 255, 110 + rng.below(120)));
         p.drawEllipse(c, r, r);
     }
+}
+
+void fallingRain(QImage& img, quint32 seed)
+{
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    Rng rng(seed);
+    for (int i = 0; i < 520; ++i) {
+        const QPointF top(rng.range(-20, 620), rng.range(-20, 450));
+        const double length = rng.range(10, 22);
+        p.setPen(QPen(QColor(214, 222, 232, 50 + rng.below(60)), rng.range(0.6, 1.2)));
+        p.drawLine(top, top + QPointF(-length * 0.22, length));
+    }
+}
+
+void snowPatches(QPainter& p, const QRectF& area, int count, quint32 seed)
+{
+    Rng rng(seed);
+    p.save();
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < count; ++i) {
+        const QPointF c(rng.range(area.left(), area.right()), rng.range(area.top(), area.bottom()));
+        const double depth = (c.y() - area.top()) / std::max(1.0, area.height());
+        const double w = (8 + 26 * depth) * rng.range(0.6, 1.4), h = w * rng.range(0.16, 0.26);
+        // A few overlapping lobes make a patch with a ragged edge.
+        for (int k = 0; k < 4; ++k) {
+            p.setBrush(mix(QColor(236, 240, 246), QColor(200, 208, 220), rng.uniform() * 0.6));
+            p.drawEllipse(c + QPointF(rng.range(-w, w) * 0.5, rng.range(-h, h) * 0.3),
+                          w * rng.range(0.4, 0.7), h * rng.range(0.6, 1.0));
+        }
+    }
+    p.restore();
+}
+
+void leafCrown(QPainter& p, QPointF centre, double radius, const QColor& colour, quint32 seed)
+{
+    Rng rng(seed);
+    p.save();
+    p.setPen(Qt::NoPen);
+    // Clusters of leaves, each made of small dabs, with gaps between them
+    // where the branches show.
+    for (int cluster = 0; cluster < 18; ++cluster) {
+        const double a = rng.range(0, 2 * M_PI), d = std::sqrt(rng.uniform()) * radius * 0.8;
+        const QPointF c = centre + QPointF(std::cos(a) * d, std::sin(a) * d * 0.75);
+        const double r = radius * rng.range(0.18, 0.3);
+        const double light = 0.5 - (c.y() - centre.y()) / (2 * radius); // lit from above
+        for (int i = 0; i < 22; ++i) {
+            const double b = rng.range(0, 2 * M_PI), e = std::sqrt(rng.uniform()) * r;
+            const QPointF dab = c + QPointF(std::cos(b) * e, std::sin(b) * e * 0.8);
+            const QColor tone = mix(colour.darker(135), colour.lighter(125),
+                                    std::clamp(light + rng.range(-0.3, 0.3), 0.0, 1.0));
+            p.setBrush(tone);
+            p.drawEllipse(dab, radius * 0.07, radius * 0.055);
+        }
+    }
+    p.restore();
 }
 
 void logHouse(QPainter& p, const QRectF& front, const QColor& logs, bool lit, bool snowRoof,
@@ -228,11 +284,17 @@ void wagon(QPainter& p, QPointF base, double size, bool snowTop)
 void railFence(QPainter& p, double fromX, double toX, double y, double height)
 {
     p.save();
-    p.setPen(QPen(QColor(96, 74, 54), 2.2, Qt::SolidLine, Qt::RoundCap));
-    for (double x = fromX; x < toX; x += height * 1.6) {
-        p.drawLine(QPointF(x, y), QPointF(x + height * 1.6, y - height * 0.5));
-        p.drawLine(QPointF(x, y - height * 0.5), QPointF(x + height * 1.6, y - height));
-        p.drawLine(QPointF(x, y + 2), QPointF(x, y - height * 1.1));
+    // Weathered, silvery rails with a dark edge, so the fence stands out from
+    // brown earth and from snow alike.
+    const double w = std::max(2.2, height * 0.14);
+    for (const auto& [colour, width] :
+         {std::pair{QColor(54, 42, 32), w + 1.8}, std::pair{QColor(160, 146, 126), w}}) {
+        p.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
+        for (double x = fromX; x < toX; x += height * 1.6) {
+            p.drawLine(QPointF(x, y + 2), QPointF(x, y - height * 1.1));
+            p.drawLine(QPointF(x, y), QPointF(x + height * 1.6, y - height * 0.5));
+            p.drawLine(QPointF(x, y - height * 0.5), QPointF(x + height * 1.6, y - height));
+        }
     }
     p.restore();
 }

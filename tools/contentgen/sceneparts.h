@@ -15,7 +15,13 @@ void bareTree(QPainter& p, QPointF base, double height, const QColor& colour, qu
 void birch(QPainter& p, QPointF base, double height, bool leaves, quint32 seed);
 // Long, low drifts of snow over the ground.
 void snowOnGround(QPainter& p, const QRectF& area, quint32 seed);
-void fallingSnow(QImage& img, quint32 seed);
+void fallingSnow(QImage& img, quint32 seed, int flakes = 700);
+// Thin slanting streaks of a cold rain.
+void fallingRain(QImage& img, quint32 seed);
+// Patches of old snow lying in the lee of things, in `area`.
+void snowPatches(QPainter& p, const QRectF& area, int count, quint32 seed);
+// A crown of leaves made of many small dabs, so it reads as foliage.
+void leafCrown(QPainter& p, QPointF centre, double radius, const QColor& colour, quint32 seed);
 // A log house; an unfinished one has walls part way up and bare rafters.
 void logHouse(QPainter& p, const QRectF& front, const QColor& logs, bool lit, bool snowRoof,
               bool unfinished = false);

@@ -19,7 +19,7 @@ SceneRecipe sceneRecipe(int town)
     case 6:
         s.sky = Sky::Morning;
         s.trees = Trees::Mixed;
-        s.water = s.mill = true;
+        s.water = s.mill = s.misty = true;
         s.horizon = 215;
         break;
     case 7:
@@ -41,11 +41,10 @@ SceneRecipe sceneRecipe(int town)
         s.water = s.tents = true;
         s.horizon = 225;
         break;
-    case 10:
-        s.season = Season::EarlyWinter;
+    case 10: // late autumn's cold rain: the first snow comes after this town
         s.sky = Sky::Grey;
         s.trees = Trees::Bare;
-        s.water = s.wagons = s.tents = true;
+        s.water = s.wagons = s.tents = s.rain = true;
         s.horizon = 235;
         break;
     case 11:
@@ -62,12 +61,12 @@ SceneRecipe sceneRecipe(int town)
         s.meetingHouse = true;
         s.horizon = 240;
         break;
-    case 13:
+    case 13: // a wide frozen river at a pink winter dawn, dark pines beyond
         s.season = Season::DeepWinter;
-        s.sky = Sky::Grey;
-        s.trees = Trees::Bare;
-        s.water = s.frozen = s.tents = true;
-        s.horizon = 205;
+        s.sky = Sky::Dawn;
+        s.trees = Trees::Pines;
+        s.water = s.frozen = s.breakingIce = s.tents = s.campfire = true;
+        s.horizon = 190;
         break;
     case 14:
         s.season = Season::DeepWinter;
@@ -80,7 +79,7 @@ SceneRecipe sceneRecipe(int town)
         s.season = Season::DeepWinter;
         s.sky = Sky::Snowing;
         s.trees = Trees::Bare;
-        s.tents = s.campfire = true;
+        s.tents = s.campfire = s.storm = true;
         s.horizon = 230;
         break;
     case 16:
@@ -100,22 +99,23 @@ SceneRecipe sceneRecipe(int town)
         s.season = Season::DeepWinter;
         s.sky = Sky::Grey;
         s.trees = Trees::Bare;
-        s.spring = true;
-        s.horizon = 215;
+        s.spring = s.closeWood = true;
+        s.hills = false;
+        s.horizon = 200;
         break;
     case 19:
         s.season = Season::BareWinter;
         s.sky = Sky::Grey;
         s.trees = Trees::Sparse;
-        s.fields = s.fence = true;
+        s.fields = s.fence = s.snowPatches = true;
         s.hills = false;
         s.horizon = 230;
         break;
-    case 20:
+    case 20: // wet snow falling on bare ground: the weather that puts fires out
         s.season = Season::BareWinter;
-        s.sky = Sky::Morning;
+        s.sky = Sky::Snowing;
         s.trees = Trees::Birches;
-        s.water = s.frozen = s.fields = s.farm = true;
+        s.water = s.frozen = s.fields = s.farm = s.snowPatches = true;
         s.horizon = 220;
         break;
     case 21:

@@ -40,6 +40,11 @@ struct SceneRecipe {
     bool redBank = false;
     bool spring = false;
     bool flowers = false;
+    bool misty = false;       // mist lying in the wood and over the water
+    bool rain = false;        // a cold rain falling
+    bool storm = false;       // a snowstorm: a dark sky and thick snow
+    bool snowPatches = false; // old snow lying in patches on bare ground
+    bool closeWood = false;   // standing inside a wood, its trunks all around
     quint32 seed = 0;
 };
 

@@ -39,9 +39,25 @@ std::pair<QColor, QColor> groundColours(Season s)
     return {};
 }
 
-void paintSky(QPainter& p, Sky sky, double horizon, quint32 seed)
+void paintSky(QPainter& p, const SceneRecipe& s)
 {
+    const Sky sky = s.sky;
+    const double horizon = s.horizon;
+    const quint32 seed = s.seed;
     const QRectF r(0, 0, 600, horizon + 40);
+    if (s.storm) { // a dark, low sky full of snow
+        verticalGradient(
+            p, r,
+            {{0, QColor(54, 58, 72)}, {0.6, QColor(104, 108, 122)}, {1, QColor(160, 162, 170)}});
+        return;
+    }
+    if (s.misty) { // a pale morning, the sun a soft glow through the mist
+        verticalGradient(
+            p, r,
+            {{0, QColor(150, 166, 180)}, {0.7, QColor(206, 212, 212)}, {1, QColor(226, 224, 214)}});
+        radialGlow(p, QPointF(170, 70), 120, QColor(255, 248, 226, 150));
+        return;
+    }
     switch (sky) {
     case Sky::Dusk:
         duskSky(p, r, seed, 140);
@@ -97,23 +113,109 @@ void paintSky(QPainter& p, Sky sky, double horizon, quint32 seed)
     p.drawImage(0, 0, clouds);
 }
 
+// Where the river's near bank is: past the water's lower edge.
+double nearBank(const SceneRecipe& s)
+{
+    return s.horizon + 66;
+}
+
+// The red clay bank: a steep face across the left of the scene, highest at
+// the left and sinking into the ground on the right, where the trail climbs
+// onto it and runs along its top. The camp is below it, near the viewer.
+double bankLip(double x, const SceneRecipe& s)
+{
+    return s.horizon + 30 + x * 0.05 + 3 * std::sin(x * 0.11 + s.seed);
+}
+
+double bankFoot(double x, const SceneRecipe& s)
+{
+    return s.horizon + 124 - x * 0.18;
+}
+
+QPainterPath bankFace(const SceneRecipe& s)
+{
+    QPainterPath face;
+    face.moveTo(-10, bankLip(-10, s));
+    for (double x = 0; x <= 380; x += 10)
+        face.lineTo(x, bankLip(x, s));
+    for (double x = 380; x >= -10; x -= 10)
+        face.lineTo(x, bankFoot(x, s));
+    face.closeSubpath();
+    return face;
+}
+
+void redClayBank(QPainter& p, const SceneRecipe& s)
+{
+    // Bare trees on the bank's top.
+    bareTree(p, QPointF(70, bankLip(70, s) + 4), 170, QColor(50, 40, 36), s.seed + 61);
+    bareTree(p, QPointF(236, bankLip(236, s) + 4), 130, QColor(56, 46, 40), s.seed + 63);
+    // The face, lit at its lip and darker toward its foot, cut by gullies
+    // where the rain runs down.
+    const QPainterPath face = bankFace(s);
+    QLinearGradient g(0, s.horizon + 30, 0, s.horizon + 124);
+    g.setColorAt(0, QColor(198, 100, 60));
+    g.setColorAt(1, QColor(122, 54, 36));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawPath(face);
+    p.save();
+    p.setClipPath(face);
+    Rng rng(s.seed + 62);
+    for (int i = 0; i < 34; ++i) {
+        const double x = rng.range(-10, 370);
+        const double top = bankLip(x, s), foot = bankFoot(x, s);
+        p.setPen(
+            QPen(i % 3 ? QColor(96, 40, 26, 120) : QColor(220, 140, 96, 110), rng.range(1, 2.6)));
+        p.drawLine(QPointF(x, top + rng.range(0, 8)), QPointF(x - rng.range(0, 5), foot));
+    }
+    p.setPen(QPen(QColor(214, 128, 84, 90), 1.2)); // a paler layer of clay
+    for (double x = -10; x < 340; x += 6)
+        p.drawLine(QPointF(x, bankLip(x, s) + 12 + x * 0.02),
+                   QPointF(x + 6, bankLip(x + 6, s) + 12 + x * 0.02));
+    p.restore();
+    for (int i = 0; i < 40; ++i) { // grass and roots hanging over the lip
+        const double x = rng.range(-10, 380);
+        const QPointF lip(x, bankLip(x, s));
+        p.setPen(QPen(i % 3 ? QColor(156, 128, 76) : QColor(70, 50, 36), 1.3));
+        p.drawLine(lip, lip + QPointF(rng.range(-5, 5), rng.range(3, 10)));
+    }
+    // The camp below: tents and campfires at the foot of the bank.
+    p.setPen(Qt::NoPen);
+    const QColor canvasColour(196, 182, 156);
+    const double tentX[] = {40, 104, 170, 236};
+    for (int i = 0; i < 4; ++i)
+        tent(p, QPointF(tentX[i], bankFoot(tentX[i], s) + 16 + (i % 2) * 10), 22 + (i % 2) * 4,
+             canvasColour);
+    campfire(p, QPointF(76, bankFoot(76, s) + 56), 13);
+    campfire(p, QPointF(206, bankFoot(206, s) + 52), 11);
+}
+
+// The trunks of a winter wood all around, near and far.
+void woodTrunks(QPainter& p, const SceneRecipe& s)
+{
+    Rng rng(s.seed + 85);
+    for (int i = 0; i < 20; ++i) {
+        const double depth = rng.uniform();
+        double x = rng.range(-10, 610);
+        if (depth > 0.5 && x > 340 && x < 560)
+            x = rng.uniform() < 0.5 ? rng.range(-10, 300) : rng.range(560, 610);
+        const double foot = s.horizon + 10 + depth * 120, height = 140 + depth * 260;
+        const QColor bark = mix(QColor(130, 128, 136), QColor(54, 50, 52), depth);
+        bareTree(p, QPointF(x, foot), height, bark, s.seed + 86 + static_cast<quint32>(i));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(234, 238, 244, 90)); // snow heaped at the foot of the trunk
+        p.drawEllipse(QPointF(x, foot), 8 + depth * 14, 2 + depth * 3);
+    }
+}
+
 void landmarks(QImage& img, const SceneRecipe& s)
 {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const bool snow = snowy(s.season);
     const double g = s.horizon + 30; // the near edge of the far ground
-    if (s.redBank) {
-        QPainterPath bank;
-        bank.moveTo(0, g + 20);
-        bank.cubicTo(120, g - 10, 220, g + 30, 320, g + 10);
-        bank.lineTo(320, g + 60);
-        bank.cubicTo(220, g + 80, 100, g + 50, 0, g + 70);
-        bank.closeSubpath();
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(150, 70, 44));
-        p.drawPath(bank);
-    }
+    if (s.redBank)
+        redClayBank(p, s);
     if (s.ferry) {
         // The flatboat at the landing, its rope across the river.
         p.setPen(QPen(QColor(60, 50, 40), 1.4));
@@ -126,6 +228,16 @@ void landmarks(QImage& img, const SceneRecipe& s)
         p.drawRect(QRectF(234, s.horizon + 30, 6, 12));
         p.setPen(QPen(QColor(110, 84, 56), 3));
         p.drawLine(QPointF(76, s.horizon + 34), QPointF(234, s.horizon + 34));
+        p.setPen(Qt::NoPen);
+        // The landing: a plank pier from the bank out to the boat.
+        p.setBrush(QColor(92, 68, 46));
+        for (double x : {212.0, 252.0})
+            p.drawRect(QRectF(x, s.horizon + 50, 5, 24));
+        p.setBrush(QColor(128, 98, 66));
+        p.drawRect(QRectF(206, s.horizon + 54, 54, 14));
+        p.setPen(QPen(QColor(84, 62, 42), 1));
+        for (double x = 212; x < 260; x += 8)
+            p.drawLine(QPointF(x, s.horizon + 54), QPointF(x, s.horizon + 68));
         p.setPen(Qt::NoPen);
         logHouse(p, QRectF(40, s.horizon + 90, 80, 50), QColor(100, 76, 54), false, false);
     }
@@ -201,11 +313,17 @@ void landmarks(QImage& img, const SceneRecipe& s)
             smoke(p, QPointF(x + 34, y - 24), s.seed + 50 + static_cast<quint32>(i));
         }
     }
-    if (s.tents) {
+    if (s.tents && !s.redBank) {
         const QColor c = snow ? QColor(200, 196, 186) : QColor(186, 172, 146);
-        for (int i = 0; i < 6; ++i)
-            tent(p, QPointF(30 + i * 48 + (i % 2) * 12, g + 18 + (i % 3) * 12), 22 + (i % 3) * 4,
-                 c);
+        // Beside water the camp stands on the near bank, clear of the river.
+        const double from = s.water ? nearBank(s) + 14 : g + 18;
+        const int rows = s.storm ? 3 : 1;
+        for (int row = 0; row < rows; ++row)
+            for (int i = 0; i < 6; ++i)
+                tent(p,
+                     QPointF(30 + i * 48 + ((i + row) % 2) * 12 + row * 10,
+                             from + (i % 3) * 12 + row * 40),
+                     22 + (i % 3) * 4 + row * 5, c);
     }
     if (s.soldiersTents) {
         for (int row = 0; row < 2; ++row)
@@ -216,11 +334,15 @@ void landmarks(QImage& img, const SceneRecipe& s)
         p.drawLine(QPointF(300, g - 40), QPointF(300, g - 110)); // a flagpole, no flag
     }
     if (s.wagons) {
-        wagon(p, QPointF(110, g + 60), 46, snow);
-        wagon(p, QPointF(230, g + 40), 34, snow);
+        const double y = s.water ? nearBank(s) + 44 : g + 40;
+        wagon(p, QPointF(110, y + 20), 46, snow);
+        wagon(p, QPointF(230, y), 34, snow);
     }
-    if (s.campfire)
-        campfire(p, QPointF(200, g + 90), 16);
+    if (s.campfire && !s.redBank) {
+        campfire(p, QPointF(200, g + 90 + (s.water ? 40 : 0)), 16);
+        if (s.storm)
+            campfire(p, QPointF(90, g + 150), 18);
+    }
     if (s.markers) {
         // Simple wooden markers beside the road, under a bare tree: a quiet
         // place, remembered.
@@ -255,8 +377,6 @@ void landmarks(QImage& img, const SceneRecipe& s)
             p.drawPath(ice);
         }
     }
-    if (s.fence)
-        railFence(p, s.farm ? 20 : 0, 320, g + (s.cabin ? 110 : 60), 16);
 }
 
 void paintTrees(QImage& img, const SceneRecipe& s)
@@ -294,7 +414,9 @@ void paintTrees(QImage& img, const SceneRecipe& s)
     // Near trees at the left edge frame the landmark; one at the right edge
     // stands behind where the spirit will be.
     const double foot = 450;
-    for (int i = 0; i < 3; ++i) {
+    if (s.closeWood)
+        woodTrunks(p, s);
+    for (int i = 0; i < (s.redBank ? 0 : 3); ++i) {
         const QPointF base(-10 + i * 26, foot - i * 14);
         const double h = 300 - i * 40;
         const quint32 seed = s.seed + 100 + static_cast<quint32>(i);
@@ -306,17 +428,27 @@ void paintTrees(QImage& img, const SceneRecipe& s)
             birch(p, base, h, s.season == Season::Spring, seed);
             break;
         case Trees::Autumn:
-            bareTree(p, base, h * 0.9, QColor(50, 36, 28), seed);
-            broadTree(p, base, h, QColor(190, 96, 40, 220), seed + 5);
+            // One leafy tree, its whole crown inside the picture.
+            if (i == 1) {
+                bareTree(p, base + QPointF(64, 0), h * 0.9, QColor(50, 36, 28), seed);
+                leafCrown(p, base + QPointF(64, -h * 0.62), h * 0.22, QColor(196, 104, 44),
+                          seed + 5);
+            }
             break;
         case Trees::Sparse:
             if (i == 0)
                 bareTree(p, base, h * 0.8, QColor(50, 44, 44), seed);
             break;
         default:
-            bareTree(p, base, h * 0.9, QColor(44, 38, 36), seed);
-            if (s.season == Season::Spring)
-                broadTree(p, base, h * 0.95, QColor(120, 170, 80, 110), seed + 5);
+            if (s.season == Season::Spring) { // young leaves, the crown inside the picture
+                if (i == 1) {
+                    bareTree(p, base + QPointF(34, 0), h * 0.9, QColor(54, 44, 38), seed);
+                    leafCrown(p, base + QPointF(34, -h * 0.6), h * 0.24, QColor(134, 178, 86),
+                              seed + 5);
+                }
+            } else {
+                bareTree(p, base, h * 0.9, QColor(44, 38, 36), seed);
+            }
             break;
         }
     }
@@ -360,6 +492,15 @@ void paintWater(QImage& img, const SceneRecipe& s)
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
         p.setClipPath(river);
+        if (s.frozen) { // dark open water where the ice has broken
+            Rng leads(s.seed + 93);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(70, 88, 108));
+            for (int i = 0; i < 5; ++i) {
+                const QPointF c(leads.range(20, 580), leads.range(top + 8, bottom));
+                p.drawEllipse(c, leads.range(30, 70), leads.range(3, 6));
+            }
+        }
         Rng rng(s.seed + 92);
         p.setPen(QPen(QColor(150, 170, 190), 1));
         for (int i = 0; i < 26; ++i) {
@@ -381,7 +522,7 @@ QImage paintScene(const SceneRecipe& s)
     {
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
-        paintSky(p, s.sky, s.horizon, s.seed);
+        paintSky(p, s);
         const bool snow = snowy(s.season);
         if (s.hills) {
             const QColor far = snow                         ? QColor(170, 176, 196)
@@ -409,14 +550,30 @@ QImage paintScene(const SceneRecipe& s)
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
         // The trail comes toward the viewer and passes where the spirit stands.
-        QPainterPath trail;
-        trail.moveTo(330, 470);
-        trail.cubicTo(360, 400, 300, 350, 330, s.horizon + 60);
-        trail.cubicTo(350, s.horizon + 40, 420, s.horizon + 36, 470, s.horizon + 30);
         const QColor path = snowy(s.season)            ? QColor(180, 180, 190, 170)
                             : s.season == Season::Thaw ? QColor(100, 76, 54, 210)
                                                        : QColor(150, 124, 88, 180);
-        taperedPath(p, trail, 80, 6, path);
+        QPainterPath trail;
+        trail.moveTo(330, 470);
+        if (s.redBank) { // up onto the bank where it sinks low, then along its top
+            trail.cubicTo(352, 400, 352, 330, 372, bankLip(372, s) + 2);
+            taperedPath(p, trail, 80, 22, path);
+            trail.clear();
+            trail.moveTo(372, bankLip(372, s) + 2);
+            trail.cubicTo(330, bankLip(330, s) - 7, 160, bankLip(160, s) - 9, -20,
+                          bankLip(-20, s) - 9);
+            taperedPath(p, trail, 22, 8, path);
+        } else if (s.water) { // the trail comes down to the river and ends on its bank
+            const double bank = nearBank(s);
+            const double endX = s.ferry ? 258 : 380;
+            trail.cubicTo(360, 400, 300, 360, 330, bank + 26);
+            trail.cubicTo(340, bank + 10, endX + (s.ferry ? 40 : -30), bank + 4, endX, bank);
+        } else {
+            trail.cubicTo(360, 400, 300, 350, 330, s.horizon + 60);
+            trail.cubicTo(350, s.horizon + 40, 420, s.horizon + 36, 470, s.horizon + 30);
+        }
+        if (!s.redBank)
+            taperedPath(p, trail, 80, 6, path);
         const auto [nearColour, farColour] = groundColours(s.season);
         switch (s.season) {
         case Season::DeepWinter:
@@ -434,10 +591,22 @@ QImage paintScene(const SceneRecipe& s)
             grass(p, QRectF(0, 320, 600, 130), 1300, QColor(50, 90, 40), QColor(150, 200, 90),
                   s.seed + 5);
             break;
-        default:
-            grass(p, QRectF(0, 320, 600, 130), 1100, farColour, QColor(180, 146, 84), s.seed + 5);
+        default: {
+            p.save();
+            if (s.redBank) {
+                QPainterPath outside;
+                outside.addRect(QRectF(0, 0, 600, 450));
+                p.setClipPath(outside.subtracted(bankFace(s)));
+            }
+            const int blades = s.season == Season::BareWinter && s.fields ? 500 : 1100;
+            grass(p, QRectF(0, 320, 600, 130), blades, farColour, QColor(180, 146, 84), s.seed + 5);
+            p.restore();
             break;
         }
+        }
+        if (s.snowPatches)
+            snowPatches(p, QRectF(0, s.water ? nearBank(s) : s.horizon + 30, 600, 400 - s.horizon),
+                        26, s.seed + 10);
         if (s.flowers) {
             Rng rng(s.seed + 6);
             p.setPen(Qt::NoPen);
@@ -451,9 +620,18 @@ QImage paintScene(const SceneRecipe& s)
             }
         }
         if (s.fields)
-            furrows(p, QRectF(0, s.horizon + 40, 300, 100),
-                    s.season == Season::Spring ? QColor(96, 70, 50) : QColor(90, 76, 60),
+            furrows(p, QRectF(0, s.water ? nearBank(s) : s.horizon + 40, 300, 100),
+                    s.season == Season::Spring ? QColor(96, 70, 50)
+                    : s.season == Season::BareWinter
+                        ? QColor(170, 166, 160, 90) // frost on the ridges
+                        : QColor(90, 76, 60),
                     s.season == Season::Spring);
+        if (s.fence) {
+            const double y = s.horizon + 30 + (s.cabin ? 110 : 60);
+            railFence(p, s.farm ? 20 : 0, 320, y, 20);
+            if (s.snowPatches) // snow drifted against the fence's foot
+                snowPatches(p, QRectF(0, y - 4, 320, 10), 16, s.seed + 11);
+        }
         if (s.sky == Sky::Morning && s.flowers) { // a meadowlark on a post
             p.setBrush(QColor(90, 70, 50));
             p.drawRect(QRectF(250, s.horizon + 30, 6, 40));
@@ -466,9 +644,15 @@ QImage paintScene(const SceneRecipe& s)
         }
         if (s.sky == Sky::Grey || s.sky == Sky::Dawn)
             mist(p, QRectF(0, s.horizon - 10, 600, 60), QColor(220, 224, 232, 40), s.seed + 7);
+        if (s.misty) {
+            mist(p, QRectF(0, s.horizon - 60, 600, 90), QColor(236, 238, 240, 150), s.seed + 12);
+            mist(p, QRectF(220, s.horizon + 10, 380, 60), QColor(232, 236, 240, 110), s.seed + 13);
+        }
     }
+    if (s.rain)
+        fallingRain(img, s.seed + 14);
     if (s.sky == Sky::Snowing)
-        fallingSnow(img, s.seed + 8);
+        fallingSnow(img, s.seed + 8, s.storm ? 1800 : 700);
     finishScene(img, s.seed + 9, s.sky == Sky::Evening || s.sky == Sky::Dusk ? 0.4 : 0.3);
     return img;
 }
