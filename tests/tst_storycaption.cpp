@@ -419,6 +419,23 @@ private slots:
         QVERIFY(offered());
     }
 
+    void theInstructionsGoOnWhileTheStoryIsHeardAgain()
+    {
+        arriveIn(SecondSpiritTown);
+        hearTheStory();
+        standBesideTheSpirit();
+        game->hearStoryAgain();
+        game->ClickScreen(300, 200);
+        game->Button3->click(); // "No deals."
+        QVERIFY(game->IP->isActive());
+        const int step = s().InstructionStep;
+        game->IPTimer();
+        QVERIFY(s().InstructionStep > step); // the step is taken, not dropped
+        QVERIFY(game->IP->isActive());
+        QVERIFY(game->MPchar->isPlaying()); // the spirit goes on speaking
+        QVERIFY(storyShows());
+    }
+
     void aJourneyOpensWithTheStoryOfTheSpiritStandingThere_data()
     {
         QTest::addColumn<bool>("heard");

@@ -18,6 +18,7 @@
 //   hazards.cpp       the snakebite and the trading post's keepers
 // Fishing at the lake is an outing of its own (activities/fishingouting.h).
 //   trading.cpp       trading with spirits and at the trading post
+//   storyagain.cpp    hearing the spirit's story again
 //   savednames.cpp    the saved-game dialogs, the catch list and the names
 
 #include "platform/filedialogs.h"

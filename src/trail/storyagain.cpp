@@ -4,9 +4,9 @@
 
 #include "game.h"
 
-#include "platform/bevelpanel.h"
 #include "media/mediaplayer.h"
 #include "platform/announce.h"
+#include "platform/bevelpanel.h"
 #include "platform/controls.h"
 #include "platform/errorreport.h"
 #include "shell/gamestate.h"
