@@ -182,11 +182,12 @@ private slots:
         QVERIFY(game->IL1->text().contains("trade with the Verunai girl"));
         QCOMPARE(s().ScreenClickable, 1);
         QVERIFY(game->Visit->isEnabled());
-        QVERIFY(!game->Caption->isVisibleTo(game));
+        QVERIFY(game->Caption->isVisibleTo(game)); // her words stay to be read
         QVERIFY(!game->Continue->isEnabled());
 
         // Looking again brings her back without a word, and the way on.
         game->LookClick();
+        QVERIFY(!game->Caption->isVisibleTo(game));
         QVERIFY(!game->Continue->isEnabled());
         fake(game->MPghost)->finishPlay();
         QCoreApplication::processEvents();

@@ -49,6 +49,7 @@ TGame::TGame(QWidget* parent) : Form(parent, Qt::Window | Qt::FramelessWindowHin
     createMapPanel();
     createPartyPanel();
     createTradePanel();
+    createStoryAgain();
     createFishing();
     fishing = new FishingOuting(*this);
     createEnding();

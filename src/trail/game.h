@@ -18,6 +18,7 @@
 //   hazards.cpp       the snakebite and the trading post's keepers
 // Fishing at the lake is an outing of its own (activities/fishingouting.h).
 //   trading.cpp       trading with spirits and at the trading post
+//   storyagain.cpp    hearing the spirit's story again
 //   savednames.cpp    the saved-game dialogs, the catch list and the names
 
 #include "platform/filedialogs.h"
@@ -78,6 +79,7 @@ public:
     QAction* Volume = nullptr;
     QAction* M_On = nullptr;
     QAction* M_Off = nullptr;
+    QAction* HearAgain1 = nullptr; // Sound > "Hear the Story Again" (F5)
     QMenu* Help1 = nullptr;
     QAction* Contents1 = nullptr;
     QAction* About = nullptr;
@@ -134,6 +136,7 @@ public:
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;
+    QPushButton* HearAgain = nullptr; // "Hear the story again"
 
     // Fishing.
     platform::PictureBox* Rod = nullptr;
@@ -290,6 +293,10 @@ public:
     void Looks();
     void MPghostNotify();
     void MPcharNotify();
+    // The spirit of this town tells its story again, from the start, with
+    // its caption; only beside the spirit, once it has spoken.
+    void hearStoryAgain();
+    bool canHearStoryAgain() const;
     void VisitClick();
     void Visits();
     void Image1MouseDown(int x, int y);
@@ -388,6 +395,16 @@ private:
     // A journey opened where the spirit has spoken: no instruction is due
     // until the party moves on.
     bool quietInstructions_ = false;
+    // Which telling of the spirit's story MPchar plays: its end after the
+    // first one brings the trade prompt, after another one nothing.
+    enum class Telling { None, First, Again };
+    Telling telling_ = Telling::None;
+    // The party leaves the spirit's scene: the voice stops and the caption goes.
+    void leaveSpiritsStory();
+    // A story told again falls silent (the party trades or moves on).
+    void silenceRetelling();
+    // "Hear the story again" is offered while it can be heard again.
+    void offerStoryAgain();
     void leaveEverything();
     void showPartyAsConfirmed(bool confirmed);
     void enterRestoredTown(const ReopenedFlow& flow);
@@ -405,6 +422,7 @@ private:
     void createMapPanel();
     void createPartyPanel();
     void createTradePanel();
+    void createStoryAgain();
     void createFishing();
     void createEnding();
     void createTimers();

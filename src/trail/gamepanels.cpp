@@ -84,6 +84,9 @@ void TGame::createStoryAndHazard()
     Caption->setMinimumWidth(600);
     Caption->setMaximumWidth(750);
     Caption->setMargin(4);
+    // The story stays over the scene after the voice: clicks on its words
+    // reach the scene below them.
+    Caption->setAttribute(Qt::WA_TransparentForMouseEvents);
     Caption->hide();
 
     Dlabel = newLabel(Client, "Dlabel", sansFont(32, true), Qt::white, true);
@@ -183,7 +186,8 @@ void TGame::createPartyPanel()
 
 void TGame::createTradePanel()
 {
-    TradePanel = newPanel(Client, "TradePanel", QSize(297, 289));
+    // Below its buttons, the spirit's story can be heard again (storyagain.cpp).
+    TradePanel = newPanel(Client, "TradePanel", QSize(297, 325));
     TradePanel->setColor(Qt::black);
     TradePanel->setBevels(BevelPanel::Bevel::Lowered, BevelPanel::Bevel::None, 1, 0);
     TradeLabel = newLabel(TradePanel, "TradeLabel", sansFont(24), QColor(0, 255, 255));
@@ -290,7 +294,7 @@ void TGame::makeButtonsKeyboardFriendly()
 {
     for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
              Visit, Look, Continue, Exit1, BtnMap, BtnParty, BtnInv, DOK1, Close1, Okay1, Button1,
-             Button2, Button3, OkayFish, Yes1, No1, TravelAgain, QuitGame})
+             Button2, Button3, HearAgain, OkayFish, Yes1, No1, TravelAgain, QuitGame})
         platform::keyboardButton(button);
     hotspot->setButton(false);
     // The story and Sedora's words follow the caption size the player chose.

@@ -43,6 +43,7 @@ void TGame::NewGame1Click()
             "from the File menu."));
         return;
     }
+    leaveSpiritsStory();
     // This copy ends on the next tick, once the new one is on its way.
     s.EndTimerMode = 1;
     EndTime->start();

@@ -236,8 +236,9 @@ void TGame::IPTimer()
     if (journeyEnded_)
         return; // a tick that comes after the journey's end shows nothing
     s.ClicksArmed = 1;
-    // Nothing is shown over a spirit that is appearing or speaking.
-    if (MPghost->isPlaying() || MPchar->isPlaying()) {
+    // Nothing is shown over a spirit that is appearing or telling its story
+    // for the first time; a story heard again lets the instructions go on.
+    if (MPghost->isPlaying() || (MPchar->isPlaying() && telling_ != Telling::Again)) {
         IP->stop();
         return;
     }

@@ -49,11 +49,9 @@ void TGame::leaveTown()
     setSceneClickable(false);
     Visit->setEnabled(false);
     s.Activity = 1;
-    Caption->hide();
+    leaveSpiritsStory();
     s.TradeRound = 0;
     s.Stage = 0;
-    if (MPchar->isPlaying())
-        MPchar->Stop();
     if (MPghost->isPlaying())
         MPghost->Stop();
 }
@@ -229,6 +227,7 @@ void TGame::Looks()
     leavePost();
     TradePanel->hide();
     s.setSceneId('s', s.Town, s.Stage);
+    leaveSpiritsStory(); // a story heard again, and its words
     // The spirit's scene is silent apart from its clips.
     if (MPmus->isPlaying())
         MPmus->Stop();
@@ -261,6 +260,7 @@ void TGame::MPghostNotify()
         GameState::addToTownSet(s.SpiritsHeard, s.Town);
         journal.metSpirit(s.Town);
         setSceneClickable(false);
+        telling_ = Telling::First;
         MPchar->Play();
         Caption->show();
         platform::announce(this, Caption->text());
@@ -277,6 +277,7 @@ void TGame::MPghostNotify()
         Continue->setEnabled(true);
         Visit->setEnabled(true);
     }
+    offerStoryAgain();
 }
 
 void TGame::MPcharNotify()
@@ -285,15 +286,19 @@ void TGame::MPcharNotify()
         Caption->hide(); // a story heard again at the journey's end is over
         return;
     }
-    if (gameState().Activity != 3)
-        return; // the story was cut short by leaving the spirit's scene
+    // Only the end of the first telling brings the trade prompt: a story
+    // heard again ends with nothing new, and a telling cut short by leaving
+    // the spirit's scene ends after the party has gone.
+    if (telling_ != Telling::First || gameState().Activity != 3)
+        return;
+    telling_ = Telling::None;
     Shows(3);
     setSceneClickable(true);
     Visit->setEnabled(true);
     // The trade prompt asks for a click on the scene: the keys go there.
     Image1->setFocus(Qt::OtherFocusReason);
-    if (MPchar->Mode() == MediaMode::Stopped)
-        Caption->hide();
+    // The words stay to be read until the party moves on.
+    offerStoryAgain();
 }
 
 void TGame::VisitClick()
@@ -316,7 +321,7 @@ void TGame::Visits()
     GameState& s = gameState();
     s.Activity = 2;
     Dlabel->hide();
-    Caption->hide();
+    leaveSpiritsStory();
     TradePanel->hide();
     hideTownName();
     if (s.FishingMode) {

@@ -179,6 +179,8 @@ void TGame::leaveEverything()
 {
     // Whatever is on the screen goes: the scene, the snakebite, the end.
     leaveTown();
+    // The end's stories were raised over the scene: the story goes back under the panels.
+    Caption->stackUnder(IPic);
     Go->stop();
     IP->stop();
     EndTime->stop();
@@ -234,6 +236,9 @@ void TGame::enterRestoredTown(const ReopenedFlow& flow)
         Continue->setEnabled(true);
         Visit->setEnabled(true);
         quietInstructions_ = true; // no instruction is due until the party moves on
+        // The story of the spirit standing there, to read or to hear again.
+        Caption->show();
+        offerStoryAgain();
         Continue->setFocus(Qt::OtherFocusReason);
         return;
     case ReopenWay::Welcome:

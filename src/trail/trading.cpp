@@ -124,6 +124,7 @@ void TGame::TradeAnyItem()
 
 void TGame::Button1Click()
 {
+    silenceRetelling();
     GameState& s = gameState();
     // Named before the trade: the count in the name changes with it.
     const QString given = goods::GetItemName(s.TradeItem);

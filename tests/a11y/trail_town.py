@@ -1,14 +1,14 @@
 """The trail as a screen reader sees it: every control of the trail screen a
 player can use has a name and a role, and a town is played by accessible
 actions alone: on to the girl's town, a look around, her story, the trade
-offer and "No deals.", each step heard through its announcement.
+offer, her story heard again and "No deals.", each step heard through its announcement.
 
     trail_town.py PROGRAM    (the game, started straight at the trail)
 """
 
 import sys
 
-from kelvarin_a11y import Desktop, log
+from kelvarin_a11y import Desktop, log, wait_until
 
 
 def main(program_path):
@@ -37,6 +37,14 @@ def main(program_path):
         game.press(scene)
         # The party came from the market with nothing: the offer says so.
         game.wait_for_announcement("You have nothing to trade.")
+        # Her story can be heard again from the panel, and a screen reader hears it again.
+        again = game.wait_for(name="Hear the story again", role="push button", root=trail)
+        assert again.getState().contains(game.atspi.STATE_ENABLED), "hearing again is not offered"
+        heard = len(game.announcements)
+        game.press(again)
+        wait_until(lambda: any("my mother rubbed my feet" in said
+                               for said in game.announcements[heard:]),
+                   20, "her story announced again", pump=game._check_running)
         game.press(game.wait_for(name="No deals.", role="push button", root=trail))
         log("a town was played by accessible actions alone")
     return 0
