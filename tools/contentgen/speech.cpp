@@ -101,4 +101,29 @@ void writeSpeechList(const QString& work)
             << line.maxMs << '\t' << line.text << '\n';
 }
 
+QVector<SpeechFile> shippedSpeech()
+{
+    const QVector<SpokenLine> lines = spokenLines();
+    const auto said = [&lines](const QStringList& ids) {
+        QStringList words;
+        for (const QString& id : ids)
+            for (const SpokenLine& line : lines)
+                if (line.id == id)
+                    words << line.text;
+        return words.join(QLatin1Char(' '));
+    };
+    QVector<SpeechFile> files{
+        {"intro/intro-short.mp3", said({"intro1", "intro2", "intro3", "intro4", "intro5"})},
+        {"intro/closing.mp3", said({"closing"})},
+        {"fleamart/mayi-short.mp3", said({"greeting", "thanks"})},
+        {"fish/yeehaw.wav", said({"yeehaw"})},
+    };
+    for (int town = 2; town <= TownCount; ++town) {
+        const TownContent content = townContent(town);
+        if (content.hasSpirit())
+            files.push_back({content.charClip, said({spiritLineId(town)})});
+    }
+    return files;
+}
+
 } // namespace gen

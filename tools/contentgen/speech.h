@@ -36,6 +36,14 @@ QString spiritLineId(int town); // "town02"
 
 void writeSpeechList(const QString& work);
 
+// A shipped file that holds spoken words, and the words it says, in order:
+// the intro's five captions, the shopkeeper's two lines, each spirit's story.
+struct SpeechFile {
+    QString file; // under the data folder: "intro/intro-short.mp3"
+    QString text;
+};
+QVector<SpeechFile> shippedSpeech();
+
 // Where each intro caption's words begin in the narration (ms); the
 // captions change at 10.0, 16.5, 25.6 and 30.0 s.
 inline constexpr int IntroLineStartMs[5] = {600, 10250, 16750, 25850, 30300};
