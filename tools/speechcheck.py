@@ -105,11 +105,11 @@ def loudness(path):
 
 
 def measure(item, scratch):
-    path, text = item
+    path, text, shown = item
     wav = os.path.join(scratch, "%d.wav" % abs(hash(path)))
     decoded(path, wav)
     said = words(text)
-    return {"file": path, "words": len(said), "errors": errors(said, recognised(wav)),
+    return {"file": shown, "words": len(said), "errors": errors(said, recognised(wav)),
             "lufs": loudness(path)}
 
 
@@ -151,7 +151,7 @@ def listed(args):
     for line in out.splitlines():
         if line.strip():
             path, text = line.split("\t", 1)
-            items.append((os.path.join(base, path), text))
+            items.append((os.path.join(base, path), text, path))
     return items
 
 
@@ -169,7 +169,7 @@ def main(args):
     items = listed(args)
     with tempfile.TemporaryDirectory() as scratch:
         with concurrent.futures.ThreadPoolExecutor(max_workers=os.cpu_count() or 1) as pool:
-            reference = pool.submit(measure, reference_items(scratch), scratch)
+            reference = pool.submit(measure, reference_items(scratch) + ("reference",), scratch)
             results = list(pool.map(lambda item: measure(item, scratch), items))
             reference = reference.result()
     limit = WORSE_THAN_REFERENCE * rate(reference)
@@ -183,7 +183,7 @@ def main(args):
         if abs(r["lufs"] - median) > LOUDNESS_SPREAD:
             faults.append("too %s" % ("loud" if r["lufs"] > median else "quiet"))
         failed += bool(faults)
-        print("%-40s %5d %5.0f%% %7.1f  %s" % (os.path.relpath(r["file"]), r["words"],
+        print("%-40s %5d %5.0f%% %7.1f  %s" % (r["file"], r["words"],
                                                 100 * rate(r), r["lufs"], " ".join(faults)))
     print("reference: natural read speech, %d words, %.0f%% wrong; limit %.0f%%; "
           "loudness median %.1f LUFS, limit +-%.0f LU"
