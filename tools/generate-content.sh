@@ -74,6 +74,15 @@ echo "Music and sounds"
 loudnorm() { # file.wav: to the loudness every spoken file shares, in place
     local file=$1 rate measured
     rate=$(soxi -r "$file")
+    if awk "BEGIN { exit !($(soxi -D "$file") < 3) }"; then
+        # ffmpeg's loudnorm needs three seconds: a shorter file gets the gain
+        # it lacks, measured by ebur128, with sox's limiter on its peaks.
+        measured=$(ffmpeg -nostdin -hide_banner -i "$file" -af ebur128 -f null - 2>&1 |
+            awk '/I:.*LUFS/ { i = $2 } END { print i }')
+        sox -R -D "$file" "$file.norm.wav" gain -l "$(awk "BEGIN { print $speechLufs - $measured }")"
+        mv "$file.norm.wav" "$file"
+        return
+    fi
     measured=$(ffmpeg -nostdin -hide_banner -i "$file" -af "loudnorm=$speechLoudness:print_format=json" \
         -f null - 2>&1 | awk '/^\{/,/^\}/' | tr -d ' "\t,' | awk -F: '/^input_|^target_offset/ { printf "%s=%s:", $1, $2 }')
     measured=${measured//input_/measured_}
@@ -83,7 +92,8 @@ loudnorm() { # file.wav: to the loudness every spoken file shares, in place
     mv "$file.norm.wav" "$file"
 }
 # Every file with spoken words is as loud as the others, by EBU R 128.
-speechLoudness="I=-18:TP=-1.5:LRA=20"
+speechLufs=-18
+speechLoudness="I=$speechLufs:TP=-1.5:LRA=20"
 for file in "$work"/audio/{intro-short,mayi-short,closing}.wav "$root/data/fish/yeehaw.wav" \
     $("$gen" clips "$root" "$work" | cut -f3 | grep .); do
     loudnorm "$file"

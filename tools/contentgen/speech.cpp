@@ -24,7 +24,7 @@ QVector<SpokenLine> spokenLines()
         {"intro2", narrator, 0, 0, 0, 5900, story::introCaption(2)},
         {"intro3", woman, 165, 0, 0, 8600, story::introCaption(3)},
         {"intro4", narrator, 0, 0, 0, 3950, story::introCaption(4)},
-        {"intro5", narrator, 0, 0, 0, 9000, story::introCaption(5)},
+        {"intro5", narrator, 145, 0, 0, 9000, story::introCaption(5)},
         {"closing", woman, sedoraPace, 0, 0, 40000, story::closingWords()},
         {"greeting", woman, 0, 0, 0, 2450, QStringLiteral("Hello there!  May I help you?")},
         {"thanks", woman, 0, 0, 0, 1250, QStringLiteral("Thank you kindly!")},
