@@ -27,27 +27,14 @@ Mono spoken(const Folders& folders, const QString& id)
     return voice;
 }
 
-// A spirit's voice: a little room around it, as if heard from further off.
-Mono withRoom(const Mono& words)
+// A spirit's voice as it was spoken: an echo around it made the stories far
+// harder to follow.
+Mono afterRest(const Mono& words)
 {
     // A quarter of a second of rest first: the clip opens on the still picture.
-    Mono dry(static_cast<size_t>(SampleRate / 4), 0.0f);
-    dry.insert(dry.end(), words.begin(), words.end());
-    Mono wet(dry.size() + SampleRate);
-    const int delays[3] = {1301, 2203, 3109};
-    for (size_t i = 0; i < wet.size(); ++i) {
-        double v = i < dry.size() ? dry[i] : 0;
-        for (int k = 0; k < 3; ++k)
-            if (i >= static_cast<size_t>(delays[k]))
-                v += 0.22 * wet[i - delays[k]];
-        wet[i] = static_cast<float>(v);
-    }
-    float top = 1e-6f;
-    for (float v : wet)
-        top = std::max(top, std::abs(v));
-    for (float& v : wet)
-        v *= 0.9f / top;
-    return wet;
+    Mono voice(static_cast<size_t>(SampleRate / 4), 0.0f);
+    voice.insert(voice.end(), words.begin(), words.end());
+    return voice;
 }
 
 Mono castSound()
@@ -107,7 +94,7 @@ void makeAudio(const Folders& folders)
         const TownContent content = townContent(town);
         if (!content.hasSpirit())
             continue;
-        writeMonoWav(withRoom(spoken(folders, spiritLineId(town))), 22050,
+        writeMonoWav(afterRest(spoken(folders, spiritLineId(town))), 22050,
                      out + "/" + QFileInfo(content.charClip).baseName() + ".wav");
     }
 

@@ -6,6 +6,7 @@
 //   kelvarin-contentgen audio ROOT WORK     music, effects and mixes (needs the spoken lines)
 //   kelvarin-contentgen frames ROOT WORK    the frames of every clip (needs the spoken lines)
 //   kelvarin-contentgen clips ROOT WORK     the clips to encode: frames, file, sound (TSV)
+//   kelvarin-contentgen speech-files -      the shipped files with spoken words, and their words (TSV)
 //   kelvarin-contentgen rects -             the spirits' clip rectangles for the town table
 //
 // tools/generate-content.sh runs these in order with Festival, Flite, sox, ffmpeg and lame.
@@ -35,7 +36,7 @@ gen::Folders folders(const QString& root, const QString& work)
 int usage()
 {
     std::fprintf(stderr, "usage: kelvarin-contentgen pictures ROOT | help ROOT | speech WORK | "
-                         "audio ROOT WORK | frames ROOT WORK | clips ROOT WORK\n");
+                         "audio ROOT WORK | frames ROOT WORK | clips ROOT WORK | speech-files -\n");
     return 2;
 }
 
@@ -59,6 +60,9 @@ int main(int argc, char** argv)
         gen::makeAudio(folders(args[2], args[3]));
     } else if (command == "frames" && args.size() == 4) {
         gen::makeFrames(folders(args[2], args[3]));
+    } else if (command == "speech-files") {
+        for (const gen::SpeechFile& f : gen::shippedSpeech())
+            std::printf("%s\t%s\n", qPrintable(f.file), qPrintable(f.text));
     } else if (command == "rects") {
         // The rectangles the town table needs for each spirit, on the 16-pixel
         // blocks of the pictures: the figure with its glow, and the face.
