@@ -243,12 +243,11 @@ QString closingWords()
 {
     return QStringLiteral(
         "You have walked the Weyfarra trail with us, from the old homeland to the land in the "
-        "west.  You heard why it happened: others wanted our land, and a law and a treaty signed "
-        "by a few were used to force a whole people out.  You heard how we stood up for "
-        "ourselves, with petitions, in the highest court, and in the mountains where some hid and "
-        "stayed.  You met people who helped, and many who looked away.  Remember them.  The "
-        "Verunai are still here today, as nations: we speak our language, we sing our songs, and "
-        "we tell our stories.  Now you carry them too.  Thank you for walking with us.");
+        "west.  Others wanted our land, and a law and a treaty signed by a few were used to force "
+        "us out.  We spoke up with petitions and in the highest court, and some of us hid in the "
+        "mountains and stayed.  Remember the few who helped, and the many who looked away.  The "
+        "Verunai are still here today, as nations: we speak our language, sing our songs and tell "
+        "our stories.  Now you carry them too.  Thank you for walking with us.");
 }
 
 QString remediesOfLongAgo()

@@ -25,7 +25,7 @@ QVector<SpokenLine> spokenLines()
         {"intro3", woman, 165, 0, 0, 8600, story::introCaption(3)},
         {"intro4", narrator, 0, 0, 0, 3950, story::introCaption(4)},
         {"intro5", narrator, 145, 0, 0, 9000, story::introCaption(5)},
-        {"closing", woman, sedoraPace, 0, 0, 40000, story::closingWords()},
+        {"closing", woman, sedoraPace, 0, 0, 45000, story::closingWords()},
         {"greeting", woman, 0, 0, 0, 2450, QStringLiteral("Hello there!  May I help you?")},
         {"thanks", woman, 0, 0, 0, 1250, QStringLiteral("Thank you kindly!")},
         {"yeehaw", narrator, 0, 0, 0, 1500, QStringLiteral("Yee-haw!  What a fish!")},
@@ -34,7 +34,7 @@ QVector<SpokenLine> spokenLines()
         if (!townContent(town).hasSpirit())
             continue;
         const SpiritVoice v = spiritVoice(town);
-        lines.push_back({spiritLineId(town), v.voice, v.wordsPerMinute, v.f0Hz, v.f0SpreadHz, 25000,
+        lines.push_back({spiritLineId(town), v.voice, v.wordsPerMinute, v.f0Hz, v.f0SpreadHz, 40000,
                          story::storyLine(2 * town - 1)});
     }
     return lines;
