@@ -203,6 +203,21 @@ void sisterBehind(QPainter& p, const Person& s, const Frame& f)
 
 // Her arms over his shoulders, her hands together at his chest; her legs
 // round his sides, in front of his arms, and his hands holding them.
+namespace {
+
+// A limb drawn as a round stroke with a darker outline.
+void outlinedStroke(QPainter& p, const QPainterPath& path, const QColor& outline,
+                    const QColor& fill, double outlineWidth, double fillWidth)
+{
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(outline, outlineWidth, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(path);
+    p.setPen(QPen(fill, fillWidth, Qt::SolidLine, Qt::RoundCap));
+    p.drawPath(path);
+}
+
+} // namespace
+
 void sisterInFront(QPainter& p, const Frame& f, const QColor& skin, QPointF left, QPointF right)
 {
     const double u = f.u;
@@ -212,11 +227,7 @@ void sisterInFront(QPainter& p, const Frame& f, const QColor& skin, QPointF left
         arm.moveTo(f.cx + side * f.shoulderHalf * 0.7, f.shoulderY - 2 * u);
         arm.quadTo(QPointF(f.cx + side * f.shoulderHalf * 0.55, f.shoulderY + 16 * u),
                    hands + QPointF(side * 3 * u, 0));
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(110, 46, 38), 8.5 * u, Qt::SolidLine, Qt::RoundCap));
-        p.drawPath(arm);
-        p.setPen(QPen(QColor(176, 84, 66), 6.5 * u, Qt::SolidLine, Qt::RoundCap));
-        p.drawPath(arm);
+        outlinedStroke(p, arm, QColor(110, 46, 38), QColor(176, 84, 66), 8.5 * u, 6.5 * u);
     }
     p.setPen(Qt::NoPen);
     p.setBrush(skin.lighter(108));
@@ -228,11 +239,7 @@ void sisterInFront(QPainter& p, const Frame& f, const QColor& skin, QPointF left
         leg.moveTo(f.cx + side * f.hipHalf * 0.6, f.waistY + 6 * u);
         leg.quadTo(QPointF(hand.x() + side * 8 * u, hand.y() - 10 * u),
                    QPointF(hand.x() + side * 12 * u, hand.y() + 12 * u));
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(86, 58, 42), 9 * u, Qt::SolidLine, Qt::RoundCap));
-        p.drawPath(leg);
-        p.setPen(QPen(QColor(140, 98, 66), 7 * u, Qt::SolidLine, Qt::RoundCap));
-        p.drawPath(leg);
+        outlinedStroke(p, leg, QColor(86, 58, 42), QColor(140, 98, 66), 9 * u, 7 * u);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(112, 82, 54)); // her moccasin
         p.drawEllipse(QPointF(hand.x() + side * 13 * u, hand.y() + 15 * u), 5 * u, 4 * u);
