@@ -8,10 +8,15 @@
 
 For every file: its loudness (EBU R 128, LUFS, measured by ffmpeg) and the
 share of its words that Debian's speech recogniser (pocketsphinx, US English
-model) gets wrong. A file fails if its loudness is more than 2 LU from the
-files' median, or if (for 8 words or more) the recogniser gets more of its words wrong than 1.3
-times what it gets wrong of natural read speech: Allison Smith's recorded
-prompts with their transcripts (asterisk-core-sounds-en and -en-g722, 16 kHz).
+model) gets wrong, against what it gets wrong of natural read speech: Allison
+Smith's recorded prompts with their transcripts (asterisk-core-sounds-en and
+-en-g722, 16 kHz). The check fails if a file's loudness is more than 2 LU
+from the files' median; if the recogniser gets more of all the files' words
+together wrong than 1.3 times the reference; or if (for a file of 8 words or
+more) it gets more of one file's words wrong than 1.75 times the reference.
+One file of some seventy words is a small sample: its rate moves by several
+points when a quarter of a second of silence comes before it, so one file
+alone is judged only for being far worse than the reference.
 The recogniser is far from perfect even on people, so the reference tells
 what "clear" can mean for it.
 
@@ -39,10 +44,14 @@ REFERENCE_PROMPTS = [
     "demo-nogo", "tt-allbusy", "queue-periodic-announce", "demo-moreinfo",
 ]
 LOUDNESS_SPREAD = 2.0  # LU either side of the median
-WORSE_THAN_REFERENCE = 1.3
+WORSE_THAN_REFERENCE = 1.3     # all the files' words together
+ONE_FILE_WORSE_THAN_REFERENCE = 1.75
 # A cheer of a few words says nothing about clarity: one word missed is 20 %
 # of "Yee-haw! What a fish!". Such files are checked for loudness only.
 FEWEST_WORDS = 8
+# "Sedora" is heard as "said or a": a name the recogniser cannot know takes
+# up to three of its words.
+NAME_SPAN = 3
 SKIP = 77
 
 ONES = ("zero one two three four five six seven eight nine ten eleven twelve thirteen "
@@ -76,14 +85,32 @@ def words(text):
     return [w.strip("'") for w in text.split() if w.strip("'")]
 
 
-def errors(said, heard):
-    """Word substitutions, deletions and insertions (edit distance)."""
+def errors(said, heard, known=None):
+    """Word substitutions, deletions and insertions (edit distance).
+
+    A said word that is not in `known` (the recogniser's dictionary) is a
+    name of the game's own, such as Sedora: the recogniser can only ever
+    hear it as other words, so it stands for up to NAME_SPAN heard words,
+    or none, at no cost."""
     row = list(range(len(heard) + 1))
-    for i, s in enumerate(said, 1):
-        prev, row[0] = row[0], i
+    for s in said:
+        if known is not None and s not in known:
+            row = [min(row[max(0, j - NAME_SPAN):j + 1]) for j in range(len(heard) + 1)]
+            continue
+        prev, row[0] = row[0], row[0] + 1
         for j, h in enumerate(heard, 1):
             prev, row[j] = row[j], min(row[j] + 1, row[j - 1] + 1, prev + (s != h))
     return row[-1]
+
+
+def dictionary():
+    """The words the recogniser knows, as words() writes them."""
+    known = set()
+    with open(MODEL + "/cmudict-en-us.dict", encoding="utf-8", errors="replace") as f:
+        for line in f:
+            if line.strip():
+                known.add(re.sub(r"\(\d+\)$", "", line.split()[0]))
+    return known
 
 
 def decoded(path, out):
@@ -107,13 +134,14 @@ def loudness(path):
     return float(found[-1]) if found else float("-inf")
 
 
-def measure(item, scratch):
+def measure(item, scratch, known):
     path, text, shown = item
     wav = os.path.join(scratch, "%d.wav" % abs(hash(path)))
     decoded(path, wav)
     said = words(text)
-    return {"file": shown, "words": len(said), "errors": errors(said, recognised(wav)),
-            "lufs": loudness(path)}
+    names = [w for w in said if w not in known]
+    return {"file": shown, "words": len(said) - len(names), "names": names,
+            "errors": errors(said, recognised(wav), known), "lufs": loudness(path)}
 
 
 def reference_items(scratch):
@@ -170,27 +198,39 @@ def main(args):
         print("skipped: not installed: " + ", ".join(missing))
         return SKIP
     items = listed(args)
+    known = dictionary()
     with tempfile.TemporaryDirectory() as scratch:
         with concurrent.futures.ThreadPoolExecutor(max_workers=os.cpu_count() or 1) as pool:
-            reference = pool.submit(measure, reference_items(scratch) + ("reference",), scratch)
-            results = list(pool.map(lambda item: measure(item, scratch), items))
+            reference = pool.submit(measure, reference_items(scratch) + ("reference",), scratch,
+                                    known)
+            results = list(pool.map(lambda item: measure(item, scratch, known), items))
             reference = reference.result()
     limit = WORSE_THAN_REFERENCE * rate(reference)
+    one_limit = ONE_FILE_WORSE_THAN_REFERENCE * rate(reference)
     median = statistics.median(r["lufs"] for r in results)
     print("%-40s %5s %6s %7s" % ("file", "words", "WER", "LUFS"))
     failed = 0
     for r in results:
         faults = []
-        if r["words"] >= FEWEST_WORDS and rate(r) > limit:
+        if r["words"] >= FEWEST_WORDS and rate(r) > one_limit:
             faults.append("unclear")
         if abs(r["lufs"] - median) > LOUDNESS_SPREAD:
             faults.append("too %s" % ("loud" if r["lufs"] > median else "quiet"))
         failed += bool(faults)
         print("%-40s %5d %5.0f%% %7.1f  %s" % (r["file"], r["words"],
                                                 100 * rate(r), r["lufs"], " ".join(faults)))
-    print("reference: natural read speech, %d words, %.0f%% wrong; limit %.0f%%; "
-          "loudness median %.1f LUFS, limit +-%.0f LU"
-          % (reference["words"], 100 * rate(reference), 100 * limit, median, LOUDNESS_SPREAD))
+    judged = [r for r in results if r["words"] >= FEWEST_WORDS]
+    together = {"words": sum(r["words"] for r in judged),
+                "errors": sum(r["errors"] for r in judged)}
+    names = sorted({n for r in results for n in r["names"]})
+    print("all files: %d words, %.0f%% wrong%s" % (together["words"], 100 * rate(together),
+                                                   "  unclear" if rate(together) > limit else ""))
+    print("reference: natural read speech, %d words, %.0f%% wrong; limits %.0f%% for all files, "
+          "%.0f%% for one; loudness median %.1f LUFS, limit +-%.0f LU"
+          % (reference["words"], 100 * rate(reference), 100 * limit, 100 * one_limit, median,
+             LOUDNESS_SPREAD))
+    print("not counted (unknown to the recogniser): " + ", ".join(names))
+    failed += rate(together) > limit
     print("%d passed, %d failed" % (len(results) - failed, failed))
     return 1 if failed else 0
 

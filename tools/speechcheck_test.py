@@ -34,6 +34,22 @@ class Errors(unittest.TestCase):
         self.assertEqual(speechcheck.errors(said, []), 4)
         self.assertEqual(speechcheck.errors([], ["um"]), 1)
 
+    def test_a_name_the_recogniser_cannot_know_costs_nothing(self):
+        known = set("a wise woman said or and the river was wide very nice".split())
+        said = "a wise woman sedora and the river".split()
+        # Heard as up to three words of its own, or not at all.
+        self.assertEqual(speechcheck.errors(said, "a wise woman said or a and the river".split(),
+                                            known), 0)
+        self.assertEqual(speechcheck.errors(said, "a wise woman and the river".split(), known), 0)
+        # Four words for it are one too many; the known words still count.
+        self.assertEqual(speechcheck.errors(said, "a wise woman said or a a and the river".split(),
+                                            known), 1)
+        self.assertEqual(speechcheck.errors(said, "a wise woman said or a and the liver".split(),
+                                            known), 1)
+        # Without a dictionary every word counts.
+        self.assertEqual(speechcheck.errors(said, "a wise woman and the river".split()), 1)
+        self.assertEqual(speechcheck.errors(["sedora"], [], known), 0)
+
 
 if __name__ == "__main__":
     unittest.main()
