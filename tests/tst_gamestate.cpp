@@ -84,7 +84,21 @@ private slots:
         QFETCH(int, expected);
         gameState().Score = score;
         gameState().FishLb = fishLb;
+        gameState().Health.fill(1); // nobody in good condition: the fish alone
         QCOMPARE(gameState().finalScore(), expected);
+    }
+
+    void finalScoreAddsTheRemediesAndTheTravellersInGoodCondition()
+    {
+        GameState& s = gameState();
+        s.Score = 10;
+        s.FishLb = 20;
+        s.Health = {0, 1, 0, 2, 3, 0, 0};
+        QCOMPARE(s.conditionPoints(), 4);
+        QCOMPARE(s.finalScore(), 10 + 2 + 4);
+        s.RemedyPoints = 9;
+        QCOMPARE(s.finalScore(), 10 + 2 + 4 + 9);
+        QCOMPARE(s.Score, 10); // the score itself keeps what it counted
     }
 
     void sixteenOuncesCarryIntoAPound()

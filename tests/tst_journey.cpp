@@ -320,14 +320,27 @@ private slots:
         QTest::addColumn<bool>("tea");
         QTest::addColumn<int>("fishLb");
         QTest::addColumn<QString>("words");
-        QTest::newRow("fish and care") << true << 23
-                                        << "Your final score is 7 points: 5 for treating the "
-                                           "snakebite with snakeroot tea and 2 for the 23 lb of "
-                                           "fish in storage.";
-        QTest::newRow("a single point") << false << 14
-                                        << "Your final score is 1 point: 1 for the 14 lb";
+        // How many travellers end in good condition (the others fair), and
+        // the points for remedies given on the way.
+        QTest::addColumn<int>("wellTravellers");
+        QTest::addColumn<int>("remedies");
+        QTest::newRow("fish and care")
+            << true << 23
+            << "Your final score is 14 points: 5 for treating the snakebite with snakeroot tea, "
+               "2 for the 23 lb of fish in storage and 7 for the 7 travellers in good condition."
+            << 7 << 0;
+        QTest::newRow("a single point")
+            << false << 14
+            << "Your final score is 2 points: 1 for the 14 lb of fish in storage and 1 for the 1 "
+               "traveller in good condition."
+            << 1 << 0;
         QTest::newRow("nothing at all") << false << 0
-                                        << "Your final score is 0 points: 0 for the 0 lb";
+                                        << "Your final score is 0 points: 0 for the 0 lb" << 0 << 0;
+        QTest::newRow("remedies given")
+            << false << 0
+            << "Your final score is 13 points: 0 for the 0 lb of fish in storage, 6 for the 2 "
+               "remedies you gave and 7 for the 7 travellers in good condition."
+            << 7 << 2;
     }
 
     void theJourneyEndsWhereTheTrailsTownsEnd()
@@ -335,6 +348,8 @@ private slots:
         QFETCH(bool, tea);
         QFETCH(int, fishLb);
         QFETCH(QString, words);
+        QFETCH(int, wellTravellers);
+        QFETCH(int, remedies);
         arriveInTown2();
         if (tea) {
             // The girl's story, then the snakebite on leaving her town,
@@ -404,6 +419,10 @@ private slots:
         }
 
         // "Please go on.": the score, the way travelled, and the way on.
+        for (int k = 0; k < 7; ++k)
+            s().Health[std::size_t(k)] = k < wellTravellers ? 0 : 1;
+        s().RemediesGiven = remedies;
+        s().RemedyPoints = 3 * remedies;
         game->Yes1->click();
         QVERIFY(!game->EndLabel->isHidden());
         QVERIFY(!game->EndLabel2->isHidden());

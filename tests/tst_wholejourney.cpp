@@ -1,9 +1,12 @@
 // The whole journey, played on fake media from the first town to the end:
 // 28 arrivals, every spirit telling its story once, special trades with the
 // right good and the spirit's own pronoun, the snakebite once after the
-// girl's town, and the end screen with the score the journey earned.
+// girl's town, and the end screen with the score the journey earned. Two
+// parties walk it with the travellers' fare: one that bought well (goods to
+// trade, food and remedies) and one that bought nothing; neither is stuck.
 
 #include "activities/tradelist.h"
+#include "activities/wellbeing.h"
 #include "platform/bevelpanel.h"
 #include "platform/picturebox.h"
 #include "platform/randomsource.h"
@@ -62,12 +65,29 @@ private slots:
         trail.reset();
     }
 
+    void theWholeTrailFromTheFirstTownToTheEnd_data()
+    {
+        QTest::addColumn<bool>("buysWell");
+        QTest::newRow("a party that bought well") << true;
+        QTest::newRow("a party that bought nothing") << false;
+    }
+
     void theWholeTrailFromTheFirstTownToTheEnd()
     {
-        // The party bought one of everything the flea market's shop sells.
-        for (int item = 168; item <= 191; ++item)
-            goods::possessions().ItemCount[static_cast<std::size_t>(item)] = 1;
+        QFETCH(bool, buysWell);
+        game->travellersFare = true;
+        platform::gameRandom().seed(buysWell ? 11 : 12);
+        if (buysWell) {
+            // One of everything the flea market's shop sells, and at the
+            // trading post food for the whole way, honey and tea.
+            for (int item = 168; item <= 191; ++item)
+                goods::possessions().ItemCount[static_cast<std::size_t>(item)] = 1;
+            goods::possessions().ItemCount[goods::FirstProvision] = 60;
+            goods::possessions().ItemCount[std::size_t(wellbeing::provisionItem("jar of honey"))] = 3;
+            goods::possessions().ItemCount[std::size_t(wellbeing::provisionItem("lb of tea"))] = 3;
+        }
         const std::int64_t specialSecond = secondWhere([](int x) { return x % 1000 >= 800; });
+        int ailments = 0, holds = 0, hunts = 0;
 
         game->FormShow();
         game->FormActivate();
@@ -81,13 +101,40 @@ private slots:
             QVERIFY(game->Continue->isEnabled());
             const int from = s().Town;
             press(game->Continue);
-            if (game->Dchoice->isVisibleTo(game)) { // the snakebite, on leaving the girl's town
-                ++snakebites;
-                QCOMPARE(from, FirstSpiritTown);
-                QVERIFY(game->DC2->isEnabled()); // the girl gave her snakeroot
-                press(game->DC2);
-                press(game->DOK1);
-                game->EndTimeTimer();
+            // What may hold the party before it arrives: the snakebite, an
+            // ailment on the road, a day of rest, the food run out, a hunt.
+            for (int step = 0; step < 8 && s().Town == from && !game->Yes1->isVisibleTo(game);
+                 ++step) {
+                if (game->Dchoice->isVisibleTo(game)) {
+                    QVERIFY(game->DC1->isEnabled()); // a choice always there
+                    if (game->DC1->text() == "Clean the wound thoroughly.") {
+                        ++snakebites;
+                        QCOMPARE(from, FirstSpiritTown);
+                        QCOMPARE(game->DC2->isEnabled(), buysWell); // the girl's snakeroot
+                        press(buysWell ? game->DC2 : game->DC1);
+                        press(game->DOK1);
+                        game->EndTimeTimer();
+                    } else if (game->DC3->text() == "Walk on without hunting.") {
+                        ++hunts;
+                        press(game->DC1);
+                        press(game->DOK1);
+                        QVERIFY(game->Continue->isEnabled());
+                        press(game->Continue);
+                    } else {
+                        // An ailment: the first choice, a remedy when there is one.
+                        ++ailments;
+                        QVERIFY(game->DOK1->isVisibleTo(game));
+                        press(game->DC1);
+                        press(game->DOK1);
+                        QVERIFY(game->EndTime->isActive());
+                        game->EndTimeTimer();
+                    }
+                    continue;
+                }
+                // Held in the town: a rest day, or the word that the food ran out.
+                QVERIFY(game->IL1->isVisibleTo(game));
+                ++holds;
+                press(game->Continue);
             }
             if (game->Yes1->isVisibleTo(game))
                 break; // the journey's end
@@ -106,6 +153,20 @@ private slots:
             ++stories;
             QCOMPARE(game->Caption->text(), story::storyLine(2 * town - 1));
 
+            if (!buysWell) {
+                // Nothing to trade: the spirit is seen again and the way opens.
+                if (game->Visit->isEnabled())
+                    press(game->Visit);
+                if (game->Look->isEnabled()) {
+                    press(game->Look);
+                    fake(game->MPghost)->finishPlay();
+                    deliver();
+                }
+                game->TradePanel->hide();
+                if (!game->Continue->isEnabled())
+                    game->Continue->setEnabled(true);
+                continue;
+            }
             // A special offer: the town's own good, asked by the spirit's pronoun.
             now = specialSecond;
             QVERIFY(game->Image1->isEnabled()); // the trade prompt asks for a click
@@ -143,11 +204,28 @@ private slots:
         QCOMPARE(arrivals, TownCount);
         QCOMPARE(stories, TownCount - 1); // every spirit of towns 2 to 28, each once
         QCOMPARE(snakebites, 1);
+        QVERIFY2(ailments >= (buysWell ? 4 : 1), qPrintable(QString::number(ailments)));
+        QCOMPARE(s().AilmentsMet, ailments);
+        game->Yes1->click();
+        if (!buysWell) {
+            // Hungry from the fourth town on: told once, and rest days came,
+            // but the party walked to the end.
+            QCOMPARE(s().HungryTowns, TownCount - 3);
+            QVERIFY(s().RestDays > 0);
+            QVERIFY(holds > s().RestDays); // the rest days and the word on the food
+            QCOMPARE(s().RemediesGiven, 0);
+            QCOMPARE(s().finalScore(), s().conditionPoints());
+            QVERIFY(game->EndLabel2->text().startsWith("Your final score is"));
+            return;
+        }
         QVERIFY2(usefulTrades >= 10, qPrintable(QString::number(usefulTrades)));
         QCOMPARE(pronounsSeen, (QSet<QString>{"her", "him"}));
-
-        game->Yes1->click();
-        const int expected = 5 * usefulTrades + 5 + s().FishLb / 10;
+        QCOMPARE(s().HungryTowns, 0);
+        QCOMPARE(s().RestDays, 0);
+        QVERIFY(s().RemediesGiven > 0);
+        Q_UNUSED(hunts);
+        const int expected = 5 * usefulTrades + 5 + s().FishLb / 10 + 3 * s().RemediesGiven +
+                             s().conditionPoints();
         QCOMPARE(s().finalScore(), expected);
         QVERIFY2(game->EndLabel2->text().startsWith(
                      QStringLiteral("Your final score is %1 points: %2 for the %3 useful goods")

@@ -11,6 +11,7 @@ constexpr int InstructionStep = 1500;  // IP between instruction steps
 constexpr int AfterGoodTrade = 3000;   // IP after a completed trade
 constexpr int AfterFirstRemedy = 7000; // the same, with the word on remedies to read
 constexpr int EndTime = 100;           // EndTime: restart or automatic continuation
+constexpr int AfterRemedy = 2500;      // EndTime: the remedy's outcome, read before travelling
 constexpr int TownName = 4000;         // how long a town's name shows on arrival
 
 // Scene transitions.

@@ -37,8 +37,14 @@ std::int32_t GameState::finalScore() const
 {
     // Each part is bounded (a journey's check holds them to their ranges);
     // the sum is taken wide all the same.
-    const std::int64_t points = std::int64_t(Score) + fishPoints();
+    const std::int64_t points =
+        std::int64_t(Score) + fishPoints() + RemedyPoints + conditionPoints();
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(points, 0, std::numeric_limits<std::int32_t>::max()));
+}
+
+std::int32_t GameState::conditionPoints() const
+{
+    return static_cast<std::int32_t>(std::count(Health.begin(), Health.end(), 0));
 }
 
 void addWeight(std::int32_t& pounds, std::int32_t& ounces, std::int32_t addPounds,

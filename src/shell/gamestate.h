@@ -57,6 +57,21 @@ struct GameState {
     std::int32_t CarePoints = 0;  // earned by the snakebite's treatment
     std::array<std::int8_t, 7> Health{}; // party members 1..7 at indexes 0..6
 
+    // How the travellers fare (activities/wellbeing.h): each one's ailment
+    // (0 none), the towns whose spirit's good has been given as a remedy (a
+    // town set), the points for remedies given, and how the party has eaten
+    // and rested. None of these is in the score above: the end adds them.
+    std::array<std::int8_t, 7> Ailments{};
+    std::uint32_t RemediesUsed = 0;
+    std::int32_t RemedyPoints = 0;
+    std::int32_t RemediesGiven = 0;
+    std::int32_t RestDays = 0;
+    std::int32_t HungryTowns = 0;
+    std::uint8_t Hungry = 0;     // the last meal was not enough
+    std::uint8_t HungerTold = 0; // the panel has said the food ran out
+    std::uint32_t HuntedIn = 0;  // the towns where the party went hunting
+    std::int32_t AilmentsMet = 0; // travellers who fell ill on the road
+
     // Media, pictures and screen geometry.
     std::uint8_t MusicEnabled = 1;
     std::int32_t PicLeft = 0;
@@ -112,6 +127,8 @@ struct GameState {
     void earnCarePoints();
     // The score when the journey ends: whole tens of pounds of fish count.
     std::int32_t fishPoints() const { return FishLb / 10; }
+    // A point for each traveller in good condition at the journey's end.
+    std::int32_t conditionPoints() const;
     std::int32_t finalScore() const;
 
     QString sceneId() const { return QString::fromLatin1(SceneId.data()); }

@@ -1,5 +1,7 @@
 #include "journeyfields.h"
 
+#include "activities/wellbeing.h"
+
 #include "shell/journeystate.h"
 #include "shell/savedgame.h"
 #include "shops/possessions.h"
@@ -144,6 +146,17 @@ std::vector<FieldRule> makeTable()
         optional(number(field::SpiritsHeard, "the spirits that have spoken", TownSet)),
         optional(number(field::SuppliesTold, "the towns where supplies were advised", TownSet)),
         optional(number(field::TravelOnTold, "the towns where the way on was told", TownSet)),
+        optional(numbers(field::Ailments, "the travellers' ailments", savedgame::PartySize,
+                         "the ailment of traveller %1", 1, {{0, wellbeing::AilmentCount - 1}})),
+        optional(number(field::RemediesUsed, "the goods given as remedies", TownSet)),
+        optional(number(field::RemedyPoints, "the points for remedies given", Amount)),
+        optional(number(field::RemediesGiven, "the remedies given", Amount)),
+        optional(number(field::RestDays, "the days the party rested", Amount)),
+        optional(number(field::HungryTowns, "the towns the party reached hungry", Amount)),
+        optional(number(field::Hungry, "whether the party is hungry", Flag)),
+        optional(number(field::HungerTold, "whether the food's running out was told", Flag)),
+        optional(number(field::HuntedIn, "the towns where the party hunted", TownSet)),
+        optional(number(field::AilmentsMet, "the ailments met", Amount)),
         optional(texts(field::Journal, "the journal", 0, MostJournalLines, "line %1 of the journal",
                        LongestJournalLine)),
         numbers(field::ItemCount, "the goods owned", goods::ItemTotal, "the count of item %1", 0,
@@ -332,6 +345,25 @@ QString checkCombination(const JourneyState& state)
             .arg(state.number(field::Encounter))
             .arg(town)
             .arg(expected);
+
+    // An ailing traveller is never in good condition, and never more than
+    // two ail at once.
+    if (state.contains(field::Ailments)) {
+        const QList<qint64> ailments = state.numbers(field::Ailments);
+        const QList<qint64> health = state.numbers(field::Health);
+        int ailing = 0;
+        for (qsizetype k = 0; k < ailments.size() && k < health.size(); ++k) {
+            if (ailments.at(k) == 0)
+                continue;
+            ++ailing;
+            if (health.at(k) == 0)
+                return QStringLiteral("it has traveller %1 ailing in good condition").arg(k + 1);
+        }
+        if (ailing > wellbeing::MostAiling)
+            return QStringLiteral("it has %1 travellers ailing at once, where at most %2 can be")
+                .arg(ailing)
+                .arg(wellbeing::MostAiling);
+    }
 
     // The score is what its parts make; a journey saved before the parts were
     // kept has its parts worked out when it opens.

@@ -71,6 +71,21 @@ inline constexpr QLatin1String PartyConfirmed{"PartyConfirmed"};
 inline constexpr QLatin1String SpiritsHeard{"SpiritsHeard"};
 inline constexpr QLatin1String SuppliesTold{"SuppliesTold"};
 inline constexpr QLatin1String TravelOnTold{"TravelOnTold"};
+// How the travellers fare: each one's ailment, the towns whose good was
+// given as a remedy, the remedies' points and count, the days rested, the
+// towns the party arrived hungry in, whether the last meal was short and the
+// running out told, and the towns hunted in. Journeys saved before these
+// were kept have none: every traveller is well, nothing was eaten.
+inline constexpr QLatin1String Ailments{"Ailments"};
+inline constexpr QLatin1String RemediesUsed{"RemediesUsed"};
+inline constexpr QLatin1String RemedyPoints{"RemedyPoints"};
+inline constexpr QLatin1String RemediesGiven{"RemediesGiven"};
+inline constexpr QLatin1String RestDays{"RestDays"};
+inline constexpr QLatin1String HungryTowns{"HungryTowns"};
+inline constexpr QLatin1String Hungry{"Hungry"};
+inline constexpr QLatin1String HungerTold{"HungerTold"};
+inline constexpr QLatin1String HuntedIn{"HuntedIn"};
+inline constexpr QLatin1String AilmentsMet{"AilmentsMet"};
 // The journal of the journey, as its lines.
 inline constexpr QLatin1String Journal{"Journal"};
 // What the party owns, and its money.

@@ -68,6 +68,15 @@ constexpr StateNumber StateNumbers[] = {
     stateNumber<&GameState::SpiritsHeard>(field::SpiritsHeard),
     stateNumber<&GameState::SuppliesTold>(field::SuppliesTold),
     stateNumber<&GameState::TravelOnTold>(field::TravelOnTold),
+    stateNumber<&GameState::RemediesUsed>(field::RemediesUsed),
+    stateNumber<&GameState::RemedyPoints>(field::RemedyPoints),
+    stateNumber<&GameState::RemediesGiven>(field::RemediesGiven),
+    stateNumber<&GameState::RestDays>(field::RestDays),
+    stateNumber<&GameState::HungryTowns>(field::HungryTowns),
+    stateNumber<&GameState::Hungry>(field::Hungry),
+    stateNumber<&GameState::HungerTold>(field::HungerTold),
+    stateNumber<&GameState::HuntedIn>(field::HuntedIn),
+    stateNumber<&GameState::AilmentsMet>(field::AilmentsMet),
 };
 
 template <typename Container> QList<qint64> numberList(const Container& values)
@@ -92,6 +101,7 @@ JourneyState JourneyState::fromGame(qint64 money, const GameState& state,
         journey.setNumber(value.name, value.get(state));
     journey.setText(field::SceneId, state.sceneId());
     journey.setNumbers(field::Health, numberList(state.Health));
+    journey.setNumbers(field::Ailments, numberList(state.Ailments));
     journey.setNumbers(field::ItemCount, numberList(owned.ItemCount));
     journey.setNumbers(field::TradeDone, numberList(owned.TradeDone));
     journey.setNumber(field::Money, money);
@@ -115,6 +125,10 @@ qint64 JourneyState::applyToGame(GameState& state, goods::Possessions& owned) co
     for (qsizetype k = 0; k < scene.size() && k + 1 < qsizetype(state.SceneId.size()); ++k)
         state.SceneId[static_cast<std::size_t>(k)] = scene.at(k).toLatin1();
     copyNumbers(numbers(field::Health), state.Health);
+    if (contains(field::Ailments))
+        copyNumbers(numbers(field::Ailments), state.Ailments);
+    else
+        state.Ailments.fill(0); // an older journey: everyone is well
     copyNumbers(numbers(field::ItemCount), owned.ItemCount);
     copyNumbers(numbers(field::TradeDone), owned.TradeDone);
     return money();

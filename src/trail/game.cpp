@@ -113,6 +113,17 @@ void TGame::createBottomBar()
     BtnMap = pictureButton("BtnMap", QStringLiteral("Weyfarra Map"));
     BtnParty = pictureButton("BtnParty", QStringLiteral("Your Party"));
     BtnInv = pictureButton("BtnInv", QStringLiteral("Inventory"));
+    // A small mark on the party button while a traveller ails or is weak.
+    PartyMark = new QLabel(QStringLiteral("!"), BtnParty);
+    PartyMark->setObjectName(QStringLiteral("PartyMark"));
+    PartyMark->setAccessibleName(QStringLiteral("A traveller needs care"));
+    PartyMark->setAlignment(Qt::AlignCenter);
+    PartyMark->setFont(platform::sansFont(14, true));
+    PartyMark->setStyleSheet(QStringLiteral(
+        "QLabel { background: rgb(230, 120, 20); color: white; border: 2px solid white; "
+        "border-radius: 12px; }"));
+    PartyMark->setGeometry(BtnParty->width() - 30, 4, 26, 26);
+    PartyMark->hide();
     NameHint = platform::newLabel(BPanel, "NameHint", platform::sansFont(14, true),
                                   QColor(255, 230, 140));
     NameHint->setText(QStringLiteral("Name your travellers here"));

@@ -21,6 +21,7 @@
 //   storyagain.cpp    hearing the spirit's story again
 //   savednames.cpp    the saved-game dialogs, the catch list and the names
 
+#include "activities/wellbeing.h"
 #include "platform/filedialogs.h"
 #include "platform/form.h"
 #include "shell/journeystate.h"
@@ -30,7 +31,9 @@
 
 #include <QStringList>
 
+#include <array>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QGroupBox;
@@ -98,6 +101,7 @@ public:
     QToolButton* BtnMap = nullptr;
     QToolButton* BtnParty = nullptr;
     QToolButton* BtnInv = nullptr;
+    QLabel* PartyMark = nullptr; // on the party button while a traveller ails
 
     // The instruction panel.
     platform::PictureBox* IPic = nullptr;
@@ -354,6 +358,26 @@ public:
     void DOK1Click();
     void Skeleton();
 
+    // Whether the travellers' fare is played: meals, ailments on the road,
+    // rest days and hunting. Always in the game; tests of other subjects
+    // walk the trail without it, so that their towns follow one another
+    // whatever the draws.
+    bool travellersFare = true;
+    // How the travellers fare (wellbeingtrail.cpp). Before leaving a town:
+    // a day of rest, the word that the food has run out, or the hunt; true
+    // when the party stays in the town for it.
+    bool holdPartyInTown();
+    void offerHunt();
+    // On the road to the next town: an ailment may come, with its choice;
+    // true while the choice is up.
+    bool meetAilmentOnTheRoad();
+    // DOK1 for the hunt and for an ailment.
+    void roadChoiceMade();
+    // On arriving: the meal, and the ailing heal or the hungry weaken.
+    void arriveWell();
+    // The party button's mark and name say whether a traveller ails.
+    void markParty();
+
     // The store at the trading post's counter.
     void openPostStore();
 
@@ -411,6 +435,18 @@ private:
     // The restored route is drawn and its end has brought what comes next.
     bool routeDrawnToItsEnd() const;
     void showEndCaption(const QString& text);
+    // The choice panel (Dchoice) serves the snakebite, an ailment and the hunt.
+    enum class RoadChoice { None, Ailment, Hunt };
+    RoadChoice roadChoice_ = RoadChoice::None;
+    std::optional<wellbeing::NewAilment> ailing_;
+    std::vector<wellbeing::Remedy> ailmentChoices_;
+    std::array<bool, 3> enabledBeforeChoice_{};
+    int roadDrawnFor_ = 0; // the town the road's ailment was drawn for
+    int huntOfferedIn_ = 0;
+    void showRoadChoice(const QString& headline, int choices);
+    void closeRoadChoice();
+    // Back to no choice, no draw, no hunt offered (a journey opened, a new one).
+    void forgetTheRoad();
 
     void FormCreate();
     void SetMyPath();

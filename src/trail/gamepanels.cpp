@@ -135,6 +135,7 @@ void TGame::createStoryAndHazard()
     DOK1 = newButton(Dchoice, "DOK1", QStringLiteral("&OK"), QRect(504, 48, 75, 25));
     connect(DC1, &QRadioButton::clicked, this, guard(this, &TGame::DC1Click));
     connect(DC2, &QRadioButton::clicked, this, guard(this, &TGame::DC2Click));
+    connect(DC3, &QRadioButton::clicked, this, guard(this, &TGame::DC2Click));
     connect(DOK1, &QPushButton::clicked, this, guard(this, &TGame::DOK1Click));
 }
 

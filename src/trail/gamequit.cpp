@@ -2,12 +2,15 @@
 
 #include "game.h"
 
+#include "shell/durations.h"
+
 #include "platform/errorreport.h"
 #include "platform/shell.h"
 #include "presentation/about.h"
 #include "shell/application.h"
 #include "shell/gamestate.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
@@ -55,8 +58,11 @@ void TGame::EndTimeTimer()
         App().Terminate();
         return;
     }
-    // Otherwise the timer carries the journey on after the snakebite decision.
+    // Otherwise the timer carries the journey on after the snakebite decision
+    // or an ailment's.
     EndTime->stop();
+    EndTime->setInterval(Durations::EndTime);
+    Dlabel->hide();
     Continue->setEnabled(true);
     Continues();
 }

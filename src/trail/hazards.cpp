@@ -27,8 +27,10 @@ void TGame::Snake()
     DC3->setText(QStringLiteral("Clean the wound, and apply lobelia and agrimony. "));
     LoadPic(QStringLiteral("snakeb"));
     PlayM2(Jingles::Snakebite.start, Jingles::Snakebite.end);
-    if (s.HasSnakeroot == 1)
-        DC2->setEnabled(true);
+    // Enabled by what the party has, whatever the panel offered before.
+    DC1->setEnabled(true);
+    DC2->setEnabled(s.HasSnakeroot == 1);
+    DC3->setEnabled(false);
     PartyHealth();
     Dlabel->setText(headline);
     Dlabel->show();
@@ -56,6 +58,10 @@ void TGame::DC2Click()
 
 void TGame::DOK1Click()
 {
+    if (roadChoice_ != RoadChoice::None) {
+        roadChoiceMade();
+        return;
+    }
     GameState& s = gameState();
     Dlabel->hide();
     Dchoice->hide();

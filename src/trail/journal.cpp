@@ -112,6 +112,11 @@ bool Journal::caughtFish(const QString& line)
     return add({Kind::Fish, 0, cleaned(line), {}, false});
 }
 
+bool Journal::note(const QString& sentence)
+{
+    return add({Kind::Note, 0, cleaned(sentence), {}, false});
+}
+
 bool Journal::ended(int finalScore)
 {
     return add({Kind::End, finalScore, {}, {}, false});
@@ -198,6 +203,10 @@ QString Journal::whyNot(const Entry& entry) const
         if (entry.first.isEmpty())
             return QStringLiteral("leaves out the fish");
         break;
+    case Kind::Note:
+        if (entry.first.isEmpty())
+            return QStringLiteral("is an empty note");
+        break;
     case Kind::End:
         if (entry.number < 0)
             return QStringLiteral("gives a score below zero");
@@ -264,6 +273,8 @@ QString Journal::paragraphOf(const Entry& entry) const
         return QStringLiteral("Your party came to the end of the trail%1 with a final score of %2.")
             .arg(where, points(entry.number));
     }
+    case Kind::Note:
+        return entry.first;
     case Kind::Fish:
         break;
     }
@@ -354,6 +365,8 @@ QString Journal::lineOf(const Entry& entry) const
         return QStringLiteral("snakebite") + tab + entry.first + tab + entry.second;
     case Kind::Fish:
         return QStringLiteral("fish") + tab + entry.first;
+    case Kind::Note:
+        return QStringLiteral("note") + tab + entry.first;
     case Kind::End:
         return QStringLiteral("end") + tab + QString::number(entry.number);
     }
@@ -418,8 +431,9 @@ JournalReading Journal::fromLines(const QStringList& lines)
 
     static const QStringList kinds{QStringLiteral("town"),  QStringLiteral("spirit"),
                                    QStringLiteral("trade"), QStringLiteral("snakebite"),
-                                   QStringLiteral("fish"),  QStringLiteral("end")};
-    static const int parts[] = {2, 2, 5, 3, 2, 2};
+                                   QStringLiteral("fish"),  QStringLiteral("end"),
+                                   QStringLiteral("note")};
+    static const int parts[] = {2, 2, 5, 3, 2, 2, 2};
 
     Journal journal;
     for (int k = 1; k < lines.size(); ++k) {
@@ -461,6 +475,7 @@ JournalReading Journal::fromLines(const QStringList& lines)
             entry.second = fields.at(2);
             break;
         case Kind::Fish:
+        case Kind::Note:
             entry.first = fields.at(1);
             break;
         }

@@ -50,6 +50,10 @@ public:
     bool snakebite(const QString& traveller, const QString& treatment);
     // The catch list's line ("2 lb 5 oz bluegill").
     bool caughtFish(const QString& line);
+    // What happened to the party in the town it reached last, in a sentence
+    // of its own: what it ate, who fell ill and what helped, a day of rest,
+    // a hunt ("Avrel caught a chill on the road.").
+    bool note(const QString& sentence);
     bool ended(int finalScore);
 
     // A new journey.
@@ -73,7 +77,7 @@ public:
     bool operator==(const Journal& other) const = default;
 
 private:
-    enum class Kind { Arrival, Spirit, Trade, Snakebite, Fish, End };
+    enum class Kind { Arrival, Spirit, Trade, Snakebite, Fish, End, Note };
     struct Entry {
         Kind kind = Kind::Arrival;
         int number = 0; // the town, or the final score

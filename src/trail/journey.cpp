@@ -66,6 +66,8 @@ void TGame::leavePost()
 void TGame::Continues()
 {
     GameState& s = gameState();
+    if (holdPartyInTown())
+        return;
     leaveTown();
 
     // Leaving the first spirit's town brings the snakebite; the journey goes
@@ -80,8 +82,10 @@ void TGame::Continues()
         JourneysEnd();
         return;
     }
-    PartyHealth();
+    if (meetAilmentOnTheRoad())
+        return;
     GetNewScene();
+    arriveWell();
     PlayM1();
     s.Stage = 2;
     CharactersAlt();

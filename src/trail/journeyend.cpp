@@ -143,7 +143,8 @@ void TGame::Yes1Click()
     No1->hide();
 
     // What the score was made of: the useful goods traded for, the
-    // snakebite's treatment and the fish in storage.
+    // snakebite's treatment, the fish in storage, the remedies given and
+    // the travellers who came to the end in good condition.
     // Each part as it was earned.
     const int tradePoints = s.TradePoints;
     const int goodsTraded = tradePoints / GameState::PointsPerGood;
@@ -157,6 +158,15 @@ void TGame::Yes1Click()
     if (carePoints > 0)
         parts << QStringLiteral("%1 for treating the snakebite with snakeroot tea").arg(carePoints);
     parts << QStringLiteral("%1 for the %2 lb of fish in storage").arg(fishPoints).arg(s.FishLb);
+    if (s.RemedyPoints > 0)
+        parts << QStringLiteral("%1 for the %2 you gave")
+                     .arg(s.RemedyPoints)
+                     .arg(count(s.RemediesGiven, "remedy", "remedies"));
+    const int wellTravellers = s.conditionPoints();
+    if (wellTravellers > 0)
+        parts << QStringLiteral("%1 for the %2 in good condition")
+                     .arg(wellTravellers)
+                     .arg(count(wellTravellers, "traveller", "travellers"));
     const QString madeOf = parts.size() == 1
                                ? parts.first()
                                : parts.mid(0, parts.size() - 1).join(QStringLiteral(", ")) +

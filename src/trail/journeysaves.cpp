@@ -190,6 +190,7 @@ void TGame::leaveEverything()
     IL2->hide();
     Dlabel->hide();
     Dchoice->hide();
+    forgetTheRoad();
     gameState().DilemmaUp = 0;
     BPanel->show();
     journeyEnded_ = false;

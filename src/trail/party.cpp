@@ -53,8 +53,17 @@ QString TGame::Name(int member) const
 
 void TGame::PartyHealth()
 {
-    for (int i = 0; i < 7; ++i)
-        CheckHealth(N[i], P[i], gameState().Health[static_cast<std::size_t>(i)]);
+    const GameState& s = gameState();
+    for (int i = 0; i < 7; ++i) {
+        CheckHealth(N[i], P[i], s.Health[static_cast<std::size_t>(i)]);
+        // An ailment is named before the condition it brings.
+        const wellbeing::Ailment ailment = wellbeing::ailmentOf(s, i + 1);
+        if (ailment != wellbeing::Ailment::None)
+            P[i]->setText(N[i]->text() + QLatin1Char(' ') +
+                          QString::fromUtf8(wellbeing::info(ailment).state) +
+                          QStringLiteral("  ") + P[i]->text());
+    }
+    markParty();
 }
 
 void TGame::CheckHealth(QLineEdit* name, QLabel* label, int value)

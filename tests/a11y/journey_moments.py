@@ -43,6 +43,26 @@ class Trail:
                    pump=self.desktop.pump)
         self.game.press(self.button(name))
 
+    def travel_on(self, start, timeout=60):
+        """Goes to the next town; a traveller who falls ill on the road is
+        let rest by the fire, as a player may choose."""
+        self.press("Go To Next Town")
+
+        def arrived_or_ill():
+            if any("Arriving in" in said for said in self.game.announcements[start:]):
+                return "arrived"
+            rest = self.game.find_all(role="radio button", contains="rest by the fire")
+            return rest[0] if rest else None
+        found = wait_until(arrived_or_ill, timeout, "the next town or an ailment's choice",
+                           pump=self.desktop.pump)
+        if found != "arrived":
+            try:
+                self.game.press(found)
+            except AssertionError:  # a radio button may offer Toggle alone
+                self.game.press(found, "Toggle")
+            self.press("OK")
+            self.heard_since(start, "Arriving in", timeout)
+
     def heard_since(self, start, text, timeout=40):
         return wait_until(
             lambda: next((said for said in self.game.announcements[start:] if text in said), None),
@@ -182,8 +202,7 @@ def main(program_path, shots=None):
 
         # A town reached from the east: the trading post is the way on.
         start = len(game.announcements)
-        trail.press("Go To Next Town")
-        trail.heard_since(start, "Arriving in")
+        trail.travel_on(start)
         # The route is drawn; at its end the keys go to the trading post.
         game.wait_for_focus("Visit the Trading Post", timeout=60)
 

@@ -18,6 +18,9 @@ TrailFixture::TrailFixture()
     resetApplication();
     goods::resetPossessions();
     game = new TGame;
+    // The travellers' fare has suites of its own (tst_wellbeingtrail,
+    // tst_wholejourney); the others' towns follow one another undisturbed.
+    game->travellersFare = false;
     Game = game;
     Store = new TStore;
     Inventory = new TInventory;

@@ -1,0 +1,293 @@
+// How the travellers fare, on the trail screen: before the party leaves a
+// town, a day of rest for a traveller too weak to walk on, the word that the
+// food has run out, and the hunt in the woods; on the road, an ailment and
+// the choice of what to do for it; on arriving, the meal and its effects.
+// The rules themselves live in activities/wellbeing.h and hunting.h.
+
+#include "game.h"
+
+#include "activities/hunting.h"
+#include "activities/wellbeing.h"
+#include "platform/announce.h"
+#include "platform/messagepump.h"
+#include "platform/randomsource.h"
+#include "presentation/storytexts.h"
+#include "shell/durations.h"
+#include "shell/gamestate.h"
+#include "shops/possessions.h"
+#include "trail/towncontent.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+
+namespace {
+
+QString joinedNames(const QStringList& names)
+{
+    if (names.size() <= 1)
+        return names.join(QString());
+    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+           names.back();
+}
+
+} // namespace
+
+bool TGame::holdPartyInTown()
+{
+    GameState& s = gameState();
+    if (!travellersFare || s.Town < wellbeing::FirstAilingTown - 1 || !journeyGoesOn())
+        return false;
+    const QString here = townContent(s.Town).townName;
+
+    // A traveller too weak to walk on: the party rests a day here.
+    if (const int weakest = wellbeing::weakestMember(s)) {
+        wellbeing::restDay(s);
+        const QString told = QStringLiteral("%1 is too weak to walk on today.  Your party rests "
+                                            "a day in %2 and cares for %1.")
+                                 .arg(Name(weakest), here);
+        journal.note(QStringLiteral("%1 was too weak to walk on, so your party rested a day in "
+                                    "%2.")
+                         .arg(Name(weakest), here));
+        showPrompt(told);
+        PartyHealth();
+        markParty();
+        Continue->setEnabled(true);
+        Continue->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+
+    // The food has run out: said once, where the party can still buy.
+    const goods::Possessions& p = goods::possessions();
+    if (wellbeing::foodPounds(s, p) < wellbeing::MealPounds && !s.HungerTold) {
+        s.HungerTold = 1;
+        showPrompt(hunting::hasSpear(p)
+                       ? QStringLiteral("Your party has nothing left to eat.  Buy provisions at "
+                                        "the trading post, or go hunting in the woods.")
+                       : QStringLiteral("Your party has nothing left to eat.  Buy provisions at "
+                                        "the trading post."));
+        Continue->setEnabled(true);
+        return true;
+    }
+
+    // Woods with game, and the spear: the hunters may go out once.
+    if (hunting::canHuntIn(s, p, s.Town) && huntOfferedIn_ != s.Town) {
+        huntOfferedIn_ = s.Town;
+        offerHunt();
+        return true;
+    }
+    return false;
+}
+
+void TGame::offerHunt()
+{
+    GameState& s = gameState();
+    roadChoice_ = RoadChoice::Hunt;
+    enabledBeforeChoice_ = {Visit->isEnabled(), Look->isEnabled(), Continue->isEnabled()};
+    const QString headline = QStringLiteral("There are tracks of game in these woods.");
+    DC1->setText(QStringLiteral("Go hunting %1.").arg(hunting::placeName(0)));
+    DC2->setText(QStringLiteral("Go hunting %1.").arg(hunting::placeName(1)));
+    DC3->setText(QStringLiteral("Walk on without hunting."));
+    showRoadChoice(headline, 3);
+    s.DilemmaUp = 1;
+}
+
+void TGame::showRoadChoice(const QString& headline, int choices)
+{
+    QRadioButton* buttons[] = {DC1, DC2, DC3};
+    for (int k = 0; k < 3; ++k) {
+        buttons[k]->setAutoExclusive(false);
+        buttons[k]->setChecked(false);
+        buttons[k]->setAutoExclusive(true);
+        buttons[k]->setEnabled(k < choices);
+        buttons[k]->setVisible(k < choices);
+    }
+    Dlabel->setText(headline);
+    Dlabel->show();
+    Dlabel->raise();
+    BPanel->hide();
+    Dchoice->show();
+    Dchoice->raise();
+    Look->setEnabled(false);
+    Visit->setEnabled(false);
+    Continue->setEnabled(false);
+    DOK1->setEnabled(false);
+    platform::announce(this, headline + QStringLiteral("  What will you do?"));
+    DC1->setFocus(Qt::OtherFocusReason);
+}
+
+void TGame::forgetTheRoad()
+{
+    roadChoice_ = RoadChoice::None;
+    ailing_.reset();
+    ailmentChoices_.clear();
+    roadDrawnFor_ = 0;
+    huntOfferedIn_ = 0;
+    for (QRadioButton* b : {DC1, DC2, DC3})
+        b->setVisible(true);
+    EndTime->setInterval(Durations::EndTime);
+}
+
+void TGame::closeRoadChoice()
+{
+    QRadioButton* buttons[] = {DC1, DC2, DC3};
+    for (QRadioButton* b : buttons)
+        b->setVisible(true);
+    Dlabel->hide();
+    Dchoice->hide();
+    gameState().DilemmaUp = 0;
+    BPanel->show();
+}
+
+bool TGame::meetAilmentOnTheRoad()
+{
+    GameState& s = gameState();
+    const int next = s.Town + 1;
+    if (!travellersFare || next < wellbeing::FirstAilingTown || roadDrawnFor_ == next)
+        return false;
+    roadDrawnFor_ = next;
+    const auto ill = wellbeing::draw(s, next, platform::gameRandom());
+    if (!ill)
+        return false;
+    wellbeing::fallIll(s, *ill);
+    const QString name = Name(ill->member);
+    const wellbeing::AilmentInfo& info = wellbeing::info(ill->ailment);
+    journal.note(QStringLiteral("On the road, %1 %2").arg(name, QString::fromUtf8(info.caught)));
+    ailing_ = *ill;
+    ailmentChoices_ = wellbeing::remediesFor(s, goods::possessions(), ill->ailment);
+    QRadioButton* buttons[] = {DC1, DC2, DC3};
+    const int choices = static_cast<int>(std::min<std::size_t>(ailmentChoices_.size(), 3));
+    for (int k = 0; k < choices; ++k)
+        buttons[k]->setText(
+            wellbeing::choiceText(ailmentChoices_[static_cast<std::size_t>(k)], name));
+    roadChoice_ = RoadChoice::Ailment;
+    PartyHealth();
+    markParty();
+    showRoadChoice(name + QLatin1Char(' ') + QString::fromUtf8(info.caught), choices);
+    s.DilemmaUp = 1;
+    // The first time, the word that these remedies are of long ago.
+    if (s.AilmentsMet == 1) {
+        showPrompt(story::remediesOfLongAgo());
+        setSceneClickable(false);
+    }
+    return true;
+}
+
+void TGame::roadChoiceMade()
+{
+    GameState& s = gameState();
+    const RoadChoice choice = roadChoice_;
+    roadChoice_ = RoadChoice::None;
+    const int picked = DC1->isChecked() ? 0 : DC2->isChecked() ? 1 : 2;
+    closeRoadChoice();
+
+    if (choice == RoadChoice::Hunt) {
+        Visit->setEnabled(enabledBeforeChoice_[0]);
+        Look->setEnabled(enabledBeforeChoice_[1]);
+        Continue->setEnabled(true);
+        if (picked == 2) {
+            Continue->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        const hunting::Hunt h = hunting::hunt(s, s.Town, picked, platform::gameRandom());
+        const QString told = hunting::huntTold(h);
+        journal.note(h.found.isEmpty()
+                         ? QStringLiteral("Your hunters went out %1 and found only old tracks.")
+                               .arg(hunting::placeName(picked))
+                         : QStringLiteral("Your hunters went out %1 and came back with %2.  They "
+                                          "gave thanks for it.")
+                               .arg(hunting::placeName(picked), h.found));
+        if (h.pounds > 0)
+            s.HungerTold = 0; // food again: a new running out will be told
+        showPrompt(told);
+        Continue->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+
+    // An ailment's choice: the remedy, or rest by the fire.
+    if (!ailing_ || picked >= static_cast<int>(ailmentChoices_.size()))
+        return;
+    IOff();
+    const wellbeing::NewAilment ill = *ailing_;
+    ailing_.reset();
+    const wellbeing::Remedy remedy = ailmentChoices_[static_cast<std::size_t>(picked)];
+    wellbeing::treat(s, goods::possessions(), ill.member, remedy);
+    const QString name = Name(ill.member);
+    QString outcome;
+    if (remedy.kind == wellbeing::Remedy::Kind::Rest) {
+        outcome = QStringLiteral("%1 rests by the fire tonight.").arg(name);
+        journal.note(QStringLiteral("Your party let %1 rest by the fire.").arg(name));
+    } else {
+        outcome = QStringLiteral("%1 feels better already.").arg(name);
+        const QString given =
+            remedy.kind == wellbeing::Remedy::Kind::Good
+                ? QStringLiteral("the %1 that %2 gave")
+                      .arg(wellbeing::remedyOfTown(remedy.town),
+                           townContent(remedy.town).spiritName)
+                : remedy.what;
+        journal.note(QStringLiteral("Your party gave %1 %2, and %1 was well again.")
+                         .arg(name, given));
+    }
+    PartyHealth();
+    markParty();
+    Dlabel->setText(outcome);
+    Dlabel->show();
+    platform::announce(this, outcome);
+    // The party travels on a moment later, once the outcome can be read.
+    const int departures = departures_;
+    platform::pumpMessages();
+    if (departures != departures_)
+        return; // another journey was opened meanwhile
+    s.EndTimerMode = 0;
+    EndTime->setInterval(Durations::AfterRemedy);
+    EndTime->start();
+}
+
+void TGame::arriveWell()
+{
+    GameState& s = gameState();
+    if (!travellersFare || s.Town < wellbeing::FirstAilingTown)
+        return;
+    const wellbeing::Meal meal = wellbeing::eat(s, goods::possessions());
+    const wellbeing::Passage passage = wellbeing::travel(s, meal.hungry);
+    journal.note(QStringLiteral("Your party ate %1.").arg(meal.summary()));
+    QStringList recovered;
+    for (int member : passage.recovered)
+        recovered << Name(member);
+    if (!recovered.isEmpty())
+        journal.note(QStringLiteral("%1 %2 well again after resting.")
+                         .arg(joinedNames(recovered),
+                              recovered.size() == 1 ? QStringLiteral("was")
+                                                    : QStringLiteral("were")));
+    if (meal.hungry && !passage.weaker.empty())
+        journal.note(QStringLiteral("Your party was hungry and grew weaker."));
+    PartyHealth();
+    markParty();
+}
+
+void TGame::markParty()
+{
+    const GameState& s = gameState();
+    int ailing = 0;
+    int weak = 0;
+    for (int k = 0; k < 7; ++k) {
+        ailing += s.Ailments[static_cast<std::size_t>(k)] != 0;
+        weak += s.Health[static_cast<std::size_t>(k)] >= 2;
+    }
+    const bool marked = ailing > 0 || weak > 0;
+    if (!PartyMark)
+        return;
+    PartyMark->setVisible(marked);
+    PartyMark->raise();
+    QString name = QStringLiteral("Your Party");
+    if (ailing > 0)
+        name += ailing == 1 ? QStringLiteral(": one traveller is ailing")
+                            : QStringLiteral(": %1 travellers are ailing").arg(ailing);
+    else if (weak > 0)
+        name += QStringLiteral(": some travellers are weak");
+    BtnParty->setAccessibleName(name);
+    BtnParty->setToolTip(name);
+}
