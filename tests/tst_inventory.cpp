@@ -197,6 +197,9 @@ private slots:
         makeList(TInventory::FishCaught, 20);
         gameState().FishLb = 12;
         gameState().FishOz = 7;
+        gameState().PoundsEaten = 24;
+        goods::possessions().ItemCount[goods::FirstProvision] = 5; // flour
+        goods::possessions().ItemCount[goods::FirstProvision + 13] = 9; // salt is no meal
         TInventory& view = *inventory;
         view.ShowList();
         choose(view, TInventory::FishCaught);
@@ -205,6 +208,8 @@ private slots:
         QStringList expected(15);
         expected[0] = QStringLiteral("fish in storage: 12 lb 7 oz");
         expected[2] = QStringLiteral("meat in storage: 0 lb");
+        expected[4] = QStringLiteral("other food in storage: 5 lb");
+        expected[6] = QStringLiteral("eaten on the trail so far: 24 lb");
         QCOMPARE(shownLines(view), expected);
         QVERIFY(!view.Forward->isVisibleTo(&view));
         QVERIFY(!view.Back->isVisibleTo(&view));
@@ -229,6 +234,12 @@ private slots:
         choose(view, TInventory::TradedItems);
         QCOMPARE(shownLines(view).mid(0, 3), (QStringList{"bear oil", "some beads", ""}));
         QCOMPARE(view.TList->count(), 2);
+
+        // The trapper's bear oil given to an ailing traveller is gone.
+        GameState::addToTownSet(gameState().RemediesUsed, 3);
+        view.ReadData();
+        QCOMPARE(shownLines(view).mid(0, 2),
+                 (QStringList{"bear oil (given as a remedy)", "some beads"}));
     }
 
     void thePageIsKeptBetweenOpenings()

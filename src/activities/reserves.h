@@ -9,3 +9,7 @@
 // "fish in storage: 12 lb 7 oz" (meat false) or "meat in storage: 0 lb"
 // (meat true), from the shared game state.
 QString GameWeight(bool meat);
+// "other food in storage: 12 lb": the food goods the party owns.
+QString OtherFood();
+// "eaten on the trail so far: 24 lb".
+QString FoodEaten();

@@ -353,6 +353,7 @@ Meal eat(GameState& s, goods::Possessions& p)
                                 : goods::Plural(QStringLiteral("%1 %2").arg(eaten).arg(name)));
     }
     meal.hungry = wanted > 0;
+    s.PoundsEaten = std::min(s.PoundsEaten + MealPounds - wanted, GameState::AmountCeiling);
     s.Hungry = meal.hungry ? 1 : 0;
     if (meal.hungry)
         countOneMore(s.HungryTowns);

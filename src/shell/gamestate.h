@@ -71,6 +71,7 @@ struct GameState {
     std::uint8_t HungerTold = 0; // the panel has said the food ran out
     std::uint32_t HuntedIn = 0;  // the towns where the party went hunting
     std::int32_t AilmentsMet = 0; // travellers who fell ill on the road
+    std::int32_t PoundsEaten = 0; // food eaten on the trail
 
     // Media, pictures and screen geometry.
     std::uint8_t MusicEnabled = 1;

@@ -157,6 +157,7 @@ std::vector<FieldRule> makeTable()
         optional(number(field::HungerTold, "whether the food's running out was told", Flag)),
         optional(number(field::HuntedIn, "the towns where the party hunted", TownSet)),
         optional(number(field::AilmentsMet, "the ailments met", Amount)),
+        optional(number(field::PoundsEaten, "the pounds of food eaten", Amount)),
         optional(texts(field::Journal, "the journal", 0, MostJournalLines, "line %1 of the journal",
                        LongestJournalLine)),
         numbers(field::ItemCount, "the goods owned", goods::ItemTotal, "the count of item %1", 0,

@@ -86,6 +86,7 @@ inline constexpr QLatin1String Hungry{"Hungry"};
 inline constexpr QLatin1String HungerTold{"HungerTold"};
 inline constexpr QLatin1String HuntedIn{"HuntedIn"};
 inline constexpr QLatin1String AilmentsMet{"AilmentsMet"};
+inline constexpr QLatin1String PoundsEaten{"PoundsEaten"};
 // The journal of the journey, as its lines.
 inline constexpr QLatin1String Journal{"Journal"};
 // What the party owns, and its money.

@@ -77,6 +77,7 @@ constexpr StateNumber StateNumbers[] = {
     stateNumber<&GameState::HungerTold>(field::HungerTold),
     stateNumber<&GameState::HuntedIn>(field::HuntedIn),
     stateNumber<&GameState::AilmentsMet>(field::AilmentsMet),
+    stateNumber<&GameState::PoundsEaten>(field::PoundsEaten),
 };
 
 template <typename Container> QList<qint64> numberList(const Container& values)

@@ -10,14 +10,18 @@
 #include "platform/fonts.h"
 #include "platform/keyboardbutton.h"
 #include "platform/picturebox.h"
+#include "shell/gamestate.h"
 #include "shell/screens.h"
 #include "shops/pagearrows.h"
+#include "shops/possessions.h"
 #include "trail/game.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+
+#include <vector>
 
 using platform::guard;
 
@@ -162,9 +166,19 @@ void TInventory::showLines(const QStringList& list)
 
 void TInventory::ListTrade()
 {
+    // A spirit's good given as a remedy is gone from the party's hands.
+    std::vector<int> lines;
+    for (int line = 0; line < goods::TradeFlagTotal; ++line)
+        if (goods::possessions().TradeDone[static_cast<std::size_t>(line)])
+            lines.push_back(line);
     QStringList things;
-    for (int row = 0; row < TList->count(); ++row)
-        things << TList->item(row)->text();
+    for (int row = 0; row < TList->count(); ++row) {
+        QString thing = TList->item(row)->text();
+        if (std::size_t(row) < lines.size() && std::size_t(TList->count()) == lines.size() &&
+            GameState::inTownSet(gameState().RemediesUsed, lines[std::size_t(row)] + 2))
+            thing += QStringLiteral(" (given as a remedy)");
+        things << thing;
+    }
     showLines(things);
 }
 
@@ -179,6 +193,8 @@ void TInventory::GameWt()
         line->clear();
     L[0]->setText(GameWeight(false));
     L[2]->setText(GameWeight(true));
+    L[4]->setText(OtherFood());
+    L[6]->setText(FoodEaten());
 }
 
 void TInventory::fitPage()
