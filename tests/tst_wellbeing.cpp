@@ -9,6 +9,7 @@
 #include "shops/catalogue.h"
 #include "trail/towncontent.h"
 
+#include <QFile>
 #include <QTest>
 
 #include <map>
@@ -91,6 +92,25 @@ private slots:
                 named = named || (word.size() >= 4 && remedy.contains(word));
             QVERIFY2(named, qPrintable(content.goodInCapitals + " / " + remedy));
         }
+    }
+
+    void theCarePageNamesEveryAilmentWithItsRemedies()
+    {
+        QFile file(QStringLiteral(KELVARIN_DATA_DIR "/help/care.html"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString page = QString::fromUtf8(file.readAll());
+        for (Ailment a : allAilments()) {
+            const QString name = QString::fromUtf8(info(a).name);
+            const qsizetype row = page.indexOf("<tr><td>" + name + "</td>");
+            QVERIFY2(row >= 0, qPrintable(name));
+            const QString line = page.mid(row, page.indexOf("</tr>", row) - row);
+            for (int town : info(a).goodTowns)
+                QVERIFY2(line.contains(remedyOfTown(town)), qPrintable(name + ": " + remedyOfTown(town)));
+            if (info(a).provision)
+                QVERIFY2(line.contains(QString::fromUtf8(info(a).provision).split(' ').last()),
+                         qPrintable(name));
+        }
+        QVERIFY(page.contains("never try them yourself"));
     }
 
     void theDrawsComeAsTheSeasonsAndPlacesSay()
