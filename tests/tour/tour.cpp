@@ -6,6 +6,8 @@
 // The screens run on fake media players (clips are not drawn) and are
 // grabbed offscreen; every picture, panel, label and button is the game's.
 
+#include "activities/wellbeing.h"
+#include "platform/randomsource.h"
 #include "fakemedia.h"
 #include "platform/bevelpanel.h"
 #include "platform/errorreport.h"
@@ -167,6 +169,54 @@ int main(int argc, char* argv[])
     QCoreApplication::processEvents();
     game->IPTimer();
     save(game, "post-keepers");
+
+    // The travellers' fare: a fever on the road to a winter town with the
+    // remedies the party has, the party panel with travellers ailing, a
+    // hunt in the woods and a day of rest.
+    {
+        GameState& s = gameState();
+        s.Town = 11;
+        s.Encounter = 3;
+        s.FishLb = 30;
+        goods::possessions().TradeDone[9 - 2] = 1;
+        goods::possessions().TradeDone[10 - 2] = 1;
+        for (std::uint32_t seed = 1; seed < 100000; ++seed) {
+            platform::RandomSource probe;
+            probe.seed(seed);
+            const auto ill = wellbeing::draw(s, 12, probe);
+            if (ill && ill->ailment == wellbeing::Ailment::Fever) {
+                platform::gameRandom().seed(seed);
+                break;
+            }
+        }
+        game->ContinueClick();
+        save(game, "ailment-choice");
+        game->DC1->click();
+        game->DOK1->click();
+        save(game, "ailment-outcome");
+        game->EndTimeTimer();
+        drawRoute(game);
+        game->IPTimer();
+        s.Ailments[3] = static_cast<std::int8_t>(wellbeing::Ailment::Frostbite);
+        s.Health[3] = 2;
+        s.Ailments[5] = static_cast<std::int8_t>(wellbeing::Ailment::Sores);
+        s.Health[5] = 1;
+        game->PartyHealth();
+        game->BtnPartyClick();
+        save(game, "party-ailing");
+        game->Okay1->click();
+        s.Town = 13;
+        goods::possessions().TradeDone[8 - 2] = 1;
+        game->ContinueClick();
+        save(game, "hunt-choice");
+        game->DC2->click();
+        game->DOK1->click();
+        save(game, "hunt-outcome");
+        s.Health[3] = 3;
+        game->ContinueClick();
+        save(game, "rest-day");
+        game->travellersFare = false; // on to the end as before
+    }
 
     gameState().Town = TownCount - 1;
     game->ContinueClick();
