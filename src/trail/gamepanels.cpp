@@ -133,9 +133,13 @@ void TGame::createStoryAndHazard()
     DC2->setEnabled(false);
     DC3->setEnabled(false);
     DOK1 = newButton(Dchoice, "DOK1", QStringLiteral("&OK"), QRect(504, 48, 75, 25));
-    connect(DC1, &QRadioButton::clicked, this, guard(this, &TGame::DC1Click));
-    connect(DC2, &QRadioButton::clicked, this, guard(this, &TGame::DC2Click));
-    connect(DC3, &QRadioButton::clicked, this, guard(this, &TGame::DC2Click));
+    // A choice made by any means opens OK: a click, the keys, or a screen
+    // reader's toggle action (which checks the button without a click).
+    for (QRadioButton* option : {DC1, DC2, DC3})
+        connect(option, &QRadioButton::toggled, this, [this, option](bool checked) {
+            if (checked)
+                platform::guarded([&] { option == DC1 ? DC1Click() : DC2Click(); });
+        });
     connect(DOK1, &QPushButton::clicked, this, guard(this, &TGame::DOK1Click));
 }
 
