@@ -44,24 +44,37 @@ class Trail:
         self.game.press(self.button(name))
 
     def travel_on(self, start, timeout=60):
-        """Goes to the next town; a traveller who falls ill on the road is
-        let rest by the fire, as a player may choose."""
-        self.press("Go To Next Town")
+        """Goes to the next town as a player would: a word that holds the
+        party in the town (the food has run out, a day of rest) is read and
+        the button pressed again; a traveller who falls ill on the road is
+        let rest by the fire."""
+        holds = ("nothing left to eat", "too weak to walk on")
+        for _ in range(4):
+            told = len(self.game.announcements)
+            self.press("Go To Next Town")
 
-        def arrived_or_ill():
-            if any("Arriving in" in said for said in self.game.announcements[start:]):
-                return "arrived"
-            rest = self.game.find_all(role="radio button", contains="rest by the fire")
-            return rest[0] if rest else None
-        found = wait_until(arrived_or_ill, timeout, "the next town or an ailment's choice",
-                           pump=self.desktop.pump)
-        if found != "arrived":
+            def what_came():
+                said = self.game.announcements[told:]
+                if any("Arriving in" in words for words in said):
+                    return "arrived"
+                if any(hold in words for words in said for hold in holds):
+                    return "held"
+                rest = self.game.find_all(role="radio button", contains="rest by the fire")
+                return rest[0] if rest else None
+            found = wait_until(what_came, timeout, "the next town, a word or an ailment's choice",
+                               pump=self.desktop.pump)
+            if found == "arrived":
+                return
+            if found == "held":
+                continue
             try:
                 self.game.press(found)
             except AssertionError:  # a radio button may offer Toggle alone
                 self.game.press(found, "Toggle")
             self.press("OK")
             self.heard_since(start, "Arriving in", timeout)
+            return
+        raise AssertionError("the party never left the town")
 
     def heard_since(self, start, text, timeout=40):
         return wait_until(
