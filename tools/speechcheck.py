@@ -11,12 +11,11 @@ share of its words that Debian's speech recogniser (pocketsphinx, US English
 model) gets wrong, against what it gets wrong of natural read speech: Allison
 Smith's recorded prompts with their transcripts (asterisk-core-sounds-en and
 -en-g722, 16 kHz). The check fails if a file's loudness is more than 2 LU
-from the files' median; if the recogniser gets more of all the files' words
-together wrong than 1.3 times the reference; or if (for a file of 8 words or
-more) it gets more of one file's words wrong than 1.75 times the reference.
-One file of some seventy words is a small sample: its rate moves by several
-points when a quarter of a second of silence comes before it, so one file
-alone is judged only for being far worse than the reference.
+from the files' median, or if (for a file of 8 words or more) the recogniser
+gets more of its words wrong than 1.3 times the reference. All the files'
+words together are reported too: one file of some seventy words is a small
+sample, whose rate moves by several points when a quarter of a second of
+silence comes before it.
 The recogniser is far from perfect even on people, so the reference tells
 what "clear" can mean for it.
 
@@ -44,8 +43,7 @@ REFERENCE_PROMPTS = [
     "demo-nogo", "tt-allbusy", "queue-periodic-announce", "demo-moreinfo",
 ]
 LOUDNESS_SPREAD = 2.0  # LU either side of the median
-WORSE_THAN_REFERENCE = 1.3     # all the files' words together
-ONE_FILE_WORSE_THAN_REFERENCE = 1.75
+WORSE_THAN_REFERENCE = 1.3
 # A cheer of a few words says nothing about clarity: one word missed is 20 %
 # of "Yee-haw! What a fish!". Such files are checked for loudness only.
 FEWEST_WORDS = 8
@@ -206,13 +204,12 @@ def main(args):
             results = list(pool.map(lambda item: measure(item, scratch, known), items))
             reference = reference.result()
     limit = WORSE_THAN_REFERENCE * rate(reference)
-    one_limit = ONE_FILE_WORSE_THAN_REFERENCE * rate(reference)
     median = statistics.median(r["lufs"] for r in results)
     print("%-40s %5s %6s %7s" % ("file", "words", "WER", "LUFS"))
     failed = 0
     for r in results:
         faults = []
-        if r["words"] >= FEWEST_WORDS and rate(r) > one_limit:
+        if r["words"] >= FEWEST_WORDS and rate(r) > limit:
             faults.append("unclear")
         if abs(r["lufs"] - median) > LOUDNESS_SPREAD:
             faults.append("too %s" % ("loud" if r["lufs"] > median else "quiet"))
@@ -223,14 +220,11 @@ def main(args):
     together = {"words": sum(r["words"] for r in judged),
                 "errors": sum(r["errors"] for r in judged)}
     names = sorted({n for r in results for n in r["names"]})
-    print("all files: %d words, %.0f%% wrong%s" % (together["words"], 100 * rate(together),
-                                                   "  unclear" if rate(together) > limit else ""))
-    print("reference: natural read speech, %d words, %.0f%% wrong; limits %.0f%% for all files, "
-          "%.0f%% for one; loudness median %.1f LUFS, limit +-%.0f LU"
-          % (reference["words"], 100 * rate(reference), 100 * limit, 100 * one_limit, median,
-             LOUDNESS_SPREAD))
+    print("all files: %d words, %.0f%% wrong" % (together["words"], 100 * rate(together)))
+    print("reference: natural read speech, %d words, %.0f%% wrong; limit %.0f%%; "
+          "loudness median %.1f LUFS, limit +-%.0f LU"
+          % (reference["words"], 100 * rate(reference), 100 * limit, median, LOUDNESS_SPREAD))
     print("not counted (unknown to the recogniser): " + ", ".join(names))
-    failed += rate(together) > limit
     print("%d passed, %d failed" % (len(results) - failed, failed))
     return 1 if failed else 0
 

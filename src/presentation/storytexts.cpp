@@ -21,11 +21,11 @@ const std::array<const char*, StoryLineCount> StoryLines{{
     "were like brothers.",
     " ",
     // Town 4.
-    "Soldiers camped the families in the field below my farm.  They had been taken from their "
-    "homes with only what they could carry.  Children burned their hands on the hot kettles, "
-    "reaching for warmth, so I broke the leaves of my aloe plant and laid the cool juice on their "
-    "burns.  Some of my neighbours bought the families' cows for a few coins.  Most just shut "
-    "their doors.",
+    "The soldiers held the families in a camp in the field below my farm.  They had been taken "
+    "from their houses with only what they could carry.  Children burned their hands on the hot "
+    "pots as they tried to get warm, so I cut leaves from my aloe plant and spread the cool juice "
+    "on their burns.  Some of my neighbours bought the families' cows for almost nothing.  Most "
+    "of them just shut their doors.",
     " ",
     // Town 5.
     "Forty years I kept the ferry on this river.  When the soldiers brought the families here, "
@@ -176,9 +176,9 @@ const std::array<const char*, StoryLineCount> StoryLines{{
     "seeds in, one by one.  When the savory came up, our first stew tasted like home.",
     " ",
     // Town 27.
-    "We reached the west with almost nothing, in a land we had never wanted.  Before the summer "
-    "heat, I cut logs and built a cabin for my family, and our neighbours helped me raise the "
-    "roof.  We drank sumac-berry water, sour and cool, while we cleared the new fields.  It was "
+    "We came to the west with very little, to a land we had never chosen.  Before summer came, I "
+    "cut down trees and built a cabin for my family, and our neighbours helped me raise the "
+    "roof.  We drank sumac-berry water, cool and sour, while we cleared the new fields.  It was "
     "not our old home.  But we planted, we held our council again, and we made it a home.",
     " ",
     // Town 28.
