@@ -4,6 +4,7 @@
 // a saved journey keeps of it all.
 
 #include "activities/wellbeing.h"
+#include "platform/picturebox.h"
 #include "platform/randomsource.h"
 #include "presentation/storytexts.h"
 #include "shell/gamestate.h"
@@ -208,9 +209,11 @@ private slots:
     {
         arriveIn(9);
         p().TradeDone[8 - 2] = 1; // the old man's spear
+        game->setSceneClickable(true);
         game->ContinueClick();
         QCOMPARE(int(s().Town), 9);
         QVERIFY(game->Dchoice->isVisibleTo(game));
+        QVERIFY(!game->Image1->isEnabled()); // no trade behind the question
         QCOMPARE(game->Dlabel->text(), QString("There are tracks of game in these woods."));
         QCOMPARE(game->DC1->text(), QString("Go hunting along the creek."));
         QCOMPARE(game->DC3->text(), QString("Walk on without hunting."));
@@ -220,6 +223,7 @@ private slots:
         QVERIFY(game->IL1->text().startsWith("The hunters"));
         QVERIFY(GameState::inTownSet(s().HuntedIn, 9));
         QVERIFY(game->Continue->isEnabled());
+        QVERIFY(game->Image1->isEnabled()); // the town as it was
         seedForNoAilment(10);
         game->ContinueClick(); // no second hunt here: on to the next town
         QCOMPARE(int(s().Town), 10);

@@ -440,7 +440,9 @@ private:
     RoadChoice roadChoice_ = RoadChoice::None;
     std::optional<wellbeing::NewAilment> ailing_;
     std::vector<wellbeing::Remedy> ailmentChoices_;
-    std::array<bool, 3> enabledBeforeChoice_{};
+    // Visit, Look, Continue and the scene as they were before the hunt's
+    // question, which comes while the party is still in its town.
+    std::array<bool, 4> enabledBeforeChoice_{};
     int roadDrawnFor_ = 0; // the town the road's ailment was drawn for
     int huntOfferedIn_ = 0;
     void showRoadChoice(const QString& headline, int choices);

@@ -86,7 +86,9 @@ void TGame::offerHunt()
 {
     GameState& s = gameState();
     roadChoice_ = RoadChoice::Hunt;
-    enabledBeforeChoice_ = {Visit->isEnabled(), Look->isEnabled(), Continue->isEnabled()};
+    enabledBeforeChoice_ = {Visit->isEnabled(), Look->isEnabled(), Continue->isEnabled(),
+                            s.ScreenClickable != 0};
+    setSceneClickable(false); // the scene takes no trade while the question is up
     const QString headline = QStringLiteral("There are tracks of game in these woods.");
     DC1->setText(QStringLiteral("Go hunting %1.").arg(hunting::placeName(0)));
     DC2->setText(QStringLiteral("Go hunting %1.").arg(hunting::placeName(1)));
@@ -187,6 +189,7 @@ void TGame::roadChoiceMade()
     if (choice == RoadChoice::Hunt) {
         Visit->setEnabled(enabledBeforeChoice_[0]);
         Look->setEnabled(enabledBeforeChoice_[1]);
+        setSceneClickable(enabledBeforeChoice_[3]);
         Continue->setEnabled(true);
         if (picked == 2) {
             Continue->setFocus(Qt::OtherFocusReason);
