@@ -124,6 +124,12 @@ private slots:
         QVERIFY(!game->PartyMark->isHidden()); // on the button, under the panel for now
         QVERIFY(game->BtnParty->accessibleName().contains("one traveller is ailing"));
 
+        // A choice left checked from an earlier panel, clicked again, opens OK.
+        game->DC1->setChecked(true);
+        game->DOK1->setEnabled(false);
+        game->DC1->click();
+        QVERIFY(game->DOK1->isEnabled());
+        game->DOK1->setEnabled(false);
         // A screen reader toggles a choice rather than clicking it: OK opens all the same.
         game->DC2->toggle();
         QVERIFY(game->DC2->isChecked());

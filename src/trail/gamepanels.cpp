@@ -133,8 +133,12 @@ void TGame::createStoryAndHazard()
     DC2->setEnabled(false);
     DC3->setEnabled(false);
     DOK1 = newButton(Dchoice, "DOK1", QStringLiteral("&OK"), QRect(504, 48, 75, 25));
-    // A choice made by any means opens OK: a click, the keys, or a screen
-    // reader's toggle action (which checks the button without a click).
+    // A choice made by any means opens OK: a click (on a choice already
+    // checked too), the keys, or a screen reader's toggle action, which
+    // checks the button without a click.
+    connect(DC1, &QRadioButton::clicked, this, guard(this, &TGame::DC1Click));
+    connect(DC2, &QRadioButton::clicked, this, guard(this, &TGame::DC2Click));
+    connect(DC3, &QRadioButton::clicked, this, guard(this, &TGame::DC2Click));
     for (QRadioButton* option : {DC1, DC2, DC3})
         connect(option, &QRadioButton::toggled, this, [this, option](bool checked) {
             if (checked)
