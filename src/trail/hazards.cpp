@@ -27,23 +27,12 @@ void TGame::Snake()
     DC3->setText(QStringLiteral("Clean the wound, and apply lobelia and agrimony. "));
     LoadPic(QStringLiteral("snakeb"));
     PlayM2(Jingles::Snakebite.start, Jingles::Snakebite.end);
-    // Enabled by what the party has, whatever the panel offered before.
-    DC1->setEnabled(true);
+    PartyHealth();
+    showRoadChoice(headline, 3);
+    // The treatments the party has the means for: snakeroot from the girl.
     DC2->setEnabled(s.HasSnakeroot == 1);
     DC3->setEnabled(false);
-    PartyHealth();
-    Dlabel->setText(headline);
-    Dlabel->show();
-    BPanel->hide();
-    Dchoice->show();
-    Dchoice->raise();
     s.DilemmaUp = 1;
-    Look->setEnabled(false);
-    Visit->setEnabled(false);
-    Continue->setEnabled(false);
-    DOK1->setEnabled(false);
-    platform::announce(this, headline + QStringLiteral("  What will you do?"));
-    DC1->setFocus(Qt::OtherFocusReason);
 }
 
 void TGame::DC1Click()
