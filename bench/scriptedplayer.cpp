@@ -6,7 +6,7 @@
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
 #include "presentation/intro.h"
-#include "shell/entrysequence.h"
+#include "app/entrysequence.h"
 #include "shell/gamestate.h"
 #include "shops/fleamarket.h"
 #include "trail/game.h"

@@ -16,7 +16,7 @@
 
 #include "journeyentries.h"
 #include "shell/journeyformat.h"
-#include "trail/journal.h"
+#include "journal/journal.h"
 
 #include <QByteArray>
 #include <cstddef>

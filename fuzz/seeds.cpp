@@ -14,7 +14,7 @@
 #include "shell/journeyformat.h"
 #include "shell/journeysave.h"
 #include "shell/savedgame.h"
-#include "trail/journal.h"
+#include "journal/journal.h"
 #include "trail/routetable.h"
 #include "trail/towncontent.h"
 

@@ -2,7 +2,7 @@
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
 #include "probes/firstframe.h"
-#include "shell/entrysequence.h"
+#include "app/entrysequence.h"
 #include "shell/saveleftovers.h"
 
 #include <QApplication>

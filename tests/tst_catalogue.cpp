@@ -5,7 +5,7 @@
 #include "shops/plural.h"
 #include "shops/possessions.h"
 #include "shops/purchase.h"
-#include "shops/wholenumber.h"
+#include "shell/wholenumber.h"
 
 #include <QTest>
 #include <set>

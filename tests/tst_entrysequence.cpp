@@ -5,7 +5,7 @@
 #include "fakemedia.h"
 #include "presentation/blackscreen.h"
 #include "shell/application.h"
-#include "shell/entrysequence.h"
+#include "app/entrysequence.h"
 #include "shell/gamestate.h"
 #include "shell/screens.h"
 #include "shops/fleamarket.h"

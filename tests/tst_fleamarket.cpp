@@ -369,7 +369,7 @@ private slots:
 
     void theInventoryIsRefreshedOnlyAfterAPurchase()
     {
-        const int firstPainting = goods::Converts(22) * goods::ListLength;
+        const int firstPainting = goods::Converts(22) * ListLength;
         goods::possessions().ItemCount[static_cast<std::size_t>(firstPainting)] = 2;
         ModalScript script;
         script.thenClick("Close1");

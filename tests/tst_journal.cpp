@@ -9,9 +9,9 @@
 #include "platform/filedialogs.h"
 #include "platform/playerfolders.h"
 #include "presentation/storytexts.h"
-#include "trail/journal.h"
-#include "trail/journalprint.h"
-#include "trail/journalview.h"
+#include "journal/journal.h"
+#include "journal/journalprint.h"
+#include "journal/journalview.h"
 #include "trail/towncontent.h"
 
 #include <QAccessible>

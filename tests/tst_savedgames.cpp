@@ -39,8 +39,8 @@ namespace {
 
 // Everything a saved game holds, as the game shows it now.
 struct Snapshot {
-    std::array<std::uint8_t, goods::ItemTotal> counts{};
-    std::array<std::uint8_t, goods::TradeFlagTotal> flags{};
+    std::array<std::uint8_t, ItemTotal> counts{};
+    std::array<std::uint8_t, TradeFlagTotal> flags{};
     QStringList fish;
     QStringList names;
     QString money;

@@ -98,7 +98,7 @@ void setAilment(GameState& s, int member, Ailment a)
 bool goodOwned(const GameState& s, const goods::Possessions& p, int town)
 {
     const int line = town - 2;
-    return line >= 0 && line < goods::TradeFlagTotal && p.TradeDone[static_cast<std::size_t>(line)] &&
+    return line >= 0 && line < TradeFlagTotal && p.TradeDone[static_cast<std::size_t>(line)] &&
            !GameState::inTownSet(s.RemediesUsed, town);
 }
 
@@ -164,7 +164,7 @@ int provisionItem(const char* name)
 {
     if (!name)
         return -1;
-    for (int item = goods::FirstProvision; item < goods::ItemTotal; ++item)
+    for (int item = goods::FirstProvision; item < ItemTotal; ++item)
         if (goods::ItemName(item) == QLatin1String(name))
             return item;
     return -1;
@@ -266,7 +266,7 @@ void treat(GameState& s, goods::Possessions& p, int member, const Remedy& remedy
         GameState::addToTownSet(s.RemediesUsed, remedy.town);
         break;
     case Remedy::Kind::Provision: {
-        if (remedy.item < 0 || remedy.item >= goods::ItemTotal)
+        if (remedy.item < 0 || remedy.item >= ItemTotal)
             return;
         auto& count = p.ItemCount[static_cast<std::size_t>(remedy.item)];
         if (count == 0)
@@ -283,9 +283,9 @@ void treat(GameState& s, goods::Possessions& p, int member, const Remedy& remedy
 
 bool isFood(int item)
 {
-    if (item >= 0 && item < goods::ListLength)
+    if (item >= 0 && item < ListLength)
         return true; // the market's fruit and vegetables
-    if (item < goods::FirstProvision || item >= goods::ItemTotal)
+    if (item < goods::FirstProvision || item >= ItemTotal)
         return false;
     const QString name = goods::ItemName(item);
     for (const char* notFood : {"lb of salt", "lb of tea", "lb of coffee"})
@@ -297,7 +297,7 @@ bool isFood(int item)
 int foodPounds(const GameState& s, const goods::Possessions& p)
 {
     std::int64_t pounds = std::int64_t(s.FishLb) + s.MeatLb;
-    for (int item = 0; item < goods::ItemTotal; ++item)
+    for (int item = 0; item < ItemTotal; ++item)
         if (isFood(item))
             pounds += p.ItemCount[static_cast<std::size_t>(item)];
     return static_cast<int>(std::min<std::int64_t>(pounds, GameState::AmountCeiling));
@@ -336,7 +336,7 @@ Meal eat(GameState& s, goods::Possessions& p)
         s.FishOz = 0; // the last ounces go with the last pound
     }
     meal.meatPounds = take(s.MeatLb);
-    for (int item = 0; item < goods::ItemTotal && wanted > 0; ++item) {
+    for (int item = 0; item < ItemTotal && wanted > 0; ++item) {
         if (!isFood(item))
             continue;
         auto& count = p.ItemCount[static_cast<std::size_t>(item)];

@@ -10,6 +10,7 @@
 // critical. No traveller ever dies: a critical traveller makes the party
 // rest a day, and a day of rest always brings him or her back to poor.
 
+#include "shell/gamefacts.h"
 #include "shell/gamestate.h"
 #include "shops/possessions.h"
 
@@ -45,7 +46,8 @@ enum class Ailment : std::int8_t {
     Worry,
     Snakebite,
 };
-constexpr int AilmentCount = 16; // with None
+constexpr int AilmentCount = AilmentKinds; // with None
+static_assert(static_cast<int>(Ailment::Snakebite) + 1 == AilmentCount);
 // Every ailment but None, in table order.
 std::vector<Ailment> allAilments();
 
@@ -64,8 +66,7 @@ TrailTown trailTown(int town);
 // Ailments come on the road to this town and every later one: the first
 // towns are the girl's, the snakebite's and the trapper's.
 constexpr int FirstAilingTown = 4;
-// Never more than this many travellers are ailing at once.
-constexpr int MostAiling = 2;
+// Never more than MostAiling travellers are ailing at once (gamefacts.h).
 // Points for a traveller given the right remedy.
 constexpr int PointsPerRemedy = 3;
 // Pounds of food the party eats on arriving in a town.

@@ -1,13 +1,10 @@
 #include "journeyfields.h"
 
-#include "activities/wellbeing.h"
-
+#include "shell/gamefacts.h"
 #include "shell/journeystate.h"
+#include "shell/ownedgoods.h"
 #include "shell/savedgame.h"
-#include "shops/possessions.h"
-#include "shops/wholenumber.h"
-#include "trail/routetable.h"
-#include "trail/towncontent.h"
+#include "shell/wholenumber.h"
 
 #include <limits>
 
@@ -123,8 +120,8 @@ std::vector<FieldRule> makeTable()
         number(field::HasTalisman, "whether the party has the talisman", Flag),
         number(field::TradeRound, "the round of trading", {{0, widthOf<std::int8_t>()[0].second}}),
         number(field::SpiritNo, "the spirit's trifles", {{1, 3}}),
-        number(field::TradeItem, "the good offered in trade", {{-1, goods::ItemTotal - 1}}),
-        number(field::TradeOffer, "the thing offered in trade", {{0, goods::TradeFlagTotal - 1}}),
+        number(field::TradeItem, "the good offered in trade", {{-1, ItemTotal - 1}}),
+        number(field::TradeOffer, "the thing offered in trade", {{0, TradeFlagTotal - 1}}),
         number(field::SpecialOfferToggle, "the turn of the special offers", Flag),
         number(field::FishCount, "the number of fish caught at this lake", Amount),
         number(field::FishLb, "the fish's weight in pounds", Amount),
@@ -147,7 +144,7 @@ std::vector<FieldRule> makeTable()
         optional(number(field::SuppliesTold, "the towns where supplies were advised", TownSet)),
         optional(number(field::TravelOnTold, "the towns where the way on was told", TownSet)),
         optional(numbers(field::Ailments, "the travellers' ailments", savedgame::PartySize,
-                         "the ailment of traveller %1", 1, {{0, wellbeing::AilmentCount - 1}})),
+                         "the ailment of traveller %1", 1, {{0, AilmentKinds - 1}})),
         optional(number(field::RemediesUsed, "the goods given as remedies", TownSet)),
         optional(number(field::RemedyPoints, "the points for remedies given", Amount)),
         optional(number(field::RemediesGiven, "the remedies given", Amount)),
@@ -160,9 +157,9 @@ std::vector<FieldRule> makeTable()
         optional(number(field::PoundsEaten, "the pounds of food eaten", Amount)),
         optional(texts(field::Journal, "the journal", 0, MostJournalLines, "line %1 of the journal",
                        LongestJournalLine)),
-        numbers(field::ItemCount, "the goods owned", goods::ItemTotal, "the count of item %1", 0,
+        numbers(field::ItemCount, "the goods owned", ItemTotal, "the count of item %1", 0,
                 widthOf<std::uint8_t>()),
-        numbers(field::TradeDone, "the trades done", goods::TradeFlagTotal, "trade flag %1", 0,
+        numbers(field::TradeDone, "the trades done", TradeFlagTotal, "trade flag %1", 0,
                 Flag),
         number(field::Money, "the money", {{0, goods::NumberCeiling}}),
         texts(field::FishList, "the catch list", 0, savedgame::MostCatchLines,
@@ -280,12 +277,6 @@ QString checkField(const FieldRule& rule, const JourneyState& state)
     return {};
 }
 
-// Whether the town's spirit is one the party can hear.
-bool hasSpirit(int town)
-{
-    return !townContent(town).charClip.isEmpty();
-}
-
 // The chapter of the snakebite that the game is in, in each town: before
 // and after the girl's story in her town, before and after the trapper's in
 // his, closed after that.
@@ -314,12 +305,12 @@ int usefulTradesDone(const JourneyState& state)
 QString checkCombination(const JourneyState& state)
 {
     const int town = static_cast<int>(state.number(field::Town));
-    const TownContent content = townContent(town);
+    const TownFacts facts = townFacts(town);
     const auto heard = static_cast<std::uint32_t>(state.number(field::SpiritsHeard));
     for (int other = 1; other <= TownCount; ++other) {
         if (!GameState::inTownSet(heard, other))
             continue;
-        if (!hasSpirit(other))
+        if (!townFacts(other).spirit)
             return QStringLiteral("it says the spirit of town %1 has spoken, where that town has "
                                   "no spirit")
                 .arg(other);
@@ -329,17 +320,17 @@ QString checkCombination(const JourneyState& state)
                 .arg(other)
                 .arg(town);
     }
-    if (state.number(field::FishingMode) != (content.fishing ? 1 : 0))
+    if (state.number(field::FishingMode) != (facts.lake ? 1 : 0))
         return QStringLiteral("it has the party %1 in town %2, where %3")
-            .arg(content.fishing ? QStringLiteral("unable to fish") : QStringLiteral("fishing"))
+            .arg(facts.lake ? QStringLiteral("unable to fish") : QStringLiteral("fishing"))
             .arg(town)
-            .arg(content.fishing ? QStringLiteral("there is a lake")
+            .arg(facts.lake ? QStringLiteral("there is a lake")
                                  : QStringLiteral("there is no lake"));
-    if (state.number(field::SpiritNo) != content.spiritNo)
+    if (state.number(field::SpiritNo) != facts.trifleSet)
         return QStringLiteral("the spirit's trifles are those of set %1, where town %2 has set %3")
             .arg(state.number(field::SpiritNo))
             .arg(town)
-            .arg(content.spiritNo);
+            .arg(facts.trifleSet);
     if (const qint64 expected = encounterIn(town, heard);
         state.number(field::Encounter) != expected)
         return QStringLiteral("the stage of meeting the spirits is %1, where in town %2 it is %3")
@@ -360,10 +351,10 @@ QString checkCombination(const JourneyState& state)
             if (health.at(k) == 0)
                 return QStringLiteral("it has traveller %1 ailing in good condition").arg(k + 1);
         }
-        if (ailing > wellbeing::MostAiling)
+        if (ailing > MostAiling)
             return QStringLiteral("it has %1 travellers ailing at once, where at most %2 can be")
                 .arg(ailing)
-                .arg(wellbeing::MostAiling);
+                .arg(MostAiling);
     }
 
     // The score is what its parts make; a journey saved before the parts were

@@ -1,6 +1,6 @@
 #include "journeystate.h"
 
-#include "trail/journal.h"
+#include "journal/journal.h"
 
 #include <type_traits>
 

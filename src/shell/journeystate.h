@@ -9,7 +9,7 @@
 
 #include "shell/gamestate.h"
 #include "shell/journeyfields.h"
-#include "shops/possessions.h"
+#include "shell/ownedgoods.h"
 
 #include <QByteArray>
 #include <QList>

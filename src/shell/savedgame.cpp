@@ -3,7 +3,7 @@
 #include "platform/diskwrite.h"
 #include "platform/filenames.h"
 #include "platform/regularfile.h"
-#include "shops/wholenumber.h"
+#include "shell/wholenumber.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -43,10 +43,10 @@ MainFileReading readMainFile(const QByteArray& bytes)
     }
     auto byteAt = [&bytes](int offset) { return static_cast<std::uint8_t>(bytes[offset]); };
     MainFile& file = reading.file;
-    for (int item = 0; item < goods::ItemTotal; ++item)
+    for (int item = 0; item < ItemTotal; ++item)
         file.ItemCount[static_cast<std::size_t>(item)] = byteAt(item);
     for (int trade = 0; trade < SavedTradeFlags; ++trade) {
-        const std::uint8_t flag = byteAt(goods::ItemTotal + trade);
+        const std::uint8_t flag = byteAt(ItemTotal + trade);
         if (flag > 1) {
             reading.problem = QStringLiteral("trade flag %1 holds %2, where only 0 or 1 can be")
                                   .arg(trade)

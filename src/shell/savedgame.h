@@ -12,7 +12,7 @@
 // three were written completely; reading checks everything before the game
 // takes any of it.
 
-#include "shops/catalogue.h"
+#include "shell/gamefacts.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,8 +25,8 @@ namespace savedgame {
 
 constexpr int SavedTradeFlags = 50;
 constexpr int PartySize = 7;
-constexpr int FileSize = goods::ItemTotal + SavedTradeFlags + 1 + 4; // 391
-constexpr int PositionOffset = goods::ItemTotal + SavedTradeFlags;   // 386
+constexpr int FileSize = ItemTotal + SavedTradeFlags + 1 + 4; // 391
+constexpr int PositionOffset = ItemTotal + SavedTradeFlags;   // 386
 constexpr int MoneyOffset = PositionOffset + 1;                      // 387
 // The market scene is kept as a byte with this added.
 constexpr int PositionBias = 30;
@@ -51,7 +51,7 @@ inline constexpr char EarlierFilePrefix[] = ".kelvarin-earlier-";
 
 // The main file's content.
 struct MainFile {
-    std::array<std::uint8_t, goods::ItemTotal> ItemCount{};
+    std::array<std::uint8_t, ItemTotal> ItemCount{};
     std::array<std::uint8_t, SavedTradeFlags> TradeDone{};
     std::int32_t GridPos = 2;
     std::int32_t Money = 50;

@@ -5,13 +5,14 @@
 // sells one list; the trading posts sell the last one, the provisions. Some
 // names occur in two lists; they are separate items with their own numbers.
 
+#include "shell/gamefacts.h"
+
 #include <QString>
 #include <cstdint>
 
 namespace goods {
 
-constexpr int ItemTotal = 336;
-constexpr int ListLength = 24;
+// ItemTotal and ListLength are the game's facts (shell/gamefacts.h).
 constexpr int ListTotal = ItemTotal / ListLength;
 // The provisions sold at the trading posts: the last list.
 constexpr int ProvisionsList = ListTotal - 1;

@@ -168,7 +168,7 @@ void TInventory::ListTrade()
 {
     // A spirit's good given as a remedy is gone from the party's hands.
     std::vector<int> lines;
-    for (int line = 0; line < goods::TradeFlagTotal; ++line)
+    for (int line = 0; line < TradeFlagTotal; ++line)
         if (goods::possessions().TradeDone[static_cast<std::size_t>(line)])
             lines.push_back(line);
     QStringList things;

@@ -23,17 +23,6 @@ int countOwned(int first, int end)
 
 } // namespace
 
-Possessions& possessions()
-{
-    static Possessions set;
-    return set;
-}
-
-void resetPossessions()
-{
-    possessions() = Possessions{};
-}
-
 int FMItems()
 {
     possessions().GoodsCount = countOwned(0, FirstProvision);

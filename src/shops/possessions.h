@@ -1,12 +1,9 @@
 #pragma once
 
-// What the party owns: a count for every catalogue item and a flag for every
-// trade with the spirits that has been done. There is one set for the whole
-// run; it changes only by a purchase, a trade or reading a saved game.
-//
-// The counting and naming operations below are what the inventory view and
-// the spirits' trades use to list and name the goods.
+// Counting and naming what the party owns (shell/ownedgoods.h): the
+// inventory view and the spirits' trades list and name the goods with these.
 
+#include "shell/ownedgoods.h"
 #include "shops/catalogue.h"
 
 #include <QString>
@@ -16,22 +13,8 @@
 
 namespace goods {
 
-// One flag per line of the things the spirits give that can be traded for.
-constexpr int TradeFlagTotal = 54;
 // The inventory view shows this many lines a page.
 constexpr int InventoryLines = 15;
-
-struct Possessions {
-    std::array<std::uint8_t, ItemTotal> ItemCount{};
-    std::array<std::uint8_t, TradeFlagTotal> TradeDone{};
-    // Distinct owned goods found by the last FMItems or TPItems.
-    std::int32_t GoodsCount = 0;
-};
-
-// The one set of the run.
-Possessions& possessions();
-// Nothing owned, no trade done (tests only: the game never resets).
-void resetPossessions();
 
 // Distinct owned goods bought at the flea market (items 0..311) or at the
 // trading posts (312..335); the count is also kept in GoodsCount.

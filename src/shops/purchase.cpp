@@ -1,7 +1,7 @@
 #include "purchase.h"
 
 #include "shops/possessions.h"
-#include "shops/wholenumber.h"
+#include "shell/wholenumber.h"
 
 #include <algorithm>
 #include <numeric>

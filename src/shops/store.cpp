@@ -14,7 +14,7 @@
 #include "shops/inventory.h"
 #include "shops/pagearrows.h"
 #include "shops/possessions.h"
-#include "shops/wholenumber.h"
+#include "shell/wholenumber.h"
 #include "trail/game.h"
 
 #include <QFocusEvent>

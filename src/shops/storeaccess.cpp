@@ -57,7 +57,7 @@ void TStore::describeRow(int row)
 void TStore::announcePage()
 {
     const int page = visit.PageStart / Rows + 1;
-    constexpr int Pages = goods::ListLength / Rows;
+    constexpr int Pages = ListLength / Rows;
     platform::announce(this, QStringLiteral("Page %1 of %2, from %3.")
                                  .arg(page)
                                  .arg(Pages)

@@ -25,7 +25,7 @@
 #include "platform/filedialogs.h"
 #include "platform/form.h"
 #include "shell/journeystate.h"
-#include "trail/journal.h"
+#include "journal/journal.h"
 #include "trail/towncontent.h"
 #include "trail/traillayout.h"
 

@@ -6,7 +6,7 @@
 #include "platform/errorreport.h"
 #include "platform/picturebox.h"
 #include "shell/gamestate.h"
-#include "trail/journalview.h"
+#include "journal/journalview.h"
 
 #include <QAction>
 #include <QMenu>

@@ -4,6 +4,8 @@
 // (a 600 x 450 picture), and the trail's points on the journey map. Town 1 is
 // where the journey starts and has no segment.
 
+#include "shell/gamefacts.h"
+
 #include <QPoint>
 
 #include <optional>
@@ -15,8 +17,6 @@ struct RouteSegment {
     int startY;
     bool eastward; // x grows along the route
 };
-
-constexpr int TownCount = 28;
 
 // The segment drawn on arrival in town 2..28; nothing for other towns.
 std::optional<RouteSegment> routeSegment(int town);

@@ -1,6 +1,6 @@
 #include "towncontent.h"
 
-#include "trail/routetable.h"
+#include "shell/gamefacts.h"
 
 #include <iterator>
 
@@ -20,7 +20,6 @@ struct LaterTown {
     const char* goodInCapitals;
     const char* goodPraise;
     const char* sceneDescription;
-    int spiritNo;
     int offerOne; // the second candidates; the first are always 201 and 194
     int offerTwo;
     QRect ghostRect;
@@ -34,152 +33,152 @@ const LaterTown LaterTowns[] = {
      "some ALOE",
      "Aloe will soothe burns from the campfire and the kettle.  Martha's aloe is in good "
      "hands now.",
-     "A farm at the edge of an autumn wood at dusk, with a cabin and a rail fence.", 3, 187, 188,
+     "A farm at the edge of an autumn wood at dusk, with a cabin and a rail fence.", 187, 188,
      QRect(384, 160, 144, 288), QRect(416, 176, 64, 64)},
     {"Wendle Ferry", "Elias Hartwell", false,
      "an old ferry keeper who carried families across the river for nothing", "the ferry keeper",
      "some GINGER TEA",
      "Ginger tea will warm anyone in your party who is chilled to the bone, as it warmed the "
      "families at Elias's landing.",
-     "A wide grey river with a ferry flatboat tied at its landing.", 3, 186, 180,
+     "A wide grey river with a ferry flatboat tied at its landing.", 186, 180,
      QRect(400, 128, 144, 320), QRect(432, 176, 64, 64)},
     {"Corrow Mill", "Kanuva", false, "a Verunai carver who made charms for the children",
      "the carver", "a DEER'S HORN TALISMAN",
      "The deer's horn talisman will give your party courage and luck when fishing and on the "
      "hard road ahead.  Hold on to it.",
-     "An old mill beside a creek in a misty autumn wood.", 1, 184, 191, QRect(384, 144, 128, 304),
+     "An old mill beside a creek in a misty autumn wood.", 184, 191, QRect(384, 144, 128, 304),
      QRect(416, 176, 64, 64)},
     {"Sarrow Bank", "Tali", false, "a Verunai boy who carried his little sister on his back",
      "the boy", "some CAYENNE PEPPER",
      "A pinch of cayenne pepper in your moccasins will keep your party's toes from freezing, "
      "as Tali's grandmother knew.",
-     "A trail along a red clay bank under bare autumn trees, with campfires below.", 3, 182, 178,
+     "A trail along a red clay bank under bare autumn trees, with campfires below.", 182, 178,
      QRect(376, 208, 144, 240), QRect(416, 240, 64, 64)},
     {"Vellan Ridge", "John Avery", false, "a young soldier who kept an old man's spear safe",
      "the soldier", "a BEAR-HUNTING SPEAR",
      "The old man's bear-hunting spear will help your party find food and stay safe in wild "
      "country.  It is in your care now.",
-     "A soldiers' camp of white tents on a bare ridge under a grey sky.", 3, 188, 170,
+     "A soldiers' camp of white tents on a bare ridge under a grey sky.", 188, 170,
      QRect(384, 144, 160, 304), QRect(432, 176, 64, 64)},
     {"Orrin Birches", "Selaqua", true, "a Verunai mother who cared for her baby in the camp",
      "the mother", "some WILLOW BARK",
      "Willow bark tea will ease fevers and aches in your party.  Selaqua is glad her remedy "
      "goes on with you.",
-     "White birches beside a stream, with the camp's tents in the cold dawn.", 1, 180, 185,
+     "White birches beside a stream, with the camp's tents in the cold dawn.", 180, 185,
      QRect(384, 160, 144, 288), QRect(416, 192, 64, 64)},
     {"Callow Creek", "Nathaniel Brooke", false, "a doctor who was sent with one of the groups",
      "the doctor", "some BONESET",
      "Boneset tea will help anyone in your party who comes down with the flu.  The doctor "
      "wishes he had had more of it.",
-     "Covered wagons and tents beside a creek in a cold autumn rain.", 3, 186, 190,
+     "Covered wagons and tents beside a creek in a cold autumn rain.", 186, 190,
      QRect(400, 144, 144, 304), QRect(432, 176, 64, 64)},
     {"Frosten Hollow", "Oyalee", true, "a Verunai grandmother who made medicines for the children",
      "the grandmother", "some LOBELIA OINTMENT",
      "Lobelia ointment rubbed on the chest will ease a bad cough.  Oyalee has passed her "
      "grandmother's knowledge on to you.",
-     "Snow falling in a hollow of pines, with a small hut among the trees.", 1, 189, 187,
+     "Snow falling in a hollow of pines, with a small hut among the trees.", 189, 187,
      QRect(384, 176, 144, 272), QRect(432, 208, 64, 64)},
     {"Lantry Hill", "Daniel Marsh", false, "a minister who walked west with the Verunai",
      "the minister", "some LEMON BALM",
      "Lemon balm tea will calm worried minds and help your party sleep.  It is a gentle gift.",
-     "A small meeting house with lit windows on a snowy hill at evening.", 3, 185, 172,
+     "A small meeting house with lit windows on a snowy hill at evening.", 185, 172,
      QRect(400, 144, 128, 304), QRect(432, 160, 64, 64)},
     {"Frostmere Bank", "Dovani", false, "a young Verunai man who waited at the frozen river",
      "the young man", "some BLOOD ROOT",
      "Blood root will soothe sore throats in your party.  Dovani's mother would be glad to "
      "know it.",
-     "A frozen river with broken ice at dawn, and a camp waiting on the snowy bank.", 1, 168, 191,
+     "A frozen river with broken ice at dawn, and a camp waiting on the snowy bank.", 168, 191,
      QRect(384, 144, 160, 304), QRect(432, 160, 64, 64)},
     {"Tarrow Landing", "Ruth Ames", true, "a farm girl whose family shared the little they had",
      "the farm girl", "some BLACKBERRY TEA",
      "Blackberry tea will settle an upset stomach.  Ruth shares it gladly, as her mother "
      "would.",
-     "A snowy farm with smoke rising from its chimney, beside an iced river.", 3, 178, 171,
+     "A snowy farm with smoke rising from its chimney, beside an iced river.", 178, 171,
      QRect(368, 192, 160, 256), QRect(416, 224, 64, 64)},
     {"Keswin Camp", "Oskaya", false, "a Verunai leader who guided one of the walking groups",
      "the leader", "some CRANESBILL",
      "Cranesbill will help anyone in your party who is sick from bad water.  Oskaya trusts "
      "you to look after one another.",
-     "Many tents under bare trees in a snowstorm.", 1, 173, 190, QRect(384, 144, 160, 304),
+     "Many tents under bare trees in a snowstorm.", 173, 190, QRect(384, 144, 160, 304),
      QRect(432, 176, 64, 64)},
     {"Pinefold", "Caleb Turner", false, "a wagon driver hired to carry the sick and the old",
      "the wagon driver", "some SPRUCE PITCH",
      "Spruce pitch will seal cuts and cracked hands, and mend a broken wagon too.  A useful "
      "thing to carry.",
-     "A wagon stuck in the snow on a road through dark pines at dusk.", 3, 174, 188,
+     "A wagon stuck in the snow on a road through dark pines at dusk.", 174, 188,
      QRect(384, 144, 176, 304), QRect(432, 176, 64, 64)},
     {"Snowmere Rise", "Sakwi", false,
      "a Verunai hunter whose brother hid in the mountains and stayed", "the hunter",
      "some BEAR OIL",
      "Bear oil will protect your party's skin from the freezing wind.  Sakwi shares it as he "
      "shared all he had.",
-     "Snowy hills under a cold blue sky, with the trail winding between them.", 1, 176, 184,
+     "Snowy hills under a cold blue sky, with the trail winding between them.", 176, 184,
      QRect(384, 144, 144, 304), QRect(416, 176, 64, 64)},
     {"Coldwell Spring", "Lenoa", true, "a young Verunai woman who kept the old songs", "the singer",
      "some ARNICA",
      "Arnica will ease sore muscles and bruises from falls on the ice.  Lenoa hopes you will "
      "keep her songs too.",
-     "A frozen spring among icy rocks, deep in a grey winter wood.", 1, 175, 185,
+     "A frozen spring among icy rocks, deep in a grey winter wood.", 175, 185,
      QRect(368, 160, 160, 288), QRect(416, 192, 64, 64)},
     {"Longmere Fields", "Tavin Ward", false, "a Verunai writer who spoke up against the treaty",
      "the writer", "some BITTERSWEET",
      "A salve of bittersweet will heal sores and chapped skin.  With it, Tavin's hands could "
      "write again.",
-     "Bare, frozen fields with patches of snow along a rail fence under a grey sky.", 1, 186, 177,
+     "Bare, frozen fields with patches of snow along a rail fence under a grey sky.", 186, 177,
      QRect(400, 144, 128, 304), QRect(432, 176, 64, 64)},
     {"Ashen Ford", "Jacob Miller", false,
      "a settler boy who showed a Verunai boy how to start a fire", "the settler boy",
      "some BIRCHBARK",
      "Birchbark will light your party's campfire even in wet weather.  Jacob's trick is yours "
      "now.",
-     "A birch copse by a frozen ford in wet snow, with a small farm beyond the bare fields.", 3,
+     "A birch copse by a frozen ford in wet snow, with a small farm beyond the bare fields.", 
      181, 182, QRect(384, 224, 128, 224), QRect(416, 240, 64, 64)},
     {"Quietfield", "Kenet", false, "a Verunai father who walked on for his children", "the father",
      "some BUGLEWEED",
      "Bugleweed tea will quiet a cough that will not stop.  Kenet made it for his wife; keep "
      "it with care.",
-     "Small wooden markers under a lone tree beside the road at a grey dawn.", 1, 189, 180,
+     "Small wooden markers under a lone tree beside the road at a grey dawn.", 189, 180,
      QRect(384, 144, 160, 304), QRect(432, 176, 64, 64)},
     {"Thawmere Crossing", "Tsiwa", true, "a Verunai healer who cared for the sick and the hurt",
      "the healer", "some CALENDULA FLOWERS",
      "Calendula will help cuts and wounds heal cleanly.  Tsiwa's last flowers are in good "
      "hands.",
-     "A river breaking up in the thaw, with mud and melting snow on its banks.", 1, 187, 186,
+     "A river breaking up in the thaw, with mud and melting snow on its banks.", 187, 186,
      QRect(368, 160, 160, 288), QRect(416, 192, 64, 64)},
     {"Brennock Forge", "Isaac Freeman", false,
      "a free blacksmith who mended the wagons for nothing", "the blacksmith", "some GARLIC",
      "Garlic will help your party fight off colds.  It is given as freely as Isaac gave his "
      "work.",
-     "A smithy with a glowing forge beside a muddy road, wagons waiting outside.", 3, 190, 170,
+     "A smithy with a glowing forge beside a muddy road, wagons waiting outside.", 190, 170,
      QRect(384, 144, 176, 304), QRect(432, 160, 64, 64)},
     {"Pellam Gate", "Eleanor Pike", true, "a teacher who followed her pupils west", "the teacher",
      "some DOGWOOD BARK",
      "Dogwood bark tea will bring down a fever.  Eleanor wrote down how it was made, so that "
      "it would not be lost.",
-     "Open country in early spring, with a small log schoolhouse beside the trail.", 3, 172, 183,
+     "Open country in early spring, with a small log schoolhouse beside the trail.", 172, 183,
      QRect(384, 160, 144, 288), QRect(416, 176, 64, 64)},
     {"Ridgefire", "Sonak", false, "a Verunai elder who told the old stories by the fire",
      "the elder", "some TULIP POPLAR",
      "Tulip poplar bark tea will give strength to the weary.  Rest when you can, Sonak says.",
-     "A campfire on an open ridge at dusk, with the first green in the grass.", 1, 173, 191,
+     "A campfire on an open ridge at dusk, with the first green in the grass.", 173, 191,
      QRect(384, 176, 144, 272), QRect(432, 192, 64, 64)},
     {"Meadowlark Rise", "Kalisa", true,
      "a Verunai girl who kept her mother's seeds safe all winter", "the girl", "some SAVORY",
      "Savory will flavour your party's stew and settle their stomachs.  A taste of home for "
      "the road.",
-     "A green meadow in early spring, with wildflowers and a meadowlark on a post.", 3, 183, 187,
+     "A green meadow in early spring, with wildflowers and a meadowlark on a post.", 183, 187,
      QRect(384, 192, 144, 256), QRect(416, 208, 64, 64)},
     {"Newfurrow", "Ekoni", false, "a young Verunai farmer who built a new home", "the farmer",
      "some SUMAC",
      "Sumac-berry water will cool sore throats and quench your party's thirst on the last "
      "miles.",
-     "A new log cabin going up beside fresh-ploughed fields in spring.", 1, 188, 184,
+     "A new log cabin going up beside fresh-ploughed fields in spring.", 188, 184,
      QRect(384, 144, 160, 304), QRect(432, 176, 64, 64)},
     {"Hopewater", "Naliwa", true, "an old Verunai woman who walked the trail as a little girl",
      "the old woman", "some SLIPPERY ELM BARK",
      "Slippery elm bark will soothe a sore throat and feed your party when food runs short.  "
      "Naliwa smiles: now her story lives on in you.",
-     "A river valley at sunrise in spring, with smoke rising from new homes.", 1, 189, 185,
+     "A river valley at sunrise in spring, with smoke rising from new homes.", 189, 185,
      QRect(384, 176, 144, 272), QRect(432, 192, 64, 64)},
 };
 
@@ -208,15 +207,13 @@ TownContent laterTown(int town)
     content.ghostRect = t.ghostRect;
     content.charClip = clipName("ch", town);
     content.charRect = t.charRect;
-    content.spiritNo = t.spiritNo;
     content.offerOne = {201, t.offerOne};
     content.offerTwo = {194, t.offerTwo};
     return content;
 }
 
-} // namespace
-
-TownContent townContent(int town)
+// The town's name, spirit, good and scene; the facts come after.
+TownContent dressed(int town)
 {
     TownContent content;
     if (town < 1 || town > TownCount)
@@ -243,8 +240,6 @@ TownContent townContent(int town)
         content.ghostRect = QRect(384, 128, 160, 320);
         content.charClip = QStringLiteral("anim/mov222.avi");
         content.charRect = QRect(432, 208, 64, 64);
-        content.spiritNo = 2;
-        content.fishing = true;
         // Snakeroot for a wolf wall hanging or a copper deer decoration.
         content.offerOne = {201, 184};
         content.offerTwo = {194, 191};
@@ -273,6 +268,17 @@ TownContent townContent(int town)
     default:
         return laterTown(town);
     }
+    return content;
+}
+
+} // namespace
+
+TownContent townContent(int town)
+{
+    TownContent content = dressed(town);
+    const TownFacts facts = townFacts(town);
+    content.spiritNo = facts.trifleSet;
+    content.fishing = facts.lake;
     return content;
 }
 

@@ -7,6 +7,8 @@
 // trading post. The journey, the prompts, the journal and the content
 // generator all take the towns from here.
 
+#include "shell/gamefacts.h"
+
 #include <QRect>
 #include <QString>
 
@@ -42,9 +44,9 @@ struct TownContent {
     // above a river at dusk.").
     QString sceneDescription;
 
-    int spiritNo = 1;            // whose trifles apply: above 2 the second set
+    int spiritNo = 1;            // whose trifles apply (from the town's facts)
     int encounterOnArrival = -1; // a spirit's texts that apply from arrival, -1 none
-    bool fishing = false;        // "Go Fishing" instead of "Visit the Trading Post"
+    bool fishing = false;        // a lake: "Go Fishing" (from the town's facts)
     // The two special offers of the town's spirit: the catalogue items asked
     // for, a first and a second candidate each; none where the spirit makes
     // general offers only. A special offer gives the town's useful good.
@@ -58,10 +60,6 @@ struct TownContent {
     bool hasSpirit() const { return !ghostClip.isEmpty(); }
 };
 
-// The towns of the first two spirits, the Verunai girl and the trapper:
-// leaving the girl's town after her story brings the snakebite.
-constexpr int FirstSpiritTown = 2;
-constexpr int SecondSpiritTown = 3;
 
 // The content of town 1..28 (an empty content for any other number).
 TownContent townContent(int town);

@@ -9,7 +9,7 @@
 #include "platform/fonts.h"
 #include "platform/form.h"
 #include "presentation/intro.h"
-#include "shell/entrysequence.h"
+#include "app/entrysequence.h"
 #include "shell/gamestate.h"
 #include "shell/screens.h"
 #include "shops/fleamarket.h"

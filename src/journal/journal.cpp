@@ -1,8 +1,6 @@
 #include "journal.h"
 
-#include "presentation/storytexts.h"
-#include "trail/routetable.h"
-#include "trail/towncontent.h"
+#include "shell/gamefacts.h"
 
 #include <algorithm>
 
@@ -12,9 +10,6 @@ namespace {
 // lines' meaning raises the number.
 const QString Heading = QStringLiteral("Kelvarin journal");
 constexpr int Version = 1;
-
-// A long catch is written a few fish to a paragraph, so a page can hold it.
-constexpr int FishPerParagraph = 10;
 
 // The texts come from the game's own controls and lists; a tab or a line
 // break would break the journal's lines, so every control character becomes
@@ -29,63 +24,12 @@ QString cleaned(const QString& text)
     return result.trimmed();
 }
 
-// "A meadow ..." carries on a sentence as "a meadow ...".
-QString carriedOn(const QString& text)
-{
-    if (text.size() < 2 || (!text.at(1).isLower() && text.at(1) != QLatin1Char(' ')))
-        return text;
-    return text.at(0).toLower() + text.mid(1);
-}
-
-QString sentence(const QString& text)
-{
-    if (text.isEmpty() || text.endsWith(QLatin1Char('.')) || text.endsWith(QLatin1Char('!')) ||
-        text.endsWith(QLatin1Char('?')))
-        return text;
-    return text + QLatin1Char('.');
-}
-
-QString points(int score)
-{
-    return QStringLiteral("%1 %2").arg(score).arg(score == 1 ? QStringLiteral("point")
-                                                             : QStringLiteral("points"));
-}
-
 bool onTrail(int town)
 {
     return town >= 1 && town <= TownCount;
 }
 
-QString townTitle(int town)
-{
-    return QStringLiteral("Town %1: %2").arg(town).arg(townContent(town).townName);
-}
-
-// "Fish caught: A, B and C."
-QString fishParagraph(const QStringList& fish, bool first)
-{
-    QString list = fish.constLast();
-    if (fish.size() > 1)
-        list = QStringList(fish.mid(0, fish.size() - 1)).join(QStringLiteral(", ")) +
-               QStringLiteral(" and ") + list;
-    return (first ? QStringLiteral("Fish caught: ") : QStringLiteral("More fish caught: ")) + list +
-           QLatin1Char('.');
-}
-
-// The lines a paragraph takes when wrapped at `width` characters.
-int linesOf(const QString& paragraph, int width)
-{
-    return std::max<int>(1, static_cast<int>((paragraph.size() + width - 1) / width));
-}
-
 } // namespace
-
-QString JournalPage::text() const
-{
-    QStringList parts{title};
-    parts << paragraphs;
-    return parts.join(QStringLiteral("\n\n"));
-}
 
 bool Journal::arrived(int town)
 {
@@ -177,7 +121,7 @@ QString Journal::whyNot(const Entry& entry) const
         if (!has(Kind::Arrival, entry.number))
             return QStringLiteral("meets the spirit of town %1 before the party reached it")
                 .arg(entry.number);
-        if (!townContent(entry.number).hasSpirit())
+        if (!townFacts(entry.number).spirit)
             return QStringLiteral("meets a spirit in town %1, which has none").arg(entry.number);
         if (has(Kind::Spirit, entry.number))
             return QStringLiteral("meets the spirit of town %1 a second time").arg(entry.number);
@@ -234,118 +178,6 @@ bool Journal::addInTown(Entry entry)
     if (startsPage)
         entries_.pop_back();
     return false;
-}
-
-QString Journal::paragraphOf(const Entry& entry) const
-{
-    const TownContent town = townContent(entry.number);
-    switch (entry.kind) {
-    case Kind::Arrival:
-        // The first town has no route to it: the journey starts there.
-        if (!routeSegment(entry.number))
-            return QStringLiteral("Your party set out from %1.").arg(town.townName);
-        if (town.sceneDescription.isEmpty())
-            return QStringLiteral("Your party reached %1.").arg(town.townName);
-        return QStringLiteral("Your party reached %1 and saw %2")
-            .arg(town.townName, sentence(carriedOn(town.sceneDescription)));
-    case Kind::Spirit:
-        return QStringLiteral("There your party met %1, %2.  %3")
-            .arg(town.spiritName, town.spiritWho,
-                 town.female ? QStringLiteral("She told her story:")
-                             : QStringLiteral("He told his story:"));
-    case Kind::Trade: {
-        QString text = town.hasSpirit() ? QStringLiteral("Your party gave %1 %2 and received %3.")
-                                              .arg(town.spiritName, entry.first, entry.second)
-                                        : QStringLiteral("Your party gave %1 and received %2.")
-                                              .arg(entry.first, entry.second);
-        if (entry.useful && !town.goodPraise.isEmpty())
-            text += QStringLiteral("  ") + town.goodPraise;
-        return text;
-    }
-    case Kind::Snakebite:
-        return QStringLiteral("On the road, %1 was bitten by a snake.  The treatment your party "
-                              "chose: %2")
-            .arg(entry.first, sentence(carriedOn(entry.second)));
-    case Kind::End: {
-        const int last = currentTown();
-        const QString where =
-            last > 0 ? QStringLiteral(" at %1").arg(townContent(last).townName) : QString();
-        return QStringLiteral("Your party came to the end of the trail%1 with a final score of %2.")
-            .arg(where, points(entry.number));
-    }
-    case Kind::Note:
-        return entry.first;
-    case Kind::Fish:
-        break;
-    }
-    return {};
-}
-
-std::vector<JournalPage> Journal::townPages() const
-{
-    std::vector<JournalPage> pages;
-    QStringList fish;
-    int fishParagraphs = 0;
-    const auto writeFish = [&] {
-        if (fish.isEmpty())
-            return;
-        pages.back().paragraphs << fishParagraph(fish, fishParagraphs == 0);
-        ++fishParagraphs;
-        fish.clear();
-    };
-
-    for (const Entry& entry : entries_) {
-        if (entry.kind != Kind::Fish)
-            writeFish();
-        if (entry.kind == Kind::Arrival || entry.kind == Kind::End) {
-            fishParagraphs = 0;
-            pages.push_back({entry.kind == Kind::Arrival ? entry.number : 0,
-                             entry.kind == Kind::Arrival ? townTitle(entry.number)
-                                                         : QStringLiteral("The Journey's End"),
-                             {}});
-        } else if (pages.empty()) {
-            pages.push_back({0, QStringLiteral("On the Trail"), {}});
-        }
-        if (entry.kind == Kind::Fish) {
-            fish << entry.first;
-            if (fish.size() == FishPerParagraph)
-                writeFish();
-            continue;
-        }
-        pages.back().paragraphs << paragraphOf(entry);
-        if (entry.kind == Kind::Spirit) {
-            const QString story = story::storyLine(2 * entry.number - 1).trimmed();
-            if (!story.isEmpty())
-                pages.back().paragraphs << QLatin1Char('"') + story + QLatin1Char('"');
-        }
-    }
-    writeFish();
-    return pages;
-}
-
-std::vector<JournalPage> Journal::pages(JournalPageSize size) const
-{
-    std::vector<JournalPage> whole = townPages();
-    if (size.charactersPerLine <= 0 || size.lines <= 0)
-        return whole;
-
-    std::vector<JournalPage> split;
-    for (const JournalPage& page : whole) {
-        split.push_back({page.town, page.title, {}});
-        int used = 0;
-        for (const QString& paragraph : page.paragraphs) {
-            const int lines = linesOf(paragraph, size.charactersPerLine);
-            const int needed = split.back().paragraphs.isEmpty() ? lines : used + 1 + lines;
-            if (needed > size.lines && !split.back().paragraphs.isEmpty()) {
-                split.push_back({page.town, page.title + QStringLiteral(" (continued)"), {}});
-                used = lines;
-            } else {
-                used = needed;
-            }
-            split.back().paragraphs << paragraph;
-        }
-    }
-    return split;
 }
 
 QString Journal::lineOf(const Entry& entry) const

@@ -1,7 +1,7 @@
 #include "journalprint.h"
 
 #include "platform/fonts.h"
-#include "trail/journal.h"
+#include "journal/journal.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QGuiApplication>

@@ -7,8 +7,8 @@
 // it shows the journal as it was when it opened.
 
 #include "platform/form.h"
-#include "trail/journal.h"
-#include "trail/journalprint.h"
+#include "journal/journal.h"
+#include "journal/journalprint.h"
 
 #include <vector>
 
