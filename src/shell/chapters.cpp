@@ -1,0 +1,51 @@
+#include "chapters.h"
+
+#include <array>
+
+namespace {
+
+struct Part {
+    const char* title;
+    const char* ordinal;
+};
+
+constexpr std::array<Part, ChapterCount> Parts{{
+    {"The Autumn Hills", "first"},
+    {"The First Snow", "second"},
+    {"The Frozen Rivers", "third"},
+    {"The Thaw", "fourth"},
+}};
+
+} // namespace
+
+Chapter chapter(int number)
+{
+    if (number < 1 || number > ChapterCount)
+        return {};
+    const Part& part = Parts[static_cast<std::size_t>(number - 1)];
+    return {number, (number - 1) * TownsPerChapter + 1, number * TownsPerChapter,
+            QString::fromLatin1(part.title), QString::fromLatin1(part.ordinal)};
+}
+
+Chapter chapterOf(int town)
+{
+    if (town < 1 || town > TownCount)
+        return {};
+    return chapter((town - 1) / TownsPerChapter + 1);
+}
+
+bool endsChapter(int town)
+{
+    const Chapter c = chapterOf(town);
+    return c.number != 0 && c.lastTown == town;
+}
+
+QString chapterEndWords(int number)
+{
+    if (number < 1 || number >= ChapterCount)
+        return {};
+    return QStringLiteral("This is the end of the %1 part of your journey.  You can stop here: "
+                          "your journey is saved.  Next time, choose your party's name at the "
+                          "flea market to go on.")
+        .arg(chapter(number).ordinal);
+}
