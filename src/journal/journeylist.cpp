@@ -50,6 +50,7 @@ Listing listingOf(const QString& file, bool named)
             std::popcount(static_cast<std::uint32_t>(state.number(field::SpiritsHeard)));
     const JournalReading diary = Journal::fromLines(state.texts(field::Journal));
     listing.ended = diary.journal.hasEnded();
+    listing.answersWritten = diary.journal.answersWritten();
     return listing;
 }
 
