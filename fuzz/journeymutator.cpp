@@ -159,11 +159,12 @@ QByteArray someWords(Random& random)
 // A line the journal might hold, whole or a little off.
 QByteArray journalLine(Random& random)
 {
-    switch (random() % 8) {
+    switch (random() % 10) {
     case 0: {
         static const char* const headings[] = {"Kelvarin journal 1",  "Kelvarin journal 2",
-                                               "Kelvarin journal 0",  "Kelvarin journal 01",
-                                               "Kelvarin journal  1", "Kelvarin journal -1"};
+                                               "Kelvarin journal 3",  "Kelvarin journal 0",
+                                               "Kelvarin journal 01", "Kelvarin journal  2",
+                                               "Kelvarin journal -1"};
         return headings[below(random, std::size(headings))];
     }
     case 1:
@@ -179,6 +180,14 @@ QByteArray journalLine(Random& random)
         return "fish\t" + someWords(random);
     case 6:
         return "end\t" + QByteArray::number(interestingNumber(random, nullptr, 0));
+    case 7:
+        return "chapter\t" + QByteArray::number(static_cast<int>(random() % 6) - 1);
+    case 8: {
+        static const char* const escapes[] = {"", "\\n", "\\t", "\\\\", "\\", "\\x"};
+        return "answer\t" + QByteArray::number(static_cast<int>(random() % 6) - 1) + "\t" +
+               QByteArray::number(static_cast<int>(random() % 5) - 1) + "\t" + someWords(random) +
+               escapes[below(random, std::size(escapes))] + someWords(random);
+    }
     default:
         return someWords(random);
     }

@@ -496,8 +496,8 @@ private slots:
             << "it holds only one of the score's two parts";
         // The journal opens with the journey: the reader refuses what opening would.
         QTest::newRow("a journal of a newer Kelvarin")
-            << QString(field::Journal) << QVariant(QStringList{QStringLiteral("Kelvarin journal 2")})
-            << "it was written by a newer Kelvarin (journal version 2)";
+            << QString(field::Journal) << QVariant(QStringList{QStringLiteral("Kelvarin journal 3")})
+            << "it was written by a newer Kelvarin (journal version 3)";
         QTest::newRow("a damaged journal line")
             << QString(field::Journal)
             << QVariant(QStringList{QStringLiteral("Kelvarin journal 1"), QStringLiteral("nonsense")})

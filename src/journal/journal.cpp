@@ -1,15 +1,20 @@
 #include "journal.h"
 
+#include "answertext.h"
+#include "shell/chapters.h"
 #include "shell/gamefacts.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
 // The first line of the journal's lines; a later game that changes the
-// lines' meaning raises the number.
+// lines' meaning raises the number. Version 2 added the ends of the trail's
+// parts and the answers; the lines of version 1 read as they always did.
 const QString Heading = QStringLiteral("Kelvarin journal");
-constexpr int Version = 1;
+constexpr int Version = 2;
+constexpr int FirstVersion = 1;
 
 // The texts come from the game's own controls and lists; a tab or a line
 // break would break the journal's lines, so every control character becomes
@@ -64,6 +69,60 @@ bool Journal::note(const QString& sentence)
 bool Journal::ended(int finalScore)
 {
     return add({Kind::End, finalScore, {}, {}, false});
+}
+
+bool Journal::endedChapter(int chapter)
+{
+    return add({Kind::Chapter, chapter, {}, {}, false});
+}
+
+int Journal::chaptersEnded() const
+{
+    const auto written = std::count_if(entries_.begin(), entries_.end(),
+                                       [](const Entry& e) { return e.kind == Kind::Chapter; });
+    return static_cast<int>(written) + (hasEnded() ? 1 : 0);
+}
+
+bool Journal::chapterIsOver(int chapter) const
+{
+    if (chapter == ChapterCount)
+        return hasEnded();
+    return std::any_of(entries_.begin(), entries_.end(), [chapter](const Entry& e) {
+        return e.kind == Kind::Chapter && e.number == chapter;
+    });
+}
+
+QString Journal::whyNotAnswer(int chapter, int question, const QString& text) const
+{
+    if (chapter < 1 || chapter > ChapterCount)
+        return QStringLiteral("answers for part %1, which the trail does not have").arg(chapter);
+    if (!chapterIsOver(chapter))
+        return QStringLiteral("answers for part %1 before it ended").arg(chapter);
+    if (question < 1 || question > questions(chapter).size())
+        return QStringLiteral("answers question %1 of part %2, which it does not ask")
+            .arg(question)
+            .arg(chapter);
+    if (text.size() > MaxAnswerLength)
+        return QStringLiteral("holds an answer longer than %1 characters").arg(MaxAnswerLength);
+    return {};
+}
+
+bool Journal::answered(int chapter, int question, const QString& text)
+{
+    const QString kept = answertext::cleaned(text);
+    if (!whyNotAnswer(chapter, question, kept).isEmpty())
+        return false;
+    if (kept.isEmpty())
+        answers_.erase({chapter, question});
+    else
+        answers_[{chapter, question}] = kept;
+    return true;
+}
+
+QString Journal::answer(int chapter, int question) const
+{
+    const auto found = answers_.find({chapter, question});
+    return found == answers_.end() ? QString() : found->second;
 }
 
 bool Journal::hasEnded() const
@@ -155,6 +214,22 @@ QString Journal::whyNot(const Entry& entry) const
         if (entry.number < 0)
             return QStringLiteral("gives a score below zero");
         break;
+    case Kind::Chapter: {
+        // The last part ends with the journey.
+        if (entry.number < 1 || entry.number >= ChapterCount)
+            return QStringLiteral("ends part %1, where only parts 1 to %2 end before the "
+                                  "journey's end")
+                .arg(entry.number)
+                .arg(ChapterCount - 1);
+        if (has(Kind::Chapter, entry.number))
+            return QStringLiteral("ends part %1 a second time").arg(entry.number);
+        const int last = chapter(entry.number).lastTown;
+        if (!has(Kind::Arrival, last))
+            return QStringLiteral("ends part %1 before the party reached town %2")
+                .arg(entry.number)
+                .arg(last);
+        break;
+    }
     }
     return {};
 }
@@ -201,6 +276,8 @@ QString Journal::lineOf(const Entry& entry) const
         return QStringLiteral("note") + tab + entry.first;
     case Kind::End:
         return QStringLiteral("end") + tab + QString::number(entry.number);
+    case Kind::Chapter:
+        return QStringLiteral("chapter") + tab + QString::number(entry.number);
     }
     return {};
 }
@@ -212,6 +289,10 @@ QStringList Journal::toLines() const
     QStringList lines{Heading + QLatin1Char(' ') + QString::number(Version)};
     for (const Entry& entry : entries_)
         lines << lineOf(entry);
+    for (const auto& [which, text] : answers_)
+        lines << QStringList{QStringLiteral("answer"), QString::number(which.first),
+                             QString::number(which.second), answertext::escaped(text)}
+                     .join(QLatin1Char('\t'));
     return lines;
 }
 
@@ -252,7 +333,7 @@ JournalReading Journal::fromLines(const QStringList& lines)
             refusal(QStringLiteral("its first line is not \"%1 %2\"").arg(Heading).arg(Version));
         return reading;
     }
-    if (version != Version) {
+    if (version < FirstVersion || version > Version) {
         reading.problem =
             refusal(version > Version
                         ? QStringLiteral("it was written by a newer Kelvarin (journal version %1)")
@@ -261,11 +342,14 @@ JournalReading Journal::fromLines(const QStringList& lines)
         return reading;
     }
 
-    static const QStringList kinds{QStringLiteral("town"),  QStringLiteral("spirit"),
-                                   QStringLiteral("trade"), QStringLiteral("snakebite"),
-                                   QStringLiteral("fish"),  QStringLiteral("end"),
-                                   QStringLiteral("note")};
-    static const int parts[] = {2, 2, 5, 3, 2, 2, 2};
+    // The kinds of line in the order of Kind, then the answer's.
+    static const QStringList kinds{
+        QStringLiteral("town"),      QStringLiteral("spirit"),  QStringLiteral("trade"),
+        QStringLiteral("snakebite"), QStringLiteral("fish"),    QStringLiteral("end"),
+        QStringLiteral("note"),      QStringLiteral("chapter"), QStringLiteral("answer")};
+    static const int parts[] = {2, 2, 5, 3, 2, 2, 2, 2, 4};
+    static const int answerKind = static_cast<int>(kinds.size()) - 1;
+    static const int firstOfVersion2 = static_cast<int>(Kind::Chapter);
 
     Journal journal;
     for (int k = 1; k < lines.size(); ++k) {
@@ -277,11 +361,43 @@ JournalReading Journal::fromLines(const QStringList& lines)
         const int kind = static_cast<int>(kinds.indexOf(fields.constFirst()));
         if (kind < 0)
             return fail(QStringLiteral("is not an entry of the journal"));
+        if (kind >= firstOfVersion2 && version < 2)
+            return fail(QStringLiteral("holds \"%1\", which a journal of version %2 does not "
+                                       "have")
+                            .arg(kinds.at(kind))
+                            .arg(version));
         if (fields.size() != parts[kind])
             return fail(QStringLiteral("has %1 parts where a \"%2\" entry has %3")
                             .arg(fields.size())
                             .arg(kinds.at(kind))
                             .arg(parts[kind]));
+
+        if (kind == answerKind) {
+            // The answers follow the events, one for each question.
+            int chapter = 0;
+            int question = 0;
+            if (!wholeNumber(fields.at(1), chapter))
+                return fail(QStringLiteral("has \"%1\" where a number belongs").arg(fields.at(1)));
+            if (!wholeNumber(fields.at(2), question))
+                return fail(QStringLiteral("has \"%1\" where a number belongs").arg(fields.at(2)));
+            const std::optional<QString> text = answertext::unescaped(fields.at(3));
+            if (!text)
+                return fail(QStringLiteral("has an answer with a backslash or a control "
+                                           "character the journal does not write"));
+            if (text->isEmpty() || answertext::cleaned(*text) != *text)
+                return fail(QStringLiteral("has an answer that is empty or has blanks or "
+                                           "control characters around its words"));
+            if (const QString why = journal.whyNotAnswer(chapter, question, *text); !why.isEmpty())
+                return fail(why);
+            if (journal.answers_.count({chapter, question}) != 0)
+                return fail(QStringLiteral("answers question %1 of part %2 a second time")
+                                .arg(question)
+                                .arg(chapter));
+            journal.answers_[{chapter, question}] = *text;
+            continue;
+        }
+        if (!journal.answers_.empty())
+            return fail(QStringLiteral("comes after the answers, where only answers belong"));
 
         Entry entry;
         entry.kind = static_cast<Kind>(kind);
@@ -289,6 +405,7 @@ JournalReading Journal::fromLines(const QStringList& lines)
         case Kind::Arrival:
         case Kind::Spirit:
         case Kind::End:
+        case Kind::Chapter:
             if (!wholeNumber(fields.at(1), entry.number))
                 return fail(QStringLiteral("has \"%1\" where a number belongs").arg(fields.at(1)));
             break;

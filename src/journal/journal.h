@@ -6,19 +6,32 @@
 // the fish); the towns' names, their spirits and the stories come from the
 // town table and the story texts when the pages are written. A saved journey
 // carries the journal as lines of text.
+//
+// At the end of each of the trail's four parts (three of them written with
+// endedChapter(), the fourth with the journey's end) the journal asks the
+// pupils a few questions of its own, and keeps what they answer.
 
 #include <QString>
 #include <QStringList>
+#include <map>
+#include <utility>
 #include <vector>
 
-// One page of the journal: a town and what happened there, or the journey's
-// end.
+// One page of the journal: a town and what happened there, the journey's
+// end, or the questions at the end of a part of the trail.
 struct JournalPage {
     int town = 0; // 1..28; 0 for what came before any town and for the end
     QString title;
     QStringList paragraphs;
+    // Above the title where a part of the trail begins ("Part Two: The First
+    // Snow") and on its questions ("The End of Part Two"); empty elsewhere.
+    QString heading;
+    // The part 1..4 whose questions the page holds, 0 on any other page. Its
+    // paragraphs are each question followed by its answer, or by
+    // "(not answered yet)".
+    int questionsOf = 0;
 
-    // The title, then the paragraphs, a blank line between each.
+    // The heading, the title, then the paragraphs, a blank line between each.
     QString text() const;
 };
 
@@ -55,9 +68,42 @@ public:
     // a hunt ("Avrel caught a chill on the road.").
     bool note(const QString& sentence);
     bool ended(int finalScore);
+    // The party left the last town of part 1..3 of the trail (towns 7, 14
+    // and 21); the fourth part ends with the journey. Refused for any other
+    // part, a part already ended, a part whose last town the party has not
+    // reached, and after the journey's end. The parts before need not have
+    // ended: a journey begun before the journal knew of parts has none.
+    bool endedChapter(int chapter);
+
+    // The parts whose end the journal holds, the journey's end counting as
+    // the fourth's.
+    int chaptersEnded() const;
+    bool chapterIsOver(int chapter) const;
+
+    // The questions for the pupils at the end of part 1..4, in the game's
+    // words; none for any other number.
+    static QStringList questions(int chapter);
+    // The longest answer the journal keeps, in characters.
+    static constexpr int MaxAnswerLength = 2000;
+    // Writes the pupils' answer to question 1.. of part 1..4, once that
+    // part is over; a later answer takes the place of the earlier one, and
+    // an empty one (or only blanks) takes the answer away. Line breaks and
+    // tabs are kept, "\r\n" becoming "\n"; other control characters become
+    // blanks, and blanks around the answer go. Refused for a part not over, a
+    // question it does not ask, or an answer longer than MaxAnswerLength.
+    bool answered(int chapter, int question, const QString& text);
+    // The answer written; empty when there is none.
+    QString answer(int chapter, int question) const;
+    int answersWritten() const { return static_cast<int>(answers_.size()); }
+    // The page of part 1..4's questions and their answers.
+    JournalPage questionsPage(int chapter) const;
 
     // A new journey.
-    void clear() { entries_.clear(); }
+    void clear()
+    {
+        entries_.clear();
+        answers_.clear();
+    }
     bool isEmpty() const { return entries_.empty(); }
     bool hasEnded() const;
     // The score written at the end; 0 before it.
@@ -66,30 +112,41 @@ public:
     int currentTown() const;
 
     // The pages to read: one for each town reached (split into as many as the
-    // size needs), then the journey's end.
+    // size needs), the questions after the last town of each part that has
+    // ended, then the journey's end and the last part's questions. A page of
+    // questions is never split.
     std::vector<JournalPage> pages(JournalPageSize size = {}) const;
 
-    // The journal as lines for a saved journey, and back. Reading checks every
-    // line and refuses damaged lines with a message rather than guess.
+    // The journal as lines for a saved journey, and back. The first line is
+    // "Kelvarin journal 2"; a line follows for each event in order
+    // ("town\t3", "chapter\t1", ...), then one for each answer by part and
+    // question ("answer\t<part>\t<question>\t<text>"). In an answer's text
+    // a backslash is written "\\", a line break "\n" and a tab "\t";
+    // nothing else of it is changed. Reading checks every line and refuses
+    // damaged lines with a message rather than guess; the lines of version 1,
+    // before parts and answers, still read.
     QStringList toLines() const;
     static JournalReading fromLines(const QStringList& lines);
 
     bool operator==(const Journal& other) const = default;
 
 private:
-    enum class Kind { Arrival, Spirit, Trade, Snakebite, Fish, End, Note };
+    enum class Kind { Arrival, Spirit, Trade, Snakebite, Fish, End, Note, Chapter };
     struct Entry {
         Kind kind = Kind::Arrival;
-        int number = 0; // the town, or the final score
+        int number = 0; // the town, the final score, or the part
         QString first;  // what was given; who was bitten; the fish
         QString second; // what was received; the treatment
         bool useful = false;
         bool operator==(const Entry& other) const = default;
     };
     std::vector<Entry> entries_;
+    // The answers by part and question.
+    std::map<std::pair<int, int>, QString> answers_;
 
     bool reached(int town) const;
     QString whyNot(const Entry& entry) const;
+    QString whyNotAnswer(int chapter, int question, const QString& text) const;
     bool add(Entry entry);
     bool addInTown(Entry entry);
     QString lineOf(const Entry& entry) const;

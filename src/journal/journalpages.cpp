@@ -1,13 +1,15 @@
 #include "journal.h"
 
 #include "presentation/storytexts.h"
+#include "shell/chapters.h"
 #include "trail/routetable.h"
 #include "trail/towncontent.h"
 
 #include <algorithm>
 
 // The journal's pages: what the party did, written out with the towns'
-// names, their spirits and the stories.
+// names, their spirits and the stories, the parts of the trail and the
+// pupils' answers at the end of each.
 
 namespace {
 
@@ -41,6 +43,28 @@ QString townTitle(int town)
     return QStringLiteral("Town %1: %2").arg(town).arg(townContent(town).townName);
 }
 
+// A page with its title and nothing on it yet.
+JournalPage titled(int town, const QString& title)
+{
+    JournalPage page;
+    page.town = town;
+    page.title = title;
+    return page;
+}
+
+// "Part Two"
+QString partName(int chapter)
+{
+    static const char* const numbers[] = {"One", "Two", "Three", "Four"};
+    return QStringLiteral("Part ") + QString::fromLatin1(numbers[chapter - 1]);
+}
+
+// "Part Two: The First Snow"
+QString chapterHeading(int chapter)
+{
+    return partName(chapter) + QStringLiteral(": ") + ::chapter(chapter).title;
+}
+
 // "Fish caught: A, B and C."
 QString fishParagraph(const QStringList& fish, bool first)
 {
@@ -62,9 +86,29 @@ int linesOf(const QString& paragraph, int width)
 
 QString JournalPage::text() const
 {
-    QStringList parts{title};
-    parts << paragraphs;
+    QStringList parts;
+    if (!heading.isEmpty())
+        parts << heading;
+    parts << title << paragraphs;
     return parts.join(QStringLiteral("\n\n"));
+}
+
+JournalPage Journal::questionsPage(int chapter) const
+{
+    JournalPage page;
+    if (chapter < 1 || chapter > ChapterCount)
+        return page;
+    page.title = QStringLiteral("Thinking It Over");
+    page.heading = chapter == ChapterCount ? QStringLiteral("The End of the Journey")
+                                           : QStringLiteral("The End of ") + partName(chapter);
+    page.questionsOf = chapter;
+    const QStringList asked = questions(chapter);
+    for (int k = 0; k < asked.size(); ++k) {
+        const QString written = answer(chapter, k + 1);
+        page.paragraphs << asked.at(k)
+                        << (written.isEmpty() ? QStringLiteral("(not answered yet)") : written);
+    }
+    return page;
 }
 
 QString Journal::paragraphOf(const Entry& entry) const
@@ -107,6 +151,7 @@ QString Journal::paragraphOf(const Entry& entry) const
     case Kind::Note:
         return entry.first;
     case Kind::Fish:
+    case Kind::Chapter:
         break;
     }
     return {};
@@ -125,17 +170,38 @@ std::vector<JournalPage> Journal::townPages() const
         fish.clear();
     };
 
+    // A part's questions follow its last town's page, and whatever the party
+    // did before it reached the next town.
+    int questionsDue = 0;
+    const auto writeQuestions = [&] {
+        if (questionsDue != 0)
+            pages.push_back(questionsPage(questionsDue));
+        questionsDue = 0;
+    };
+    int chapterShown = 0;
+
     for (const Entry& entry : entries_) {
         if (entry.kind != Kind::Fish)
             writeFish();
+        if (entry.kind == Kind::Chapter) {
+            questionsDue = entry.number;
+            continue;
+        }
         if (entry.kind == Kind::Arrival || entry.kind == Kind::End) {
+            writeQuestions();
             fishParagraphs = 0;
-            pages.push_back({entry.kind == Kind::Arrival ? entry.number : 0,
-                             entry.kind == Kind::Arrival ? townTitle(entry.number)
-                                                         : QStringLiteral("The Journey's End"),
-                             {}});
+            pages.push_back(titled(entry.kind == Kind::Arrival ? entry.number : 0,
+                                   entry.kind == Kind::Arrival
+                                       ? townTitle(entry.number)
+                                       : QStringLiteral("The Journey's End")));
+            // The first town the party reached in a part begins it.
+            const int part = chapterOf(entry.number).number;
+            if (entry.kind == Kind::Arrival && part != chapterShown) {
+                pages.back().heading = chapterHeading(part);
+                chapterShown = part;
+            }
         } else if (pages.empty()) {
-            pages.push_back({0, QStringLiteral("On the Trail"), {}});
+            pages.push_back(titled(0, QStringLiteral("On the Trail")));
         }
         if (entry.kind == Kind::Fish) {
             fish << entry.first;
@@ -151,6 +217,9 @@ std::vector<JournalPage> Journal::townPages() const
         }
     }
     writeFish();
+    writeQuestions();
+    if (hasEnded())
+        pages.push_back(questionsPage(ChapterCount));
     return pages;
 }
 
@@ -162,13 +231,18 @@ std::vector<JournalPage> Journal::pages(JournalPageSize size) const
 
     std::vector<JournalPage> split;
     for (const JournalPage& page : whole) {
-        split.push_back({page.town, page.title, {}});
+        if (page.questionsOf != 0) {
+            split.push_back(page);
+            continue;
+        }
+        split.push_back(titled(page.town, page.title));
+        split.back().heading = page.heading;
         int used = 0;
         for (const QString& paragraph : page.paragraphs) {
             const int lines = linesOf(paragraph, size.charactersPerLine);
             const int needed = split.back().paragraphs.isEmpty() ? lines : used + 1 + lines;
             if (needed > size.lines && !split.back().paragraphs.isEmpty()) {
-                split.push_back({page.town, page.title + QStringLiteral(" (continued)"), {}});
+                split.push_back(titled(page.town, page.title + QStringLiteral(" (continued)")));
                 used = lines;
             } else {
                 used = needed;

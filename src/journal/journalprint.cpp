@@ -105,16 +105,39 @@ void writeCover(QTextCursor& cursor, const Paper& paper, double width, const Jou
     cursor.insertImage(picture);
 }
 
+// A paragraph of the page; its line breaks (an answer's) stay line breaks
+// within it.
+void writeParagraph(QTextCursor& cursor, const Paper& paper, const QString& text, const QFont& font,
+                    double spaceAfter)
+{
+    QTextBlockFormat format = block(paper, Qt::AlignLeft, spaceAfter);
+    format.setLineHeight(120, QTextBlockFormat::ProportionalHeight);
+    startBlock(cursor, format, characters(font));
+    QString lines = text;
+    lines.replace(QLatin1Char('\n'), QChar(QChar::LineSeparator));
+    cursor.insertText(lines, characters(font));
+}
+
 void writePages(QTextCursor& cursor, const Paper& paper, const Journal& journal)
 {
     for (const JournalPage& page : journal.pages()) {
-        startBlock(cursor, block(paper, Qt::AlignLeft, 14, true), characters(paperFont(20, true)));
+        // The part of the trail that begins, or ends, above the title.
+        if (!page.heading.isEmpty()) {
+            startBlock(cursor, block(paper, Qt::AlignLeft, 4, true),
+                       characters(paperFont(14, false, true)));
+            cursor.insertText(page.heading, characters(paperFont(14, false, true)));
+        }
+        startBlock(cursor, block(paper, Qt::AlignLeft, 14, page.heading.isEmpty()),
+                   characters(paperFont(20, true)));
         cursor.insertText(page.title, characters(paperFont(20, true)));
-        for (const QString& paragraph : page.paragraphs) {
-            QTextBlockFormat format = block(paper, Qt::AlignLeft, 10);
-            format.setLineHeight(120, QTextBlockFormat::ProportionalHeight);
-            startBlock(cursor, format, characters(paperFont(13)));
-            cursor.insertText(paragraph, characters(paperFont(13)));
+        for (qsizetype k = 0; k < page.paragraphs.size(); ++k) {
+            const QString& paragraph = page.paragraphs.at(k);
+            // A page of questions: each question, then its answer.
+            if (page.questionsOf != 0 && k % 2 == 0)
+                writeParagraph(cursor, paper, paragraph, paperFont(13, true), 4);
+            else
+                writeParagraph(cursor, paper, paragraph, paperFont(13),
+                               page.questionsOf != 0 ? 16 : 10);
         }
     }
 }

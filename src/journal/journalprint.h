@@ -2,8 +2,9 @@
 
 // The journal on paper, for a teacher to print or keep as a PDF: a title
 // page with the game's name, the party's names, the score and the journey
-// map, then each town of the journal on a page of its own, with page numbers
-// at the foot. The text stays text, so it can be selected and copied from
+// map, then each town of the journal on a page of its own, the parts of the
+// trail named where they begin and the pupils' answers to the questions at
+// the end of each, with page numbers at the foot. The text stays text, so it can be selected and copied from
 // the PDF.
 
 #include <QImage>

@@ -12,10 +12,13 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QTextCursor>
+#include <QVBoxLayout>
 #include <algorithm>
 
 using platform::guard;
@@ -27,8 +30,17 @@ constexpr int Height = 560;
 constexpr int PaperMargin = 14;
 constexpr int TextLeft = 28;
 constexpr int TextWidth = Width - 2 * PaperMargin - 2 * TextLeft;
+constexpr int HeadingTop = 4;
+constexpr int TitleTop = 24;
 constexpr int TextTop = 66;
 constexpr int TextHeight = 352;
+// A page of questions takes the whole height between the title and the page
+// number.
+constexpr int SheetTop = 62;
+constexpr int SheetHeight = 370;
+constexpr int PageNumberTop = 436;
+// An answer box shows at least this many lines before it scrolls.
+constexpr int AnswerLines = 3;
 // Words are wrapped whole, so a line holds a little less than the average.
 constexpr double WrapLoss = 0.9;
 
@@ -36,6 +48,16 @@ QPalette inked(QPalette palette)
 {
     palette.setColor(QPalette::WindowText, TJournal::inkColour());
     palette.setColor(QPalette::Text, TJournal::inkColour());
+    return palette;
+}
+
+// An answer box: ink on a paler paper, framed, so that it reads as a place
+// to write.
+QPalette answerPalette(QPalette palette)
+{
+    palette = inked(palette);
+    palette.setColor(QPalette::Base, TJournal::answerPaperColour());
+    palette.setColor(QPalette::PlaceholderText, QColor(104, 84, 62));
     return palette;
 }
 
@@ -57,6 +79,8 @@ TJournal::TJournal(const Journal& journal, const JournalCover& cover, QWidget* p
     pages_.push_back(namesPage());
     for (JournalPage& page : journal_.pages(pageSize()))
         pages_.push_back(std::move(page));
+    createSheets();
+    orderTheFocus();
     showPage(0);
     // Space or Enter on the first page turns it; with nothing to turn to, closes.
     if (Forward->isEnabled())
@@ -72,12 +96,19 @@ void TJournal::createPage()
     Paper->setGeometry(PaperMargin, PaperMargin, Width - 2 * PaperMargin, 468);
     platform::fillBackground(Paper, paperColour());
 
+    PageHeading = new QLabel(Paper);
+    PageHeading->setObjectName(QStringLiteral("PageHeading"));
+    PageHeading->setFont(platform::serifFont(17, false, true));
+    PageHeading->setPalette(inked(PageHeading->palette()));
+    PageHeading->setTextFormat(Qt::PlainText);
+    PageHeading->setGeometry(TextLeft, HeadingTop, TextWidth, 22);
+
     PageTitle = new QLabel(Paper);
     PageTitle->setObjectName(QStringLiteral("PageTitle"));
     PageTitle->setFont(platform::serifFont(26, true));
     PageTitle->setPalette(inked(PageTitle->palette()));
     PageTitle->setTextFormat(Qt::PlainText);
-    PageTitle->setGeometry(TextLeft, 18, TextWidth, 36);
+    PageTitle->setGeometry(TextLeft, TitleTop, TextWidth, 36);
 
     // The page is sized to hold what the journal puts on it; should a font
     // run wider than measured, the page scrolls rather than cut words off.
@@ -109,7 +140,7 @@ void TJournal::createPage()
     PageNumber->setFont(platform::sansFont(15));
     PageNumber->setPalette(inked(PageNumber->palette()));
     PageNumber->setAlignment(Qt::AlignHCenter);
-    PageNumber->setGeometry(TextLeft, 432, TextWidth, 22);
+    PageNumber->setGeometry(TextLeft, PageNumberTop, TextWidth, 22);
 }
 
 void TJournal::createButtons()
@@ -158,6 +189,134 @@ void TJournal::createButtons()
     }
 }
 
+void TJournal::createSheets()
+{
+    for (const JournalPage& page : pages_) {
+        if (page.questionsOf == 0)
+            continue;
+        Sheet sheet;
+        sheet.chapter = page.questionsOf;
+        sheet.sheet = new QWidget(Paper);
+        sheet.sheet->setObjectName(QStringLiteral("AnswerSheet%1").arg(page.questionsOf));
+        sheet.sheet->setGeometry(TextLeft, SheetTop, TextWidth, SheetHeight);
+        sheet.sheet->hide();
+        auto* layout = new QVBoxLayout(sheet.sheet);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+
+        const QStringList asked = Journal::questions(page.questionsOf);
+        for (int k = 0; k < asked.size(); ++k) {
+            auto* question = new QLabel(asked.at(k), sheet.sheet);
+            question->setObjectName(QStringLiteral("Question%1").arg(k + 1));
+            question->setFont(platform::serifFont(18, true));
+            question->setPalette(inked(question->palette()));
+            question->setTextFormat(Qt::PlainText);
+            question->setWordWrap(true);
+
+            auto* box = new QPlainTextEdit(sheet.sheet);
+            box->setObjectName(QStringLiteral("Answer%1").arg(k + 1));
+            box->setAccessibleName(asked.at(k));
+            box->setAccessibleDescription(
+                QStringLiteral("Your answer, in your own words.  Tab goes on to the next."));
+            box->setPlaceholderText(QStringLiteral("Write your answer here."));
+            box->setFont(platform::sansFont(18));
+            box->setPalette(answerPalette(box->palette()));
+            box->setTabChangesFocus(true);
+            box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            box->setPlainText(journal_.answer(page.questionsOf, k + 1));
+            const int lineHeight = QFontMetrics(box->font()).lineSpacing();
+            const int margins =
+                2 * (box->frameWidth() + static_cast<int>(box->document()->documentMargin()));
+            box->setMinimumHeight(AnswerLines * lineHeight + margins);
+            box->installEventFilter(this);
+            question->setBuddy(box);
+            const int chapter = page.questionsOf;
+            connect(box, &QPlainTextEdit::textChanged, this, [this, chapter, k, box] {
+                platform::guarded([&] { write(chapter, k + 1, box); });
+            });
+
+            if (k > 0)
+                layout->addSpacing(8);
+            layout->addWidget(question);
+            layout->addSpacing(3);
+            layout->addWidget(box, 1);
+            sheet.questions << question;
+            sheet.boxes << box;
+        }
+        sheets_.push_back(std::move(sheet));
+    }
+}
+
+void TJournal::orderTheFocus()
+{
+    // Tab goes through the answer boxes of the page shown, then the buttons
+    // in the order they stand, and back to the first box.
+    QList<QWidget*> order;
+    for (const Sheet& sheet : sheets_) {
+        for (QPlainTextEdit* box : sheet.boxes)
+            order << box;
+    }
+    order << Back << PrintButton << SavePdf << Close1 << Forward;
+    for (qsizetype k = 0; k + 1 < order.size(); ++k)
+        setTabOrder(order.at(k), order.at(k + 1));
+}
+
+void TJournal::write(int chapter, int question, QPlainTextEdit* box)
+{
+    // What is typed beyond the longest answer is taken back, so the box
+    // never shows more than the journal keeps.
+    const qsizetype over = box->toPlainText().size() - Journal::MaxAnswerLength;
+    if (over > 0) {
+        QTextCursor cursor = box->textCursor();
+        if (cursor.position() < over)
+            cursor.movePosition(QTextCursor::End);
+        cursor.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor,
+                            static_cast<int>(over));
+        cursor.removeSelectedText(); // writes the answer through textChanged
+        return;
+    }
+    const QString before = journal_.answer(chapter, question);
+    if (journal_.answered(chapter, question, box->toPlainText()) &&
+        journal_.answer(chapter, question) != before)
+        unreported_ = true;
+}
+
+void TJournal::reportAnswers()
+{
+    if (!unreported_)
+        return;
+    unreported_ = false;
+    emit answersChanged();
+}
+
+const TJournal::Sheet* TJournal::sheetShown() const
+{
+    const int chapter = pages_.at(static_cast<std::size_t>(page_)).questionsOf;
+    for (const Sheet& sheet : sheets_) {
+        if (chapter != 0 && sheet.chapter == chapter)
+            return &sheet;
+    }
+    return nullptr;
+}
+
+QWidget* TJournal::answerSheet() const
+{
+    const Sheet* shown = sheetShown();
+    return shown ? shown->sheet : nullptr;
+}
+
+QList<QLabel*> TJournal::questionLabels() const
+{
+    const Sheet* shown = sheetShown();
+    return shown ? shown->questions : QList<QLabel*>();
+}
+
+QList<QPlainTextEdit*> TJournal::answerBoxes() const
+{
+    const Sheet* shown = sheetShown();
+    return shown ? shown->boxes : QList<QPlainTextEdit*>();
+}
+
 JournalPageSize TJournal::pageSize() const
 {
     // The game's own story words give the width of an average character.
@@ -170,7 +329,8 @@ JournalPageSize TJournal::pageSize() const
 
 JournalPage TJournal::namesPage() const
 {
-    JournalPage page{0, QStringLiteral("Our Journey on the Trail"), {}};
+    JournalPage page;
+    page.title = QStringLiteral("Our Journey on the Trail");
     const QStringList names = cover_.travellers();
     page.paragraphs << (names.isEmpty()
                             ? QStringLiteral("The party's names were not written down.")
@@ -183,10 +343,21 @@ JournalPage TJournal::namesPage() const
 
 void TJournal::showPage(int page)
 {
+    reportAnswers();
     page_ = std::clamp(page, 0, pageCount() - 1);
-    const JournalPage& shown = pages_.at(static_cast<std::size_t>(page_));
+    JournalPage& shown = pages_.at(static_cast<std::size_t>(page_));
+    if (shown.questionsOf != 0)
+        shown = journal_.questionsPage(shown.questionsOf); // with the answers as written
+    PageHeading->setText(shown.heading);
+    PageHeading->setVisible(!shown.heading.isEmpty());
     PageTitle->setText(shown.title);
     PageText->setText(shown.paragraphs.join(QStringLiteral("\n\n")));
+    // A page of questions shows its sheet of answer boxes instead of its
+    // words.
+    const Sheet* sheet = sheetShown();
+    for (const Sheet& each : sheets_)
+        each.sheet->setVisible(&each == sheet);
+    PageScroll->setVisible(sheet == nullptr);
     PageNumber->setText(QStringLiteral("Page %1 of %2").arg(page_ + 1).arg(pageCount()));
     Back->setEnabled(page_ > 0);
     Forward->setEnabled(page_ + 1 < pageCount());
@@ -274,14 +445,32 @@ void TJournal::keyPressEvent(QKeyEvent* event)
 
 bool TJournal::eventFilter(QObject* watched, QEvent* event)
 {
+    // An answer box keeps its keys: the arrows move in the answer, and the
+    // page turns only from the buttons.
+    if (qobject_cast<QPlainTextEdit*>(watched)) {
+        if (event->type() == QEvent::FocusOut)
+            platform::guarded([this] { reportAnswers(); });
+        return Form::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::KeyPress && bookKey(static_cast<QKeyEvent*>(event)))
         return true;
     return Form::eventFilter(watched, event);
 }
 
-void TJournal::showJournal(const Journal& journal, const QStringList& names, int score,
-                           const QImage& map, QWidget* parent)
+void TJournal::hideEvent(QHideEvent* event)
+{
+    platform::guarded([this] { reportAnswers(); });
+    Form::hideEvent(event);
+}
+
+void TJournal::showJournal(Journal& journal, const QStringList& names, int score, const QImage& map,
+                           QWidget* parent, const std::function<void()>& answersChanged)
 {
     TJournal view(journal, JournalCover{names, score, map}, parent);
+    connect(&view, &TJournal::answersChanged, &view, [&] {
+        journal = view.journal();
+        if (answersChanged)
+            answersChanged();
+    });
     view.ShowModal();
 }
