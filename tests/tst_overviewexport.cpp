@@ -134,6 +134,30 @@ private slots:
                  QStringLiteral("damaged: the file ends before the journey does"));
     }
 
+    void theTimeSavedIsToldToTheMinuteInThePlayersLanguage_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("British") << QLocale(QLocale::English, QLocale::UnitedKingdom)
+                                 << "24 Nov 2026, 14:05";
+        QTest::newRow("American") << QLocale(QLocale::English, QLocale::UnitedStates)
+                                  << "24 Nov 2026, 2:05 PM";
+        QTest::newRow("no language set") << QLocale::c() << "24 Nov 2026, 14:05";
+        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany)
+                                << "24 Nov. 2026, 14:05";
+    }
+
+    void theTimeSavedIsToldToTheMinuteInThePlayersLanguage()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, shown);
+        QLocale::setDefault(locale);
+        const QString saved = journey::savedShown(savedAt(24, 14, 5).addSecs(38));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+        QCOMPARE(saved, shown);
+        QCOMPARE(journey::savedShown(QDateTime()), QString());
+    }
+
     void aFieldIsQuotedWhereASpreadsheetWouldSplitIt_data()
     {
         QTest::addColumn<QString>("name");

@@ -56,9 +56,9 @@ QString overviewTitle()
 QString overviewHtml(const QList<Listing>& listings, const QDateTime& printed)
 {
     const QLocale locale;
-    const QString day = QStringLiteral("Printed on %1 at %2.")
-                            .arg(locale.toString(printed.date(), QLocale::LongFormat),
-                                 locale.toString(printed.time(), QLocale::ShortFormat));
+    const QString day =
+        QStringLiteral("Printed on %1 at %2.")
+            .arg(locale.toString(printed.date(), QLocale::LongFormat), timeShown(printed.time()));
     QString html = QStringLiteral("<html><body>");
     html +=
         cell(QStringLiteral("h1"), overviewTitle(), QStringLiteral(" style=\"font-size: 20pt;\""));

@@ -42,13 +42,21 @@ QString partShown(const Listing& listing)
     return listing.ended ? QStringLiteral("ended") : QString::number(listing.chapter);
 }
 
+QString timeShown(const QTime& time)
+{
+    // The player's own way of telling the time, to the minute.
+    const QLocale locale;
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.remove(QStringLiteral(":ss"));
+    return locale.toString(time, format);
+}
+
 QString savedShown(const QDateTime& saved)
 {
     if (!saved.isValid())
         return {};
-    const QLocale locale;
-    return QStringLiteral("%1, %2").arg(locale.toString(saved.date(), QStringLiteral("d MMM yyyy")),
-                                        locale.toString(saved.time(), QLocale::ShortFormat));
+    return QStringLiteral("%1, %2").arg(
+        QLocale().toString(saved.date(), QStringLiteral("d MMM yyyy")), timeShown(saved.time()));
 }
 
 QString damagedShown(const Listing& listing)

@@ -28,6 +28,8 @@ QList<Listing> overviewOrder(QList<Listing> listings);
 QString townShown(const Listing& listing);
 // The part of the trail, "1" to "4", or "ended" at the journey's end.
 QString partShown(const Listing& listing);
+// "14:05" or "2:05 PM", as the player's language tells the time.
+QString timeShown(const QTime& time);
 // "9 Dec 2026, 14:05" in the player's language; empty for no time.
 QString savedShown(const QDateTime& saved);
 // "damaged: the file ends before the journey does"
