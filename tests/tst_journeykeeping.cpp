@@ -119,11 +119,13 @@ private slots:
         QTest::newRow("Escape once too often after the intro") << QStringList{"Escape"} << 9;
         QTest::newRow("the window closed") << QStringList{"close"} << 9;
         QTest::newRow("a new journey, then Escape at the second question, then going on")
-            << QStringList{"StartAnew", "Escape", "GoOn"} << 9;
+            << QStringList{"StartAnew", "StartJourney", "Escape", "GoOn"} << 9;
         QTest::newRow("a new journey, then keeping the saved one, then going on")
-            << QStringList{"StartAnew", "KeepSaved", "GoOn"} << 9;
+            << QStringList{"StartAnew", "StartJourney", "KeepSaved", "GoOn"} << 9;
+        QTest::newRow("a new journey, then back from its name, then going on")
+            << QStringList{"StartAnew", "Back", "GoOn"} << 9;
         QTest::newRow("a new journey, and sure of it")
-            << QStringList{"StartAnew", "ReplaceSaved"} << 1;
+            << QStringList{"StartAnew", "StartJourney", "ReplaceSaved"} << 1;
     }
 
     void theSavedJourneyGoesOnlyWhenThePlayerIsSure()
@@ -186,12 +188,22 @@ private slots:
         }
 
         ModalScript script;
-        offerAtTheMarket({"GoOn"}, script); // if it is offered at all
+        // Listed as damaged, it cannot be gone on with: the party starts anew,
+        // and the damaged journey stays where it is until the new one is
+        // first saved.
+        offerAtTheMarket({"StartAnew", "StartJourney"}, script);
+        QVERIFY2(script.allAnswered(), qPrintable(script.seen.join(", ")));
+        QCOMPARE(script.unexpected(), 0);
         trail->startTheTrail();
         QCOMPARE(int(s().Town), 1);
+        QVERIFY(keptJourneys().isEmpty());
+
+        // The first save sets it aside, says where, and takes the slot.
+        game->ContinueClick();
+        trail->drawRoute();
+        QCOMPARE(int(s().Town), 2);
         QCOMPARE(trail->errors.messages.size(), 1);
         const QString told = trail->errors.messages.takeFirst();
-
         const QStringList kept = keptJourneys();
         QCOMPARE(kept.size(), 1);
         QVERIFY2(told.contains(kept.first()), qPrintable(told));
@@ -201,16 +213,15 @@ private slots:
             QVERIFY(isFifo(keptFile));
         else
             QCOMPARE(fileBytes(keptFile), bytes);
-
-        // The next automatic save takes the slot afresh, without a word.
-        game->ContinueClick();
-        trail->drawRoute();
-        QCOMPARE(int(s().Town), 2);
         QCOMPARE(journey::checkAutosave().state, journey::SlotState::Whole);
         QCOMPARE(journey::readAutosave().state.number(journey::field::Town), 2);
+
+        // The next takes the slot afresh, without a word.
+        s().Encounter = 2;
+        game->ContinueClick();
+        trail->drawRoute();
+        QCOMPARE(int(s().Town), 3);
         QCOMPARE(keptJourneys(), kept);
-        if (damage != "fifo")
-            QCOMPARE(fileBytes(keptFile), bytes);
     }
 
     void aSlotDamagedDuringPlayIsKeptAtTheNextArrival()

@@ -2,6 +2,7 @@
 
 #include "shell/gamefacts.h"
 #include "shell/journeystate.h"
+#include "shell/journeysave.h"
 #include "shell/ownedgoods.h"
 #include "shell/savedgame.h"
 #include "shell/wholenumber.h"
@@ -90,7 +91,7 @@ FieldRule optional(FieldRule rule)
 
 // The journal writes a line or a few for each event of the journey.
 constexpr int MostJournalLines = 20000;
-constexpr int LongestJournalLine = 2000;
+constexpr int LongestJournalLine = 4200; // an answer of 2,000 characters, escaped
 
 std::vector<FieldRule> makeTable()
 {
@@ -167,6 +168,15 @@ std::vector<FieldRule> makeTable()
         texts(field::Names, "the party's names", savedgame::PartySize, savedgame::PartySize,
               "the name of traveller %1", savedgame::MaxNameLength),
     };
+    FieldRule party;
+    party.name = field::PartyName;
+    party.kind = Kind::Text;
+    party.what = "whose journey it is";
+    party.longestText = LongestPartyName;
+    party.required = false;
+    party.fitsShape = &isPartyName;
+    party.shape = "a name of its own, without control characters or blanks around it";
+    table.push_back(party);
     FieldRule scene;
     scene.name = field::SceneId;
     scene.kind = Kind::Text;

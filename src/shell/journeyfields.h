@@ -97,6 +97,9 @@ inline constexpr QLatin1String Money{"Money"};
 // travellers' names.
 inline constexpr QLatin1String FishList{"FishList"};
 inline constexpr QLatin1String Names{"Names"};
+// Whose journey it is: the name the party chose at the flea market ("Room
+// 12, table 3"); none for a single player's journey.
+inline constexpr QLatin1String PartyName{"PartyName"};
 } // namespace field
 
 // What one field may hold.

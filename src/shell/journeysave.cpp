@@ -7,6 +7,7 @@
 #include "shell/journeyformat.h"
 #include "shell/journeykeeping.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -206,17 +207,72 @@ Reading read(const QString& fileName)
         QStringLiteral("The journey \"%1\" cannot be opened: ").arg(platform::shownName(fileName)));
 }
 
-QString autosaveFile()
+bool isPartyName(const QString& name)
+{
+    if (name.isEmpty() || name.size() > LongestPartyName || name.trimmed() != name)
+        return false;
+    return std::none_of(name.begin(), name.end(), [](QChar c) {
+        return c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+               c.category() == QChar::Separator_Paragraph;
+    });
+}
+
+QString& partyOfTheRun()
+{
+    static QString party;
+    return party;
+}
+
+QString currentParty()
+{
+    return partyOfTheRun();
+}
+
+void setCurrentParty(const QString& name)
+{
+    partyOfTheRun() = isPartyName(name) ? name : QString();
+}
+
+QString partySlotFile(const QString& party)
 {
     const QString folder = platform::gameDataHome();
-    return folder.isEmpty() ? QString() : QDir(folder).filePath(AutosaveFileName);
+    if (folder.isEmpty())
+        return {};
+    if (!isPartyName(party))
+        return QDir(folder).filePath(AutosaveFileName);
+    // Letters and digits as far as they are plain ASCII, so the file is
+    // easy to find; the hash of the exact name keeps "Table 3" and
+    // "table 3!" apart.
+    QString stem;
+    for (QChar c : party.normalized(QString::NormalizationForm_KD)) {
+        if (c.unicode() < 128 && c.isLetterOrNumber())
+            stem += c.toLower();
+        else if (!stem.isEmpty() && !stem.endsWith(QLatin1Char('-')) && c.unicode() < 128)
+            stem += QLatin1Char('-');
+    }
+    stem = stem.left(24);
+    while (stem.endsWith(QLatin1Char('-')))
+        stem.chop(1);
+    const QByteArray hash =
+        QCryptographicHash::hash(party.toUtf8(), QCryptographicHash::Sha1).left(4).toHex();
+    const QString name = (stem.isEmpty() ? QStringLiteral("party") : stem) + QLatin1Char('-') +
+                         QString::fromLatin1(hash) + QLatin1Char('.') + FileExtension;
+    return QDir(folder).filePath(QString(PartySlotsFolder) + QLatin1Char('/') + name);
+}
+
+QString autosaveFile()
+{
+    return partySlotFile(currentParty());
 }
 
 QString writeAutosave(const JourneyState& state)
 {
     const QString slot = autosaveFile();
     QString why = noDataHome();
-    if (!slot.isEmpty()) {
+    if (!slot.isEmpty() && !QDir().mkpath(QFileInfo(slot).absolutePath())) {
+        why = QStringLiteral("the folder \"%1\" for the parties' journeys cannot be made")
+                  .arg(platform::shownName(QFileInfo(slot).absolutePath()));
+    } else if (!slot.isEmpty()) {
         // A journey there that cannot be opened is never written over.
         const SlotCheck check = checkAutosave();
         if (check.state == SlotState::Damaged && setAsideAutosave().keptAs.isEmpty())

@@ -51,8 +51,29 @@ bool beginsAsAJourney(const QString& fileName);
 // Reads and checks the journey in the file.
 Reading read(const QString& fileName);
 
-// Where the automatic save lives; empty when the user's data home has no
-// folder for the game and none can be made.
+// Whose journey the automatic saves are: each party name has its own slot,
+// so that a class sharing a computer keeps a journey for every group. A
+// party without a name (a single player) has the one slot the game always
+// had.
+constexpr int LongestPartyName = 40;
+// A name a party can have: 1..40 characters, no control characters, no
+// blanks around it.
+bool isPartyName(const QString& name);
+// The party whose journey is saved automatically; empty for none.
+QString currentParty();
+// Only a party name (or empty) is taken; anything else leaves the party
+// without a name.
+void setCurrentParty(const QString& name);
+// The folder of the named parties' slots, in the game's data home.
+inline constexpr QLatin1String PartySlotsFolder{"journeys"};
+// The slot of the party: "journeys/room-12-table-3-5f2c09a1.kvj" for a name
+// (letters and digits, and a number made from the whole name, so that two
+// names never share a slot), the old slot for none; empty without a data
+// home.
+QString partySlotFile(const QString& party);
+
+// Where the automatic save of the current party lives; empty when the
+// user's data home has no folder for the game and none can be made.
 QString autosaveFile();
 // Saves the journey in the automatic slot, replacing the one there; a
 // journey there that cannot be opened is moved aside first (see

@@ -14,7 +14,7 @@
 #include "shell/screens.h"
 #include "shops/fleascenes.h"
 #include "shops/inventory.h"
-#include "shops/journeyquestion.h"
+#include "shops/journeychooser.h"
 #include "shops/store.h"
 #include "trail/game.h"
 #include "trail/towncontent.h"
@@ -145,19 +145,19 @@ void TFleaMarket::goOnWithJourney(const journey::JourneyState& state)
 
 void TFleaMarket::offerSavedJourney()
 {
-    const journey::SlotCheck slot = journey::checkAutosave();
-    // A journey the game cannot open is kept beside the slot, so that the
-    // next automatic save does not replace it, and the player is told where.
-    if (slot.state == journey::SlotState::Damaged)
-        platform::raise(journey::keepDamagedAutosave(slot.problem));
-    if (slot.state != journey::SlotState::Whole || !Game)
+    // With no journey on this computer there is nothing to ask: a single
+    // player's first journey has no name, as it always had.
+    const QList<journey::Listing> journeys = journey::journeysOnThisComputer();
+    if (journeys.isEmpty() || !Game)
         return;
-    const journey::Reading saved = journey::readAutosave();
+    const JourneyChoice choice = chooseJourney(this, journeys);
+    journey::setCurrentParty(choice.party);
+    if (!choice.goOn)
+        return;
+    const journey::Reading saved = journey::read(choice.file);
     if (!saved.problem.isEmpty())
         platform::raise(saved.problem);
-    const int town = static_cast<int>(saved.state.number(journey::field::Town));
-    if (askAboutSavedJourney(this, town, townContent(town).townName) == SavedJourneyAnswer::GoOn)
-        goOnWithJourney(saved.state);
+    goOnWithJourney(saved.state);
 }
 
 void TFleaMarket::ResumeWalk()

@@ -41,6 +41,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
+class QPainter;
 class QPushButton;
 class QRadioButton;
 class QTimer;
@@ -323,6 +324,7 @@ public:
     void BtnMapClick();
     void Close1Click();
     void UpdateMap();
+    void drawChapterMarks(QPainter& painter) const;
 
     // The party.
     void BtnPartyClick();
@@ -363,6 +365,12 @@ public:
     // walk the trail without it, so that their towns follow one another
     // whatever the draws.
     bool travellersFare = true;
+    // Whether the trail stops at the end of each of its parts (chapterend.cpp).
+    // Always in the game; tests of other subjects walk on without it.
+    bool partsOfTheTrail = true;
+    // Before leaving the last town of a part: the word that the part has
+    // ended and the journey is saved, once; true when the party stays.
+    bool holdAtChapterEnd();
     // How the travellers fare (wellbeingtrail.cpp). Before leaving a town:
     // a day of rest, the word that the food has run out, or the hunt; true
     // when the party stays in the town for it.

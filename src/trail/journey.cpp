@@ -66,7 +66,7 @@ void TGame::leavePost()
 void TGame::Continues()
 {
     GameState& s = gameState();
-    if (holdPartyInTown())
+    if (holdPartyInTown() || holdAtChapterEnd())
         return;
     leaveTown();
 

@@ -1,10 +1,11 @@
 // The journey map: the distance travelled, drawn as a thick red line through
-// the towns reached.
+// the towns reached, and where each part of the trail begins.
 
 #include "game.h"
 
 #include "platform/bevelpanel.h"
 #include "platform/picturebox.h"
+#include "shell/chapters.h"
 #include "shell/gamestate.h"
 #include "trail/routetable.h"
 
@@ -19,6 +20,40 @@ void TGame::BtnMapClick()
 void TGame::Close1Click()
 {
     Map->hide();
+}
+
+namespace {
+
+QPoint mapPointOf(int town)
+{
+    if (town <= 1)
+        return MapStart;
+    return {MapPathX[town - 2], MapPathY[town - 2]};
+}
+
+} // namespace
+
+// A numbered disc where each part of the trail begins, so a class can see
+// the four parts of the journey: parts reached in full colour, the rest
+// pale.
+void TGame::drawChapterMarks(QPainter& painter) const
+{
+    const int reached = gameState().Town;
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(13);
+    painter.setFont(font);
+    for (int number = 1; number <= ChapterCount; ++number) {
+        const int first = chapter(number).firstTown;
+        const QPoint at = mapPointOf(first) + QPoint(0, -16);
+        const QRect disc(at.x() - 10, at.y() - 10, 20, 20);
+        const bool begun = reached >= first;
+        painter.setPen(QPen(QColor(60, 40, 20), 2));
+        painter.setBrush(begun ? QColor(255, 236, 170) : QColor(235, 228, 210));
+        painter.drawEllipse(disc);
+        painter.setPen(begun ? QColor(60, 40, 20) : QColor(130, 120, 100));
+        painter.drawText(disc, Qt::AlignCenter, QString::number(number));
+    }
 }
 
 void TGame::UpdateMap()
@@ -38,6 +73,7 @@ void TGame::UpdateMap()
         painter.drawLine(from, to);
         from = to;
     }
+    drawChapterMarks(painter);
     painter.end();
     totmap->changed();
 }

@@ -57,6 +57,8 @@ journey::JourneyState TGame::captureJourney() const
         names << name->text();
     state.setPartyNames(names);
     state.setTexts(journey::field::Journal, journal.toLines());
+    if (const QString party = journey::currentParty(); !party.isEmpty())
+        state.setText(journey::field::PartyName, party);
     setReopenedFlow(state);
     return state;
 }
@@ -153,6 +155,8 @@ QString TGame::resumeJourney(const journey::JourneyState& state)
     }
 
     leaveEverything();
+    // The journey goes on being saved in its party's own slot.
+    journey::setCurrentParty(state.text(journey::field::PartyName));
     GameState& s = gameState();
     const qint64 money = state.applyToGame();
     if (Store) {

@@ -21,6 +21,7 @@ TrailFixture::TrailFixture()
     // The travellers' fare has suites of its own (tst_wellbeingtrail,
     // tst_wholejourney); the others' towns follow one another undisturbed.
     game->travellersFare = false;
+    game->partsOfTheTrail = false;
     Game = game;
     Store = new TStore;
     Inventory = new TInventory;
