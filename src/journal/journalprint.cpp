@@ -1,16 +1,9 @@
 #include "journalprint.h"
 
-#include "platform/fonts.h"
 #include "journal/journal.h"
+#include "journal/paperpages.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QGuiApplication>
-#include <QLocale>
 #include <QPagedPaintDevice>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
-#include <QScreen>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
@@ -20,30 +13,14 @@ namespace {
 const QString GameName = QStringLiteral("Kelvarin");
 const QString Subtitle = QStringLiteral("A journal of the journey along the Verunai trail");
 
-// Lengths in a text document (margins, picture sizes) are in the units of
-// the default screen resolution, whatever device lays it out; its page size
-// and fonts are in the device's own pixels. This is the resolution the
-// document measures its lengths in.
-double documentDpi()
-{
-    if (QCoreApplication::testAttribute(Qt::AA_Use96Dpi))
-        return 96;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        return qRound(screen->logicalDotsPerInchY());
-    return 100;
-}
-
 // The paper's spacing is given in points.
 struct Paper {
-    double dpi = documentDpi();
-    double px(double points) const { return points * dpi / 72.0; }
+    double px(double points) const { return paperpages::pixels(points); }
 };
 
 QFont paperFont(double points, bool bold = false, bool italic = false)
 {
-    QFont font = platform::serifFont(12, bold, italic);
-    font.setPointSizeF(points);
-    return font;
+    return paperpages::font(points, bold, italic);
 }
 
 QTextBlockFormat block(const Paper& paper, Qt::Alignment alignment, double spaceAfter,
@@ -166,84 +143,36 @@ QString JournalCover::scoreLine(const Journal& journal) const
 
 void useJournalPaper(QPagedPaintDevice& device)
 {
-    device.setPageSize(QPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem
-                                     ? QPageSize::Letter
-                                     : QPageSize::A4));
-    device.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    paperpages::usePaper(device);
 }
 
 bool printJournal(QPagedPaintDevice& device, const Journal& journal, const JournalCover& cover)
 {
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-
     const Paper paper;
-    const QRectF area(QPointF(0, 0),
-                      device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
-    const QFont footFont = paperFont(10);
-    const double footHeight = 3 * QFontMetricsF(footFont, &device).lineSpacing();
-    const QSizeF body(area.width(), area.height() - footHeight);
-
-    QTextDocument document;
-    document.documentLayout()->setPaintDevice(&device);
-    document.setDocumentMargin(0);
-    document.setDefaultFont(paperFont(13));
-    document.setPageSize(body);
-    QTextCursor cursor(&document);
-    writeCover(cursor, paper, body.width() * 0.9 * paper.dpi / device.logicalDpiX(), journal,
-               cover);
-    writePages(cursor, paper, journal);
-
-    const int pageCount = document.pageCount();
-    for (int page = 0; page < pageCount; ++page) {
-        if (page > 0)
-            device.newPage();
-        const QRectF shown(QPointF(0, page * body.height()), body);
-        painter.save();
-        painter.translate(0, -shown.top());
-        painter.setClipRect(shown);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = shown;
-        context.palette.setColor(QPalette::Text, Qt::black);
-        document.documentLayout()->draw(&painter, context);
-        painter.restore();
-
-        // The title page goes without a number.
-        if (page > 0) {
-            painter.setFont(footFont);
-            painter.setPen(Qt::black);
-            painter.drawText(
-                QRectF(0, area.height() - footHeight, area.width(), footHeight),
-                Qt::AlignHCenter | Qt::AlignBottom,
-                QStringLiteral("%1  -  page %2 of %3").arg(GameName).arg(page + 1).arg(pageCount));
-        }
-    }
-    return painter.end();
+    const auto write = [&](QTextDocument& document, double textWidth) {
+        QTextCursor cursor(&document);
+        writeCover(cursor, paper, textWidth * 0.9, journal, cover);
+        writePages(cursor, paper, journal);
+    };
+    // The title page goes without a number.
+    const auto footLine = [](int page, int pageCount) {
+        return page == 0 ? QString()
+                         : QStringLiteral("%1  -  page %2 of %3")
+                               .arg(GameName)
+                               .arg(page + 1)
+                               .arg(pageCount);
+    };
+    return paperpages::printPages(device, write, footLine);
 }
 
 QString saveJournalPdf(const QString& fileName, const Journal& journal, const JournalCover& cover)
 {
-    const auto notSaved = [&](const QString& why) {
-        return QStringLiteral("The journal cannot be saved as \"%1\": %2.  A file that was there "
-                              "before is as it was.")
-            .arg(fileName, why);
-    };
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return notSaved(file.errorString());
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(300);
-        useJournalPaper(writer);
-        writer.setTitle(GameName + QStringLiteral(": ") + Subtitle);
-        writer.setCreator(GameName);
-        if (!printJournal(writer, journal, cover)) {
-            file.cancelWriting();
-            return notSaved(QStringLiteral("the PDF could not be made"));
-        }
-    }
-    if (!file.commit())
-        return notSaved(file.errorString());
-    return {};
+    const QString why = paperpages::writePdf(
+        fileName, GameName + QStringLiteral(": ") + Subtitle,
+        [&](QPagedPaintDevice& device) { return printJournal(device, journal, cover); });
+    if (why.isEmpty())
+        return {};
+    return QStringLiteral("The journal cannot be saved as \"%1\": %2.  A file that was there "
+                          "before is as it was.")
+        .arg(fileName, why);
 }

@@ -64,11 +64,32 @@ void HelpWindow::keyPressEvent(QKeyEvent* event)
     Form::keyPressEvent(event);
 }
 
+namespace {
+
+void needHelpFile(const QString& fileName, const QString& what)
+{
+    if (!QFileInfo(fileName).isFile())
+        platform::raise(QStringLiteral("%1 missing (\"%2\").").arg(what, fileName));
+}
+
+} // namespace
+
 void showHelpContents(const QString& helpFile)
 {
-    if (!QFileInfo(helpFile).isFile())
-        platform::raise(QStringLiteral("The help pages are missing (\"%1\").").arg(helpFile));
+    needHelpFile(helpFile, QStringLiteral("The help pages are"));
     HelpWindow help(helpFile);
+    help.placeCentred();
+    help.ShowModal();
+}
+
+void showHelpPage(const QString& helpFile, const QString& page)
+{
+    needHelpFile(helpFile, QStringLiteral("The help pages are"));
+    const QString pageFile = QFileInfo(helpFile).dir().filePath(page);
+    needHelpFile(pageFile, QStringLiteral("This help page is"));
+    HelpWindow help(helpFile);
+    // The contents page stays the browser's home.
+    help.browser()->setSource(QUrl::fromLocalFile(QFileInfo(pageFile).absoluteFilePath()));
     help.placeCentred();
     help.ShowModal();
 }

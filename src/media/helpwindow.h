@@ -1,7 +1,8 @@
 #pragma once
 
 // The game's help: HTML pages under help/ in the data folder, shown in a
-// window of their own, starting at the contents page.
+// window of their own, starting at the contents page or at a page of its
+// own (the teachers' guide).
 
 #include "platform/form.h"
 
@@ -31,5 +32,10 @@ private:
 // Shows the contents page of the help file (modal, like the game's other
 // windows). A missing help file is reported and the game goes on.
 void showHelpContents(const QString& helpFile);
+
+// Shows a page beside the contents page ("guide.html"), the Contents button
+// leading back to the contents. A missing page is reported as a missing
+// help file is, and the game goes on.
+void showHelpPage(const QString& helpFile, const QString& page);
 
 } // namespace media

@@ -1,7 +1,8 @@
-// The flea market's menu: saved games, quitting, music, volume, help and
-// the about box.
+// The flea market's menu: saved games, quitting, music, volume, help (with
+// the teachers' items) and the about box.
 
 #include "fleamarket.h"
+#include "journal/teachersmenu.h"
 #include "media/helpwindow.h"
 #include "media/volumedialog.h"
 #include "platform/errorreport.h"
@@ -47,6 +48,7 @@ void TFleaMarket::createMenu()
     Help1->setObjectName(QStringLiteral("Help1"));
     Contents1 = Help1->addAction(QStringLiteral("&Contents"));
     Contents1->setObjectName(QStringLiteral("Contents1"));
+    journey::addTeachersMenu(Help1);
     About = Help1->addAction(QStringLiteral("&About Kelvarin"));
     About->setObjectName(QStringLiteral("About"));
 

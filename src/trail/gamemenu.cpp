@@ -7,6 +7,7 @@
 #include "platform/picturebox.h"
 #include "shell/gamestate.h"
 #include "journal/journalview.h"
+#include "journal/teachersmenu.h"
 
 #include <QAction>
 #include <QMenu>
@@ -64,6 +65,7 @@ void TGame::createMenu()
     Help1 = MainMenu->addMenu(QStringLiteral("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));
     Contents1 = addItem(Help1, "Contents1", QStringLiteral("&Contents"));
+    journey::addTeachersMenu(Help1);
     About = addItem(Help1, "About", QStringLiteral("&About Kelvarin"));
     Help1->addSeparator();
     platform::addCaptionSizeItems(Help1);

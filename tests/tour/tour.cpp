@@ -9,6 +9,8 @@
 #include "activities/wellbeing.h"
 #include "platform/randomsource.h"
 #include "fakemedia.h"
+#include "journal/classoverview.h"
+#include "journeylistings.h"
 #include "platform/bevelpanel.h"
 #include "platform/errorreport.h"
 #include "platform/picturebox.h"
@@ -239,6 +241,19 @@ int main(int argc, char* argv[])
     save(game, "end-next-story");
     game->Yes1Click();
     save(game, "end-score");
+
+    // The teachers' overview of a class's journeys, and of none.
+    {
+        journey::ClassOverview overview(aClassOfJourneys(), game);
+        overview.show();
+        QCoreApplication::processEvents(); // the rows take the party column's width
+        save(&overview, "class-overview");
+    }
+    {
+        journey::ClassOverview overview({}, game);
+        overview.show();
+        save(&overview, "class-overview-empty");
+    }
     App().Terminate();
     return 0;
 }
