@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 class ChapterEndTest : public QObject {
     Q_OBJECT

@@ -28,6 +28,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QListWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -223,11 +224,15 @@ private slots:
         ModalScript script;
         QString question;
         script.then([&](QWidget* box) {
-            question = static_cast<QMessageBox*>(box)->text();
+            // The market lists the journey with its town.
+            const auto* list = box->findChild<QListWidget*>(QStringLiteral("Journeys"));
+            question = list && list->count() == 1 ? list->item(0)->text() : QString();
             box->findChild<QPushButton*>(answer)->click();
         });
-        if (answer == "StartAnew") // the saved journey goes only when the player is sure
+        if (answer == "StartAnew") { // the saved journey goes only when the player is sure
+            script.thenClick(QStringLiteral("StartJourney"));
             script.thenClick(QStringLiteral("ReplaceSaved"));
+        }
         market.offerSavedJourney();
         QVERIFY(question.contains(townContent(9).townName));
         game->FormShow();
