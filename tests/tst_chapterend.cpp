@@ -4,15 +4,19 @@
 // journey opened at that moment.
 
 #include "journal/journal.h"
+#include "journal/journalview.h"
 #include "presentation/transitions/formtransitions.h"
 #include "shell/chapters.h"
 #include "shell/gamestate.h"
 #include "shell/journeysave.h"
 #include "trail/game.h"
+#include "modalscript.h"
 #include "trailfixture.h"
 
 #include <QFile>
+#include <QAction>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -115,6 +119,34 @@ private slots:
         game->ContinueClick();
         trail->drawRoute();
         QCOMPARE(int(s().Town), town + 1);
+    }
+
+    void theAnswersWrittenAtAPartsEndAreSavedWithTheJourney()
+    {
+        arriveIn(7);
+        game->ContinueClick();
+        QCOMPARE(game->journal.chaptersEnded(), 1);
+
+        // The pupils open the journal from the menu, turn to the questions
+        // and write an answer; closing the journal keeps it in the journey.
+        ModalScript script;
+        script.then([](QWidget* window) {
+            auto* view = qobject_cast<TJournal*>(window);
+            QVERIFY(view);
+            for (int k = 0; k < view->pageCount() && view->answerBoxes().isEmpty(); ++k)
+                view->ForwardClick();
+            QVERIFY(!view->answerBoxes().isEmpty());
+            view->answerBoxes().first()->setPlainText(QStringLiteral("The ferry man."));
+            view->Close1->click();
+        });
+        game->JournalItem->trigger();
+        QCOMPARE(script.seen, QStringList{QStringLiteral("Journal")});
+        QCOMPARE(game->journal.answer(1, 1), QStringLiteral("The ferry man."));
+
+        const journey::Reading saved = journey::readAutosave();
+        QVERIFY2(saved.problem.isEmpty(), qPrintable(saved.problem));
+        const JournalReading diary = Journal::fromLines(saved.state.texts(journey::field::Journal));
+        QCOMPARE(diary.journal.answer(1, 1), QStringLiteral("The ferry man."));
     }
 
     void noStopWithinAPart()

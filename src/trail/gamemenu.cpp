@@ -88,5 +88,10 @@ void TGame::JournalClick()
     QStringList names;
     for (int member = 1; member <= 7; ++member)
         names << Name(member);
-    TJournal::showJournal(journal, names, gameState().finalScore(), totmap->picture(), this);
+    // The pupils' answers are kept with the journey as soon as they are
+    // written; while the party is busy they go with the next save.
+    TJournal::showJournal(journal, names, gameState().finalScore(), totmap->picture(), this, [this] {
+        if (whyJourneyCannotBeSavedNow().isEmpty())
+            autosaveJourney();
+    });
 }
