@@ -3,10 +3,12 @@
 #include "platform/fonts.h"
 #include "probes/firstframe.h"
 #include "app/entrysequence.h"
+#include "shell/keptsettings.h"
 #include "shell/saveleftovers.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
 
 int main(int argc, char* argv[])
 {
@@ -31,6 +33,10 @@ int main(int argc, char* argv[])
     }
     // A save killed part-way last time left its new file beside its place.
     saves::removeLeftovers();
+    // The music, volume and caption size the player chose last time.
+    kept::startKeeping(std::make_unique<QSettings>());
     EntrySequence sequence;
-    return sequence.run();
+    const int status = sequence.run();
+    kept::stopKeeping();
+    return status;
 }

@@ -8,6 +8,8 @@
 #include "platform/errorreport.h"
 #include "presentation/about.h"
 #include "shell/application.h"
+#include "shell/gamestate.h"
+#include "shell/keptsettings.h"
 #include "shell/screens.h"
 #include "trail/game.h"
 
@@ -40,7 +42,9 @@ void TFleaMarket::createMenu()
     M_Off->setObjectName(QStringLiteral("M_Off"));
     M_On->setCheckable(true);
     M_Off->setCheckable(true);
-    M_On->setChecked(true);
+    // As the player left the music last time.
+    M_On->setChecked(gameState().MusicEnabled != 0);
+    M_Off->setChecked(gameState().MusicEnabled == 0);
     Volume1 = Sound1->addAction(QStringLiteral("&Volume"));
     Volume1->setObjectName(QStringLiteral("Volume1"));
 
@@ -89,6 +93,7 @@ void TFleaMarket::M_OnClick()
 {
     M_On->setChecked(true);
     M_Off->setChecked(false);
+    kept::keepMusic(true);
     if (Game)
         Game->MusicOn(1);
 }
@@ -97,6 +102,7 @@ void TFleaMarket::M_OffClick()
 {
     M_Off->setChecked(true);
     M_On->setChecked(false);
+    kept::keepMusic(false);
     if (Game)
         Game->MusicOn(0);
 }

@@ -59,7 +59,8 @@ void TGame::createMenu()
     M_Off = addItem(Sound, "M_Off", QStringLiteral("Music Off"));
     M_On->setCheckable(true);
     M_Off->setCheckable(true);
-    M_On->setChecked(true);
+    M_On->setChecked(gameState().MusicEnabled != 0);
+    M_Off->setChecked(gameState().MusicEnabled == 0);
     addEmptyItem(MainMenu);
 
     Help1 = MainMenu->addMenu(QStringLiteral("&Help"));

@@ -9,6 +9,7 @@
 #include "platform/picturebox.h"
 #include "shell/application.h"
 #include "shell/gamestate.h"
+#include "shell/keptsettings.h"
 
 #include <QAction>
 #include <QMenu>
@@ -86,6 +87,7 @@ void TGame::M_OffClick()
     M_Off->setChecked(true);
     M_On->setChecked(false);
     gameState().MusicEnabled = 0;
+    kept::keepMusic(false);
     if (MPmus->isPlaying())
         MPmus->Stop();
     if (MPmus2->isPlaying())
@@ -97,6 +99,7 @@ void TGame::M_OnClick()
     M_Off->setChecked(false);
     M_On->setChecked(true);
     gameState().MusicEnabled = 1;
+    kept::keepMusic(true);
     if (MPmus->Mode() == MediaMode::Stopped)
         MPmus->Play();
 }

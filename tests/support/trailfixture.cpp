@@ -12,11 +12,13 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-TrailFixture::TrailFixture()
+TrailFixture::TrailFixture(const std::function<void()>& beforeScreens)
 {
     resetGameState();
     resetApplication();
     goods::resetPossessions();
+    if (beforeScreens)
+        beforeScreens();
     game = new TGame;
     // The travellers' fare has suites of its own (tst_wellbeingtrail,
     // tst_wholejourney); the others' towns follow one another undisturbed.

@@ -6,6 +6,7 @@
 #include "errorcapture.h"
 #include "fakemedia.h"
 
+#include <functional>
 #include <memory>
 
 class TGame;
@@ -14,7 +15,9 @@ class TrailFixture {
 public:
     // Resets the game state, the start-up code and the possessions, and
     // creates the screens as the entry sequence would.
-    TrailFixture();
+    // `beforeScreens` runs on the fresh state, before the screens are made
+    // (as the program reads the player's kept choices).
+    explicit TrailFixture(const std::function<void()>& beforeScreens = {});
     ~TrailFixture();
     TrailFixture(const TrailFixture&) = delete;
     TrailFixture& operator=(const TrailFixture&) = delete;
