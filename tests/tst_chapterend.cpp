@@ -5,6 +5,7 @@
 
 #include "journal/journal.h"
 #include "journal/journalview.h"
+#include "platform/picturebox.h"
 #include "presentation/transitions/formtransitions.h"
 #include "shell/chapters.h"
 #include "shell/gamestate.h"
@@ -95,6 +96,12 @@ private slots:
         game->ContinueClick();
         QCOMPARE(int(s().Town), town);
         QCOMPARE(game->IL1->text(), chapterEndWords(chapterOf(town).number));
+        // Below the words, where the part's questions are, inside the panel.
+        QCOMPARE(game->IL2->text(), chapterQuestionsHint());
+        QVERIFY(game->IL2->isVisibleTo(game));
+        QVERIFY(game->IL2->y() >= game->IL1->y() + game->IL1->heightForWidth(game->IL1->width()));
+        QVERIFY(game->IL2->y() + game->IL2->heightForWidth(game->IL2->width()) <=
+                game->IPic->geometry().bottom());
         QVERIFY(game->Continue->isEnabled());
         QCOMPARE(game->journal.chaptersEnded(), 1);
 

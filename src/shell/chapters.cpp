@@ -49,3 +49,9 @@ QString chapterEndWords(int number)
                           "flea market to go on.")
         .arg(chapter(number).ordinal);
 }
+
+QString chapterQuestionsHint()
+{
+    return QStringLiteral("Open the journal (File menu, or Ctrl+J) to think over this part's "
+                          "questions together.");
+}

@@ -31,3 +31,5 @@ bool endsChapter(int town);
 // "This is the end of the second part of your journey. ..." for chapters
 // 1..3; the last chapter ends with the journey.
 QString chapterEndWords(int number);
+// Said with it: where the part's questions are.
+QString chapterQuestionsHint();

@@ -5,9 +5,11 @@
 
 #include "game.h"
 
+#include "platform/picturebox.h"
 #include "shell/chapters.h"
 #include "shell/gamestate.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 bool TGame::holdAtChapterEnd()
@@ -21,7 +23,16 @@ bool TGame::holdAtChapterEnd()
     // opened here walks on at the next Continue.
     if (!journal.endedChapter(part.number))
         return false;
-    showPrompt(chapterEndWords(part.number));
+    // The words, and below them where the part's questions are.
+    placeInstructionPanel();
+    IL1->setText(chapterEndWords(part.number));
+    IL2->setText(chapterQuestionsHint());
+    IPic->show();
+    IL1->show();
+    IL2->show();
+    stackSecondLine();
+    gameState().InstructionShown = 1;
+    tellInstruction(nullptr);
     if (whyJourneyCannotBeSavedNow().isEmpty())
         autosaveJourney();
     Continue->setEnabled(true);
