@@ -5,11 +5,9 @@
 
 #include "game.h"
 
-#include "platform/picturebox.h"
 #include "shell/chapters.h"
 #include "shell/gamestate.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 bool TGame::holdAtChapterEnd()
@@ -24,15 +22,7 @@ bool TGame::holdAtChapterEnd()
     if (!journal.endedChapter(part.number))
         return false;
     // The words, and below them where the part's questions are.
-    placeInstructionPanel();
-    IL1->setText(chapterEndWords(part.number));
-    IL2->setText(chapterQuestionsHint());
-    IPic->show();
-    IL1->show();
-    IL2->show();
-    stackSecondLine();
-    gameState().InstructionShown = 1;
-    tellInstruction(nullptr);
+    showPrompt(chapterEndWords(part.number), chapterQuestionsHint());
     if (whyJourneyCannotBeSavedNow().isEmpty())
         autosaveJourney();
     Continue->setEnabled(true);

@@ -273,7 +273,8 @@ public:
     // What the scene picture shows, for screen readers.
     void describeScene(const QString& picture);
     // A short prompt on the instruction panel that leaves the steps as they are.
-    void showPrompt(const QString& text);
+    // A second line, where given, goes below all the lines of the first.
+    void showPrompt(const QString& text, const QString& secondLine = {});
     void IPTimer();
     void IOff();
 

@@ -64,14 +64,20 @@ void TGame::describeScene(const QString& picture)
     Image1->setAccessibleDescription(description);
 }
 
-void TGame::showPrompt(const QString& text)
+void TGame::showPrompt(const QString& text, const QString& secondLine)
 {
     GameState& s = gameState();
     placeInstructionPanel();
     IL1->setText(text);
-    IL2->hide();
     IPic->show();
     IL1->show();
+    if (secondLine.isEmpty()) {
+        IL2->hide();
+    } else {
+        IL2->setText(secondLine);
+        IL2->show();
+        stackSecondLine();
+    }
     s.InstructionShown = 1;
     tellInstruction(Image1->isEnabled() ? Image1 : nullptr);
 }
