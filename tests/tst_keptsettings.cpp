@@ -4,6 +4,7 @@
 
 #include "media/audiovolume.h"
 #include "platform/captionsize.h"
+#include "platform/windowmode.h"
 #include "shell/gamestate.h"
 #include "shell/keptsettings.h"
 #include "trail/game.h"
@@ -31,6 +32,8 @@ class KeptSettingsTest : public QObject {
         resetGameState();
         media::AudioVolume::instance().setPercent(80);
         platform::CaptionSize::instance().setSize(platform::CaptionSize::Normal);
+        platform::WindowMode::instance().setFullScreen(true);
+        platform::WindowMode::instance().setWindowSize(platform::WindowMode::defaultWindowSize());
         kept::startKeeping(settings());
     }
 
@@ -41,14 +44,19 @@ private slots:
         startAgain();
     }
 
-    void cleanup() { kept::stopKeeping(); }
+    void cleanup()
+    {
+        kept::stopKeeping();
+        platform::WindowMode::instance().setFullScreen(true);
+    }
 
     void nothingKeptLeavesTheDefaults()
     {
         QCOMPARE(int(gameState().MusicEnabled), 1);
         QCOMPARE(media::AudioVolume::instance().percent(), 80);
         QCOMPARE(platform::CaptionSize::instance().size(), platform::CaptionSize::Normal);
-        QVERIFY(kept::fullScreenKept());
+        QVERIFY(platform::WindowMode::instance().fullScreen());
+        QCOMPARE(platform::WindowMode::instance().windowSize(), QSize(1024, 768));
     }
 
     void whatMakesNoSenseIsLeftOut()
@@ -59,10 +67,15 @@ private slots:
             edited.setValue(QStringLiteral("sound/volume"), QStringLiteral("150"));
             edited.setValue(QStringLiteral("captions/size"), QStringLiteral("huge"));
             edited.setValue(QStringLiteral("display/fullScreen"), QStringLiteral("12"));
+            edited.setValue(QStringLiteral("display/windowSize"), QStringLiteral("wide"));
         }
         QSettings edited(file(), QSettings::IniFormat);
         const kept::Choices choices = kept::read(edited);
-        QVERIFY(!choices.music && !choices.volume && !choices.captionSize && !choices.fullScreen);
+        QVERIFY(!choices.music && !choices.volume && !choices.captionSize && !choices.fullScreen &&
+                !choices.windowSize);
+        // A window too small for the game's texts is not kept.
+        edited.setValue(QStringLiteral("display/windowSize"), QStringLiteral("400x300"));
+        QVERIFY(!kept::read(edited).windowSize);
         edited.setValue(QStringLiteral("sound/volume"), QStringLiteral("loud"));
         QVERIFY(!kept::read(edited).volume);
         edited.setValue(QStringLiteral("sound/volume"), QStringLiteral(" 0 "));
@@ -75,13 +88,15 @@ private slots:
         platform::CaptionSize::instance().larger();
         platform::CaptionSize::instance().larger();
         kept::keepMusic(false);
-        kept::keepFullScreen(false);
+        platform::WindowMode::instance().setFullScreen(false);
+        platform::WindowMode::instance().setWindowSize(QSize(1100, 800));
 
         startAgain();
         QCOMPARE(int(gameState().MusicEnabled), 0);
         QCOMPARE(media::AudioVolume::instance().percent(), 35);
         QCOMPARE(platform::CaptionSize::instance().size(), platform::CaptionSize::Larger);
-        QVERIFY(!kept::fullScreenKept());
+        QVERIFY(!platform::WindowMode::instance().fullScreen());
+        QCOMPARE(platform::WindowMode::instance().windowSize(), QSize(1100, 800));
 
         // Changed back, and kept again.
         platform::CaptionSize::instance().setSize(platform::CaptionSize::Normal);

@@ -212,7 +212,7 @@ private slots:
         QStringList top;
         for (QAction* action : game.MainMenu->actions())
             top << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        QCOMPARE(top, (QStringList{"&File", "-", "&Sound", "-", "&Help"}));
+        QCOMPARE(top, (QStringList{"&File", "-", "&Sound", "-", "&View", "-", "&Help"}));
         QStringList file;
         for (QAction* action : game.File1->actions())
             file << (action->isSeparator() ? QStringLiteral("-") : action->text());

@@ -2,10 +2,14 @@
 
 #include "errorreport.h"
 #include "screenarea.h"
+#include "windowmode.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QTimer>
 
 namespace platform {
 
@@ -54,10 +58,71 @@ void Form::endModalRun()
     closingWithoutQuery_ = false;
 }
 
-void Form::placeFullScreen()
+void Form::placeMainScreen()
 {
-    setWindowFlag(Qt::FramelessWindowHint);
-    setGeometry(gameScreenRect());
+    if (!mainScreen_) {
+        mainScreen_ = true;
+        if (screenSizeForced())
+            setWindowFlag(Qt::FramelessWindowHint);
+        setMinimumSize(WindowMode::smallestWindowSize());
+        connect(&WindowMode::instance(), &WindowMode::changed, this,
+                [this] { followWindowMode(); });
+    }
+    followWindowMode();
+    layOut();
+    laidOutFor_ = size();
+}
+
+void Form::followWindowMode()
+{
+    const WindowMode& mode = WindowMode::instance();
+    const QRect screen = fullScreenRect();
+    QRect window(QPoint(0, 0), mode.windowSize().boundedTo(screen.size()));
+    window.moveCenter(screen.center());
+    if (screenSizeForced()) {
+        // Tests and screenshots ask for a screen size of their own: the
+        // window is put exactly there, without the window system's help.
+        setGeometry(mode.fullScreen() ? screen : window);
+        return;
+    }
+    if (mode.fullScreen()) {
+        // The geometry is for an X server without a window manager; the
+        // full-screen state is what desktops (and every Wayland compositor)
+        // go by.
+        setGeometry(screen);
+        setWindowState(windowState() | Qt::WindowFullScreen);
+    } else {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        setGeometry(window);
+    }
+}
+
+QRect Form::stageRect() const
+{
+    return fourByThreeArea(rect());
+}
+
+void Form::paintEvent(QPaintEvent* event)
+{
+    // Around a main screen's stage the window is black. (Not by its palette:
+    // that would reach the menu bar and every other control of the window.)
+    if (mainScreen_)
+        QPainter(this).fillRect(rect(), Qt::black);
+    QDialog::paintEvent(event);
+}
+
+void Form::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    if (!mainScreen_ || size() == laidOutFor_)
+        return;
+    laidOutFor_ = size();
+    // A window the player sized is the size the next window takes.
+    const WindowMode& mode = WindowMode::instance();
+    if (!mode.fullScreen() && !(windowState() & Qt::WindowFullScreen) && isVisible() &&
+        size() != fullScreenRect().size())
+        WindowMode::instance().setWindowSize(size());
+    guarded([this] { layOut(); });
 }
 
 void Form::placeCentred()
@@ -71,10 +136,45 @@ void Form::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
+        // Asking for the full screen made the window early, below the
+        // backdrop: it comes up on top as it appears.
+        if (mainScreen_)
+            raise();
         shownSinceActivation_ = true;
         guarded([this] { FormShow(); });
         emit aboutToAppear();
+        if (activationMayNotCome())
+            QTimer::singleShot(0, this, &Form::activateUnasked);
     }
+}
+
+bool Form::activationMayNotCome()
+{
+    // A Wayland compositor gives the keyboard only to the windows it
+    // chooses (none at all without a keyboard): the game's windows may
+    // appear and never be activated.
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void Form::activateUnasked()
+{
+    if (!isVisible() || isActiveWindow() || !shownSinceActivation_)
+        return;
+    // What the window does as it is activated, it does now; the desktop's
+    // activation, when it comes, is the same first one.
+    activatedUnasked_ = true;
+    activated();
+}
+
+void Form::activated()
+{
+    // A window that has just appeared was activated by the game itself,
+    // whatever happened on the desktop in between.
+    fromAnotherProgram_ = playerLeftTheGame() && !shownSinceActivation_;
+    playerLeftTheGame() = false;
+    shownSinceActivation_ = false;
+    guarded([this] { FormActivate(); });
+    fromAnotherProgram_ = false;
 }
 
 void Form::closeEvent(QCloseEvent* event)
@@ -105,13 +205,12 @@ bool Form::event(QEvent* event)
 {
     const bool handled = QDialog::event(event);
     if (event->type() == QEvent::WindowActivate) {
-        // A window that has just appeared was activated by the game itself,
-        // whatever happened on the desktop in between.
-        fromAnotherProgram_ = playerLeftTheGame() && !shownSinceActivation_;
-        playerLeftTheGame() = false;
-        shownSinceActivation_ = false;
-        guarded([this] { FormActivate(); });
-        fromAnotherProgram_ = false;
+        if (activatedUnasked_)
+            activatedUnasked_ = false;
+        else
+            activated();
+    } else if (event->type() == QEvent::Hide) {
+        activatedUnasked_ = false;
     }
     return handled;
 }

@@ -25,8 +25,13 @@ public:
     // application is ending).
     void endModalRun();
 
-    // Covers the game's full-screen area (the largest centred 4:3 area).
-    void placeFullScreen();
+    // Makes the window one of the game's main screens: full screen or a
+    // window, as the player chose, and following the choice when it changes.
+    // Whenever its size changes, layOut() places its controls again.
+    void placeMainScreen();
+    // The largest centred 4:3 area of the window, in its own coordinates:
+    // where a main screen lays out its picture. Black shows around it.
+    QRect stageRect() const;
     // Centres the window on the game's screen area.
     void placeCentred();
 
@@ -49,16 +54,30 @@ protected:
     // The window closes.
     virtual void FormClose() {}
 
+    // A main screen places its controls for its present size.
+    virtual void layOut() {}
+
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
+    void followWindowMode();
+    static bool activationMayNotCome();
+    void activateUnasked();
+    void activated();
+
     int modalRuns_ = 0;
+    bool mainScreen_ = false;
+    QSize laidOutFor_;
     bool fromAnotherProgram_ = false;
     bool shownSinceActivation_ = true;
     bool closingWithoutQuery_ = false;
+    // Activated by the game itself; the desktop's first activation is it.
+    bool activatedUnasked_ = false;
 };
 
 } // namespace platform

@@ -27,6 +27,11 @@ QRect fourByThreeArea(const QRect& screen)
     return {screen.x() + (screen.width() - width) / 2, screen.y(), width, screen.height()};
 }
 
+bool screenSizeForced()
+{
+    return parseScreenSize(qEnvironmentVariable("KELVARIN_SCREEN")).has_value();
+}
+
 QRect fullScreenRect()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();

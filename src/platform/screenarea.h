@@ -23,6 +23,9 @@ std::optional<QSize> parseScreenSize(const QString& text);
 // taller is used whole.
 QRect fourByThreeArea(const QRect& screen);
 
+// Whether KELVARIN_SCREEN sets the screen's size.
+bool screenSizeForced();
+
 // The whole screen (where the black backdrop goes).
 QRect fullScreenRect();
 

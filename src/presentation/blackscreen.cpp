@@ -2,6 +2,9 @@
 
 #include "platform/background.h"
 #include "platform/screenarea.h"
+#include "platform/windowmode.h"
+
+#include <QGuiApplication>
 
 TBlackScreen::TBlackScreen(QWidget* parent)
     : Form(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint |
@@ -18,12 +21,30 @@ TBlackScreen::TBlackScreen(QWidget* parent)
     setEnabled(false);
     setGeometry(platform::fullScreenRect());
     Panel1->setGeometry(rect());
+    connect(&platform::WindowMode::instance(), &platform::WindowMode::changed, this,
+            &TBlackScreen::followWindowMode);
 }
 
 void TBlackScreen::showAndPaint()
 {
+    // Behind a window the desktop shows, as it does for every program.
+    if (!platform::WindowMode::instance().fullScreen())
+        return;
     setGeometry(platform::fullScreenRect());
     Panel1->setGeometry(rect());
+    // A Wayland compositor places no window itself: the backdrop asks for
+    // the full screen. (Under X it is placed, and stays below the others.)
+    if (!platform::screenSizeForced() &&
+        QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        setWindowState(windowState() | Qt::WindowFullScreen);
     show();
     repaint();
+}
+
+void TBlackScreen::followWindowMode()
+{
+    if (platform::WindowMode::instance().fullScreen())
+        showAndPaint();
+    else
+        hide();
 }

@@ -14,6 +14,9 @@ public:
 
     QWidget* Panel1;
 
-    // Shows the backdrop and paints it at once.
+    // Shows the backdrop and paints it at once; the game in a window has none.
     void showAndPaint();
+
+private:
+    void followWindowMode();
 };

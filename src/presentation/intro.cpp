@@ -14,6 +14,7 @@
 #include "platform/fonts.h"
 #include "platform/messagepump.h"
 #include "platform/picturebox.h"
+#include "platform/windowmode.h"
 #include "presentation/storytexts.h"
 #include "presentation/transitions/formtransitions.h"
 #include "presentation/transitions/fusetransition.h"
@@ -54,6 +55,7 @@ void TIntro::createControls()
     platform::followCaptionSize(Label1);
     platform::followCaptionSize(Label2);
     platform::addCaptionSizeKeys(this);
+    platform::addFullScreenKey(this);
 
     // A click anywhere on the intro counts: on the window, the picture or a
     // caption.
@@ -108,15 +110,33 @@ void TIntro::createPlayers()
 
 void TIntro::FormCreate()
 {
-    placeFullScreen();
-    layout_ = computeIntroLayout(width(), height());
-    Image1->setGeometry(QRect(QPoint(0, 0), layout_.image));
-    Label1->setFixedWidth(layout_.label1Width);
-    Label1->move(layout_.label1);
+    placeMainScreen();
     showCaption(Label1, 1);
+}
+
+void TIntro::layOut()
+{
+    // The campfire keeps to the window's 4:3 stage, with black around it.
+    const QRect stage = stageRect();
+    const QPoint corner = stage.topLeft();
+    layout_ = computeIntroLayout(stage.width(), stage.height());
+    Image1->setGeometry(QRect(corner, layout_.image));
+    Label1->setFixedWidth(layout_.label1Width);
+    Label1->move(corner + layout_.label1);
     Label2->setFixedWidth(layout_.label2Width);
-    Label2->move(layout_.label2);
-    MPFace->setDisplayRect(layout_.face);
+    Label2->move(corner + layout_.label2);
+    for (QLabel* caption : {Label1, Label2}) {
+        if (!caption->text().isEmpty())
+            platform::fitCaption(caption);
+    }
+    MPFace->setDisplayRect(layout_.face.translated(corner));
+    if (!MPlay1->DisplayRect().isEmpty())
+        ShowFireAt();
+}
+
+void TIntro::ShowFireAt()
+{
+    MPlay1->setDisplayRect(layout_.fire.translated(stageRect().topLeft()));
 }
 
 void TIntro::showCaption(QLabel* label, int caption)
@@ -141,7 +161,7 @@ void TIntro::FormShow()
 void TIntro::ShowFire()
 {
     MPlay1->Open();
-    MPlay1->setDisplayRect(layout_.fire);
+    ShowFireAt();
 }
 
 void TIntro::FormClick()

@@ -83,6 +83,7 @@ public:
     const IntroLayout& layout() const { return layout_; }
 
 protected:
+    void layOut() override;
     void FormClose() override;
     void done(int result) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -106,6 +107,8 @@ private:
     bool narrating() const;
 
     IntroLayout layout_{};
+    // The fire's clip at its place on the stage.
+    void ShowFireAt();
     bool activated_ = false;
     bool closed_ = false;
     int lastStep_ = 1; // caption 1 is shown from the start

@@ -1,9 +1,10 @@
 #include "keptsettings.h"
 
 #include "gamestate.h"
-
 #include "media/audiovolume.h"
 #include "platform/captionsize.h"
+#include "platform/screenarea.h"
+#include "platform/windowmode.h"
 
 #include <QSettings>
 
@@ -15,6 +16,7 @@ const QString MusicKey = QStringLiteral("sound/music");
 const QString VolumeKey = QStringLiteral("sound/volume");
 const QString CaptionKey = QStringLiteral("captions/size");
 const QString FullScreenKey = QStringLiteral("display/fullScreen");
+const QString WindowSizeKey = QStringLiteral("display/windowSize");
 
 // The caption sizes by the names the settings file shows.
 constexpr const char* CaptionNames[] = {"normal", "large", "larger"};
@@ -53,6 +55,10 @@ Choices read(QSettings& settings)
     Choices choices;
     choices.music = readFlag(settings, MusicKey);
     choices.fullScreen = readFlag(settings, FullScreenKey);
+    if (const auto size = platform::parseScreenSize(settings.value(WindowSizeKey).toString());
+        size && size->width() >= platform::WindowMode::smallestWindowSize().width() &&
+        size->height() >= platform::WindowMode::smallestWindowSize().height())
+        choices.windowSize = *size;
     bool number = false;
     const int volume = settings.value(VolumeKey).toString().trimmed().toInt(&number);
     if (number && volume >= 0 && volume <= 100)
@@ -79,6 +85,10 @@ void startKeeping(std::unique_ptr<QSettings> settings)
     if (choices.captionSize)
         platform::CaptionSize::instance().setSize(
             static_cast<platform::CaptionSize::Size>(*choices.captionSize));
+    if (choices.windowSize)
+        platform::WindowMode::instance().setWindowSize(*choices.windowSize);
+    if (choices.fullScreen)
+        platform::WindowMode::instance().setFullScreen(*choices.fullScreen);
     keeper().settings = std::move(settings);
 
     // Later changes, however they are made (menu, keys, slider), are kept.
@@ -89,6 +99,12 @@ void startKeeping(std::unique_ptr<QSettings> settings)
                      [](platform::CaptionSize::Size size) {
                          write(CaptionKey, QLatin1String(CaptionNames[size]));
                      });
+    auto& mode = platform::WindowMode::instance();
+    QObject::connect(&mode, &platform::WindowMode::changed, context,
+                     [](bool fullScreen) { write(FullScreenKey, fullScreen); });
+    QObject::connect(&mode, &platform::WindowMode::windowSizeChanged, context, [](QSize size) {
+        write(WindowSizeKey, QStringLiteral("%1x%2").arg(size.width()).arg(size.height()));
+    });
 }
 
 void stopKeeping()
@@ -102,17 +118,6 @@ void stopKeeping()
 void keepMusic(bool on)
 {
     write(MusicKey, on);
-}
-
-void keepFullScreen(bool fullScreen)
-{
-    keeper().choices.fullScreen = fullScreen;
-    write(FullScreenKey, fullScreen);
-}
-
-bool fullScreenKept()
-{
-    return keeper().choices.fullScreen.value_or(true);
 }
 
 } // namespace kept

@@ -6,8 +6,8 @@
 // folder and read once at start; where nothing (or nothing sensible) is
 // kept, the game's own defaults hold.
 
+#include <QSize>
 #include <QString>
-
 #include <memory>
 #include <optional>
 
@@ -20,6 +20,7 @@ struct Choices {
     std::optional<int> volume;      // 0..100
     std::optional<int> captionSize; // platform::CaptionSize::Size
     std::optional<bool> fullScreen;
+    std::optional<QSize> windowSize; // at least the smallest window
 };
 
 // The choices kept in `settings`; a value that is missing, of the wrong
@@ -27,8 +28,8 @@ struct Choices {
 Choices read(QSettings& settings);
 
 // Reads the choices from `settings`, applies them to the game (music,
-// volume, caption size) and from then on keeps every change there. The
-// game calls it once at start with the usual settings; tests give their own.
+// volume, caption size, full screen or a window and its size) and from then on keeps every change
+// there. The game calls it once at start with the usual settings; tests give their own.
 void startKeeping(std::unique_ptr<QSettings> settings);
 // The program ends: nothing more is kept (and the settings are written).
 void stopKeeping();
@@ -36,9 +37,5 @@ void stopKeeping();
 // The player switched the music on or off. (The music switched off because
 // there is no sound device is not the player's choice and is not kept.)
 void keepMusic(bool on);
-// The player switched between a window and the full screen.
-void keepFullScreen(bool fullScreen);
-// Full screen unless the player chose a window last time.
-bool fullScreenKept();
 
 } // namespace kept

@@ -201,14 +201,25 @@ void TFleaMarket::createBottomBar()
 
 void TFleaMarket::FormCreate()
 {
-    placeFullScreen();
+    placeMainScreen();
+    MPTalk->Open();
+    if (Game && !Game->Sound->isEnabled())
+        Sound1->setEnabled(false);
+}
+
+void TFleaMarket::layOut()
+{
+    // The menu runs across the whole window; the market keeps to the
+    // window's 4:3 stage below it, with black at the sides.
+    const QRect stage = stageRect();
     const int menuHeight = MainMenu1->sizeHint().height();
     MainMenu1->setGeometry(0, 0, width(), menuHeight);
-    Client->setGeometry(0, menuHeight, width(), height() - menuHeight);
+    Client->setGeometry(stage.x(), stage.y() + menuHeight, stage.width(),
+                        stage.height() - menuHeight);
 
-    // The layout is computed for the whole window, menu included, and the
+    // The layout is computed for the whole stage, menu included, and the
     // controls are placed on the area below the menu.
-    layout = computeFleaLayout(width(), height());
+    layout = computeFleaLayout(stage.width(), stage.height());
     const FleaLayout& l = layout;
 
     Image1->setGeometry(l.Image1);
@@ -233,18 +244,31 @@ void TFleaMarket::FormCreate()
     West->setGeometry(l.West);
     East->setGeometry(l.East);
 
-    MPTalk->Open();
-    if (Game && !Game->Sound->isEnabled())
-        Sound1->setEnabled(false);
+    if (laidOut_) {
+        // The window changed size with the market in view: what the player
+        // has reached stays as it was.
+        fitInstructions();
+        fitBottomBar();
+        ScreenPos();
+        loadWoodFrame();
+    }
+    laidOut_ = true;
+}
+
+void TFleaMarket::loadWoodFrame()
+{
+    // The wooden frame is drawn on screens taller than 600 pixels only.
+    if (stageRect().height() <= 600 || woodLoaded_)
+        return;
+    woodLoaded_ = true;
+    LoadPics(LFTimage, QStringLiteral("woodlft"));
+    LoadPics(RTimage, QStringLiteral("woodrt"));
+    LoadPics(BOTimage, QStringLiteral("woodbot"));
 }
 
 void TFleaMarket::FormShow()
 {
-    if (height() > 600) {
-        LoadPics(LFTimage, QStringLiteral("woodlft"));
-        LoadPics(RTimage, QStringLiteral("woodrt"));
-        LoadPics(BOTimage, QStringLiteral("woodbot"));
-    }
+    loadWoodFrame();
     LoadPics(South, QStringLiteral("gosouth"));
     // The glyph is a file beside the program: one that is missing is
     // reported, and the market is shown without it.

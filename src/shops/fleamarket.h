@@ -54,6 +54,7 @@ public:
     QAction* M_On = nullptr;
     QAction* M_Off = nullptr;
     QAction* Volume1 = nullptr;
+    QMenu* View1 = nullptr;
     QMenu* Help1 = nullptr;
     QAction* Contents1 = nullptr;
     QAction* About = nullptr;
@@ -171,6 +172,7 @@ public:
 protected:
     // Clicks on the labels: the door, the instruction text, the hint line.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void layOut() override;
 
 private:
     void createMenu();
@@ -190,6 +192,9 @@ private:
     void createBottomBar();
     void createInstructionPanel();
     void FormCreate();
+    void loadWoodFrame();
+    bool laidOut_ = false;
+    bool woodLoaded_ = false;
     // Panel shown: the picture, then the waiting messages, then the text.
     // Shows the instruction panel at its place, and announces its text.
     void showPanel(FleaPanelPlace place);

@@ -6,6 +6,7 @@
 #include "media/helpwindow.h"
 #include "media/volumedialog.h"
 #include "platform/errorreport.h"
+#include "platform/windowmode.h"
 #include "presentation/about.h"
 #include "shell/application.h"
 #include "shell/gamestate.h"
@@ -47,6 +48,10 @@ void TFleaMarket::createMenu()
     M_Off->setChecked(gameState().MusicEnabled == 0);
     Volume1 = Sound1->addAction(QStringLiteral("&Volume"));
     Volume1->setObjectName(QStringLiteral("Volume1"));
+
+    View1 = MainMenu1->addMenu(QStringLiteral("&View"));
+    View1->setObjectName(QStringLiteral("View1"));
+    platform::addFullScreenItem(View1);
 
     Help1 = MainMenu1->addMenu(QStringLiteral("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));

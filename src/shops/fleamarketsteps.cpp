@@ -163,7 +163,7 @@ void TFleaMarket::CanGo(const QString& picture, int gridPos, bool southShown)
 
 void TFleaMarket::ScreenPos()
 {
-    Image1->move(fleaScenePosition(GridPos, height(), Image1->pos()));
+    Image1->move(fleaScenePosition(GridPos, stageRect().height(), Image1->pos()));
 }
 
 void TFleaMarket::Door1Click()

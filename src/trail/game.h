@@ -27,6 +27,7 @@
 #include "shell/journeystate.h"
 #include "journal/journal.h"
 #include "trail/towncontent.h"
+#include "trail/scenegeometry.h"
 #include "trail/traillayout.h"
 
 #include <QStringList>
@@ -84,6 +85,7 @@ public:
     QAction* M_On = nullptr;
     QAction* M_Off = nullptr;
     QAction* HearAgain1 = nullptr; // Sound > "Hear the Story Again" (F5)
+    QMenu* View1 = nullptr;
     QMenu* Help1 = nullptr;
     QAction* Contents1 = nullptr;
     QAction* About = nullptr;
@@ -411,6 +413,7 @@ protected:
     // Clicks on the labels that lie on the instruction panel and the hint.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void layOut() override;
 
 private:
     // How often the party has left a town: a handler that let other events
@@ -478,5 +481,6 @@ private:
     void stackControls();
     void loadArtwork();
     void applyLayout();
+    void keepSceneInPlace(const SceneFrame& from, const SceneFrame& to);
     void makeButtonsKeyboardFriendly();
 };

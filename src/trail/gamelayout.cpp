@@ -1,9 +1,7 @@
 // Placing the trail screen's controls for the screen it fills.
 
-#include "game.h"
-
 #include "activities/fishingouting.h"
-
+#include "game.h"
 #include "media/mediaplayer.h"
 #include "platform/bevelpanel.h"
 #include "platform/errorreport.h"
@@ -16,16 +14,15 @@
 #include "shell/gamestate.h"
 
 #include <QDir>
-
-#include <algorithm>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <algorithm>
 
 void TGame::SetMyPath()
 {
@@ -36,24 +33,55 @@ void TGame::SetMyPath()
 void TGame::FormCreate()
 {
     SetMyPath();
-    placeFullScreen();
     // A slow machine gets longer transitions, so their frames keep up.
     if (App().StartCode % 2 != 0) {
         Transition1->Milliseconds = Durations::SlowTransition;
         Transition2->Milliseconds = Durations::SlowTransition;
     }
+    placeMainScreen();
+}
+
+void TGame::layOut()
+{
+    const bool first = layout.VScale == 0;
+    const SceneFrame before = currentSceneFrame();
     applyLayout();
+    const SceneFrame after = currentSceneFrame();
+    if (!first && before != after)
+        keepSceneInPlace(before, after);
+}
+
+void TGame::keepSceneInPlace(const SceneFrame& from, const SceneFrame& to)
+{
+    // The window changed size in the middle of a scene: the clips, the
+    // fishing spot and the panels that stand on the picture go with it.
+    for (media::MediaPlayer* clip : {MPchar, MPghost, MPfish, MPfish2, MPskel, MPend}) {
+        if (!clip->DisplayRect().isEmpty())
+            clip->setDisplayRect(movedWithScene(clip->DisplayRect(), from, to));
+    }
+    for (QWidget* onScene : {static_cast<QWidget*>(Bobber), static_cast<QWidget*>(hotspot),
+                             static_cast<QWidget*>(TradePanel)})
+        onScene->move(movedWithScene(onScene->pos(), from, to));
+    GameState& s = gameState();
+    const QPoint spot = movedWithScene(QPoint(s.HotspotX, s.HotspotY), from, to);
+    s.HotspotX = spot.x();
+    s.HotspotY = spot.y();
+    placeInstructionPanel();
 }
 
 void TGame::applyLayout()
 {
+    // The menu runs across the whole window; the scene and its bars keep to
+    // the window's 4:3 stage below it, with black at the sides.
+    const QRect stage = stageRect();
     const int menuHeight = MainMenu->sizeHint().height();
     MainMenu->setGeometry(0, 0, width(), menuHeight);
-    Client->setGeometry(0, menuHeight, width(), height() - menuHeight);
+    Client->setGeometry(stage.x(), stage.y() + menuHeight, stage.width(),
+                        stage.height() - menuHeight);
 
-    // The layout is computed for the whole window, menu included, and the
+    // The layout is computed for the whole stage, menu included, and the
     // controls are placed on the area below the menu, as the game always did.
-    layout = computeTrailLayout(width(), height());
+    layout = computeTrailLayout(stage.width(), stage.height());
     const TrailLayout& l = layout;
     GameState& s = gameState();
     s.VScale = l.VScale;

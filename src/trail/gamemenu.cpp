@@ -5,6 +5,7 @@
 #include "platform/captionsize.h"
 #include "platform/errorreport.h"
 #include "platform/picturebox.h"
+#include "platform/windowmode.h"
 #include "shell/gamestate.h"
 #include "journal/journalview.h"
 #include "journal/teachersmenu.h"
@@ -61,6 +62,11 @@ void TGame::createMenu()
     M_Off->setCheckable(true);
     M_On->setChecked(gameState().MusicEnabled != 0);
     M_Off->setChecked(gameState().MusicEnabled == 0);
+    addEmptyItem(MainMenu);
+
+    View1 = MainMenu->addMenu(QStringLiteral("&View"));
+    View1->setObjectName(QStringLiteral("View1"));
+    platform::addFullScreenItem(View1);
     addEmptyItem(MainMenu);
 
     Help1 = MainMenu->addMenu(QStringLiteral("&Help"));
