@@ -136,9 +136,9 @@ void Form::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous()) {
-        // Asking for the full screen made the window early, below the
+        // Asking for the full screen made the X window early, below the
         // backdrop: it comes up on top as it appears.
-        if (mainScreen_)
+        if (mainScreen_ && QGuiApplication::platformName() == QLatin1String("xcb"))
             raise();
         shownSinceActivation_ = true;
         guarded([this] { FormShow(); });

@@ -1,0 +1,207 @@
+// Full screen or a window: the main screens follow the player's choice at
+// once, lay their picture out in the window's 4:3 stage, keep what stands on
+// the scene in its place when the window changes size, and remember the size
+// the player gave the window.
+
+#include "errorcapture.h"
+#include "fakemedia.h"
+#include "media/mediaplayer.h"
+#include "platform/picturebox.h"
+#include "platform/windowmode.h"
+#include "presentation/intro.h"
+#include "presentation/transitions/formtransitions.h"
+#include "shell/application.h"
+#include "shell/gamestate.h"
+#include "shell/screens.h"
+#include "shops/fleamarket.h"
+#include "shops/inventory.h"
+#include "shops/store.h"
+#include "trail/game.h"
+#include "trail/scenegeometry.h"
+#include "trail/traillayout.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QTest>
+
+using platform::WindowMode;
+
+class WindowModeTest : public QObject {
+    Q_OBJECT
+
+    FakeMedia media;
+    ErrorCapture errors;
+
+    static QAction* fullScreenItem(QWidget& screen)
+    {
+        return screen.findChild<QAction*>(QStringLiteral("FullScreenItem"));
+    }
+
+private slots:
+    void initTestCase() { QDir::setCurrent(QStringLiteral(KELVARIN_DATA_DIR)); }
+
+    void init()
+    {
+        resetGameState();
+        resetApplication();
+        errors.messages.clear();
+        WindowMode::instance().setFullScreen(true);
+        WindowMode::instance().setWindowSize(WindowMode::defaultWindowSize());
+    }
+
+    void cleanup()
+    {
+        qputenv("KELVARIN_SCREEN", "1024x768");
+        WindowMode::instance().setFullScreen(true);
+        WindowMode::instance().setWindowSize(WindowMode::defaultWindowSize());
+        QVERIFY2(errors.messages.isEmpty(), qPrintable(errors.messages.join('\n')));
+    }
+
+    void aWideScreenKeepsTheTrailToItsCentredStage()
+    {
+        qputenv("KELVARIN_SCREEN", "1600x900");
+        TGame game;
+        QCOMPARE(game.size(), QSize(1600, 900));
+        // The menu runs across; the scene and its bars keep to 1200 x 900.
+        QCOMPARE(game.MainMenu->width(), 1600);
+        const int menu = game.MainMenu->height();
+        QCOMPARE(game.Client->geometry(), QRect(200, menu, 1200, 900 - menu));
+        const TrailLayout expected = computeTrailLayout(1200, 900);
+        QCOMPARE(game.Image1->geometry(), expected.picture());
+        QCOMPARE(game.BPanel->width(), 1200);
+    }
+
+    void theChoiceIsFollowedAtOnceOnTheScreenInView()
+    {
+        qputenv("KELVARIN_SCREEN", "1280x1024");
+        TGame game;
+        game.show();
+        QAction* item = fullScreenItem(game);
+        QVERIFY(item);
+        QCOMPARE(item->shortcut(), QKeySequence(Qt::Key_F11));
+        QVERIFY(item->isChecked());
+        QCOMPARE(game.size(), QSize(1280, 1024));
+
+        item->trigger();
+        QVERIFY(!WindowMode::instance().fullScreen());
+        QCOMPARE(game.size(), QSize(1024, 768));
+        QCOMPARE(game.Client->width(), 1024);
+        QCOMPARE(game.Image1->geometry(), computeTrailLayout(1024, 768).picture());
+        QCOMPARE(gameState().PicLeft, 212);
+
+        item->trigger();
+        QVERIFY(WindowMode::instance().fullScreen());
+        QVERIFY(item->isChecked());
+        QCOMPARE(game.size(), QSize(1280, 1024));
+        QCOMPARE(game.Image1->geometry(), computeTrailLayout(1280, 1024).picture());
+    }
+
+    void whatStandsOnTheSceneKeepsItsPlaceWhenTheWindowResizes()
+    {
+        // On the large screen the picture is scaled: the places are too.
+        qputenv("KELVARIN_SCREEN", "1280x1024");
+        TGame game;
+        game.show();
+        const QRect spirit(300, 120, 150, 240);
+        const QPoint bobber(420, 300);
+        game.MPchar->setDisplayRect(pictureRectOnScreen(spirit));
+        game.Bobber->move(picturePointOnScreen(bobber));
+        gameState().HotspotX = picturePointOnScreen(bobber).x();
+        gameState().HotspotY = picturePointOnScreen(bobber).y();
+
+        WindowMode::instance().setFullScreen(false);
+        QCOMPARE(game.size(), QSize(1024, 768));
+        QCOMPARE(game.MPchar->DisplayRect(), pictureRectOnScreen(spirit));
+        QCOMPARE(game.Bobber->pos(), picturePointOnScreen(bobber));
+        QCOMPARE(QPoint(gameState().HotspotX, gameState().HotspotY), picturePointOnScreen(bobber));
+
+        WindowMode::instance().setFullScreen(true);
+        QCOMPARE(game.MPchar->DisplayRect(), pictureRectOnScreen(spirit));
+        QCOMPARE(game.MPchar->DisplayRect().topLeft(),
+                 QPoint(gameState().PicLeft + int(300 * gameState().HScale),
+                        gameState().PicTop + int(120 * gameState().VScale)));
+    }
+
+    void theSizeThePlayerGivesTheWindowIsTheNextWindowsSize()
+    {
+        qputenv("KELVARIN_SCREEN", "1280x1024");
+        WindowMode::instance().setFullScreen(false);
+        {
+            TGame game;
+            game.show();
+            QCOMPARE(game.size(), QSize(1024, 768));
+            game.resize(1100, 820);
+            QCOMPARE(WindowMode::instance().windowSize(), QSize(1100, 820));
+            // Laid out again for the new size.
+            QCOMPARE(game.Client->width(), 1093);
+            QCOMPARE(game.Image1->geometry(), computeTrailLayout(1093, 820).picture());
+            // Too small for the game's texts: it stops at the smallest size.
+            game.resize(300, 200);
+            QCOMPARE(game.size(), WindowMode::smallestWindowSize());
+        }
+        WindowMode::instance().setWindowSize(QSize(1100, 820));
+        TGame next;
+        QCOMPARE(next.size(), QSize(1100, 820));
+    }
+
+    void theMarketFollowsTheWindowWithItsPanelsInside()
+    {
+        qputenv("KELVARIN_SCREEN", "1600x900");
+        Game = new TGame;
+        Store = new TStore;
+        Inventory = new TInventory;
+        auto* market = new TFleaMarket;
+        FleaMarket = market;
+        market->FT1->Enabled = false;
+        market->show();
+        QCOMPARE(market->Client->geometry().left(), 200);
+        QCOMPARE(market->Client->width(), 1200);
+        market->IButtonClick(); // on to the door
+        market->T1Timer();
+
+        fullScreenItem(*market)->trigger();
+        QCOMPARE(market->size(), QSize(1024, 768));
+        QCOMPARE(market->Client->geometry().left(), 0);
+        QCOMPARE(market->MainMenu1->width(), 1024);
+        for (QWidget* part : {static_cast<QWidget*>(market->IPic), market->Panel2,
+                              static_cast<QWidget*>(market->Door2)}) {
+            QVERIFY2(market->Client->rect().contains(part->geometry()),
+                     qPrintable(part->objectName()));
+        }
+        QVERIFY(!market->IPic->isHidden());
+        QCOMPARE(market->Image1->geometry(), market->layout.Image1);
+
+        delete market;
+        FleaMarket = nullptr;
+        delete Inventory;
+        Inventory = nullptr;
+        delete Store;
+        Store = nullptr;
+        delete Game;
+        Game = nullptr;
+    }
+
+    void theIntroSwitchesWithF11()
+    {
+        // The intro has no menu: its key is its own.
+        qputenv("KELVARIN_SCREEN", "1280x1024");
+        TIntro intro;
+        QCOMPARE(intro.size(), QSize(1280, 1024));
+        QShortcut* f11 = nullptr;
+        for (QShortcut* key : intro.findChildren<QShortcut*>()) {
+            if (key->key() == QKeySequence(Qt::Key_F11))
+                f11 = key;
+        }
+        QVERIFY(f11);
+        emit f11->activated();
+        QVERIFY(!WindowMode::instance().fullScreen());
+        QCOMPARE(intro.size(), QSize(1024, 768));
+        emit f11->activated();
+        QCOMPARE(intro.size(), QSize(1280, 1024));
+    }
+};
+
+QTEST_MAIN(WindowModeTest)
+#include "tst_windowmode.moc"
