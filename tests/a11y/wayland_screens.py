@@ -1,0 +1,173 @@
+"""The game under a Wayland compositor looks as it does under X: the real
+game is started on weston's headless back end and on Xvfb, each at
+1024 x 768 and full screen as a player starts it. The intro must move on from
+its first caption by itself, the flea market's first step is taken through
+the accessibility bus, and screenshots of the two steps must cover the
+screen and match the same steps under X.
+
+    wayland_screens.py GAME [FOLDER]
+
+The screenshots are left in FOLDER (a temporary one when none is given).
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+from kelvarin_a11y import Desktop, Timeout, log, skip_unless_installed, wait_until
+
+WESTON = "/usr/bin/weston"
+SCREENSHOOTER = "/usr/bin/weston-screenshooter"
+CONVERT = "/usr/bin/convert"
+IMPORT = "/usr/bin/import"
+WIDTH, HEIGHT = 1024, 768
+
+
+class WaylandDesktop(Desktop):
+    """weston on its headless back end in place of Xvfb."""
+
+    def __init__(self, folder):
+        skip_unless_installed(WESTON, SCREENSHOOTER)
+        super().__init__()
+        self.folder = folder
+
+    def _start_display(self):
+        runtime = tempfile.mkdtemp(prefix="kelvarin-wayland-")
+        os.chmod(runtime, 0o700)
+        self.runtime = runtime
+        self.env["XDG_RUNTIME_DIR"] = runtime
+        self.env.pop("DISPLAY", None)
+        socket = "kelvarin-test"
+        # --debug lets weston-screenshooter take its pictures.
+        self._spawn([WESTON, "--backend=headless-backend.so", "--use-pixman",
+                     f"--width={WIDTH}", f"--height={HEIGHT}", f"--socket={socket}",
+                     "--idle-time=0", "--debug"],
+                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_until(lambda: os.path.exists(os.path.join(runtime, socket)), 20,
+                   "weston's socket")
+        self.env["WAYLAND_DISPLAY"] = socket
+
+    def _start_session_bus(self):
+        wayland = self.env["WAYLAND_DISPLAY"]
+        super()._start_session_bus()
+        self.env["WAYLAND_DISPLAY"] = wayland
+
+    def _connect(self):
+        self.env.setdefault("DISPLAY", "")
+        super()._connect()
+
+    def close(self):
+        super().close()
+        shutil.rmtree(getattr(self, "runtime", ""), ignore_errors=True)
+
+    def launch(self, argv, extra_env=None):
+        env = {"QT_QPA_PLATFORM": "wayland"}
+        env.update(extra_env or {})
+        return super().launch(argv, env)
+
+    def screenshot(self, name):
+        path = os.path.join(self.folder, f"wayland-{name}.png")
+        for old in os.listdir(self.folder):
+            if old.startswith("wayland-screenshot"):
+                os.remove(os.path.join(self.folder, old))
+        subprocess.run([SCREENSHOOTER], env=self.env, cwd=self.folder, check=True,
+                       timeout=30, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        taken = [f for f in os.listdir(self.folder) if f.startswith("wayland-screenshot")]
+        if not taken:
+            raise AssertionError("weston-screenshooter left no picture")
+        os.replace(os.path.join(self.folder, taken[0]), path)
+        return path
+
+
+class XDesktop(Desktop):
+    def __init__(self, folder):
+        super().__init__(size=f"{WIDTH}x{HEIGHT}x24")
+        self.folder = folder
+
+    def screenshot(self, name):
+        path = os.path.join(self.folder, f"x-{name}.png")
+        subprocess.run([IMPORT, "-window", "root", path], env=self.env, check=True, timeout=30)
+        return path
+
+
+def tiny_grey(path):
+    """The picture as 32 x 24 grey values, for a comparison that forgives
+    the fonts' smoothing and a frame of the fire."""
+    out = subprocess.run([CONVERT, path, "-colorspace", "Gray", "-resize", "32x24!",
+                          "-depth", "8", "gray:-"], capture_output=True, check=True, timeout=30)
+    return out.stdout
+
+
+def band_differences(a, b):
+    """The mean difference of each of the 24 bands across the screen: a
+    panel over the top or a picture cut off at the bottom shows in its band."""
+    return [sum(abs(p - q) for p, q in zip(a[row * 32:(row + 1) * 32], b[row * 32:(row + 1) * 32]))
+            / 32 for row in range(24)]
+
+
+def size_of(path):
+    out = subprocess.run([CONVERT, path, "-format", "%w %h", "info:"], capture_output=True,
+                         text=True, check=True, timeout=30)
+    return tuple(int(v) for v in out.stdout.split())
+
+
+def play(desktop, game_path):
+    """The intro's first caption and the market after its first step."""
+    env = {"KELVARIN_SCREEN": ""}  # the game's own full screen, not a test size
+    game = desktop.launch([game_path], env)
+    game.wait_for(name="Introduction", role="dialog", timeout=60)
+    game.wait_for(contains="roadside market", role="label", timeout=30)
+    shots = {"intro": desktop.screenshot("intro")}
+    # The intro goes on by itself: its second caption comes.
+    game.wait_for(contains="no children to carry on", role="label", timeout=60)
+    # The rest of the intro is left to run out.
+    market = game.wait_for(name="Flea Market", role="dialog", timeout=180)
+    okay = game.wait_for(name="Okay", role="push button", root=market, timeout=30)
+    game.press(okay)
+    game.wait_for(name="Door #4", timeout=30)
+    game.wait_for_announcement("Click on Door #4", timeout=30)
+    shots["market"] = desktop.screenshot("market")
+    return shots
+
+
+def take(game_path, folder, where):
+    """One desktop's screenshots, in a process of its own: the accessibility
+    client keeps to the first bus it meets."""
+    desktop = WaylandDesktop(folder) if where == "wayland" else XDesktop(folder)
+    with desktop:
+        play(desktop, game_path)
+    return 0
+
+
+def main(game_path, folder):
+    for where in ("x", "wayland"):
+        taken = subprocess.run([sys.executable, __file__, game_path, folder, where], timeout=400)
+        if taken.returncode != 0:
+            return taken.returncode
+    for step in ("intro", "market"):
+        x = os.path.join(folder, f"x-{step}.png")
+        wayland = os.path.join(folder, f"wayland-{step}.png")
+        assert size_of(wayland) == (WIDTH, HEIGHT), f"{wayland}: {size_of(wayland)}"
+        a, b = tiny_grey(x), tiny_grey(wayland)
+        difference = sum(abs(p - q) for p, q in zip(a, b)) / len(a)
+        worst = max(band_differences(a, b))
+        log(f"{step}: mean difference from X {difference:.1f} of 255, worst band {worst:.1f}")
+        assert difference < 12, f"{step} under Wayland differs from X by {difference:.1f}"
+        assert worst < 40, f"a band of the {step} under Wayland differs from X by {worst:.1f}"
+    log(f"the intro and the market look the same under Wayland and X ({folder})")
+    return 0
+
+
+if __name__ == "__main__":
+    if len(sys.argv) not in (2, 3, 4):
+        sys.exit(__doc__)
+    target = sys.argv[2] if len(sys.argv) >= 3 else tempfile.mkdtemp(prefix="kelvarin-shots-")
+    os.makedirs(target, exist_ok=True)
+    try:
+        if len(sys.argv) == 4:
+            sys.exit(take(sys.argv[1], target, sys.argv[3]))
+        sys.exit(main(sys.argv[1], target))
+    except (Timeout, AssertionError) as problem:
+        sys.exit(f"FAIL: {problem}")
