@@ -8,7 +8,6 @@
 #include <QObject>
 #include <QRect>
 #include <QString>
-
 #include <functional>
 
 class QWidget;
@@ -51,6 +50,11 @@ public:
     // Plays from the current position (from the start when at the end), or
     // exactly the stretch set just before, which is then forgotten.
     virtual void Play() = 0;
+    // The game is paused: the play stops where it is without ending (no
+    // Notify, the mode stays Playing) and Resume goes on from there. A player
+    // that is not playing ignores both.
+    virtual void Hold() = 0;
+    virtual void Resume() = 0;
     virtual MediaMode Mode() const = 0;
     // Milliseconds.
     virtual qint64 Position() const = 0;

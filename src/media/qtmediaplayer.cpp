@@ -171,6 +171,28 @@ void QtMediaPlayer::Play()
     }
 }
 
+void QtMediaPlayer::Hold()
+{
+    if (!playActive_ || held_)
+        return;
+    held_ = true;
+    stretchTimer_->stop();
+    player_->pause();
+}
+
+void QtMediaPlayer::Resume()
+{
+    if (!held_)
+        return;
+    held_ = false;
+    if (!playActive_)
+        return;
+    player_->play();
+    // The stretch's end is measured again from where the play stood.
+    if (stretchEnd_ >= 0)
+        armStretchTimer();
+}
+
 void QtMediaPlayer::showSurface(VideoSurface& surface)
 {
     surface.setGeometry(DisplayRect());
@@ -214,6 +236,7 @@ void QtMediaPlayer::armStretchTimer()
 
 void QtMediaPlayer::finishPlay()
 {
+    held_ = false;
     stretchTimer_->stop();
     stretchEnd_ = -1;
     if (!playActive_)

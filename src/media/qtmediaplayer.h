@@ -31,6 +31,8 @@ public:
     void Stop() override;
     void Rewind() override;
     void Play() override;
+    void Hold() override;
+    void Resume() override;
     MediaMode Mode() const override { return mode_; }
     qint64 Position() const override;
 
@@ -59,6 +61,7 @@ private:
 
     MediaMode mode_ = MediaMode::NotReady;
     bool playActive_ = false;
+    bool held_ = false;
     bool atEnd_ = false;
     qint64 stretchEnd_ = -1;
 

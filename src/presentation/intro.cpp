@@ -20,6 +20,7 @@
 #include "presentation/transitions/fusetransition.h"
 #include "presentation/transitions/transitionlist.h"
 #include "shell/durations.h"
+#include "shell/gamepause.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -56,6 +57,7 @@ void TIntro::createControls()
     platform::followCaptionSize(Label2);
     platform::addCaptionSizeKeys(this);
     platform::addFullScreenKey(this);
+    addPauseKeys(this);
 
     // A click anywhere on the intro counts: on the window, the picture or a
     // caption.

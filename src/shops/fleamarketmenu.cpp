@@ -9,6 +9,7 @@
 #include "platform/windowmode.h"
 #include "presentation/about.h"
 #include "shell/application.h"
+#include "shell/gamepause.h"
 #include "shell/gamestate.h"
 #include "shell/keptsettings.h"
 #include "shell/screens.h"
@@ -52,6 +53,7 @@ void TFleaMarket::createMenu()
     View1 = MainMenu1->addMenu(QStringLiteral("&View"));
     View1->setObjectName(QStringLiteral("View1"));
     platform::addFullScreenItem(View1);
+    addPauseItem(View1, this);
 
     Help1 = MainMenu1->addMenu(QStringLiteral("&Help"));
     Help1->setObjectName(QStringLiteral("Help1"));

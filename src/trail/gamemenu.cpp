@@ -1,14 +1,14 @@
 // The trail screen's menu.
 
 #include "game.h"
-
+#include "journal/journalview.h"
+#include "journal/teachersmenu.h"
 #include "platform/captionsize.h"
 #include "platform/errorreport.h"
 #include "platform/picturebox.h"
 #include "platform/windowmode.h"
+#include "shell/gamepause.h"
 #include "shell/gamestate.h"
-#include "journal/journalview.h"
-#include "journal/teachersmenu.h"
 
 #include <QAction>
 #include <QMenu>
@@ -67,6 +67,7 @@ void TGame::createMenu()
     View1 = MainMenu->addMenu(QStringLiteral("&View"));
     View1->setObjectName(QStringLiteral("View1"));
     platform::addFullScreenItem(View1);
+    addPauseItem(View1, this);
     addEmptyItem(MainMenu);
 
     Help1 = MainMenu->addMenu(QStringLiteral("&Help"));
@@ -97,8 +98,9 @@ void TGame::JournalClick()
         names << Name(member);
     // The pupils' answers are kept with the journey as soon as they are
     // written; while the party is busy they go with the next save.
-    TJournal::showJournal(journal, names, gameState().finalScore(), totmap->picture(), this, [this] {
-        if (whyJourneyCannotBeSavedNow().isEmpty())
-            autosaveJourney();
-    });
+    TJournal::showJournal(journal, names, gameState().finalScore(), totmap->picture(), this,
+                          [this] {
+                              if (whyJourneyCannotBeSavedNow().isEmpty())
+                                  autosaveJourney();
+                          });
 }

@@ -70,8 +70,25 @@ void FakeMediaPlayer::finishPlay()
     endPlay();
 }
 
+void FakeMediaPlayer::Hold()
+{
+    if (!active_ || held)
+        return;
+    held = true;
+    calls << QStringLiteral("Hold");
+}
+
+void FakeMediaPlayer::Resume()
+{
+    if (!held)
+        return;
+    held = false;
+    calls << QStringLiteral("Resume");
+}
+
 void FakeMediaPlayer::endPlay()
 {
+    held = false;
     if (!active_)
         return;
     active_ = false;

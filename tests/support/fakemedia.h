@@ -9,7 +9,6 @@
 #include <QPointer>
 #include <QSet>
 #include <QStringList>
-
 #include <vector>
 
 class FakeMediaPlayer : public media::MediaPlayer {
@@ -23,17 +22,22 @@ public:
     void Stop() override;
     void Rewind() override;
     void Play() override;
+    void Hold() override;
+    void Resume() override;
     media::MediaMode Mode() const override { return mode; }
     qint64 Position() const override { return position; }
 
     // The test ends the play in progress, as the end of the file would.
     void finishPlay();
 
-    // "Open", "Play", "Play 3500-18500", "Stop", "Close", "Rewind".
+    // "Open", "Play", "Play 3500-18500", "Stop", "Close", "Rewind", "Hold",
+    // "Resume".
     QStringList calls;
     media::MediaMode mode = media::MediaMode::NotReady;
     qint64 position = 0;
     int plays = 0;
+    // Held by the pause: the play stands where it is.
+    bool held = false;
 
 private:
     void endPlay();
