@@ -11,6 +11,7 @@
 #include "presentation/intro.h"
 #include "presentation/transitions/formtransitions.h"
 #include "shell/application.h"
+#include "shell/gamepause.h"
 #include "shell/gamestate.h"
 #include "shell/screens.h"
 #include "shops/fleamarket.h"
@@ -23,8 +24,10 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScopeGuard>
 #include <QShortcut>
 #include <QTest>
+#include <QTimer>
 
 using platform::WindowMode;
 
@@ -181,6 +184,64 @@ private slots:
         Store = nullptr;
         delete Game;
         Game = nullptr;
+    }
+
+    void whereTheDesktopPlacesNoWindowTheStoreStandsInsideTheMarket()
+    {
+        platform::Form::setSmallWindowsInsideScreen(true);
+        Game = new TGame;
+        Store = new TStore;
+        Inventory = new TInventory;
+        auto* market = new TFleaMarket;
+        FleaMarket = market;
+        market->FT1->Enabled = false;
+        market->show();
+        market->IButtonClick(); // to the door, into the shop, to the store
+        market->T1Timer();
+        market->Door2Click();
+        market->T1Timer();
+        TStore* store = Store;
+        QVERIFY(store);
+        QPointer<TStore> alive = store;
+
+        bool looked = false;
+        QTimer::singleShot(0, store, [&, store] {
+            // Closed whatever the checks find, so that the test goes on.
+            const auto closeAfter = qScopeGuard([store] { store->close(); });
+            QVERIFY(store->isVisible());
+            QVERIFY(store->insideScreen());
+            QCOMPARE(store->parentWidget(), market);
+            QVERIFY((store->geometry().center() - market->rect().center()).manhattanLength() <= 2);
+            QCOMPARE(store->accessibleName(), store->windowTitle());
+            // The market under it takes no click and no key meanwhile.
+            const QString hint = market->eagLabel->text();
+            QTest::mouseClick(market->Door1, Qt::LeftButton);
+            QCOMPARE(market->eagLabel->text(), hint);
+            QTest::keyClick(market, Qt::Key_P);
+            QVERIFY(!GamePause::instance().paused());
+            looked = true;
+        });
+        market->ScreenClick(); // the store, until it closes
+        QVERIFY(looked);
+        QVERIFY(!store->insideScreen());
+        QVERIFY(store->isWindow());
+        QVERIFY(!store->parentWidget());
+        // The market takes clicks again.
+        QTest::mouseClick(market->Door1, Qt::LeftButton);
+        QCOMPARE(market->eagLabel->text(),
+                 QStringLiteral("This shop is closed today.  Door #4 is open."));
+
+        // The store never goes with the screen it stood in.
+        delete market;
+        FleaMarket = nullptr;
+        QVERIFY(alive);
+        delete Inventory;
+        Inventory = nullptr;
+        delete Store;
+        Store = nullptr;
+        delete Game;
+        Game = nullptr;
+        platform::Form::setSmallWindowsInsideScreen(std::nullopt);
     }
 
     void theIntroSwitchesWithF11()

@@ -140,12 +140,144 @@ void Form::showEvent(QShowEvent* event)
         // backdrop: it comes up on top as it appears.
         if (mainScreen_ && QGuiApplication::platformName() == QLatin1String("xcb"))
             raise();
+        if (mainScreen_)
+            screenInView() = this;
         shownSinceActivation_ = true;
         guarded([this] { FormShow(); });
         emit aboutToAppear();
-        if (activationMayNotCome())
+        if (activationMayNotCome() || insideScreen_)
             QTimer::singleShot(0, this, &Form::activateUnasked);
     }
+}
+
+namespace {
+
+std::optional<bool>& smallWindowsInsideForced()
+{
+    static std::optional<bool> forced;
+    return forced;
+}
+
+} // namespace
+
+// While a small window stands inside its screen, the rest of the screen is
+// as a screen under a modal window: it takes no input, and its keys (the
+// menu's, the pause's) wait. (A filter of its own: the windows' own event
+// filters need not pass events on.)
+class Form::ScreenUnderWindow : public QObject {
+public:
+    ScreenUnderWindow(Form* window, QWidget* screen)
+        : QObject(window), window_(window), screen_(screen)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~ScreenUnderWindow() override { qApp->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // Whose the object is: the small window's, or the screen's (its menus
+        // are windows of their own, so the parents are followed, not the
+        // widgets' windows).
+        bool inWindow = false;
+        bool inScreen = false;
+        for (QObject* owner = watched; owner; owner = owner->parent()) {
+            if (owner == window_) {
+                inWindow = true;
+                break;
+            }
+            if (owner == screen_.data())
+                inScreen = true;
+        }
+        if (inWindow || !inScreen)
+            return false;
+        auto* widget = watched->isWidgetType() ? static_cast<QWidget*>(watched) : nullptr;
+        switch (event->type()) {
+        case QEvent::Shortcut:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+            return true;
+        case QEvent::FocusIn:
+            if (widget && window_->isVisible())
+                QTimer::singleShot(0, window_, [window = window_] { window->focusNextChild(); });
+            return false;
+        default:
+            return false;
+        }
+    }
+
+private:
+    Form* window_;
+    QPointer<QWidget> screen_;
+};
+
+bool Form::smallWindowsInsideScreen()
+{
+    if (smallWindowsInsideForced())
+        return *smallWindowsInsideForced();
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+void Form::setSmallWindowsInsideScreen(std::optional<bool> inside)
+{
+    smallWindowsInsideForced() = inside;
+}
+
+QPointer<Form>& Form::screenInView()
+{
+    static QPointer<Form> screen;
+    return screen;
+}
+
+void Form::setVisible(bool visible)
+{
+    if (visible && !isVisible() && !mainScreen_ && isWindow() && smallWindowsInsideScreen()) {
+        Form* screen = screenInView().data();
+        if (screen && screen != this && screen->isVisible())
+            enterScreen(screen);
+    }
+    QDialog::setVisible(visible);
+    if (!visible && insideScreen_)
+        leaveScreen();
+}
+
+void Form::enterScreen(Form* screen)
+{
+    // Centred over the screen, as placeCentred puts it over the game's area.
+    ownFlags_ = windowFlags();
+    insideScreen_ = true;
+    hostScreen_ = screen;
+    setParent(screen, Qt::Widget);
+    const QSize own = size();
+    QRect place(QPoint(0, 0), own);
+    place.moveCenter(screen->rect().center());
+    place.moveTopLeft(QPoint(std::max(0, place.left()), std::max(0, place.top())));
+    setGeometry(place);
+    setAutoFillBackground(true);
+    // Screen readers name it as they named the window.
+    namedByTitle_ = accessibleName().isEmpty();
+    if (namedByTitle_)
+        setAccessibleName(windowTitle());
+    raise();
+    delete guard_;
+    guard_ = new ScreenUnderWindow(this, screen);
+}
+
+void Form::leaveScreen()
+{
+    delete guard_;
+    guard_ = nullptr;
+    insideScreen_ = false;
+    hostScreen_.clear();
+    if (namedByTitle_)
+        setAccessibleName(QString());
+    // Back to a window of its own, so that it never goes with the screen
+    // it stood in.
+    setParent(nullptr, ownFlags_);
 }
 
 bool Form::activationMayNotCome()
@@ -158,8 +290,15 @@ bool Form::activationMayNotCome()
 
 void Form::activateUnasked()
 {
-    if (!isVisible() || isActiveWindow() || !shownSinceActivation_)
+    if (!isVisible() || !shownSinceActivation_ || (isActiveWindow() && !insideScreen_))
         return;
+    if (insideScreen_) {
+        // Inside its screen the window gets no activation of its own.
+        activated();
+        if (!focusWidget() || !isAncestorOf(focusWidget()))
+            focusNextChild();
+        return;
+    }
     // What the window does as it is activated, it does now; the desktop's
     // activation, when it comes, is the same first one.
     activatedUnasked_ = true;

@@ -5,6 +5,8 @@
 // game says so, and enters its event handlers through the error guard.
 
 #include <QDialog>
+#include <QPointer>
+#include <optional>
 
 namespace platform {
 
@@ -29,6 +31,16 @@ public:
     // window, as the player chose, and following the choice when it changes.
     // Whenever its size changes, layOut() places its controls again.
     void placeMainScreen();
+    // Where the desktop lets no program place its windows (Wayland), the
+    // small windows of the game (the store, the inventory, the boxes) are
+    // shown inside the main screen in view, centred over it, as the game
+    // places them elsewhere; the rest of the screen takes no input meanwhile.
+    // Tests switch it on for the offscreen platform.
+    static bool smallWindowsInsideScreen();
+    static void setSmallWindowsInsideScreen(std::optional<bool> inside);
+    // Shown inside its main screen just now.
+    bool insideScreen() const { return insideScreen_; }
+
     // The largest centred 4:3 area of the window, in its own coordinates:
     // where a main screen lays out its picture. Black shows around it.
     QRect stageRect() const;
@@ -60,6 +72,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void setVisible(bool visible) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
@@ -67,6 +80,10 @@ protected:
 private:
     void followWindowMode();
     static bool activationMayNotCome();
+    // The main screen shown last: small windows stand over it.
+    static QPointer<Form>& screenInView();
+    void enterScreen(Form* screen);
+    void leaveScreen();
     void activateUnasked();
     void activated();
 
@@ -78,6 +95,12 @@ private:
     bool closingWithoutQuery_ = false;
     // Activated by the game itself; the desktop's first activation is it.
     bool activatedUnasked_ = false;
+    bool insideScreen_ = false;
+    bool namedByTitle_ = false;
+    Qt::WindowFlags ownFlags_;
+    QPointer<Form> hostScreen_;
+    class ScreenUnderWindow;
+    ScreenUnderWindow* guard_ = nullptr;
 };
 
 } // namespace platform
