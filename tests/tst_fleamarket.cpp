@@ -551,7 +551,8 @@ private slots:
         QVERIFY(!market->Door1->isHidden());
         QVERIFY(market->Door1->isEnabled());
         QTest::mouseClick(market->Door1, Qt::LeftButton);
-        QCOMPARE(market->eagLabel->text(), QStringLiteral("This shop is closed today.  Door #4 is open."));
+        QCOMPARE(market->eagLabel->text(),
+                 QStringLiteral("This shop is closed today.  Door #4 is open."));
         QCOMPARE(market->GridPos, 2); // nobody goes in
         walkIntoTheShop();
         QVERIFY(market->Door1->isHidden()); // no door #3 inside the shop
@@ -789,6 +790,26 @@ private slots:
         QCOMPARE(window.Panel1->pos(), window.layout.Panel1);
         QCOMPARE(window.Panel1->size(), QSize(640, 72));
         QCOMPARE(window.IPic->pos(), window.layout.IPicBesideDoor);
+    }
+
+    void captionsKeptLargerFromLastTimeFitTheArrivalsPanel()
+    {
+        // The player left the captions larger: the market comes up so.
+        platform::CaptionSize::instance().setSize(platform::CaptionSize::Larger);
+        TFleaMarket window;
+        window.FT1->Enabled = false;
+        window.FormShow();
+        const double factor = platform::CaptionSize::instance().factor();
+        const QRect panel = window.IPic->geometry();
+        QCOMPARE(panel.size(), QSize(qRound(318 * factor), qRound(260 * factor)));
+        QVERIFY(window.Client->rect().contains(panel));
+        QVERIFY(panel.contains(window.ILabel->geometry()));
+        QVERIFY(window.ILabel->heightForWidth(window.ILabel->width()) <= window.ILabel->height());
+        QVERIFY(panel.contains(window.IButton->geometry()));
+        // Its words end above the Okay.
+        QVERIFY(window.ILabel->y() + window.ILabel->heightForWidth(window.ILabel->width()) <=
+                window.IButton->y());
+        platform::CaptionSize::instance().setSize(platform::CaptionSize::Normal);
     }
 
     void theBarGrowsUpwardsForALongHint_data()

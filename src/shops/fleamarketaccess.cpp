@@ -38,6 +38,8 @@ void TFleaMarket::setUpAccess()
     });
 
     describeScene();
+    // The size the player chose last time holds from the first panel on.
+    fitInstructions();
     fitBottomBar();
     // The arrival's Okay, for Enter to press.
     IButton->setFocus();
