@@ -7,6 +7,7 @@
 #include "fakemedia.h"
 #include "media/mediaplayer.h"
 #include "platform/picturebox.h"
+#include "platform/screenarea.h"
 #include "platform/windowmode.h"
 #include "presentation/intro.h"
 #include "presentation/transitions/formtransitions.h"
@@ -184,6 +185,26 @@ private slots:
         Store = nullptr;
         delete Game;
         Game = nullptr;
+    }
+
+    void aSmallWindowAppearsOverTheGamesWindowWhereverItStands()
+    {
+        qputenv("KELVARIN_SCREEN", "1280x1024");
+        WindowMode::instance().setFullScreen(false);
+        TGame game;
+        game.show();
+        game.move(30, 40); // the player moved the game's window
+        TInventory inventory;
+        inventory.show();
+        // (Within the few pixels of a window frame.)
+        QVERIFY((inventory.geometry().center() - game.geometry().center()).manhattanLength() <= 4);
+        inventory.hide();
+        // Full screen, it stands in the middle of the game's area again.
+        WindowMode::instance().setFullScreen(true);
+        inventory.show();
+        QVERIFY((inventory.geometry().center() - platform::gameScreenRect().center())
+                    .manhattanLength() <= 4);
+        inventory.hide();
     }
 
     void whereTheDesktopPlacesNoWindowTheStoreStandsInsideTheMarket()

@@ -127,8 +127,14 @@ void Form::resizeEvent(QResizeEvent* event)
 
 void Form::placeCentred()
 {
+    centred_ = true;
+    // Over the game's area, or over the window the player put the game in.
+    QRect over = gameScreenRect();
+    const Form* screen = screenInView().data();
+    if (screen && screen != this && screen->isVisible() && !WindowMode::instance().fullScreen())
+        over = screen->geometry();
     QRect frame(QPoint(0, 0), size());
-    frame.moveCenter(gameScreenRect().center());
+    frame.moveCenter(over.center());
     move(frame.topLeft());
 }
 
@@ -240,6 +246,10 @@ void Form::setVisible(bool visible)
         if (screen && screen != this && screen->isVisible())
             enterScreen(screen);
     }
+    // A centred window is centred again as it appears: the game's window
+    // may have moved since.
+    if (visible && !isVisible() && centred_ && isWindow())
+        placeCentred();
     QDialog::setVisible(visible);
     if (!visible && insideScreen_)
         leaveScreen();

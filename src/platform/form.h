@@ -44,7 +44,8 @@ public:
     // The largest centred 4:3 area of the window, in its own coordinates:
     // where a main screen lays out its picture. Black shows around it.
     QRect stageRect() const;
-    // Centres the window on the game's screen area.
+    // Centres the window on the game's screen area (over the game's window
+    // when the game is in a window), now and whenever it appears.
     void placeCentred();
 
 signals:
@@ -96,6 +97,7 @@ private:
     // Activated by the game itself; the desktop's first activation is it.
     bool activatedUnasked_ = false;
     bool insideScreen_ = false;
+    bool centred_ = false;
     bool namedByTitle_ = false;
     Qt::WindowFlags ownFlags_;
     QPointer<Form> hostScreen_;
