@@ -151,11 +151,24 @@ def take(game_path, folder, where):
     return 0
 
 
+def take_with_one_more_go(game_path, folder, where):
+    """Debian 12's Qt (6.4.2) can, rarely and on a loaded machine, freeze as
+    it opens a clip with its GStreamer back end; the game then never comes to
+    the next screen. That freeze is Qt's, not what this test looks at, so a
+    run that stops answering is played once more, and says so."""
+    for attempt in (1, 2):
+        taken = subprocess.run([sys.executable, __file__, game_path, folder, where], timeout=400)
+        if taken.returncode == 0 or attempt == 2:
+            return taken.returncode
+        log(f"the game under {where} did not reach the end of the steps: played once more")
+    return 1
+
+
 def main(game_path, folder):
     for where in ("x", "wayland"):
-        taken = subprocess.run([sys.executable, __file__, game_path, folder, where], timeout=400)
-        if taken.returncode != 0:
-            return taken.returncode
+        code = take_with_one_more_go(game_path, folder, where)
+        if code != 0:
+            return code
     for step in ("intro", "market", "store"):
         x = os.path.join(folder, f"x-{step}.png")
         wayland = os.path.join(folder, f"wayland-{step}.png")
