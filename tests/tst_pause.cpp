@@ -8,6 +8,7 @@
 #include "platform/messagepump.h"
 #include "platform/picturebox.h"
 #include "platform/randomsource.h"
+#include "presentation/transitions/fusetransition.h"
 #include "shell/gamepause.h"
 #include "shell/gamestate.h"
 #include "trail/game.h"
@@ -129,6 +130,35 @@ private slots:
         game = trail->game;
         game->show();
         QCOMPARE(withPause, drawn(false));
+    }
+
+    void aPauseAskedDuringTheOpeningTransitionTakesHoldAsItEnds()
+    {
+        // A trail screen shown afresh, through its opening transition.
+        trail.reset();
+        trail = std::make_unique<TrailFixture>();
+        game = trail->game;
+        bool asked = false;
+        game->Transition1->OnStartTransition = [this, &asked](TTransitionEffect*) {
+            // P pressed as the picture turns waits in the queue: the frames
+            // take no input.
+            asked = true;
+            QMetaObject::invokeMethod(pauseItem(), &QAction::trigger, Qt::QueuedConnection);
+        };
+        game->show();
+        QVERIFY(asked);
+        QVERIFY(!pause().paused());
+        // The transition's end started the wait for the first instruction.
+        QVERIFY(game->IP->isActive());
+        const int step = s().InstructionStep;
+
+        QCoreApplication::processEvents();
+        QVERIFY(pause().paused());
+        QVERIFY(!game->IP->isActive());
+        pause().resume();
+        QVERIFY(game->IP->isActive());
+        tick(game->IP);
+        QCOMPARE(int(s().InstructionStep), step + 1);
     }
 
     void whilePausedNothingThePlayerDoesReachesTheGame()

@@ -1,7 +1,8 @@
 // The screen transitions: the dissolve's pattern, the clock wipe's ray, the
 // timed frame loop that holds a run to its duration on fast and slow
 // machines, the abort query, and the show transition of a window with its
-// render window and the one-transition-at-a-time rule.
+// render layer, the pictures it turns between and the one-transition-at-a-
+// time rule.
 
 #include "errorcapture.h"
 #include "platform/form.h"
@@ -11,7 +12,7 @@
 #include "presentation/transitions/fusetransition.h"
 #include "presentation/transitions/radialgeometry.h"
 #include "presentation/transitions/radialtransition.h"
-#include "presentation/transitions/renderwindow.h"
+#include "presentation/transitions/renderlayer.h"
 #include "presentation/transitions/transitiondata.h"
 #include "presentation/transitions/transitionlist.h"
 #include "presentation/transitions/transitionmask.h"
@@ -127,13 +128,15 @@ bool stepsAreContiguous(const QList<Frame>& frames)
     return true;
 }
 
-QList<TTERenderWindow*> renderWindows()
+// The render layers shown anywhere in the game's windows.
+QList<TTERenderLayer*> renderLayers()
 {
-    QList<TTERenderWindow*> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (auto* window = qobject_cast<TTERenderWindow*>(widget); window && window->isVisible())
-            windows << window;
-    return windows;
+    QList<TTERenderLayer*> layers;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        for (auto* layer : window->findChildren<TTERenderLayer*>())
+            if (layer->isVisible())
+                layers << layer;
+    return layers;
 }
 
 // Lets pending events run, deferred deletions included; no waiting.
@@ -157,6 +160,15 @@ public:
         auto* label = new QLabel(QStringLiteral("Kelvarin"), this);
         label->setGeometry(10, 10, 80, 20);
         setGeometry(20, 30, 200, 150);
+    }
+
+    QStringList* events = nullptr;
+
+protected:
+    void FormActivate() override
+    {
+        if (events)
+            *events << "activated";
     }
 };
 
@@ -567,33 +579,93 @@ private slots:
         trans.DestroyTransitions = false;
         trans.ShowTransition = effect;
         QStringList events;
+        form.events = &events;
         QRect coveredArea;
+        QWidget* layerWindow = nullptr;
+        qsizetype windowsBefore = QApplication::topLevelWidgets().size();
+        qsizetype windowsDuring = -1;
         bool busy = false;
         effect->OnBeforeTransition = [&](TTransitionEffect*) { events << "before"; };
         effect->OnStartTransition = [&](TTransitionEffect*) {
             events << "start";
-            const auto windows = renderWindows();
-            if (windows.size() == 1)
-                coveredArea = windows.first()->geometry();
+            const auto layers = renderLayers();
+            if (layers.size() == 1) {
+                coveredArea = layers.first()->geometry();
+                layerWindow = layers.first()->window();
+            }
+            windowsDuring = QApplication::topLevelWidgets().size();
             busy = transitionInProgress();
+            // The desktop activates the window in the middle of its opening.
+            QApplication::setActiveWindow(&form);
         };
         effect->OnEndTransition = [&](TTransitionEffect*) { events << "end"; };
         effect->OnAfterTransition = [&](TTransitionEffect*) { events << "after"; };
 
         form.show();
 
+        // The activation waits for the opening to be over, and comes as
+        // activations do, from the event loop (where the window's modal run
+        // is by then).
         QCOMPARE(events, (QStringList{"before", "start", "end", "after"}));
-        QCOMPARE(coveredArea, form.geometry());
+        settle();
+        QCOMPARE(events, (QStringList{"before", "start", "end", "after", "activated"}));
+        // The frames are shown inside the window itself, over all of it: no
+        // window of its own is put on the desktop.
+        QCOMPARE(layerWindow, &form);
+        QCOMPARE(coveredArea, form.rect());
+        QCOMPARE(windowsDuring, windowsBefore);
         QVERIFY(busy);
         QVERIFY(!transitionInProgress());
-        // Until the window itself is on the screen, the render window shows
-        // its picture over it.
-        const auto covering = renderWindows();
-        QCOMPARE(covering.size(), 1);
-        QCOMPARE(covering.first()->grab().toImage().pixelColor(150, 100), QColor(Qt::red));
-        settle();
-        QVERIFY(renderWindows().isEmpty());
+        QVERIFY(renderLayers().isEmpty());
         QVERIFY(form.isVisible());
+        QCOMPARE(form.grab().toImage().pixelColor(150, 100), QColor(Qt::red));
+        form.events = nullptr;
+    }
+
+    void theOldPictureIsWhatTheGameShowedThere_data()
+    {
+        QTest::addColumn<bool>("screenUnder");
+        QTest::addColumn<QColor>("firstFrame");
+        // The desktop is never read: without a screen of the game under it,
+        // the window turns from the black of the game's backdrop.
+        QTest::newRow("nothing of the game under it") << false << QColor(Qt::black);
+        QTest::newRow("a main screen under it") << true << QColor(Qt::darkGreen);
+    }
+
+    void theOldPictureIsWhatTheGameShowedThere()
+    {
+        QFETCH(bool, screenUnder);
+        QFETCH(QColor, firstFrame);
+        TestForm screen(Qt::black);
+        // A main screen's picture is what stands on it (around its stage
+        // the window is black).
+        QLabel scene(&screen);
+        scene.setAutoFillBackground(true);
+        QPalette green;
+        green.setColor(QPalette::Window, Qt::darkGreen);
+        scene.setPalette(green);
+        if (screenUnder) {
+            screen.placeMainScreen();
+            scene.setGeometry(screen.rect());
+            screen.show();
+        }
+        TestForm form(Qt::red);
+        TTransitionList list;
+        auto* effect = list.add<TRadialTransition>();
+        TFormTransitions trans(&form);
+        trans.DestroyTransitions = false;
+        trans.ShowTransition = effect;
+        QColor shownFirst;
+        effect->OnStartTransition = [&](TTransitionEffect*) {
+            const auto layers = renderLayers();
+            QCOMPARE(layers.size(), 1);
+            // Far from the centre, where the clock wipe uncovers last.
+            shownFirst = layers.first()->grab().toImage().pixelColor(5, 140);
+        };
+
+        form.show();
+
+        QCOMPARE(shownFirst, firstFrame);
     }
 
     void aSecondWindowShownDuringATransitionAppearsAtOnce()
@@ -614,7 +686,7 @@ private slots:
         secondEffect->OnBeforeTransition = [&](TTransitionEffect*) { ++secondRuns; };
         firstEffect->OnStartTransition = [&](TTransitionEffect*) {
             second.show();
-            windowsDuringSecondShow = int(renderWindows().size());
+            windowsDuringSecondShow = int(renderLayers().size());
         };
 
         first.show();
@@ -629,20 +701,22 @@ private slots:
         QCOMPARE(secondRuns, 1);
     }
 
-    void aClickOnTheRenderWindowOrEscapeEndsTheRunWhenAllowed_data()
+    void aClickOnTheTransitionOrEscapeEndsTheRunWhenAllowed_data()
     {
         QTest::addColumn<bool>("onClick");
         QTest::addColumn<bool>("onEscape");
         QTest::addColumn<QString>("input");
         QTest::addColumn<bool>("aborts");
         QTest::newRow("left click") << true << false << "left click" << true;
+        QTest::newRow("left click, as the window system brings it")
+            << true << false << "left click on the window" << true;
         QTest::newRow("right click") << true << false << "right click" << false;
         QTest::newRow("left click, clicks not allowed") << false << true << "left click" << false;
         QTest::newRow("Escape") << false << true << "Escape" << true;
         QTest::newRow("Escape not allowed") << true << false << "Escape" << false;
     }
 
-    void aClickOnTheRenderWindowOrEscapeEndsTheRunWhenAllowed()
+    void aClickOnTheTransitionOrEscapeEndsTheRunWhenAllowed()
     {
         QFETCH(bool, onClick);
         QFETCH(bool, onEscape);
@@ -661,7 +735,7 @@ private slots:
         trans.ShowTransition = effect;
         int formKeys = 0;
         effect->OnStartTransition = [&](TTransitionEffect*) {
-            QWidget* window = renderWindows().value(0);
+            QWidget* window = renderLayers().value(0);
             QVERIFY(window);
             const QPointF at(5, 5);
             if (input == QLatin1String("Escape")) {
@@ -669,10 +743,13 @@ private slots:
                     &form, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
             } else {
                 const Qt::MouseButton button =
-                    input == QLatin1String("left click") ? Qt::LeftButton : Qt::RightButton;
-                QCoreApplication::postEvent(window, new QMouseEvent(QEvent::MouseButtonPress, at,
-                                                                    window->mapToGlobal(at), button,
-                                                                    button, Qt::NoModifier));
+                    input.startsWith(QLatin1String("left click")) ? Qt::LeftButton : Qt::RightButton;
+                QObject* receiver = window;
+                if (input == QLatin1String("left click on the window"))
+                    receiver = form.windowHandle();
+                QCoreApplication::postEvent(receiver, new QMouseEvent(QEvent::MouseButtonPress, at,
+                                                                      window->mapToGlobal(at),
+                                                                      button, button, Qt::NoModifier));
             }
         };
         form.installEventFilter(this);
@@ -705,7 +782,7 @@ private slots:
         QCOMPARE(errors.messages, QStringList{"The frame could not be drawn."});
         QCOMPARE(ends, 1);
         QVERIFY(!transitionInProgress());
-        QVERIFY(renderWindows().isEmpty());
+        QVERIFY(renderLayers().isEmpty());
         QVERIFY(form.isVisible());
     }
 
@@ -738,7 +815,7 @@ private slots:
         form.show();
         QVERIFY(form.isVisible());
         QCOMPARE(runs, 0);
-        QVERIFY(renderWindows().isEmpty());
+        QVERIFY(renderLayers().isEmpty());
     }
 
     // Ownership

@@ -148,6 +148,7 @@ void Form::showEvent(QShowEvent* event)
             raise();
         if (mainScreen_)
             screenInView() = this;
+        ++shows_;
         shownSinceActivation_ = true;
         guarded([this] { FormShow(); });
         emit aboutToAppear();
@@ -250,9 +251,27 @@ void Form::setVisible(bool visible)
     // may have moved since.
     if (visible && !isVisible() && centred_ && isWindow())
         placeCentred();
-    QDialog::setVisible(visible);
-    if (!visible && insideScreen_)
-        leaveScreen();
+    const bool appearing = visible && !isVisible();
+    if (!appearing) {
+        QDialog::setVisible(visible);
+        if (!visible && insideScreen_)
+            leaveScreen();
+        return;
+    }
+    appearing_ = true;
+    QDialog::setVisible(true);
+    emit appeared();
+    appearing_ = false;
+    if (activationHeld_) {
+        // From the event loop, as activations come: the window's modal run
+        // has begun by then, so that a window closing as it is activated
+        // also ends its run.
+        activationHeld_ = false;
+        QTimer::singleShot(0, this, [this, shown = shows_] {
+            if (isVisible() && shows_ == shown)
+                activated();
+        });
+    }
 }
 
 void Form::enterScreen(Form* screen)
@@ -317,6 +336,11 @@ void Form::activateUnasked()
 
 void Form::activated()
 {
+    // The window's opening (its transition) comes first.
+    if (appearing_) {
+        activationHeld_ = true;
+        return;
+    }
     // A window that has just appeared was activated by the game itself,
     // whatever happened on the desktop in between.
     fromAnotherProgram_ = playerLeftTheGame() && !shownSinceActivation_;

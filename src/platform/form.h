@@ -44,6 +44,7 @@ public:
     // The largest centred 4:3 area of the window, in its own coordinates:
     // where a main screen lays out its picture. Black shows around it.
     QRect stageRect() const;
+    bool isMainScreen() const { return mainScreen_; }
     // Centres the window on the game's screen area (over the game's window
     // when the game is in a window), now and whenever it appears.
     void placeCentred();
@@ -52,6 +53,11 @@ signals:
     // The window is on its way to the screen: FormShow has run, nothing of
     // the window has reached the screen yet. A show transition starts here.
     void aboutToAppear();
+    // The show is over: the window has been handed to the window system and
+    // is on its way to the screen (unless a handler of the show hid it
+    // again). A show transition plays its frames here, inside the window.
+    // The window's activation waits until every handler is done.
+    void appeared();
 
 protected:
     // The window is about to appear.
@@ -97,6 +103,11 @@ private:
     // Activated by the game itself; the desktop's first activation is it.
     bool activatedUnasked_ = false;
     bool insideScreen_ = false;
+    // Between the window's show and the end of appeared(): an activation
+    // meanwhile is held until then.
+    bool appearing_ = false;
+    bool activationHeld_ = false;
+    int shows_ = 0;
     bool centred_ = false;
     bool namedByTitle_ = false;
     Qt::WindowFlags ownFlags_;

@@ -23,7 +23,7 @@ protected:
             // Without a transition the picture reaches the screen when the
             // window is flushed, after this paint: report from the event loop.
             QMetaObject::invokeMethod(this, [this] { report(); }, Qt::QueuedConnection);
-        } else if (introPainted_ && isTransitionWindow(watched)) {
+        } else if (introPainted_ && isTransitionLayer(watched)) {
             // The intro dissolves in: its picture was painted into the
             // transition's copy, and this is the dissolve's first frame
             // going to the screen (the event loop does not run again until
@@ -52,10 +52,10 @@ private:
                widget->window()->objectName() == QLatin1String("Intro");
     }
 
-    static bool isTransitionWindow(QObject* object)
+    static bool isTransitionLayer(QObject* object)
     {
         return object->isWidgetType() &&
-               object->objectName() == QLatin1String("TransitionRenderWindow");
+               object->objectName() == QLatin1String("TransitionRenderLayer");
     }
 
     bool introPainted_ = false;

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <QWindow>
 
-AbortInputWatch::AbortInputWatch(QWidget* renderWindow) : renderWindow_(renderWindow)
+AbortInputWatch::AbortInputWatch(QWidget* renderLayer) : renderLayer_(renderLayer)
 {
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -20,10 +20,8 @@ bool AbortInputWatch::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
-        // The press reaches the window system's window first, then the widget.
-        if (renderWindow_ &&
-            (watched == renderWindow_.data() || watched == renderWindow_->windowHandle()) &&
-            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
+            onLayer(watched, *static_cast<QMouseEvent*>(event)))
             leftClick = true;
         return true;
     case QEvent::KeyPress:
@@ -38,4 +36,18 @@ bool AbortInputWatch::eventFilter(QObject* watched, QEvent* event)
     default:
         return false;
     }
+}
+
+bool AbortInputWatch::onLayer(QObject* watched, const QMouseEvent& press) const
+{
+    const QWidget* layer = renderLayer_.data();
+    if (!layer)
+        return false;
+    if (watched == layer)
+        return true;
+    // The press reaches the window system's window first (where it stops):
+    // it counts where the layer covers the window.
+    const QWidget* window = layer->window();
+    return window && watched == window->windowHandle() &&
+           layer->geometry().contains(press.position().toPoint());
 }

@@ -1,19 +1,20 @@
 #pragma once
 
 // The input that can end a run: while it watches, a left click on the render
-// window and the Escape key are noted, and no mouse or key input reaches the
+// layer and the Escape key are noted, and no mouse or key input reaches the
 // game's windows (a half-shown window takes no clicks).
 
 #include <QObject>
 #include <QPointer>
 
+class QMouseEvent;
 class QWidget;
 
 class AbortInputWatch : public QObject {
     Q_OBJECT
 
 public:
-    explicit AbortInputWatch(QWidget* renderWindow);
+    explicit AbortInputWatch(QWidget* renderLayer);
     ~AbortInputWatch() override;
 
     bool leftClick = false;
@@ -23,5 +24,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QPointer<QWidget> renderWindow_;
+    bool onLayer(QObject* watched, const QMouseEvent& press) const;
+
+    QPointer<QWidget> renderLayer_;
 };

@@ -1,8 +1,8 @@
 #pragma once
 
 // The show transition of a window: whenever the window goes from hidden to
-// visible, the picture the screen showed there turns into the window through
-// the effect. The effect may belong to another window (the flea market
+// visible, the picture the game showed there turns into the window through
+// the effect, played inside the window as it reaches the screen. The effect may belong to another window (the flea market
 // borrows the trail screen's clock wipe).
 
 #include "presentation/transitions/transitioneffect.h"
@@ -29,7 +29,10 @@ public:
 
 private:
     void FormAboutToAppear();
-    void showThrough(TTransitionEffect& effect);
+    void FormAppeared();
 
     platform::Form* form_;
+    // Prepared as the window was about to appear, run once it has.
+    QPointer<TTransitionEffect> pending_;
+    TTEPassSetting savedPass_ = teOnePass;
 };

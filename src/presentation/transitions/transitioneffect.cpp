@@ -1,10 +1,10 @@
 #include "transitioneffect.h"
 
 #include "presentation/transitions/abortinput.h"
-#include "presentation/transitions/renderwindow.h"
-#include "presentation/transitions/screencapture.h"
+#include "presentation/transitions/renderlayer.h"
 #include "presentation/transitions/transitiondata.h"
 #include "presentation/transitions/transitionlist.h"
+#include "presentation/transitions/transitionpictures.h"
 
 #include <QCoreApplication>
 #include <QWidget>
@@ -54,13 +54,10 @@ bool TTransitionEffect::prepare(QWidget* target, const QRect& area)
     target_ = target;
     area_ = area;
     try {
-        // The copy of the screen is taken before the render window covers it.
-        oldPicture_ = captureScreenArea(onScreen);
-        window_ = std::make_unique<TTERenderWindow>(onScreen);
-        window_->hold(oldPicture_);
-        window_->showOverArea();
+        oldPicture_ = pictureBehind(target, onScreen);
+        layer_ = new TTERenderLayer(target, area);
+        layer_->hold(oldPicture_);
     } catch (...) {
-        window_.reset();
         release();
         throw;
     }
@@ -74,17 +71,16 @@ void TTransitionEffect::execute()
     std::optional<TTETransitionData> data;
     std::exception_ptr failure;
     try {
+        if (layer_)
+            layer_->waitForScreen();
+        followTargetSize();
         fire(OnBeforeTransition, this);
-        data.emplace(oldPicture_, captureTarget(), window_.get());
+        data.emplace(oldPicture_, captureTarget(), layer_.data());
         play(*data);
     } catch (...) {
         failure = std::current_exception();
     }
-    // The window keeps what it shows now: the complete new picture after a
-    // run, the old one if the run never started.
-    if (window_)
-        window_->hold(data ? data->newPicture : oldPicture_);
-    removeRenderWindow(!failure);
+    removeRenderLayer();
     release();
     if (failure)
         std::rethrow_exception(failure);
@@ -93,7 +89,7 @@ void TTransitionEffect::execute()
 
 void TTransitionEffect::release()
 {
-    window_.reset();
+    removeRenderLayer();
     oldPicture_ = QImage();
     target_.clear();
     if (holdsFlag_) {
@@ -127,7 +123,7 @@ bool TTransitionEffect::abortQuery()
     if ((!watchInput && !OnAbortQuery) || abortChrono_.milliseconds() <= AbortQueryIntervalMs)
         return false;
     if (watchInput) {
-        AbortInputWatch input(window_.get());
+        AbortInputWatch input(layer_.data());
         QCoreApplication::processEvents();
         aborted_ = (AbortOnClick && input.leftClick) || (AbortOnEscape && input.escape);
     }
@@ -144,26 +140,45 @@ void TTransitionEffect::update(TTETransitionData& data)
     data.changed = QRect();
 }
 
-QImage TTransitionEffect::captureTarget() const
+QImage TTransitionEffect::captureTarget()
 {
-    if (!target_)
+    QWidget* target = target_.data();
+    if (!target)
         return oldPicture_;
-    return renderWidgetArea(target_, area_);
+    // The target is painted as it will look, without the layer over it.
+    TTERenderLayer* layer = layer_.data();
+    const bool covering = layer && layer->isVisible();
+    if (covering)
+        layer->hide();
+    const QImage picture = renderWidgetArea(target, area_);
+    if (covering) {
+        layer->show();
+        layer->raise();
+    }
+    return picture;
 }
 
-void TTransitionEffect::removeRenderWindow(bool untilTargetShown)
+void TTransitionEffect::followTargetSize()
 {
-    if (!window_)
+    // The window system may have given the window another size as it put it
+    // on the screen (a Wayland compositor's full screen): the transition
+    // covers the window as it now is.
+    QWidget* target = target_.data();
+    TTERenderLayer* layer = layer_.data();
+    if (!target || !layer || area_ != QRect(QPoint(0, 0), area_.size()) ||
+        target->size() == area_.size())
         return;
-    // A window being shown reaches the screen after its transition: the
-    // render window, showing the window's own picture, covers it until then.
-    QWidget* target = target_;
-    if (untilTargetShown && target) {
-        window_.release()->removeWhenCovered(target);
-        target->update();
-    } else {
-        window_.reset();
-        if (target)
-            target->update();
-    }
+    area_ = target->rect();
+    oldPicture_ = oldPicture_.scaled(area_.size());
+    layer->setGeometry(QRect(target->mapTo(target->window(), QPoint(0, 0)), area_.size()));
+    layer->hold(oldPicture_);
+}
+
+void TTransitionEffect::removeRenderLayer()
+{
+    // The window under the layer is painted in the same update as the layer
+    // goes: nothing else shows in between.
+    delete layer_.data();
+    if (target_)
+        target_->update();
 }

@@ -3,10 +3,11 @@
 // The base of the screen transitions: an effect that turns the picture a
 // screen area showed into the new picture of a window, frame by frame.
 //
-// In calling order: prepare() captures the old picture and puts the render
-// window over the area, execute() captures the new picture, runs the frames
-// and takes the render window away, release() frees the pictures. play()
-// runs the frames of one run into any output, without windows.
+// In calling order: prepare() makes the old picture and lays the render
+// layer over the area, inside the target's window; execute() makes the new
+// picture, runs the frames once the window is on the screen and takes the
+// layer away; release() frees the pictures. play() runs the frames of one
+// run into any output, without windows.
 
 #include "presentation/transitions/chrono.h"
 
@@ -19,7 +20,7 @@
 #include <memory>
 
 class QWidget;
-class TTERenderWindow;
+class TTERenderLayer;
 class TTETransitionData;
 class TTransitionList;
 
@@ -73,7 +74,7 @@ public:
     TTEEffectDirection Direction = tedNone;
     // Kept with the settings; every effect of the game runs forwards.
     bool Reversed = false;
-    // A left click on the render window ends the run at once.
+    // A left click on the render layer ends the run at once.
     bool AbortOnClick = false;
     // The Escape key ends the run at once.
     bool AbortOnEscape = false;
@@ -88,14 +89,16 @@ public:
     // Asked at most every 300 ms while a run goes on; setting Abort ends it.
     AbortQueryEvent OnAbortQuery;
 
-    // Captures what the screen shows over the area (in the target's own
-    // coordinates) and covers it with the render window. False, and nothing
-    // happens, when the effect is disabled, another transition is in
-    // progress, or the target is not visible on a screen.
+    // Makes the picture the game showed over the area (in the target's own
+    // coordinates) and covers the area with the render layer, which shows
+    // that picture. False, and nothing happens, when the effect is disabled,
+    // another transition is in progress, or the target is not visible on a
+    // screen.
     bool prepare(QWidget* target, const QRect& area);
-    // Runs a prepared effect: the new picture is the target painted into a
-    // bitmap. The render window stays until the target itself is on the
-    // screen. Errors are passed on after everything is cleaned up.
+    // Runs a prepared effect: waits for the target's window to reach the
+    // screen, makes the new picture by painting the target into a bitmap,
+    // plays the frames into the layer and takes the layer away. Errors are
+    // passed on after everything is cleaned up.
     void execute();
     // Frees the captured pictures and ends the transition in progress.
     void release();
@@ -125,14 +128,15 @@ protected:
 private:
     friend class TTransitionList;
 
-    void removeRenderWindow(bool untilTargetShown);
-    QImage captureTarget() const;
+    void removeRenderLayer();
+    QImage captureTarget();
+    void followTargetSize();
 
     TTransitionList* list_ = nullptr;
     QPointer<QWidget> target_;
     QRect area_; // in the target's coordinates
     QImage oldPicture_;
-    std::unique_ptr<TTERenderWindow> window_;
+    QPointer<TTERenderLayer> layer_; // a child of the target's window
     bool holdsFlag_ = false;
     bool aborted_ = false;
     TTEChrono abortChrono_;

@@ -1,21 +1,15 @@
-#include "screencapture.h"
+#include "transitionpictures.h"
 
+#include "platform/form.h"
 #include "presentation/transitions/transitiondata.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QWidget>
 
 namespace {
-
-QImage blackPicture(const QSize& size)
-{
-    QImage picture(size, TransitionPixelFormat);
-    picture.fill(Qt::black);
-    return picture;
-}
 
 // A bitmap in the transitions' format at the size asked for; a screen with
 // more device pixels than logical ones gives a larger copy.
@@ -30,21 +24,21 @@ QImage fitted(const QPixmap& pixmap, const QSize& size)
 
 } // namespace
 
-QImage captureScreenArea(const QRect& area)
+QImage pictureBehind(const QWidget* target, const QRect& area)
 {
-    QImage picture = blackPicture(area.size());
-    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
-        return picture;
+    QImage picture(area.size(), TransitionPixelFormat);
+    picture.fill(Qt::black);
+    const QWidget* targetWindow = target ? target->window() : nullptr;
     QPainter painter(&picture);
-    for (QScreen* screen : QGuiApplication::screens()) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* screen = qobject_cast<platform::Form*>(widget);
+        if (!screen || screen == targetWindow || !screen->isMainScreen() || !screen->isVisible())
+            continue;
         const QRect part = area & screen->geometry();
         if (part.isEmpty())
             continue;
-        const QPoint onScreen = part.topLeft() - screen->geometry().topLeft();
-        const QPixmap copy =
-            screen->grabWindow(0, onScreen.x(), onScreen.y(), part.width(), part.height());
-        if (!copy.isNull())
-            painter.drawImage(part.topLeft() - area.topLeft(), fitted(copy, part.size()));
+        const QRect own(part.topLeft() - screen->geometry().topLeft(), part.size());
+        painter.drawImage(part.topLeft() - area.topLeft(), renderWidgetArea(screen, own));
     }
     return picture;
 }
