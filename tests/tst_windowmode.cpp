@@ -5,7 +5,9 @@
 
 #include "errorcapture.h"
 #include "fakemedia.h"
+#include "marketscreens.h"
 #include "media/mediaplayer.h"
+#include "platform/errorreport.h"
 #include "platform/picturebox.h"
 #include "platform/screenarea.h"
 #include "platform/windowmode.h"
@@ -25,6 +27,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenuBar>
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QScopeGuard>
 #include <QShortcut>
 #include <QTest>
@@ -153,12 +157,8 @@ private slots:
     void theMarketFollowsTheWindowWithItsPanelsInside()
     {
         qputenv("KELVARIN_SCREEN", "1600x900");
-        Game = new TGame;
-        Store = new TStore;
-        Inventory = new TInventory;
-        auto* market = new TFleaMarket;
-        FleaMarket = market;
-        market->FT1->Enabled = false;
+        MarketScreens screens;
+        TFleaMarket* market = screens.market;
         market->show();
         QCOMPARE(market->Client->geometry().left(), 200);
         QCOMPARE(market->Client->width(), 1200);
@@ -177,14 +177,6 @@ private slots:
         QVERIFY(!market->IPic->isHidden());
         QCOMPARE(market->Image1->geometry(), market->layout.Image1);
 
-        delete market;
-        FleaMarket = nullptr;
-        delete Inventory;
-        Inventory = nullptr;
-        delete Store;
-        Store = nullptr;
-        delete Game;
-        Game = nullptr;
     }
 
     void aSmallWindowAppearsOverTheGamesWindowWhereverItStands()
@@ -210,12 +202,10 @@ private slots:
     void whereTheDesktopPlacesNoWindowTheStoreStandsInsideTheMarket()
     {
         platform::Form::setSmallWindowsInsideScreen(true);
-        Game = new TGame;
-        Store = new TStore;
-        Inventory = new TInventory;
-        auto* market = new TFleaMarket;
-        FleaMarket = market;
-        market->FT1->Enabled = false;
+        const auto restore =
+            qScopeGuard([] { platform::Form::setSmallWindowsInsideScreen(std::nullopt); });
+        MarketScreens screens;
+        TFleaMarket* market = screens.market;
         market->show();
         market->IButtonClick(); // to the door, into the shop, to the store
         market->T1Timer();
@@ -254,15 +244,49 @@ private slots:
 
         // The store never goes with the screen it stood in.
         delete market;
-        FleaMarket = nullptr;
+        FleaMarket = screens.market = nullptr;
         QVERIFY(alive);
-        delete Inventory;
-        Inventory = nullptr;
-        delete Store;
-        Store = nullptr;
-        delete Game;
-        Game = nullptr;
-        platform::Form::setSmallWindowsInsideScreen(std::nullopt);
+    }
+
+    void whereTheDesktopPlacesNoWindowAMessageStandsInsideTheScreenToo()
+    {
+        platform::Form::setSmallWindowsInsideScreen(true);
+        const auto restore =
+            qScopeGuard([] { platform::Form::setSmallWindowsInsideScreen(std::nullopt); });
+        TGame game;
+        game.Trans1->Enabled = false;
+        game.show();
+        game.ContinueClick();
+        // The message goes to the player, not to the test's record.
+        const platform::ErrorSink recorded = platform::setErrorSink({});
+        const auto restoreSink = qScopeGuard([&] { platform::setErrorSink(recorded); });
+
+        bool looked = false;
+        QTimer::singleShot(0, &game, [&] {
+            auto* box = game.findChild<QMessageBox*>();
+            QVERIFY(box);
+            const auto closeAfter = qScopeGuard([box] { box->done(QMessageBox::Ok); });
+            QVERIFY(box->isVisible());
+            QVERIFY(!box->isWindow());
+            QCOMPARE(box->parentWidget(), &game);
+            QVERIFY((box->geometry().center() - game.rect().center()).manhattanLength() <= 2);
+            QCOMPARE(box->accessibleName(), box->windowTitle());
+            // The screen under it takes no key meanwhile.
+            const bool drawing = game.Go->isActive();
+            QTest::keyClick(&game, Qt::Key_P);
+            QVERIFY(!GamePause::instance().paused());
+            QCOMPARE(game.Go->isActive(), drawing);
+            // Its own button answers.
+            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+            QVERIFY(!box->isVisible());
+            looked = true;
+        });
+        platform::reportError(QStringLiteral("The picture cannot be shown."));
+        QVERIFY(looked);
+        QVERIFY(!game.findChild<QMessageBox*>());
+        QTest::keyClick(&game, Qt::Key_P);
+        QVERIFY(GamePause::instance().paused());
+        GamePause::instance().resume();
     }
 
     void theIntroSwitchesWithF11()

@@ -1,6 +1,7 @@
 #include "journalview.h"
 
 #include "platform/background.h"
+#include "platform/dialoginsidescreen.h"
 #include "platform/bevelpanel.h"
 #include "platform/bitbtn.h"
 #include "platform/errorreport.h"
@@ -383,8 +384,11 @@ void TJournal::PrintClick()
     QPrintDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("PrintDialog"));
     dialog.setWindowTitle(QStringLiteral("Print the Journal"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
+    {
+        platform::DialogInsideScreen placed(dialog);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+    }
     if (!printJournal(printer, journal_, cover_))
         platform::raise(QStringLiteral("The journal cannot be printed: the printer did not "
                                        "start.  Check that it is switched on and try again."));

@@ -1,5 +1,7 @@
 #include "errorreport.h"
 
+#include "dialoginsidescreen.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QWidget>
@@ -43,6 +45,7 @@ void reportError(const QString& message)
     }
     QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message,
                     QMessageBox::Ok, messageOwner());
+    DialogInsideScreen placed(box);
     box.exec();
 }
 

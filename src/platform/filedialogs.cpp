@@ -1,5 +1,6 @@
 #include "filedialogs.h"
 
+#include "dialoginsidescreen.h"
 #include "platform/errorreport.h"
 #include "platform/filenames.h"
 
@@ -64,11 +65,13 @@ public:
             return;
         }
         if (dialog_.keepsExtension && QFileInfo::exists(file)) {
-            const auto answer = QMessageBox::question(
-                this, windowTitle(),
-                QStringLiteral("\"%1\" already exists.  Do you want to replace it?")
-                    .arg(shownName(QFileInfo(file).fileName())));
-            if (answer != QMessageBox::Yes)
+            QMessageBox question(QMessageBox::Question, windowTitle(),
+                                 QStringLiteral("\"%1\" already exists.  Do you want to replace it?")
+                                     .arg(shownName(QFileInfo(file).fileName())),
+                                 QMessageBox::Yes | QMessageBox::No, this);
+            question.setObjectName(QStringLiteral("ReplaceQuestion"));
+            DialogInsideScreen placed(question);
+            if (question.exec() != QMessageBox::Yes)
                 return;
         }
         QFileDialog::accept();
@@ -81,6 +84,7 @@ private:
 QString runDialogWindow(const FileDialog& dialog, QWidget* parent)
 {
     FileDialogWindow window(dialog, parent);
+    DialogInsideScreen placed(window);
     if (window.exec() != QDialog::Accepted)
         return {};
     return window.chosenFile();

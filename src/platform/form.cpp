@@ -2,6 +2,7 @@
 
 #include "errorreport.h"
 #include "screenarea.h"
+#include "screenunderwindow.h"
 #include "windowmode.h"
 
 #include <QCloseEvent>
@@ -167,61 +168,6 @@ std::optional<bool>& smallWindowsInsideForced()
 
 } // namespace
 
-// While a small window stands inside its screen, the rest of the screen is
-// as a screen under a modal window: it takes no input, and its keys (the
-// menu's, the pause's) wait. (A filter of its own: the windows' own event
-// filters need not pass events on.)
-class Form::ScreenUnderWindow : public QObject {
-public:
-    ScreenUnderWindow(Form* window, QWidget* screen)
-        : QObject(window), window_(window), screen_(screen)
-    {
-        qApp->installEventFilter(this);
-    }
-    ~ScreenUnderWindow() override { qApp->removeEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        // Whose the object is: the small window's, or the screen's (its menus
-        // are windows of their own, so the parents are followed, not the
-        // widgets' windows).
-        bool inWindow = false;
-        bool inScreen = false;
-        for (QObject* owner = watched; owner; owner = owner->parent()) {
-            if (owner == window_) {
-                inWindow = true;
-                break;
-            }
-            if (owner == screen_.data())
-                inScreen = true;
-        }
-        if (inWindow || !inScreen)
-            return false;
-        auto* widget = watched->isWidgetType() ? static_cast<QWidget*>(watched) : nullptr;
-        switch (event->type()) {
-        case QEvent::Shortcut:
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::Wheel:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-            return true;
-        case QEvent::FocusIn:
-            if (widget && window_->isVisible())
-                QTimer::singleShot(0, window_, [window = window_] { window->focusNextChild(); });
-            return false;
-        default:
-            return false;
-        }
-    }
-
-private:
-    Form* window_;
-    QPointer<QWidget> screen_;
-};
-
 bool Form::smallWindowsInsideScreen()
 {
     if (smallWindowsInsideForced())
@@ -238,6 +184,12 @@ QPointer<Form>& Form::screenInView()
 {
     static QPointer<Form> screen;
     return screen;
+}
+
+Form* Form::mainScreenInView()
+{
+    Form* screen = screenInView().data();
+    return screen && screen->isVisible() ? screen : nullptr;
 }
 
 void Form::setVisible(bool visible)

@@ -40,6 +40,8 @@ public:
     static void setSmallWindowsInsideScreen(std::optional<bool> inside);
     // Shown inside its main screen just now.
     bool insideScreen() const { return insideScreen_; }
+    // The main screen shown last, while it is up: small windows stand over it.
+    static Form* mainScreenInView();
 
     // The largest centred 4:3 area of the window, in its own coordinates:
     // where a main screen lays out its picture. Black shows around it.
@@ -112,8 +114,7 @@ private:
     bool namedByTitle_ = false;
     Qt::WindowFlags ownFlags_;
     QPointer<Form> hostScreen_;
-    class ScreenUnderWindow;
-    ScreenUnderWindow* guard_ = nullptr;
+    QObject* guard_ = nullptr; // the screen under the window takes no input
 };
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "journeychooser.h"
 
+#include "platform/dialoginsidescreen.h"
 #include "platform/errorreport.h"
 #include "shell/journeysave.h"
 
@@ -48,6 +49,7 @@ bool lettingGoIsSure(QWidget* parent, const journey::Listing& saved)
                                   QMessageBox::RejectRole, QStringLiteral("KeepSaved"));
     question.setDefaultButton(keep);
     question.setEscapeButton(keep);
+    platform::DialogInsideScreen placed(question);
     question.exec();
     return question.clickedButton() == replace;
 }
@@ -67,6 +69,7 @@ bool removingIsSure(QWidget* parent, const journey::Listing& journey)
                                   QStringLiteral("KeepJourney"));
     question.setDefaultButton(keep);
     question.setEscapeButton(keep);
+    platform::DialogInsideScreen placed(question);
     question.exec();
     return question.clickedButton() == remove;
 }
@@ -104,6 +107,7 @@ std::optional<QString> askPartyName(QWidget* parent)
     layout->addWidget(buttons);
     box.resize(460, box.sizeHint().height());
     name->setFocus();
+    platform::DialogInsideScreen placed(box);
     if (box.exec() != QDialog::Accepted)
         return std::nullopt;
     // Blanks around the name, or a control character pasted in, are not
@@ -198,6 +202,7 @@ JourneyChoice chooseJourney(QWidget* parent, QList<journey::Listing> journeys)
 {
     for (;;) {
         Chooser chooser(parent, journeys);
+        platform::DialogInsideScreen placed(chooser);
         chooser.exec();
         const int row = chooser.row();
         const bool chosen = row >= 0 && row < journeys.size();
