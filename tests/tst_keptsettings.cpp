@@ -68,11 +68,12 @@ private slots:
             edited.setValue(QStringLiteral("captions/size"), QStringLiteral("huge"));
             edited.setValue(QStringLiteral("display/fullScreen"), QStringLiteral("12"));
             edited.setValue(QStringLiteral("display/windowSize"), QStringLiteral("wide"));
+            edited.setValue(QStringLiteral("display/language"), QStringLiteral("tlh"));
         }
         QSettings edited(file(), QSettings::IniFormat);
         const kept::Choices choices = kept::read(edited);
         QVERIFY(!choices.music && !choices.volume && !choices.captionSize && !choices.fullScreen &&
-                !choices.windowSize);
+                !choices.windowSize && !choices.language);
         // A window too small for the game's texts is not kept.
         edited.setValue(QStringLiteral("display/windowSize"), QStringLiteral("400x300"));
         QVERIFY(!kept::read(edited).windowSize);
@@ -90,6 +91,7 @@ private slots:
         kept::keepMusic(false);
         platform::WindowMode::instance().setFullScreen(false);
         platform::WindowMode::instance().setWindowSize(QSize(1100, 800));
+        kept::keepLanguage(QStringLiteral("en"));
 
         startAgain();
         QCOMPARE(int(gameState().MusicEnabled), 0);
@@ -97,6 +99,8 @@ private slots:
         QCOMPARE(platform::CaptionSize::instance().size(), platform::CaptionSize::Larger);
         QVERIFY(!platform::WindowMode::instance().fullScreen());
         QCOMPARE(platform::WindowMode::instance().windowSize(), QSize(1100, 800));
+        QSettings written(file(), QSettings::IniFormat);
+        QCOMPARE(kept::read(written).language, std::optional<QString>(QStringLiteral("en")));
 
         // Changed back, and kept again.
         platform::CaptionSize::instance().setSize(platform::CaptionSize::Normal);

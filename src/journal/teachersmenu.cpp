@@ -3,6 +3,7 @@
 #include "journal/classoverview.h"
 #include "media/helpwindow.h"
 #include "platform/errorreport.h"
+#include "platform/translatedtext.h"
 #include "shell/application.h"
 
 #include <QAction>
@@ -12,12 +13,13 @@ namespace journey {
 
 QMenu* addTeachersMenu(QMenu* help)
 {
-    QMenu* teachers = help->addMenu(QStringLiteral("For &Teachers"));
+    QMenu* teachers = help->addMenu(QString());
     teachers->setObjectName(QStringLiteral("ForTeachers1"));
-    QAction* guide = teachers->addAction(QStringLiteral("Teachers' &Guide"));
-    guide->setObjectName(QStringLiteral("TeachersGuide1"));
-    QAction* journeys = teachers->addAction(QStringLiteral("&Journeys on this Computer..."));
-    journeys->setObjectName(QStringLiteral("JourneysHere1"));
+    platform::setTranslatedText(teachers, "Menu", QT_TRANSLATE_NOOP("Menu", "For &Teachers"));
+    QAction* guide =
+        platform::addItem(teachers, "TeachersGuide1", QT_TRANSLATE_NOOP("Menu", "Teachers' &Guide"));
+    QAction* journeys = platform::addItem(
+        teachers, "JourneysHere1", QT_TRANSLATE_NOOP("Menu", "&Journeys on this Computer..."));
 
     QObject::connect(guide, &QAction::triggered, teachers, [] {
         platform::guarded(

@@ -1,5 +1,7 @@
 #include "captionsize.h"
 
+#include "translatedtext.h"
+
 #include <QActionGroup>
 #include <QLabel>
 #include <QMenu>
@@ -100,16 +102,15 @@ void addCaptionSizeItems(QMenu* menu)
         const char* caption;
         const char* name;
     } choices[] = {
-        {CaptionSize::Normal, "&Normal Captions", "NormalCaptions"},
-        {CaptionSize::Large, "&Large Captions", "LargeCaptions"},
-        {CaptionSize::Larger, "La&rger Captions", "LargerCaptions"},
+        {CaptionSize::Normal, QT_TRANSLATE_NOOP("Menu", "&Normal Captions"), "NormalCaptions"},
+        {CaptionSize::Large, QT_TRANSLATE_NOOP("Menu", "&Large Captions"), "LargeCaptions"},
+        {CaptionSize::Larger, QT_TRANSLATE_NOOP("Menu", "La&rger Captions"), "LargerCaptions"},
     };
     menu->addSeparator();
     auto* group = new QActionGroup(menu);
     group->setExclusive(true);
     for (const auto& choice : choices) {
-        QAction* item = menu->addAction(QString::fromLatin1(choice.caption));
-        item->setObjectName(QString::fromLatin1(choice.name));
+        QAction* item = addItem(menu, choice.name, choice.caption);
         item->setCheckable(true);
         item->setChecked(CaptionSize::instance().size() == choice.size);
         group->addAction(item);

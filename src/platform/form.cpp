@@ -3,6 +3,7 @@
 #include "errorreport.h"
 #include "screenarea.h"
 #include "screenunderwindow.h"
+#include "translatedtext.h"
 #include "windowmode.h"
 
 #include <QCloseEvent>
@@ -110,6 +111,15 @@ void Form::paintEvent(QPaintEvent* event)
     if (mainScreen_)
         QPainter(this).fillRect(rect(), Qt::black);
     QDialog::paintEvent(event);
+}
+
+void Form::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateTexts(this);
+        guarded([this] { languageChanged(); });
+    }
 }
 
 void Form::resizeEvent(QResizeEvent* event)

@@ -77,10 +77,15 @@ protected:
 
     // A main screen places its controls for its present size.
     virtual void layOut() {}
+    // The player chose another language: the texts given with
+    // setTranslatedText have been put anew; what the window shows of its
+    // own state (a step's instruction, a name) it shows anew here.
+    virtual void languageChanged() {}
 
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void setVisible(bool visible) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,5 +1,7 @@
 #include "windowmode.h"
 
+#include "translatedtext.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QShortcut>
@@ -33,8 +35,7 @@ void WindowMode::setWindowSize(const QSize& size)
 void addFullScreenItem(QMenu* menu)
 {
     auto& mode = WindowMode::instance();
-    QAction* item = menu->addAction(QStringLiteral("&Full Screen"));
-    item->setObjectName(QStringLiteral("FullScreenItem"));
+    QAction* item = addItem(menu, "FullScreenItem", QT_TRANSLATE_NOOP("Menu", "&Full Screen"));
     item->setCheckable(true);
     item->setChecked(mode.fullScreen());
     item->setShortcut(QKeySequence(Qt::Key_F11));

@@ -3,6 +3,7 @@
 #include "media/mediaplayer.h"
 #include "platform/announce.h"
 #include "platform/fonts.h"
+#include "platform/translatedtext.h"
 
 #include <QAction>
 #include <QApplication>
@@ -194,8 +195,7 @@ bool GamePause::eventFilter(QObject* watched, QEvent* event)
 
 void addPauseItem(QMenu* menu, QWidget* screen)
 {
-    QAction* item = menu->addAction(QStringLiteral("&Pause"));
-    item->setObjectName(QStringLiteral("PauseItem"));
+    QAction* item = platform::addItem(menu, "PauseItem", QT_TRANSLATE_NOOP("Menu", "&Pause"));
     item->setShortcuts({QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)});
     item->setShortcutContext(Qt::WindowShortcut);
     QObject::connect(item, &QAction::triggered, screen,

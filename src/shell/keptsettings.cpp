@@ -1,6 +1,7 @@
 #include "keptsettings.h"
 
 #include "gamestate.h"
+#include "language.h"
 #include "media/audiovolume.h"
 #include "platform/captionsize.h"
 #include "platform/screenarea.h"
@@ -17,6 +18,7 @@ const QString VolumeKey = QStringLiteral("sound/volume");
 const QString CaptionKey = QStringLiteral("captions/size");
 const QString FullScreenKey = QStringLiteral("display/fullScreen");
 const QString WindowSizeKey = QStringLiteral("display/windowSize");
+const QString LanguageKey = QStringLiteral("display/language");
 
 // The caption sizes by the names the settings file shows.
 constexpr const char* CaptionNames[] = {"normal", "large", "larger"};
@@ -63,6 +65,9 @@ Choices read(QSettings& settings)
     const int volume = settings.value(VolumeKey).toString().trimmed().toInt(&number);
     if (number && volume >= 0 && volume <= 100)
         choices.volume = volume;
+    if (const QString code = settings.value(LanguageKey).toString().trimmed().toLower();
+        language::isOffered(code))
+        choices.language = code;
     const QString caption = settings.value(CaptionKey).toString().trimmed().toLower();
     for (int size = 0; size < int(std::size(CaptionNames)); ++size) {
         if (caption == QLatin1String(CaptionNames[size]))
@@ -89,6 +94,7 @@ void startKeeping(std::unique_ptr<QSettings> settings)
         platform::WindowMode::instance().setWindowSize(*choices.windowSize);
     if (choices.fullScreen)
         platform::WindowMode::instance().setFullScreen(*choices.fullScreen);
+    language::choose(choices.language.value_or(language::forLocale(QLocale::system())));
     keeper().settings = std::move(settings);
 
     // Later changes, however they are made (menu, keys, slider), are kept.
@@ -113,6 +119,11 @@ void stopKeeping()
         keeper().settings->sync();
     keeper().settings.reset(); // its connections go with it
     keeper().choices = {};
+}
+
+void keepLanguage(const QString& code)
+{
+    write(LanguageKey, code);
 }
 
 void keepMusic(bool on)

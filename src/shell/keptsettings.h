@@ -21,6 +21,7 @@ struct Choices {
     std::optional<int> captionSize; // platform::CaptionSize::Size
     std::optional<bool> fullScreen;
     std::optional<QSize> windowSize; // at least the smallest window
+    std::optional<QString> language; // one the game offers
 };
 
 // The choices kept in `settings`; a value that is missing, of the wrong
@@ -28,8 +29,10 @@ struct Choices {
 Choices read(QSettings& settings);
 
 // Reads the choices from `settings`, applies them to the game (music,
-// volume, caption size, full screen or a window and its size) and from then on keeps every change
-// there. The game calls it once at start with the usual settings; tests give their own.
+// volume, caption size, full screen or a window and its size, the language)
+// and from then on keeps every change there. Without a language kept, the
+// game speaks the system's language where it can, else English. The game
+// calls it once at start with the usual settings; tests give their own.
 void startKeeping(std::unique_ptr<QSettings> settings);
 // The program ends: nothing more is kept (and the settings are written).
 void stopKeeping();
@@ -37,5 +40,8 @@ void stopKeeping();
 // The player switched the music on or off. (The music switched off because
 // there is no sound device is not the player's choice and is not kept.)
 void keepMusic(bool on);
+
+// The player chose a language from the menu.
+void keepLanguage(const QString& code);
 
 } // namespace kept

@@ -6,12 +6,14 @@
 #include "media/helpwindow.h"
 #include "media/volumedialog.h"
 #include "platform/errorreport.h"
+#include "platform/translatedtext.h"
 #include "platform/windowmode.h"
 #include "presentation/about.h"
 #include "shell/application.h"
 #include "shell/gamepause.h"
 #include "shell/gamestate.h"
 #include "shell/keptsettings.h"
+#include "shell/languagemenu.h"
 #include "shell/screens.h"
 #include "trail/game.h"
 
@@ -19,6 +21,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+using platform::addItem;
+using platform::addMenu;
 using platform::guard;
 
 void TFleaMarket::createMenu()
@@ -27,41 +31,30 @@ void TFleaMarket::createMenu()
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
     MainMenu1->setNativeMenuBar(false);
 
-    Options1 = MainMenu1->addMenu(QStringLiteral("&Options"));
-    Options1->setObjectName(QStringLiteral("Options1"));
-    OpenGame1 = Options1->addAction(QStringLiteral("&Open Saved Game"));
-    OpenGame1->setObjectName(QStringLiteral("OpenGame1"));
-    SaveGame1 = Options1->addAction(QStringLiteral("&Save Game"));
-    SaveGame1->setObjectName(QStringLiteral("SaveGame1"));
-    Exit = Options1->addAction(QStringLiteral("Exit Program"));
-    Exit->setObjectName(QStringLiteral("Exit"));
+    Options1 = addMenu(MainMenu1, "Options1", QT_TRANSLATE_NOOP("Menu", "&Options"));
+    OpenGame1 = addItem(Options1, "OpenGame1", QT_TRANSLATE_NOOP("Menu", "&Open Saved Game"));
+    SaveGame1 = addItem(Options1, "SaveGame1", QT_TRANSLATE_NOOP("Menu", "&Save Game"));
+    Exit = addItem(Options1, "Exit", QT_TRANSLATE_NOOP("Menu", "Exit Program"));
 
-    Sound1 = MainMenu1->addMenu(QStringLiteral("&Sound"));
-    Sound1->setObjectName(QStringLiteral("Sound1"));
-    M_On = Sound1->addAction(QStringLiteral("Music On"));
-    M_On->setObjectName(QStringLiteral("M_On"));
-    M_Off = Sound1->addAction(QStringLiteral("Music Off"));
-    M_Off->setObjectName(QStringLiteral("M_Off"));
+    Sound1 = addMenu(MainMenu1, "Sound1", QT_TRANSLATE_NOOP("Menu", "&Sound"));
+    M_On = addItem(Sound1, "M_On", QT_TRANSLATE_NOOP("Menu", "Music On"));
+    M_Off = addItem(Sound1, "M_Off", QT_TRANSLATE_NOOP("Menu", "Music Off"));
     M_On->setCheckable(true);
     M_Off->setCheckable(true);
     // As the player left the music last time.
     M_On->setChecked(gameState().MusicEnabled != 0);
     M_Off->setChecked(gameState().MusicEnabled == 0);
-    Volume1 = Sound1->addAction(QStringLiteral("&Volume"));
-    Volume1->setObjectName(QStringLiteral("Volume1"));
+    Volume1 = addItem(Sound1, "Volume1", QT_TRANSLATE_NOOP("Menu", "&Volume"));
 
-    View1 = MainMenu1->addMenu(QStringLiteral("&View"));
-    View1->setObjectName(QStringLiteral("View1"));
+    View1 = addMenu(MainMenu1, "View1", QT_TRANSLATE_NOOP("Menu", "&View"));
     platform::addFullScreenItem(View1);
     addPauseItem(View1, this);
+    addLanguageMenu(View1);
 
-    Help1 = MainMenu1->addMenu(QStringLiteral("&Help"));
-    Help1->setObjectName(QStringLiteral("Help1"));
-    Contents1 = Help1->addAction(QStringLiteral("&Contents"));
-    Contents1->setObjectName(QStringLiteral("Contents1"));
+    Help1 = addMenu(MainMenu1, "Help1", QT_TRANSLATE_NOOP("Menu", "&Help"));
+    Contents1 = addItem(Help1, "Contents1", QT_TRANSLATE_NOOP("Menu", "&Contents"));
     journey::addTeachersMenu(Help1);
-    About = Help1->addAction(QStringLiteral("&About Kelvarin"));
-    About->setObjectName(QStringLiteral("About"));
+    About = addItem(Help1, "About", QT_TRANSLATE_NOOP("Menu", "&About Kelvarin"));
 
     connect(OpenGame1, &QAction::triggered, this, guard(this, &TFleaMarket::OpenGame1Click));
     connect(SaveGame1, &QAction::triggered, this, guard(this, &TFleaMarket::SaveGame1Click));

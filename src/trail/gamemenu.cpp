@@ -6,24 +6,21 @@
 #include "platform/captionsize.h"
 #include "platform/errorreport.h"
 #include "platform/picturebox.h"
+#include "platform/translatedtext.h"
 #include "platform/windowmode.h"
 #include "shell/gamepause.h"
+#include "shell/languagemenu.h"
 #include "shell/gamestate.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
+using platform::addItem;
+using platform::addMenu;
 using platform::guard;
 
 namespace {
-
-QAction* addItem(QMenu* menu, const char* name, const QString& caption)
-{
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
 
 // The menu has an empty gap between its menus: a separator, which screen
 // readers pass over as a gap rather than an item without a name.
@@ -40,41 +37,38 @@ void TGame::createMenu()
     MainMenu->setObjectName(QStringLiteral("MainMenu"));
     MainMenu->setNativeMenuBar(false);
 
-    File1 = MainMenu->addMenu(QStringLiteral("&File"));
-    File1->setObjectName(QStringLiteral("File1"));
-    NewGame1 = addItem(File1, "NewGame1", QStringLiteral("&New Game"));
-    OpenJourney1 = addItem(File1, "OpenJourney1", QStringLiteral("&Open Journey..."));
-    SaveJourney1 = addItem(File1, "SaveJourney1", QStringLiteral("&Save Journey..."));
+    File1 = addMenu(MainMenu, "File1", QT_TRANSLATE_NOOP("Menu", "&File"));
+    NewGame1 = addItem(File1, "NewGame1", QT_TRANSLATE_NOOP("Menu", "&New Game"));
+    OpenJourney1 = addItem(File1, "OpenJourney1", QT_TRANSLATE_NOOP("Menu", "&Open Journey..."));
+    SaveJourney1 = addItem(File1, "SaveJourney1", QT_TRANSLATE_NOOP("Menu", "&Save Journey..."));
     OpenJourney1->setShortcut(QKeySequence::Open);
     SaveJourney1->setShortcut(QKeySequence::Save);
-    JournalItem = addItem(File1, "JournalItem", QStringLiteral("&Journal of the Journey..."));
+    JournalItem = addItem(File1, "JournalItem", QT_TRANSLATE_NOOP("Menu", "&Journal of the Journey..."));
     JournalItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
     File1->addSeparator();
-    ExitProgram1 = addItem(File1, "ExitProgram1", QStringLiteral("Exit Program"));
+    ExitProgram1 = addItem(File1, "ExitProgram1", QT_TRANSLATE_NOOP("Menu", "Exit Program"));
     addEmptyItem(MainMenu);
 
-    Sound = MainMenu->addMenu(QStringLiteral("&Sound"));
-    Sound->setObjectName(QStringLiteral("Sound"));
-    Volume = addItem(Sound, "Volume", QStringLiteral("&Volume"));
-    M_On = addItem(Sound, "M_On", QStringLiteral("Music On"));
-    M_Off = addItem(Sound, "M_Off", QStringLiteral("Music Off"));
+    Sound = addMenu(MainMenu, "Sound", QT_TRANSLATE_NOOP("Menu", "&Sound"));
+    Volume = addItem(Sound, "Volume", QT_TRANSLATE_NOOP("Menu", "&Volume"));
+    M_On = addItem(Sound, "M_On", QT_TRANSLATE_NOOP("Menu", "Music On"));
+    M_Off = addItem(Sound, "M_Off", QT_TRANSLATE_NOOP("Menu", "Music Off"));
     M_On->setCheckable(true);
     M_Off->setCheckable(true);
     M_On->setChecked(gameState().MusicEnabled != 0);
     M_Off->setChecked(gameState().MusicEnabled == 0);
     addEmptyItem(MainMenu);
 
-    View1 = MainMenu->addMenu(QStringLiteral("&View"));
-    View1->setObjectName(QStringLiteral("View1"));
+    View1 = addMenu(MainMenu, "View1", QT_TRANSLATE_NOOP("Menu", "&View"));
     platform::addFullScreenItem(View1);
     addPauseItem(View1, this);
+    addLanguageMenu(View1);
     addEmptyItem(MainMenu);
 
-    Help1 = MainMenu->addMenu(QStringLiteral("&Help"));
-    Help1->setObjectName(QStringLiteral("Help1"));
-    Contents1 = addItem(Help1, "Contents1", QStringLiteral("&Contents"));
+    Help1 = addMenu(MainMenu, "Help1", QT_TRANSLATE_NOOP("Menu", "&Help"));
+    Contents1 = addItem(Help1, "Contents1", QT_TRANSLATE_NOOP("Menu", "&Contents"));
     journey::addTeachersMenu(Help1);
-    About = addItem(Help1, "About", QStringLiteral("&About Kelvarin"));
+    About = addItem(Help1, "About", QT_TRANSLATE_NOOP("Menu", "&About Kelvarin"));
     Help1->addSeparator();
     platform::addCaptionSizeItems(Help1);
     platform::addCaptionSizeKeys(this);

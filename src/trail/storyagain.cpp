@@ -9,6 +9,7 @@
 #include "platform/bevelpanel.h"
 #include "platform/controls.h"
 #include "platform/errorreport.h"
+#include "platform/translatedtext.h"
 #include "shell/gamestate.h"
 
 #include <QAction>
@@ -18,8 +19,8 @@
 
 void TGame::createStoryAgain()
 {
-    HearAgain1 = Sound->addAction(QStringLiteral("Hear the Story &Again"));
-    HearAgain1->setObjectName(QStringLiteral("HearAgain1"));
+    HearAgain1 =
+        platform::addItem(Sound, "HearAgain1", QT_TRANSLATE_NOOP("Menu", "Hear the Story &Again"));
     HearAgain1->setShortcut(QKeySequence(Qt::Key_F5));
     // The key works while the Sound menu is disabled for want of a sound device.
     addAction(HearAgain1);

@@ -1,0 +1,130 @@
+// The game's languages: a language is spoken only once its translation is
+// complete, the words change at once on the screen in view when another is
+// put in place, English comes back exactly as written, and Qt's own words
+// (its standard dialogs' buttons) come along.
+
+#include "errorcapture.h"
+#include "fakemedia.h"
+#include "marketscreens.h"
+#include "shell/language.h"
+#include "shops/fleamarket.h"
+#include "trail/game.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+namespace {
+
+// Every text of a screen's menus, by the item's name.
+QMap<QString, QString> menuTexts(QWidget& screen)
+{
+    QMap<QString, QString> texts;
+    for (QMenu* menu : screen.findChildren<QMenu*>())
+        if (!menu->objectName().isEmpty())
+            texts[menu->objectName()] = menu->title();
+    for (QAction* item : screen.findChildren<QAction*>())
+        if (!item->objectName().isEmpty() && !item->isSeparator())
+            texts[item->objectName()] = item->text();
+    return texts;
+}
+
+void putInPlace(const QString& code)
+{
+    QVERIFY(language::install(code));
+    // The windows hear of the change from the event loop.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
+}
+
+} // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+
+    FakeMedia media;
+
+private slots:
+    void initTestCase() { QDir::setCurrent(QStringLiteral(KELVARIN_DATA_DIR)); }
+    void cleanup() { putInPlace(QStringLiteral("en")); }
+
+    void onlyACompleteTranslationIsOfferedOrTakenFromTheSystem()
+    {
+        QCOMPARE(language::known().first().code, QStringLiteral("en"));
+        for (const language::Language& known : language::known()) {
+            QCOMPARE(language::isOffered(known.code), known.complete);
+            // A system in a language the game does not fully speak gets
+            // English, not a game half in one language and half in another.
+            const QString fromSystem = language::forLocale(QLocale(known.code));
+            QCOMPARE(fromSystem, known.complete ? known.code : QStringLiteral("en"));
+            QCOMPARE(language::choose(known.code), known.complete);
+        }
+        QCOMPARE(language::forLocale(QLocale(QStringLiteral("de_DE"))), QStringLiteral("en"));
+        QVERIFY(!language::install(QStringLiteral("xx")));
+        QCOMPARE(language::chosen(), QStringLiteral("en"));
+    }
+
+    void theMenusChangeAtOnceAndEnglishComesBackExactly()
+    {
+        ErrorCapture errors;
+        MarketScreens screens;
+        TGame& game = *screens.game;
+        TFleaMarket& market = *screens.market;
+        const QMap<QString, QString> trailEnglish = menuTexts(game);
+        const QMap<QString, QString> marketEnglish = menuTexts(market);
+        QCOMPARE(trailEnglish.value(QStringLiteral("File1")), QStringLiteral("&File"));
+        QVERIFY(trailEnglish.size() >= 20 && marketEnglish.size() >= 15);
+
+        // Words that are the same in a language, on purpose.
+        const QMap<QString, QStringList> same{
+            {QStringLiteral("es"), {}},
+            {QStringLiteral("fr"),
+             {QStringLiteral("Volume"), QStringLiteral("Volume1"), QStringLiteral("PauseItem"),
+              QStringLiteral("Options1")}},
+        };
+        for (const QString& code : {QStringLiteral("es"), QStringLiteral("fr")}) {
+            putInPlace(code);
+            for (QWidget* screen : {static_cast<QWidget*>(&game), static_cast<QWidget*>(&market)}) {
+                const QMap<QString, QString> english =
+                    screen == &game ? trailEnglish : marketEnglish;
+                const QMap<QString, QString> translated = menuTexts(*screen);
+                for (auto item = english.begin(); item != english.end(); ++item) {
+                    if (same[code].contains(item.key()))
+                        continue;
+                    QVERIFY2(translated.value(item.key()) != item.value(),
+                             qPrintable(code + QLatin1Char(' ') + item.key()));
+                }
+            }
+        }
+        QCOMPARE(game.File1->title(), QStringLiteral("&Fichier"));
+        QCOMPARE(game.SaveJourney1->text(), QStringLiteral("&Enregistrer le voyage..."));
+
+        putInPlace(QStringLiteral("en"));
+        QCOMPARE(menuTexts(game), trailEnglish);
+        QCOMPARE(menuTexts(market), marketEnglish);
+        QVERIFY(errors.messages.isEmpty());
+    }
+
+    void aScreenMadeInALanguageSpeaksItFromTheStart()
+    {
+        putInPlace(QStringLiteral("es"));
+        MarketScreens screens;
+        QCOMPARE(screens.market->Options1->title(), QStringLiteral("&Opciones"));
+        QCOMPARE(screens.market->findChild<QAction*>(QStringLiteral("FullScreenItem"))->text(),
+                 QStringLiteral("Pantalla &completa"));
+    }
+
+    void qtsOwnWordsComeAlong()
+    {
+        putInPlace(QStringLiteral("fr"));
+        // The buttons of Qt's standard boxes and dialogs.
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                 QStringLiteral("Annuler"));
+        putInPlace(QStringLiteral("en"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "tst_language.moc"
