@@ -25,10 +25,12 @@
 #include "trail/traillayout.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QShortcut>
 #include <QTest>
@@ -270,9 +272,14 @@ private slots:
             QCOMPARE(box->parentWidget(), &game);
             QVERIFY((box->geometry().center() - game.rect().center()).manhattanLength() <= 2);
             QCOMPARE(box->accessibleName(), box->windowTitle());
-            // The screen under it takes no key meanwhile.
+            // The screen under it takes no key meanwhile, nor keeps the focus.
             QTest::keyClick(&game, Qt::Key_P);
             QVERIFY(!GamePause::instance().paused());
+            QApplication::setActiveWindow(&game);
+            box->button(QMessageBox::Ok)->setFocus();
+            game.Continue->setFocus();
+            QCoreApplication::processEvents();
+            QCOMPARE(QApplication::focusWidget(), box->button(QMessageBox::Ok));
             // Its own button answers.
             QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
             QVERIFY(!box->isVisible());

@@ -55,9 +55,12 @@ bool ScreenUnderWindow::eventFilter(QObject* watched, QEvent* event)
 
 void focusFirstControl(QWidget* window)
 {
-    if (window->focusWidget() && window->isAncestorOf(window->focusWidget()) &&
-        window->focusWidget()->isVisible())
+    // Back to the control that had the focus in the window, if there was one.
+    QWidget* last = window->focusWidget();
+    if (last && window->isAncestorOf(last) && last->isVisible() && last->isEnabled()) {
+        last->setFocus(Qt::OtherFocusReason);
         return;
+    }
     for (QWidget* next = window->nextInFocusChain(); next && next != window;
          next = next->nextInFocusChain()) {
         if (window->isAncestorOf(next) && next->isVisible() && next->isEnabled() &&

@@ -27,7 +27,8 @@ private:
     QPointer<QWidget> screen_;
 };
 
-// Gives the focus to the first control of the window that takes it.
+// Gives the focus back to the window's control that had it last, or to its
+// first control that takes it.
 void focusFirstControl(QWidget* window);
 
 } // namespace platform
