@@ -7,6 +7,9 @@
 #include "fakemedia.h"
 #include "marketscreens.h"
 #include "shell/language.h"
+#include "shops/catalogue.h"
+#include "shops/goodsnames.h"
+#include "shops/plural.h"
 #include "shops/fleamarket.h"
 #include "trail/game.h"
 
@@ -14,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 
@@ -113,6 +117,58 @@ private slots:
         QCOMPARE(screens.market->Options1->title(), QStringLiteral("&Opciones"));
         QCOMPARE(screens.market->findChild<QAction*>(QStringLiteral("FullScreenItem"))->text(),
                  QStringLiteral("Pantalla &completa"));
+    }
+
+    void englishCountsKeepTheirOneRuleExactly()
+    {
+        for (int item = 0; item < ItemTotal; ++item) {
+            for (int count : {0, 1, 2, 5, 11, 21, 100}) {
+                const QString english =
+                    goods::Plural(QStringLiteral("%1 %2").arg(count).arg(goods::ItemName(item)));
+                QCOMPARE(goods::countedItem(item, count), english);
+            }
+        }
+        QCOMPARE(goods::shownItemName(16, 3), QStringLiteral("bunches of grapes"));
+    }
+
+    void eachLanguageCountsItsOwnWay_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QStringList>("grapes"); // for 1, 2, 5 and 21
+        QTest::newRow("Spanish") << QStringLiteral("es")
+                                 << QStringList{QStringLiteral("1 racimo de uvas"),
+                                                QStringLiteral("2 racimos de uvas"),
+                                                QStringLiteral("5 racimos de uvas"),
+                                                QStringLiteral("21 racimos de uvas")};
+        QTest::newRow("French") << QStringLiteral("fr")
+                                << QStringList{QStringLiteral("1 grappe de raisins"),
+                                               QStringLiteral("2 grappes de raisins"),
+                                               QStringLiteral("5 grappes de raisins"),
+                                               QStringLiteral("21 grappes de raisins")};
+    }
+
+    void eachLanguageCountsItsOwnWay()
+    {
+        QFETCH(QString, code);
+        QFETCH(QStringList, grapes);
+        putInPlace(code);
+        const int bunchOfGrapes = 16;
+        QCOMPARE(goods::ItemName(bunchOfGrapes), QStringLiteral("bunch of grapes"));
+        QStringList counted;
+        for (int count : {1, 2, 5, 21})
+            counted << goods::countedItem(bunchOfGrapes, count);
+        QCOMPARE(counted, grapes);
+        // Every good has its name in the language, for one and for many
+        // (a name may be the same as the English: "2 ponchos").
+        QTranslator translation;
+        QVERIFY(translation.load(QStringLiteral(":/i18n/kelvarin_%1.qm").arg(code)));
+        for (int item = 0; item < ItemTotal; ++item) {
+            const char* name = goods::catalogueItem(item).name;
+            for (int count : {1, 2})
+                QVERIFY2(!translation.translate("Goods", name, nullptr, count).isEmpty(), name);
+        }
+        // The game's rules still know each good by its English name.
+        QCOMPARE(goods::ItemName(bunchOfGrapes), QStringLiteral("bunch of grapes"));
     }
 
     void qtsOwnWordsComeAlong()

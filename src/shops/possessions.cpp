@@ -1,6 +1,6 @@
 #include "possessions.h"
 
-#include "shops/plural.h"
+#include "shops/goodsnames.h"
 
 #include <algorithm>
 
@@ -54,7 +54,7 @@ int GetItemNumber(int item)
 QString GetItemName(int item)
 {
     const int count = possessions().ItemCount.at(static_cast<std::size_t>(item));
-    return Plural(QString::number(count) + QLatin1Char(' ') + ItemName(item));
+    return countedItem(item, count);
 }
 
 bool YouHave(int trade, int item)
