@@ -759,7 +759,7 @@ private slots:
             if (eagleHint(tag, 2).size() > longest.size())
                 longest = eagleHint(tag, 2);
         }
-        window.setBottomLine(longest);
+        window.setBottomLine([longest] { return longest; });
 
         const double factor = platform::CaptionSize::instance().factor();
         QCOMPARE(window.ILabel->font().pixelSize(), qRound(16 * factor));
@@ -786,7 +786,7 @@ private slots:
 
         // Back to normal, everything is where the layout puts it.
         platform::CaptionSize::instance().setSize(platform::CaptionSize::Normal);
-        window.setBottomLine(QString());
+        window.clearBottomLine();
         QCOMPARE(window.Panel1->pos(), window.layout.Panel1);
         QCOMPARE(window.Panel1->size(), QSize(640, 72));
         QCOMPARE(window.IPic->pos(), window.layout.IPicBesideDoor);

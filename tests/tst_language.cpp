@@ -10,8 +10,17 @@
 #include "shops/catalogue.h"
 #include "shops/goodsnames.h"
 #include "shops/plural.h"
+#include "presentation/about.h"
+#include "presentation/intro.h"
+#include "presentation/storytexts.h"
 #include "shops/fleamarket.h"
+#include "shops/inventory.h"
+#include "shops/store.h"
 #include "trail/game.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QRegularExpression>
 
 #include <QAction>
 #include <QMenu>
@@ -31,6 +40,33 @@ QMap<QString, QString> menuTexts(QWidget& screen)
     for (QAction* item : screen.findChildren<QAction*>())
         if (!item->objectName().isEmpty() && !item->isSeparator())
             texts[item->objectName()] = item->text();
+    return texts;
+}
+
+// Every word a player sees or hears of a window and its controls: what
+// each shows, its name and description for screen readers, its tooltip,
+// by the control's name. Figures and signs alone ("$0", "50") are left out.
+QMap<QString, QString> screenTexts(QWidget& window)
+{
+    QMap<QString, QString> texts;
+    const auto keep = [&texts](const QString& key, const QString& text) {
+        static const QRegularExpression word(QStringLiteral("\\p{L}{2}"));
+        if (text.contains(word))
+            texts[key] = text;
+    };
+    keep(QStringLiteral("window/title"), window.windowTitle());
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        const QString name = control->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_")))
+            continue;
+        if (auto* label = qobject_cast<QLabel*>(control))
+            keep(name + QStringLiteral("/text"), label->text());
+        if (auto* button = qobject_cast<QAbstractButton*>(control))
+            keep(name + QStringLiteral("/text"), button->text());
+        keep(name + QStringLiteral("/name"), control->accessibleName());
+        keep(name + QStringLiteral("/description"), control->accessibleDescription());
+        keep(name + QStringLiteral("/tip"), control->toolTip());
+    }
     return texts;
 }
 
@@ -107,6 +143,66 @@ private slots:
         putInPlace(QStringLiteral("en"));
         QCOMPARE(menuTexts(game), trailEnglish);
         QCOMPARE(menuTexts(market), marketEnglish);
+        QVERIFY(errors.messages.isEmpty());
+    }
+
+    void everyWordOfTheIntroAndTheMarketChangesWhereItStands()
+    {
+        ErrorCapture errors;
+        MarketScreens screens;
+        TIntro intro;
+        TAbout1 question;
+        question.Tag = TAbout1::QuitQuestion;
+        question.FormActivate();
+        TFleaMarket& market = *screens.market;
+        TStore& store = *screens.store;
+        store.Tag = 22; // the flea market's shop
+        store.show();   // its first page of goods
+        // A step's instruction and a hint of the eagle's, made from the
+        // market's state: inside the shop.
+        market.IButtonClick();
+        market.T1Timer();
+        market.Door2Click();
+        market.T1Timer();
+        market.eagClick();
+        const QList<QWidget*> windows{&intro, &question, &market, &store, screens.inventory};
+        QList<QMap<QString, QString>> english;
+        for (QWidget* window : windows)
+            english << screenTexts(*window);
+        QCOMPARE(english[2].value(QStringLiteral("ILabel/text")).left(27),
+                 QStringLiteral("Click on the screen to brin"));
+        QCOMPARE(english[3].value(QStringLiteral("item1/text")), QStringLiteral("wolf painting"));
+
+        // The same in a language on purpose: names, and words the two share.
+        const QMap<QString, QStringList> same{
+            {QString(), {QStringLiteral("About1 Panel1/name")}}, // the game's name
+            {QStringLiteral("es"), {}},
+            {QStringLiteral("fr"),
+             {QStringLiteral("Intro window/title"), QStringLiteral("FleaMarket IPic/name")}},
+        };
+        QStringList untranslated;
+        for (const QString& code : {QStringLiteral("es"), QStringLiteral("fr")}) {
+            putInPlace(code);
+            for (int w = 0; w < windows.size(); ++w) {
+                const QMap<QString, QString> translated = screenTexts(*windows[w]);
+                for (auto text = english[w].begin(); text != english[w].end(); ++text) {
+                    const QString where = windows[w]->objectName() + QLatin1Char(' ') + text.key();
+                    const QString shown = translated.value(text.key());
+                    if (!same[code].contains(where) && !same[QString()].contains(where) &&
+                        (shown == text.value() || shown.isEmpty()))
+                        untranslated << code + QLatin1Char(' ') + where + QStringLiteral(": ") +
+                                            text.value();
+                }
+            }
+        }
+        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
+        // The caption in view is the story's own, in the language.
+        QCOMPARE(intro.Label1->text(), story::introCaption(1));
+        QVERIFY(intro.Label1->text().startsWith(QStringLiteral("Près d'un marché")));
+
+        putInPlace(QStringLiteral("en"));
+        for (int w = 0; w < windows.size(); ++w)
+            QCOMPARE(screenTexts(*windows[w]), english[w]);
         QVERIFY(errors.messages.isEmpty());
     }
 

@@ -2418,4 +2418,529 @@
         <translation>&amp;Escuchar la historia otra vez</translation>
     </message>
 </context>
+<context>
+    <name>Story</name>
+    <message>
+        <source>We have three stories that will help you.</source>
+        <translation>Tenemos tres historias que los ayudarán.</translation>
+    </message>
+    <message>
+        <source>Would you like to hear another story?</source>
+        <translation>¿Les gustaría escuchar otra historia?</translation>
+    </message>
+    <message>
+        <source>In this book I write the words of my people.  Our language was first written when one of our own made a sign for every sound we speak, and soon nearly all of us could read and write it.</source>
+        <translation>En este libro escribo las palabras de mi pueblo.  Nuestro idioma se escribió por primera vez cuando uno de los nuestros creó un signo para cada sonido que pronunciamos, y pronto casi todos podíamos leerlo y escribirlo.</translation>
+    </message>
+    <message>
+        <source>Before a long journey, my mother rubbed my feet in the ashes of our fire, and we sang about the fox and the deer, whose feet are never frostbitten.  I sang that song on every cold morning of our walk.</source>
+        <translation>Antes de un largo viaje, mi madre me frotó los pies en las cenizas de nuestro fuego, y cantamos sobre el zorro y el venado, cuyas patas nunca se congelan.  Canté esa canción todas las mañanas frías de nuestra caminata.</translation>
+    </message>
+    <message>
+        <source>Long ago I found a young Verunai man lying hurt beside the trail.  I carried him to the spring below my cabin, and I cared for him until he was strong again.  From that day on, we were like brothers.</source>
+        <translation>Hace mucho tiempo encontré a un joven Verunai tendido y herido junto al camino.  Lo llevé al manantial que estaba más abajo de mi cabaña, y lo cuidé hasta que recobró sus fuerzas.  Desde ese día, fuimos como hermanos.</translation>
+    </message>
+    <message>
+        <source>The soldiers held the families in a camp in the field below my farm.  They had been taken from their houses with only what they could carry.  Children burned their hands on the hot pots as they tried to get warm, so I cut leaves from my aloe plant and spread the cool juice on their burns.  Some of my neighbours bought the families&apos; cows for almost nothing.  Most of them just shut their doors.</source>
+        <translation>Los soldados retenían a las familias en un campamento, en el terreno que quedaba más abajo de mi granja.  Las habían sacado de sus casas solo con lo que podían cargar.  Los niños se quemaban las manos con las ollas calientes al tratar de calentarse, así que corté hojas de mi planta de sábila y les unté el jugo fresco en las quemaduras.  Algunos de mis vecinos compraron las vacas de las familias casi por nada.  La mayoría de ellos simplemente cerraron sus puertas.</translation>
+    </message>
+    <message>
+        <source>Forty years I kept the ferry on this river.  When the soldiers brought the families here, the big ferry men saw a chance to get rich.  They charged a high price for every wagon and made the people wait for days in the cold rain.  I carried mothers and little ones across for nothing.  My wife met them at the landing with hot ginger tea to stop their shivering.</source>
+        <translation>Durante cuarenta años atendí la barca de este río.  Cuando los soldados trajeron aquí a las familias, los dueños de las barcas grandes vieron una oportunidad de hacerse ricos.  Cobraban un precio alto por cada carreta y hacían esperar a la gente durante días bajo la lluvia fría.  Yo pasé a madres y pequeños al otro lado sin cobrarles nada.  Mi esposa los recibía en el embarcadero con té caliente de jengibre para que dejaran de temblar.</translation>
+    </message>
+    <message>
+        <source>Look at this little deer that I carved from a deer&apos;s horn, with its strong, quick legs.  I made it in the camp, where the soldiers kept us behind a fence of logs.  Men had found gold in our hills, and the state wanted our land for its farms, so the soldiers shut us in to wait for the march.  I gave a carved deer to every frightened child, and told them that the deer still runs free in our old hills.</source>
+        <translation>Miren este venadito que tallé en un cuerno de venado, con sus patas fuertes y veloces.  Lo hice en el campamento, donde los soldados nos tenían detrás de una cerca de troncos.  Unos hombres habían encontrado oro en nuestras colinas, y el estado quería nuestra tierra para sus granjas, así que los soldados nos encerraron a esperar la marcha.  A cada niño asustado le di un venado tallado, y les dije que el venado todavía corre libre por nuestras viejas colinas.</translation>
+    </message>
+    <message>
+        <source>&quot;Tali, my feet hurt,&quot; my little sister said.  &quot;Then climb on my back,&quot; I told her.  The soldiers had come to our door at supper time, and we left with our shoes half tied.  I carried her on my back from the red clay banks all the way to the big river.  On frosty mornings, Grandmother sprinkled cayenne pepper in our moccasins, and it stung a little, but it kept our toes warm.</source>
+        <translation>&quot;Tali, me duelen los pies&quot;, dijo mi hermanita.  &quot;Entonces súbete a mi espalda&quot;, le dije.  Los soldados habían llegado a nuestra puerta a la hora de la cena, y salimos con los zapatos a medio atar.  La cargué en la espalda desde las orillas de arcilla roja hasta el gran río.  En las mañanas de helada, la abuela espolvoreaba pimienta de cayena en nuestros mocasines, y picaba un poco, pero nos mantenía calientes los dedos de los pies.</translation>
+    </message>
+    <message>
+        <source>My orders said that a law had been passed, and every Verunai family must go west, so we went from house to house with our guns.  At one door an old man held out his bear-hunting spear and said nothing, and I could not forget his face.  I carried that spear all the way west and put it back in his hands.  He smiled and said, &quot;Give it to the children who remember.&quot;  Here, it is yours now.</source>
+        <translation>Mis órdenes decían que se había aprobado una ley y que toda familia Verunai debía irse al oeste, así que fuimos de casa en casa con nuestras armas.  En una puerta, un anciano extendió su lanza para cazar osos sin decir nada, y no pude olvidar su cara.  Llevé esa lanza durante todo el camino al oeste y se la volví a poner en las manos.  Él sonrió y dijo: &quot;Dásela a los niños que recuerdan&quot;.  Tengan, ahora es de ustedes.</translation>
+    </message>
+    <message>
+        <source>Do you know the first song you ever heard?  My baby was born in the camp, far from our home, in the month the leaves fell.  When she grew hot with fever, I boiled willow bark and gave her the bitter tea, drop by drop.  I sang to her in our own language, so that the first words she heard would be ours, and she grew up to sing them to her own children.</source>
+        <translation>¿Saben cuál fue la primera canción que escucharon en su vida?  Mi bebé nació en el campamento, lejos de nuestro hogar, en el mes en que caían las hojas.  Cuando se puso caliente por la fiebre, herví corteza de sauce y le di el té amargo, gota a gota.  Le canté en nuestro propio idioma, para que las primeras palabras que oyera fueran nuestras, y ella creció y se las cantó a sus propios hijos.</translation>
+    </message>
+    <message>
+        <source>I was the doctor sent with one group.  The cold rain fell for days, and so many people fell sick with coughs and fevers.  I wrote to the army and asked for more wagons and blankets for the sick.  The answer was no: the march must keep moving.  So each evening I gathered boneset along the creeks and brewed it in every camp.  It was never enough.</source>
+        <translation>Yo era el médico enviado con uno de los grupos.  La lluvia fría cayó durante días, y muchísimas personas se enfermaron de tos y fiebre.  Le escribí al ejército para pedir más carretas y mantas para los enfermos.  La respuesta fue no: la marcha tenía que seguir avanzando.  Así que cada anochecer recogía eupatorio a la orilla de los arroyos y preparaba té con él en cada campamento.  Nunca era suficiente.</translation>
+    </message>
+    <message>
+        <source>&quot;Grandmother, why must we go?&quot; my granddaughter asked when the first snow came, and I told her the truth.  &quot;People far away wanted our land.  They made a law to send us west, and they sent soldiers to make us go.&quot;  That night the little ones coughed in the bitter cold, so I made lobelia ointment with bear fat and rubbed it on their chests.  My grandmother taught me that, and now my granddaughter knows it too.</source>
+        <translation>&quot;Abuela, ¿por qué tenemos que irnos?&quot;, me preguntó mi nieta cuando cayó la primera nevada, y le dije la verdad.  &quot;Gente de lugares lejanos quería nuestra tierra.  Hicieron una ley para mandarnos al oeste, y mandaron soldados para obligarnos a irnos&quot;.  Esa noche los pequeños tosían por el frío intenso, así que preparé un ungüento de lobelia con grasa de oso y se lo unté en el pecho.  Mi abuela me enseñó eso, y ahora mi nieta también lo sabe.</translation>
+    </message>
+    <message>
+        <source>My friend, another minister, was sent to prison for living among the Verunai.  His case went to the highest court in the land, and the judges said the state had no right to rule the Verunai or take their land.  We had won!  But the President would not make the state obey.  So I chose to walk west with the people.  Many could not sleep for grief, and each night I brewed lemon balm tea from the leaves in my pack.</source>
+        <translation>Mi amigo, otro pastor, fue enviado a prisión por vivir entre los Verunai.  Su caso llegó a la corte más alta del país, y los jueces dijeron que el estado no tenía derecho a gobernar a los Verunai ni a quitarles su tierra.  ¡Habíamos ganado!  Pero el presidente no quiso obligar al estado a obedecer.  Así que decidí caminar hacia el oeste con el pueblo.  Muchos no podían dormir de tristeza, y cada noche yo preparaba té de toronjil con las hojas que llevaba en mi morral.</translation>
+    </message>
+    <message>
+        <source>This basket is dyed red with blood root.  My mother wove it, and she used the same root for sore throats.  We waited beside this frozen river for many weeks, because the ice was too thin to cross and too thick for the boats.  I kept thinking of our farm, which the state had given away in a lottery, so strangers slept in our house.  This basket held all we had left of home.</source>
+        <translation>Esta canasta está teñida de rojo con raíz de sanguinaria.  Mi madre la tejió, y usaba esa misma raíz para el dolor de garganta.  Esperamos junto a este río congelado durante muchas semanas, porque el hielo era demasiado delgado para cruzarlo y demasiado grueso para las barcas.  No dejaba de pensar en nuestra granja, que el estado había regalado en un sorteo, así que unos desconocidos dormían en nuestra casa.  Esta canasta guardaba todo lo que nos quedaba de nuestro hogar.</translation>
+    </message>
+    <message>
+        <source>When the families camped beside our farm in the snow, the store in town sold them flour at three times its price.  Father said we had little to spare.  Mother said, &quot;Then we will share the little.&quot;  The children were sick from spoiled food, so we boiled blackberry leaves that we had dried in summer and carried the tea out in buckets.  I was thirteen years old, and I never forgot their thanks.</source>
+        <translation>Cuando las familias acamparon en la nieve junto a nuestra granja, la tienda del pueblo les vendía la harina al triple de su precio.  Papá dijo que nos sobraba poco.  Mamá dijo: &quot;Entonces compartiremos ese poco&quot;.  Los niños estaban enfermos por la comida echada a perder, así que hervimos hojas de zarzamora que habíamos secado en el verano y les llevamos el té en baldes.  Yo tenía trece años, y nunca olvidé su agradecimiento.</translation>
+    </message>
+    <message>
+        <source>When the soldiers had gathered us into camps, our Principal Chief asked that our own people lead the march west, and not the army.  I led one group of a thousand.  In the winter camp the water was bad, and many grew sick.  We boiled cranesbill root and gave the tea to everyone who was ill.  Each morning I counted every person in my group.  I remember every name.</source>
+        <translation>Cuando los soldados ya nos habían reunido en campamentos, nuestro Jefe Principal pidió que nuestra propia gente guiara la marcha hacia el oeste, y no el ejército.  Yo guié un grupo de mil personas.  En el campamento de invierno el agua estaba mala, y muchos se enfermaron.  Hervimos raíz de geranio silvestre y les dimos el té a todos los que estaban enfermos.  Cada mañana contaba a todas las personas de mi grupo.  Recuerdo cada nombre.</translation>
+    </message>
+    <message>
+        <source>The government paid men like me to drive wagons for the sick and the old, and some of those men got rich on it.  I took the job for the money, I will not lie.  The wheels broke on the frozen ruts, and the people&apos;s hands cracked in the cold.  I used spruce pitch from the trees to mend the wagon and to seal their cuts, but the money was poor comfort for what I saw.</source>
+        <translation>El gobierno les pagaba a hombres como yo para conducir las carretas de los enfermos y los ancianos, y algunos de esos hombres se hicieron ricos con eso.  Acepté el trabajo por el dinero, no voy a mentir.  Las ruedas se rompían en los surcos helados del camino, y a la gente se le agrietaban las manos por el frío.  Usé resina de abeto de los árboles para reparar la carreta y para sellarles los cortes, pero el dinero fue poco consuelo ante lo que vi.</translation>
+    </message>
+    <message>
+        <source>My brother did not walk this trail.  When the soldiers came, he took his family high into the mountains and hid in the caves and the laurel thickets.  They stayed, and their children still live in our old homeland today.  I walked west with the rest of us.  Hunting was hard in the deep snow, but I shared every rabbit I caught.  When the wind cracked our faces, we rubbed them with bear oil.</source>
+        <translation>Mi hermano no recorrió este camino.  Cuando llegaron los soldados, se llevó a su familia a lo alto de las montañas y se escondieron en las cuevas y entre los matorrales de laurel.  Se quedaron allí, y sus hijos todavía viven hoy en nuestra antigua tierra natal.  Yo caminé hacia el oeste con todos los demás.  Cazar era difícil en la nieve profunda, pero compartí cada conejo que atrapé.  Cuando el viento nos agrietaba la cara, nos la untábamos con aceite de oso.</translation>
+    </message>
+    <message>
+        <source>Every night I sang the old songs, so the children would learn them.  The path to the spring was covered with ice, and we slipped and fell carrying water.  I rubbed arnica on the bruises, and with every bruise I taught one more verse.  The soldiers could take our homes, but not a song we carried inside us.  Listen now, and I will sing you the first verse.</source>
+        <translation>Cada noche cantaba las canciones antiguas, para que los niños las aprendieran.  El sendero hacia el manantial estaba cubierto de hielo, y nos resbalábamos y caíamos al cargar el agua.  Yo untaba árnica en los moretones, y con cada moretón enseñaba una estrofa más.  Los soldados podían quitarnos nuestras casas, pero no una canción que llevábamos dentro.  Escuchen ahora, y les cantaré la primera estrofa.</translation>
+    </message>
+    <message>
+        <source>I write in our own letters.  Before the soldiers came, a small group of men signed a treaty to sell all our land.  They did not speak for the nation.  I helped carry a paper against it, and more than fifteen thousand of our people signed their names.  The leaders in the capital would not listen.  On the trail my hands cracked from writing in the cold, so I rubbed them with bittersweet salve and wrote letters home for the people.</source>
+        <translation>Yo escribo con nuestras propias letras.  Antes de que llegaran los soldados, un pequeño grupo de hombres firmó un tratado para vender toda nuestra tierra.  Ellos no hablaban en nombre de la nación.  Ayudé a llevar un documento en contra del tratado, y más de quince mil personas de nuestro pueblo firmaron con su nombre.  Los líderes de la capital no quisieron escuchar.  En el camino se me agrietaron las manos por escribir en el frío, así que me las untaba con pomada de dulcamara y escribía cartas a casa en nombre de la gente.</translation>
+    </message>
+    <message>
+        <source>&quot;Stay away from them,&quot; Father said when the families camped by our fields in the wet snow, and most of our neighbours shut their doors.  But their fires kept going out, and I was ten years old and knew a trick.  I ran to a Verunai boy with a pocket full of birchbark and said, &quot;It burns even when it is damp.&quot;  His fire caught on the first try, and we sat beside it and traded names.</source>
+        <translation>&quot;Aléjate de ellos&quot;, dijo Papá cuando las familias acamparon junto a nuestros campos en la nieve húmeda, y la mayoría de nuestros vecinos cerraron sus puertas.  Pero a las familias se les apagaban las fogatas una y otra vez, y yo tenía diez años y conocía un truco.  Con el bolsillo lleno de corteza de abedul, corrí hacia un niño Verunai y le dije: &quot;Arde aunque esté húmeda&quot;.  Su fogata prendió al primer intento, y nos sentamos a su lado y nos dijimos nuestros nombres.</translation>
+    </message>
+    <message>
+        <source>My wife grew weak with a cough that would not stop.  Every night I made her bugleweed tea, and I held her hand as we walked, because the soldiers would not let us rest.  She died on a grey morning, and we buried her beside the road with a song.  She had asked me to walk on for our children, and so I did.  They are the reason I am here to speak with you.</source>
+        <translation>Mi esposa se fue debilitando por una tos que no se le quitaba.  Cada noche le preparaba té de licopo, y le tomaba la mano mientras caminábamos, porque los soldados no nos dejaban descansar.  Murió una mañana gris, y la enterramos junto al camino con una canción.  Me había pedido que siguiera caminando por nuestros hijos, y así lo hice.  Ellos son la razón por la que estoy aquí para hablar con ustedes.</translation>
+    </message>
+    <message>
+        <source>Have you ever seen calendula flowers?  They are golden as the sun, and I carried them dried in my bag of herbs.  By the end of winter that bag was nearly empty.  When the river ice broke, people cut their feet on its sharp edges, and I washed their cuts with calendula water so that they healed clean.  Many of the plants we knew did not grow in the land they sent us to.</source>
+        <translation>¿Alguna vez han visto flores de caléndula?  Son doradas como el sol, y yo las llevaba secas en mi bolsa de hierbas.  Al final del invierno esa bolsa estaba casi vacía.  Cuando se rompió el hielo del río, la gente se cortó los pies con sus bordes filosos, y yo les lavé los cortes con agua de caléndula para que sanaran limpios.  Muchas de las plantas que conocíamos no crecían en la tierra adonde nos mandaron.</translation>
+    </message>
+    <message>
+        <source>I was a free man with a smithy by this road, and I knew what it was to be pushed aside.  When the wagons came through with broken wheels and cracked axles, I worked all night to mend them, and I would not take a penny.  My wife sent out strings of garlic from our cellar, good against coughs and colds.  In the morning the wagons rolled on, and I went back to my fire.</source>
+        <translation>Yo era un hombre libre con una herrería junto a este camino, y sabía lo que se siente cuando te hacen a un lado.  Cuando las carretas pasaron con las ruedas rotas y los ejes rajados, trabajé toda la noche para repararlas, y no quise cobrar ni un centavo.  Mi esposa les mandó ristras de ajo de nuestro sótano, buenas contra la tos y los resfriados.  Por la mañana las carretas siguieron su marcha, y yo volví al fuego de mi fragua.</translation>
+    </message>
+    <message>
+        <source>Many of my pupils walked this trail, so I followed them west to keep their school going.  On the way, when fevers came back, the older girls showed me how to make dogwood bark tea, and I wrote down every step.  In the west the Verunai built their nation again.  They had their own council and their own newspaper, and more schools than before.  My pupils became the teachers.</source>
+        <translation>Muchos de mis alumnos recorrieron este camino, así que los seguí hacia el oeste para que su escuela siguiera funcionando.  En el camino, cuando volvían las fiebres, las muchachas mayores me enseñaron a hacer té de corteza de cornejo, y yo anoté cada paso.  En el oeste, los Verunai volvieron a construir su nación.  Tenían su propio consejo y su propio periódico, y más escuelas que antes.  Mis alumnos se convirtieron en los maestros.</translation>
+    </message>
+    <message>
+        <source>They told us the land in the west would be ours for as long as the grass grows, but we did not choose it, and it was not home.  I was the oldest in our group, so each night I told the old stories by the fire, and the young ones learned who we are.  My walking stick is cut from a tulip poplar, and its bark made a tea for the weary.  Sit down beside me, and I will tell you one.</source>
+        <translation>Nos dijeron que la tierra del oeste sería nuestra mientras creciera la hierba, pero nosotros no la elegimos, y no era nuestro hogar.  Yo era la persona de más edad de nuestro grupo, así que cada noche contaba las historias antiguas junto al fuego, y los jóvenes aprendieron quiénes somos.  Mi bastón está cortado de un tulipero, y con su corteza se hacía un té para los cansados.  Siéntense a mi lado, y les contaré una.</translation>
+    </message>
+    <message>
+        <source>Feel this little pouch.  Before we left, my mother sewed it into my dress, full of seeds: corn, beans, squash, and savory for the cooking pot.  All winter I kept them dry, even when I was hungry.  In the spring we knelt in the strange red earth of the west and pressed the seeds in, one by one.  When the savory came up, our first stew tasted like home.</source>
+        <translation>Toquen esta bolsita.  Antes de irnos, mi madre la cosió dentro de mi vestido, llena de semillas: maíz, frijoles, calabaza y ajedrea para la olla.  Todo el invierno las mantuve secas, aun cuando tenía hambre.  En la primavera nos arrodillamos en la extraña tierra roja del oeste y hundimos las semillas, una por una.  Cuando brotó la ajedrea, nuestro primer guiso supo a hogar.</translation>
+    </message>
+    <message>
+        <source>We came to the west with very little, to a land we had never chosen.  Before summer came, I cut down trees and built a cabin for my family, and our neighbours helped me raise the roof.  We drank sumac-berry water, cool and sour, while we cleared the new fields.  It was not our old home.  But we planted, we held our council again, and we made it a home.</source>
+        <translation>Llegamos al oeste con muy poco, a una tierra que nunca habíamos elegido.  Antes de que llegara el verano, corté árboles y construí una cabaña para mi familia, y nuestros vecinos me ayudaron a levantar el techo.  Bebíamos agua de bayas de zumaque, fresca y ácida, mientras despejábamos los nuevos campos.  No era nuestro antiguo hogar.  Pero sembramos, volvimos a reunir nuestro consejo, e hicimos de ella un hogar.</translation>
+    </message>
+    <message>
+        <source>I was a little girl on this trail, and I lived to be very old.  When food ran short, my mother boiled slippery elm bark into a porridge that kept us going.  I told my grandchildren everything, so that they would remember, and they told theirs.  Today our nations have their own governments, schools and languages, in the west and in the old mountains too.  We are still here.</source>
+        <translation>Yo era una niña pequeña en este camino, y viví hasta ser muy anciana.  Cuando escaseaba la comida, mi madre hervía corteza de olmo rojo hasta hacer una papilla que nos daba fuerzas para seguir.  Les conté todo a mis nietos, para que lo recordaran, y ellos se lo contaron a los suyos.  Hoy nuestras naciones tienen sus propios gobiernos, escuelas e idiomas, en el oeste y también en las viejas montañas.  Todavía estamos aquí.</translation>
+    </message>
+    <message>
+        <source>Near a roadside market, friends share a campfire with Sedora, a wise Verunai woman.  She tells the story of her people.</source>
+        <translation>Cerca de un mercado junto a la carretera, unos amigos comparten una fogata con Sedora, una sabia mujer Verunai.  Ella cuenta la historia de su pueblo.</translation>
+    </message>
+    <message>
+        <source>Sedora has no children to carry on her stories.  She fears they will be forgotten.</source>
+        <translation>Sedora no tiene hijos que sigan contando sus historias.  Teme que se olviden.</translation>
+    </message>
+    <message>
+        <source>Soldiers forced my people from our homes.  They made us walk a long way, through the winter, to a distant new land.</source>
+        <translation>Los soldados sacaron a mi pueblo de nuestros hogares a la fuerza.  Nos hicieron caminar un largo trecho, a través del invierno, hasta una tierra nueva y lejana.</translation>
+    </message>
+    <message>
+        <source>One in three of the people did not survive the journey.</source>
+        <translation>Una de cada tres personas del pueblo no sobrevivió al viaje.</translation>
+    </message>
+    <message>
+        <source>The Verunai named that journey Weyfarra, the trail where they cried.  It must never be forgotten.</source>
+        <translation>Los Verunai llamaron a ese viaje Weyfarra, el camino donde lloraron.  Nunca debe olvidarse.</translation>
+    </message>
+    <message>
+        <source>It was said that whoever killed an eagle for sport would be haunted by dreams of fierce, swooping eagles.</source>
+        <translation>Se decía que quien matara un águila por diversión sería perseguido por sueños de águilas feroces que se lanzaban en picada.</translation>
+    </message>
+    <message>
+        <source>Dreaming of an eagle meant holding an Eagle Dance, with vigils and fasting, or the family might suffer.</source>
+        <translation>Soñar con un águila significaba que había que celebrar una Danza del Águila, con vigilias y ayunos, o la familia podría sufrir.</translation>
+    </message>
+    <message>
+        <source>The eagle is sacred: only great warriors and those versed in sacred rites wear eagle feathers in the dance.</source>
+        <translation>El águila es sagrada: solo los grandes guerreros y quienes conocen bien los ritos sagrados llevan plumas de águila en la danza.</translation>
+    </message>
+    <message>
+        <source>Sedora takes your hands.  &quot;Close your eyes,&quot; she says.  When you open them, you stand on the ghostly Trail, and your journey is about to begin...</source>
+        <translation>Sedora les toma las manos.  &quot;Cierren los ojos&quot;, dice.  Cuando los abren, están en el Camino fantasmal, y su viaje está a punto de comenzar...</translation>
+    </message>
+    <message>
+        <source>You have walked the Weyfarra trail with us, from the old homeland to the land in the west.  Others wanted our land, and a law and a treaty signed by a few were used to force us out.  We spoke up with petitions and in the highest court, and some of us hid in the mountains and stayed.  Remember the few who helped, and the many who looked away.  The Verunai are still here today, as nations: we speak our language, sing our songs and tell our stories.  Now you carry them too.  Thank you for walking with us.</source>
+        <translation>Ustedes han recorrido con nosotros el camino Weyfarra, desde la antigua tierra natal hasta la tierra del oeste.  Otros querían nuestra tierra, y se usaron una ley y un tratado firmado por unos pocos para sacarnos a la fuerza.  Alzamos la voz con peticiones y en la corte más alta del país, y algunos de nosotros nos escondimos en las montañas y nos quedamos.  Recuerden a los pocos que ayudaron, y a los muchos que miraron hacia otro lado.  Los Verunai siguen aquí hoy, como naciones: hablamos nuestro idioma, cantamos nuestras canciones y contamos nuestras historias.  Ahora ustedes también los llevan consigo.  Gracias por caminar con nosotros.</translation>
+    </message>
+    <message>
+        <source>These are remedies people used long ago.  Many of these plants are poisonous: never try them yourself.</source>
+        <translation>Estos son remedios que la gente usaba hace mucho tiempo.  Muchas de estas plantas son venenosas: nunca las prueben ustedes mismos.</translation>
+    </message>
+    <message>
+        <source>A journey along the Verunai removal trail, made with care for students and teachers.</source>
+        <translation>Un viaje por el camino de la expulsión de los Verunai, hecho con cuidado para estudiantes y maestros.</translation>
+    </message>
+</context>
+<context>
+    <name>TAbout1</name>
+    <message>
+        <source>About Kelvarin</source>
+        <translation>Acerca de Kelvarin</translation>
+    </message>
+    <message>
+        <source>Kelvarin emblem</source>
+        <translation>Emblema de Kelvarin</translation>
+    </message>
+    <message>
+        <source>&amp;No, don&apos;t quit</source>
+        <translation>&amp;No, no salir</translation>
+    </message>
+    <message>
+        <source>&amp;Okay</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restart the game?</source>
+        <translation>¿Seguro que quieres empezar el juego de nuevo?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to Quit?</source>
+        <translation>¿Seguro que quieres salir?</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+</context>
+<context>
+    <name>TFleaMarket</name>
+    <message>
+        <source>Flea Market</source>
+        <translation>Mercado de pulgas</translation>
+    </message>
+    <message>
+        <source>Market scene</source>
+        <translation>Escena del mercado</translation>
+    </message>
+    <message>
+        <source>Door #4</source>
+        <translation>Puerta n.º 4</translation>
+    </message>
+    <message>
+        <source>Click to Enter</source>
+        <translation>Haz clic para entrar</translation>
+    </message>
+    <message>
+        <source>Press to enter the shop.</source>
+        <translation>Pulsa para entrar en la tienda.</translation>
+    </message>
+    <message>
+        <source>Door #3</source>
+        <translation>Puerta n.º 3</translation>
+    </message>
+    <message>
+        <source>This shop is closed today</source>
+        <translation>Esta tienda está cerrada hoy</translation>
+    </message>
+    <message>
+        <source>This shop is closed today.</source>
+        <translation>Esta tienda está cerrada hoy.</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Oeste</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Este</translation>
+    </message>
+    <message>
+        <source>Way out</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Press to leave the shop.</source>
+        <translation>Pulsa para salir de la tienda.</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Instrucciones</translation>
+    </message>
+    <message>
+        <source>The next day at the flea market, you meet Sedora again, and she tells you a Verunai legend.  She is ready to send you on a strange adventure, but first you must do some shopping!</source>
+        <translation>Al día siguiente, en el mercado de pulgas, vuelves a ver a Sedora, y ella te cuenta una leyenda verunai.  Está lista para mandarte a una aventura extraña, ¡pero primero tienes que hacer algunas compras!</translation>
+    </message>
+    <message>
+        <source>&amp;Okay</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Wooden frame</source>
+        <translation>Marco de madera</translation>
+    </message>
+    <message>
+        <source>Inventory</source>
+        <translation>Inventario</translation>
+    </message>
+    <message>
+        <source>Shows what the party has.</source>
+        <translation>Muestra lo que tiene el grupo.</translation>
+    </message>
+    <message>
+        <source>The next day, you and your friends are shopping at the flea market.  You have $50 to spend. </source>
+        <translation>Al día siguiente, tú y tus amigos van de compras al mercado de pulgas.  Tienen $50 para gastar. </translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Águila</translation>
+    </message>
+    <message>
+        <source>Press for a hint.</source>
+        <translation>Pulsa para ver una pista.</translation>
+    </message>
+    <message>
+        <source>The picture file &quot;%1&quot; is missing or damaged.</source>
+        <translation>El archivo de imagen &quot;%1&quot; falta o está dañado.</translation>
+    </message>
+    <message>
+        <source>The flea market lane.</source>
+        <translation>El pasillo del mercado de pulgas.</translation>
+    </message>
+    <message>
+        <source>Inside the shop.</source>
+        <translation>Dentro de la tienda.</translation>
+    </message>
+    <message>
+        <source>Press to open the store.</source>
+        <translation>Pulsa para abrir la tienda.</translation>
+    </message>
+    <message>
+        <source>Click on Door #4 to visit one of the shops now, and be sure to buy some items.</source>
+        <translation>Haz clic en la Puerta n.º 4 para visitar una de las tiendas, y no olvides comprar algunas cosas.</translation>
+    </message>
+    <message>
+        <source>Click on the screen to bring up the STORE MENU, and select the items you want to buy.  Then click the PURCHASE button.</source>
+        <translation>Haz clic en la pantalla para abrir la LISTA DE LA TIENDA, y elige las cosas que quieres comprar.  Luego haz clic en el botón COMPRAR.</translation>
+    </message>
+    <message>
+        <source>You haven&apos;t purchased anything from the store!  You won&apos;t be able to trade.</source>
+        <translation>¡No compraste nada en la tienda!  No podrás hacer trueques.</translation>
+    </message>
+    <message>
+        <source>After visiting all the shops, and making your purchases, Sedora tells you how to start a very strange journey!</source>
+        <translation>Después de visitar todas las tiendas y hacer tus compras, ¡Sedora te explica cómo empezar un viaje muy extraño!</translation>
+    </message>
+    <message>
+        <source>This shop is closed today.  Door #4 is open.</source>
+        <translation>Esta tienda está cerrada hoy.  La Puerta n.º 4 está abierta.</translation>
+    </message>
+    <message>
+        <source>Hello there!  May I help you?</source>
+        <translation>¡Hola!  ¿En qué te puedo ayudar?</translation>
+    </message>
+    <message>
+        <source>Thank you kindly!</source>
+        <translation>¡Muchas gracias!</translation>
+    </message>
+    <message>
+        <source>right side</source>
+        <translation>a la derecha</translation>
+    </message>
+    <message>
+        <source>right or left side</source>
+        <translation>a la derecha o a la izquierda</translation>
+    </message>
+    <message>
+        <source>left side</source>
+        <translation>a la izquierda</translation>
+    </message>
+    <message>
+        <source>right side or bottom</source>
+        <translation>a la derecha o abajo</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <translation>abajo</translation>
+    </message>
+    <message>
+        <source>Click on doors to enter shops.  Or click on the items you wish to buy, and select them from the list.</source>
+        <translation>Haz clic en las puertas para entrar en las tiendas.  O haz clic en las cosas que quieres comprar, y elígelas de la lista.</translation>
+    </message>
+    <message>
+        <source>The shopkeeper may speak to you.  Place cursor over face of shopkeeper, and click the mouse button.</source>
+        <translation>El tendero quizá te hable.  Pon el puntero sobre la cara del tendero y haz clic con el ratón.</translation>
+    </message>
+    <message>
+        <source>You may purchase items shown in this scene.  Click on the items you wish to buy, and select them from the list.</source>
+        <translation>Puedes comprar las cosas que ves en esta escena.  Haz clic en las cosas que quieres comprar, y elígelas de la lista.</translation>
+    </message>
+    <message>
+        <source>Click on the THIS WAY sign at the %1 of the screen to change scenes.</source>
+        <translation>Haz clic en el letrero THIS WAY (por aquí), %1 en la pantalla, para cambiar de escena.</translation>
+    </message>
+</context>
+<context>
+    <name>TIntro</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Introducción</translation>
+    </message>
+    <message>
+        <source>Sedora by the campfire</source>
+        <translation>Sedora junto a la fogata</translation>
+    </message>
+</context>
+<context>
+    <name>TInventory</name>
+    <message>
+        <source>Flea Market Items</source>
+        <translation>Cosas del mercado</translation>
+    </message>
+    <message>
+        <source>Trading Post Items</source>
+        <translation>Cosas del puesto de trueque</translation>
+    </message>
+    <message>
+        <source>Traded Items</source>
+        <translation>Cosas intercambiadas</translation>
+    </message>
+    <message>
+        <source>Game Reserves</source>
+        <translation>Reservas de caza</translation>
+    </message>
+    <message>
+        <source>Fish Caught</source>
+        <translation>Peces pescados</translation>
+    </message>
+    <message>
+        <source>Inventory</source>
+        <translation>Inventario</translation>
+    </message>
+    <message>
+        <source>Inventory background</source>
+        <translation>Fondo del inventario</translation>
+    </message>
+    <message>
+        <source>Which list</source>
+        <translation>Qué lista</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>Ade&amp;lante</translation>
+    </message>
+    <message>
+        <source> (given as a remedy)</source>
+        <translation> (dado como remedio)</translation>
+    </message>
+    <message>
+        <source>Lines %1 to %2 of %3: %4</source>
+        <translation>Líneas %1 a %2 de %3: %4</translation>
+    </message>
+</context>
+<context>
+    <name>TStore</name>
+    <message>
+        <source>Purchase Items</source>
+        <translation>Comprar cosas</translation>
+    </message>
+    <message>
+        <source>Store background</source>
+        <translation>Fondo de la tienda</translation>
+    </message>
+    <message>
+        <source>You have:     Buy:</source>
+        <translation>Tienes:     Compra:</translation>
+    </message>
+    <message>
+        <source>Unit Cost          Total Cost</source>
+        <translation>Precio          Total</translation>
+    </message>
+    <message>
+        <source>Your money:     $</source>
+        <translation>Tu dinero:     $</translation>
+    </message>
+    <message>
+        <source>Total Purchases:     $</source>
+        <translation>Total de compras:     $</translation>
+    </message>
+    <message>
+        <source>You can&apos;t make these purchases.  You don&apos;t have enough money!</source>
+        <translation>No puedes hacer estas compras.  ¡No tienes suficiente dinero!</translation>
+    </message>
+    <message>
+        <source>&amp;Okay</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Purchase</source>
+        <translation>C&amp;omprar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>Ade&amp;lante</translation>
+    </message>
+    <message>
+        <source>Buys everything chosen on all three pages.</source>
+        <translation>Compra todo lo elegido en las tres páginas.</translation>
+    </message>
+    <message>
+        <source>How many %1 to buy</source>
+        <translation>Cantidad de %1 para comprar</translation>
+    </message>
+    <message>
+        <source>More or fewer %1</source>
+        <translation>Más o menos %1</translation>
+    </message>
+    <message>
+        <source>You have %1.  %2 each.  This row costs %3.</source>
+        <translation>Tienes %1.  Precio por unidad: %2.  Esta fila cuesta %3.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2, from %3.</source>
+        <translation>Página %1 de %2, desde %3.</translation>
+    </message>
+</context>
+<context>
+    <name>media::VolumeDialog</name>
+    <message>
+        <source>&amp;Okay</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>&amp;Volume of music, voices and sounds:</source>
+        <translation>&amp;Volumen de la música, las voces y los sonidos:</translation>
+    </message>
+    <message>
+        <source>Left and right arrows change it a little, Page Up and Page Down a lot.</source>
+        <translation>Las flechas izquierda y derecha lo cambian un poco; Re Pág y Av Pág, mucho.</translation>
+    </message>
+</context>
 </TS>

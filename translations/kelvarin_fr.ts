@@ -2418,4 +2418,529 @@
         <translation>Réé&amp;couter l&apos;histoire</translation>
     </message>
 </context>
+<context>
+    <name>Story</name>
+    <message>
+        <source>We have three stories that will help you.</source>
+        <translation>Nous avons trois histoires qui vont vous aider.</translation>
+    </message>
+    <message>
+        <source>Would you like to hear another story?</source>
+        <translation>Voulez-vous entendre une autre histoire ?</translation>
+    </message>
+    <message>
+        <source>In this book I write the words of my people.  Our language was first written when one of our own made a sign for every sound we speak, and soon nearly all of us could read and write it.</source>
+        <translation>Dans ce livre, j&apos;écris les mots de mon peuple.  Notre langue a été écrite pour la première fois quand l&apos;un des nôtres a créé un signe pour chaque son que nous prononçons, et bientôt, presque tous, nous savions la lire et l&apos;écrire.</translation>
+    </message>
+    <message>
+        <source>Before a long journey, my mother rubbed my feet in the ashes of our fire, and we sang about the fox and the deer, whose feet are never frostbitten.  I sang that song on every cold morning of our walk.</source>
+        <translation>Avant un long voyage, ma mère m&apos;a frotté les pieds dans les cendres de notre feu, et nous avons chanté une chanson sur le renard et le cerf, dont les pieds ne gèlent jamais.  J&apos;ai chanté cette chanson chaque matin froid de notre marche.</translation>
+    </message>
+    <message>
+        <source>Long ago I found a young Verunai man lying hurt beside the trail.  I carried him to the spring below my cabin, and I cared for him until he was strong again.  From that day on, we were like brothers.</source>
+        <translation>Il y a longtemps, j&apos;ai trouvé un jeune homme du peuple Verunai étendu, blessé, au bord de la piste.  Je l&apos;ai porté jusqu&apos;à la source, en contrebas de ma cabane, et je l&apos;ai soigné jusqu&apos;à ce qu&apos;il reprenne des forces.  À partir de ce jour, nous avons été comme des frères.</translation>
+    </message>
+    <message>
+        <source>The soldiers held the families in a camp in the field below my farm.  They had been taken from their houses with only what they could carry.  Children burned their hands on the hot pots as they tried to get warm, so I cut leaves from my aloe plant and spread the cool juice on their burns.  Some of my neighbours bought the families&apos; cows for almost nothing.  Most of them just shut their doors.</source>
+        <translation>Les soldats gardaient les familles dans un camp, dans le champ en contrebas de ma ferme.  On les avait emmenées de chez elles avec seulement ce qu&apos;elles pouvaient porter.  Les enfants se brûlaient les mains sur les marmites chaudes en essayant de se réchauffer, alors j&apos;ai coupé des feuilles de mon aloès et j&apos;ai étalé leur jus frais sur leurs brûlures.  Certains de mes voisins ont acheté les vaches des familles presque pour rien.  La plupart d&apos;entre eux se sont contentés de fermer leur porte.</translation>
+    </message>
+    <message>
+        <source>Forty years I kept the ferry on this river.  When the soldiers brought the families here, the big ferry men saw a chance to get rich.  They charged a high price for every wagon and made the people wait for days in the cold rain.  I carried mothers and little ones across for nothing.  My wife met them at the landing with hot ginger tea to stop their shivering.</source>
+        <translation>Pendant quarante ans, j&apos;ai tenu le bac sur cette rivière.  Quand les soldats ont amené les familles ici, les passeurs des grands bacs y ont vu une occasion de s&apos;enrichir.  Ils faisaient payer cher chaque chariot et faisaient attendre les gens pendant des jours sous la pluie froide.  Je faisais traverser les mères et les petits gratuitement.  Ma femme les accueillait au débarcadère avec une tisane de gingembre bien chaude pour arrêter leurs frissons.</translation>
+    </message>
+    <message>
+        <source>Look at this little deer that I carved from a deer&apos;s horn, with its strong, quick legs.  I made it in the camp, where the soldiers kept us behind a fence of logs.  Men had found gold in our hills, and the state wanted our land for its farms, so the soldiers shut us in to wait for the march.  I gave a carved deer to every frightened child, and told them that the deer still runs free in our old hills.</source>
+        <translation>Regardez ce petit cerf que j&apos;ai sculpté dans un bois de cerf, avec ses pattes solides et rapides.  Je l&apos;ai fait dans le camp, où les soldats nous gardaient derrière une palissade de rondins.  Des hommes avaient trouvé de l&apos;or dans nos collines, et l&apos;État voulait nos terres pour ses fermes, alors les soldats nous ont enfermés en attendant la marche.  J&apos;ai donné un cerf sculpté à chaque enfant qui avait peur, et je leur ai dit que le cerf court toujours en liberté dans nos anciennes collines.</translation>
+    </message>
+    <message>
+        <source>&quot;Tali, my feet hurt,&quot; my little sister said.  &quot;Then climb on my back,&quot; I told her.  The soldiers had come to our door at supper time, and we left with our shoes half tied.  I carried her on my back from the red clay banks all the way to the big river.  On frosty mornings, Grandmother sprinkled cayenne pepper in our moccasins, and it stung a little, but it kept our toes warm.</source>
+        <translation>&quot;Tali, j&apos;ai mal aux pieds&quot;, m&apos;a dit ma petite sœur.  &quot;Alors grimpe sur mon dos&quot;, lui ai-je répondu.  Les soldats étaient venus à notre porte à l&apos;heure du souper, et nous étions partis avec nos chaussures à moitié lacées.  Je l&apos;ai portée sur mon dos depuis les rives d&apos;argile rouge jusqu&apos;à la grande rivière.  Les matins de gel, Grand-mère saupoudrait du piment de Cayenne dans nos mocassins, et ça piquait un peu, mais ça gardait nos orteils au chaud.</translation>
+    </message>
+    <message>
+        <source>My orders said that a law had been passed, and every Verunai family must go west, so we went from house to house with our guns.  At one door an old man held out his bear-hunting spear and said nothing, and I could not forget his face.  I carried that spear all the way west and put it back in his hands.  He smiled and said, &quot;Give it to the children who remember.&quot;  Here, it is yours now.</source>
+        <translation>Mes ordres disaient qu&apos;une loi avait été votée et que chaque famille Verunai devait partir vers l&apos;ouest, alors nous sommes allés de maison en maison avec nos fusils.  À une porte, un vieil homme a tendu sa lance de chasse à l&apos;ours sans rien dire, et je n&apos;ai pas pu oublier son visage.  J&apos;ai porté cette lance tout le long du chemin vers l&apos;ouest et je l&apos;ai remise entre ses mains.  Il a souri et a dit : &quot;Donnez-la aux enfants qui se souviennent.&quot;  Tenez, elle est à vous maintenant.</translation>
+    </message>
+    <message>
+        <source>Do you know the first song you ever heard?  My baby was born in the camp, far from our home, in the month the leaves fell.  When she grew hot with fever, I boiled willow bark and gave her the bitter tea, drop by drop.  I sang to her in our own language, so that the first words she heard would be ours, and she grew up to sing them to her own children.</source>
+        <translation>Connaissez-vous la première chanson que vous avez entendue ?  Ma petite est née dans le camp, loin de chez nous, au mois où tombent les feuilles.  Quand elle est devenue toute chaude de fièvre, j&apos;ai fait bouillir de l&apos;écorce de saule et je lui ai donné la tisane amère, goutte à goutte.  Je lui chantais des chansons dans notre langue, pour que les premiers mots qu&apos;elle entende soient les nôtres, et, devenue grande, elle les a chantés à ses propres enfants.</translation>
+    </message>
+    <message>
+        <source>I was the doctor sent with one group.  The cold rain fell for days, and so many people fell sick with coughs and fevers.  I wrote to the army and asked for more wagons and blankets for the sick.  The answer was no: the march must keep moving.  So each evening I gathered boneset along the creeks and brewed it in every camp.  It was never enough.</source>
+        <translation>J&apos;étais le médecin envoyé avec l&apos;un des groupes.  La pluie froide est tombée pendant des jours, et tant de gens sont tombés malades, avec de la toux et de la fièvre.  J&apos;ai écrit à l&apos;armée pour demander plus de chariots et de couvertures pour les malades.  La réponse a été non : la marche devait continuer.  Alors chaque soir, je cueillais de l&apos;eupatoire le long des ruisseaux et j&apos;en faisais une tisane dans chaque camp.  Ce n&apos;était jamais assez.</translation>
+    </message>
+    <message>
+        <source>&quot;Grandmother, why must we go?&quot; my granddaughter asked when the first snow came, and I told her the truth.  &quot;People far away wanted our land.  They made a law to send us west, and they sent soldiers to make us go.&quot;  That night the little ones coughed in the bitter cold, so I made lobelia ointment with bear fat and rubbed it on their chests.  My grandmother taught me that, and now my granddaughter knows it too.</source>
+        <translation>&quot;Grand-mère, pourquoi devons-nous partir ?&quot; m&apos;a demandé ma petite-fille quand la première neige est tombée, et je lui ai dit la vérité.  &quot;Des gens qui vivaient loin d&apos;ici voulaient nos terres.  Ils ont fait une loi pour nous envoyer à l&apos;ouest, et ils ont envoyé des soldats pour nous obliger à partir.&quot;  Cette nuit-là, les petits toussaient dans le froid mordant, alors j&apos;ai préparé un onguent de lobélie avec de la graisse d&apos;ours et je leur en ai frotté la poitrine.  Ma grand-mère m&apos;avait appris cela, et maintenant ma petite-fille le sait aussi.</translation>
+    </message>
+    <message>
+        <source>My friend, another minister, was sent to prison for living among the Verunai.  His case went to the highest court in the land, and the judges said the state had no right to rule the Verunai or take their land.  We had won!  But the President would not make the state obey.  So I chose to walk west with the people.  Many could not sleep for grief, and each night I brewed lemon balm tea from the leaves in my pack.</source>
+        <translation>Mon ami, un autre pasteur, a été envoyé en prison parce qu&apos;il vivait parmi les Verunai.  Son affaire est allée jusqu&apos;à la plus haute cour du pays, et les juges ont dit que l&apos;État n&apos;avait pas le droit de gouverner les Verunai ni de prendre leurs terres.  Nous avions gagné !  Mais le Président n&apos;a pas voulu obliger l&apos;État à obéir.  Alors j&apos;ai choisi de marcher vers l&apos;ouest avec le peuple.  Beaucoup avaient trop de chagrin pour dormir, et chaque soir, je préparais une tisane de mélisse avec les feuilles que j&apos;avais dans mon sac.</translation>
+    </message>
+    <message>
+        <source>This basket is dyed red with blood root.  My mother wove it, and she used the same root for sore throats.  We waited beside this frozen river for many weeks, because the ice was too thin to cross and too thick for the boats.  I kept thinking of our farm, which the state had given away in a lottery, so strangers slept in our house.  This basket held all we had left of home.</source>
+        <translation>Ce panier est teint en rouge avec de la racine de sanguinaire.  Ma mère l&apos;a tressé, et elle utilisait la même racine contre les maux de gorge.  Nous avons attendu au bord de cette rivière gelée pendant de nombreuses semaines, parce que la glace était trop mince pour qu&apos;on la traverse et trop épaisse pour les bateaux.  Je n&apos;arrêtais pas de penser à notre ferme, que l&apos;État avait distribuée par une loterie, si bien que des inconnus dormaient dans notre maison.  Ce panier contenait tout ce qui nous restait de chez nous.</translation>
+    </message>
+    <message>
+        <source>When the families camped beside our farm in the snow, the store in town sold them flour at three times its price.  Father said we had little to spare.  Mother said, &quot;Then we will share the little.&quot;  The children were sick from spoiled food, so we boiled blackberry leaves that we had dried in summer and carried the tea out in buckets.  I was thirteen years old, and I never forgot their thanks.</source>
+        <translation>Quand les familles ont campé près de notre ferme, dans la neige, le magasin de la ville leur vendait la farine à trois fois son prix.  Mon père a dit que nous n&apos;avions pas grand-chose en trop.  Ma mère a répondu : &quot;Alors nous partagerons ce peu.&quot;  Les enfants étaient malades à cause de nourriture avariée, alors nous avons fait bouillir des feuilles de mûrier sauvage que nous avions séchées en été, et nous leur avons apporté la tisane dans des seaux.  J&apos;avais treize ans, et je n&apos;ai jamais oublié leurs remerciements.</translation>
+    </message>
+    <message>
+        <source>When the soldiers had gathered us into camps, our Principal Chief asked that our own people lead the march west, and not the army.  I led one group of a thousand.  In the winter camp the water was bad, and many grew sick.  We boiled cranesbill root and gave the tea to everyone who was ill.  Each morning I counted every person in my group.  I remember every name.</source>
+        <translation>Après que les soldats nous ont rassemblés dans des camps, notre Chef principal a demandé que ce soit notre propre peuple qui mène la marche vers l&apos;ouest, et non l&apos;armée.  J&apos;ai mené un groupe de mille personnes.  Dans le camp d&apos;hiver, l&apos;eau était mauvaise, et beaucoup sont tombés malades.  Nous avons fait bouillir de la racine de géranium sauvage et donné la tisane à tous ceux qui étaient malades.  Chaque matin, je comptais chaque personne de mon groupe.  Je me souviens de chaque nom.</translation>
+    </message>
+    <message>
+        <source>The government paid men like me to drive wagons for the sick and the old, and some of those men got rich on it.  I took the job for the money, I will not lie.  The wheels broke on the frozen ruts, and the people&apos;s hands cracked in the cold.  I used spruce pitch from the trees to mend the wagon and to seal their cuts, but the money was poor comfort for what I saw.</source>
+        <translation>Le gouvernement payait des hommes comme moi pour conduire des chariots pour les malades et les personnes âgées, et certains de ces hommes se sont enrichis ainsi.  J&apos;ai pris ce travail pour l&apos;argent, je ne vais pas mentir.  Les roues se cassaient dans les ornières gelées, et les mains des gens se crevassaient dans le froid.  J&apos;ai utilisé la résine des épicéas pour réparer le chariot et pour refermer leurs coupures, mais l&apos;argent me consolait bien peu de ce que j&apos;ai vu.</translation>
+    </message>
+    <message>
+        <source>My brother did not walk this trail.  When the soldiers came, he took his family high into the mountains and hid in the caves and the laurel thickets.  They stayed, and their children still live in our old homeland today.  I walked west with the rest of us.  Hunting was hard in the deep snow, but I shared every rabbit I caught.  When the wind cracked our faces, we rubbed them with bear oil.</source>
+        <translation>Mon frère n&apos;a pas marché sur cette piste.  Quand les soldats sont venus, il a emmené sa famille très haut dans les montagnes et s&apos;est caché dans les grottes et les fourrés de lauriers.  Ils sont restés, et leurs enfants vivent encore aujourd&apos;hui sur notre ancienne terre natale.  J&apos;ai marché vers l&apos;ouest avec tous les autres.  La chasse était difficile dans la neige profonde, mais j&apos;ai partagé chaque lapin que j&apos;ai attrapé.  Quand le vent nous gerçait le visage, nous le frottions avec de l&apos;huile d&apos;ours.</translation>
+    </message>
+    <message>
+        <source>Every night I sang the old songs, so the children would learn them.  The path to the spring was covered with ice, and we slipped and fell carrying water.  I rubbed arnica on the bruises, and with every bruise I taught one more verse.  The soldiers could take our homes, but not a song we carried inside us.  Listen now, and I will sing you the first verse.</source>
+        <translation>Chaque soir, je chantais les vieux chants, pour que les enfants les apprennent.  Le chemin de la source était couvert de glace, et nous glissions et tombions en portant l&apos;eau.  Je frottais les bleus avec de l&apos;arnica, et à chaque bleu, j&apos;enseignais un couplet de plus.  Les soldats pouvaient prendre nos maisons, mais pas un chant que nous portions en nous.  Écoutez maintenant, je vais vous chanter le premier couplet.</translation>
+    </message>
+    <message>
+        <source>I write in our own letters.  Before the soldiers came, a small group of men signed a treaty to sell all our land.  They did not speak for the nation.  I helped carry a paper against it, and more than fifteen thousand of our people signed their names.  The leaders in the capital would not listen.  On the trail my hands cracked from writing in the cold, so I rubbed them with bittersweet salve and wrote letters home for the people.</source>
+        <translation>J&apos;écris avec nos propres lettres.  Avant l&apos;arrivée des soldats, un petit groupe d&apos;hommes a signé un traité pour vendre toutes nos terres.  Ils ne parlaient pas au nom de la nation.  J&apos;ai aidé à porter un papier contre ce traité, et plus de quinze mille personnes de notre peuple y ont signé leur nom.  Les dirigeants de la capitale n&apos;ont pas voulu écouter.  Sur la piste, mes mains se crevassaient à force d&apos;écrire dans le froid, alors je les frottais avec un baume de douce-amère et j&apos;écrivais des lettres pour les gens, à envoyer au pays.</translation>
+    </message>
+    <message>
+        <source>&quot;Stay away from them,&quot; Father said when the families camped by our fields in the wet snow, and most of our neighbours shut their doors.  But their fires kept going out, and I was ten years old and knew a trick.  I ran to a Verunai boy with a pocket full of birchbark and said, &quot;It burns even when it is damp.&quot;  His fire caught on the first try, and we sat beside it and traded names.</source>
+        <translation>&quot;Tenez-vous loin d&apos;eux&quot;, a dit mon père quand les familles ont campé près de nos champs dans la neige mouillée, et la plupart de nos voisins ont fermé leur porte.  Mais leurs feux n&apos;arrêtaient pas de s&apos;éteindre, et moi, j&apos;avais dix ans et je connaissais une astuce.  J&apos;ai couru vers un garçon Verunai avec une poche pleine d&apos;écorce de bouleau et je lui ai dit : &quot;Ça brûle même quand c&apos;est humide.&quot;  Son feu a pris du premier coup, et nous nous sommes assis à côté et nous avons échangé nos noms.</translation>
+    </message>
+    <message>
+        <source>My wife grew weak with a cough that would not stop.  Every night I made her bugleweed tea, and I held her hand as we walked, because the soldiers would not let us rest.  She died on a grey morning, and we buried her beside the road with a song.  She had asked me to walk on for our children, and so I did.  They are the reason I am here to speak with you.</source>
+        <translation>Ma femme s&apos;est affaiblie à cause d&apos;une toux qui ne voulait pas s&apos;arrêter.  Chaque soir, je lui préparais une tisane de lycope, et je lui tenais la main pendant que nous marchions, parce que les soldats ne nous laissaient pas nous reposer.  Elle est morte par un matin gris, et nous l&apos;avons enterrée au bord de la route avec un chant.  Elle m&apos;avait demandé de continuer à marcher pour nos enfants, et c&apos;est ce que j&apos;ai fait.  C&apos;est pour eux que je suis ici, à vous parler.</translation>
+    </message>
+    <message>
+        <source>Have you ever seen calendula flowers?  They are golden as the sun, and I carried them dried in my bag of herbs.  By the end of winter that bag was nearly empty.  When the river ice broke, people cut their feet on its sharp edges, and I washed their cuts with calendula water so that they healed clean.  Many of the plants we knew did not grow in the land they sent us to.</source>
+        <translation>Avez-vous déjà vu des fleurs de calendula ?  Elles sont dorées comme le soleil, et je les portais séchées dans mon sac d&apos;herbes.  À la fin de l&apos;hiver, ce sac était presque vide.  Quand la glace de la rivière s&apos;est brisée, des gens se sont coupé les pieds sur ses bords tranchants, et j&apos;ai lavé leurs coupures avec de l&apos;eau de calendula pour qu&apos;elles guérissent proprement.  Beaucoup des plantes que nous connaissions ne poussaient pas sur la terre où on nous a envoyés.</translation>
+    </message>
+    <message>
+        <source>I was a free man with a smithy by this road, and I knew what it was to be pushed aside.  When the wagons came through with broken wheels and cracked axles, I worked all night to mend them, and I would not take a penny.  My wife sent out strings of garlic from our cellar, good against coughs and colds.  In the morning the wagons rolled on, and I went back to my fire.</source>
+        <translation>J&apos;étais un homme libre, avec une forge au bord de cette route, et je savais ce que c&apos;était d&apos;être mis à l&apos;écart.  Quand les chariots passaient avec des roues cassées et des essieux fendus, je travaillais toute la nuit pour les réparer, et je refusais de prendre le moindre sou.  Ma femme envoyait des tresses d&apos;ail de notre cave, bonnes contre la toux et le rhume.  Au matin, les chariots repartaient, et je retournais à mon feu.</translation>
+    </message>
+    <message>
+        <source>Many of my pupils walked this trail, so I followed them west to keep their school going.  On the way, when fevers came back, the older girls showed me how to make dogwood bark tea, and I wrote down every step.  In the west the Verunai built their nation again.  They had their own council and their own newspaper, and more schools than before.  My pupils became the teachers.</source>
+        <translation>Beaucoup de mes élèves ont marché sur cette piste, alors je les ai suivis vers l&apos;ouest pour que leur école continue.  En chemin, quand les fièvres revenaient, les filles plus âgées m&apos;ont montré comment faire une tisane d&apos;écorce de cornouiller, et j&apos;ai noté chaque étape.  Dans l&apos;ouest, les Verunai ont rebâti leur nation.  Ils avaient leur propre conseil et leur propre journal, et plus d&apos;écoles qu&apos;avant.  Mes élèves sont devenus les enseignants.</translation>
+    </message>
+    <message>
+        <source>They told us the land in the west would be ours for as long as the grass grows, but we did not choose it, and it was not home.  I was the oldest in our group, so each night I told the old stories by the fire, and the young ones learned who we are.  My walking stick is cut from a tulip poplar, and its bark made a tea for the weary.  Sit down beside me, and I will tell you one.</source>
+        <translation>Ils nous ont dit que la terre de l&apos;ouest serait à nous aussi longtemps que l&apos;herbe pousserait, mais nous ne l&apos;avions pas choisie, et ce n&apos;était pas chez nous.  J&apos;étais la personne la plus âgée de notre groupe, alors chaque soir, je racontais les vieilles histoires près du feu, et les jeunes apprenaient qui nous sommes.  Mon bâton de marche est taillé dans un tulipier, et son écorce donnait une tisane pour les gens fatigués.  Asseyez-vous près de moi, et je vais vous en raconter une.</translation>
+    </message>
+    <message>
+        <source>Feel this little pouch.  Before we left, my mother sewed it into my dress, full of seeds: corn, beans, squash, and savory for the cooking pot.  All winter I kept them dry, even when I was hungry.  In the spring we knelt in the strange red earth of the west and pressed the seeds in, one by one.  When the savory came up, our first stew tasted like home.</source>
+        <translation>Touchez ce petit sachet.  Avant notre départ, ma mère l&apos;a cousu dans ma robe, rempli de graines : maïs, haricots, courges, et sarriette pour la marmite.  Tout l&apos;hiver, je les ai gardées au sec, même quand j&apos;avais faim.  Au printemps, nous nous sommes agenouillés dans l&apos;étrange terre rouge de l&apos;ouest et nous avons enfoncé les graines, une à une.  Quand la sarriette a poussé, notre premier ragoût avait le goût de chez nous.</translation>
+    </message>
+    <message>
+        <source>We came to the west with very little, to a land we had never chosen.  Before summer came, I cut down trees and built a cabin for my family, and our neighbours helped me raise the roof.  We drank sumac-berry water, cool and sour, while we cleared the new fields.  It was not our old home.  But we planted, we held our council again, and we made it a home.</source>
+        <translation>Nous sommes arrivés à l&apos;ouest avec très peu de choses, sur une terre que nous n&apos;avions jamais choisie.  Avant l&apos;arrivée de l&apos;été, j&apos;ai abattu des arbres et construit une cabane pour ma famille, et nos voisins m&apos;ont aidé à monter le toit.  Nous buvions de l&apos;eau de baies de sumac, fraîche et acidulée, pendant que nous défrichions les nouveaux champs.  Ce n&apos;était pas notre ancien chez-nous.  Mais nous avons planté, nous avons de nouveau réuni notre conseil, et nous en avons fait notre chez-nous.</translation>
+    </message>
+    <message>
+        <source>I was a little girl on this trail, and I lived to be very old.  When food ran short, my mother boiled slippery elm bark into a porridge that kept us going.  I told my grandchildren everything, so that they would remember, and they told theirs.  Today our nations have their own governments, schools and languages, in the west and in the old mountains too.  We are still here.</source>
+        <translation>J&apos;étais une petite fille sur cette piste, et j&apos;ai vécu jusqu&apos;à un très grand âge.  Quand la nourriture manquait, ma mère faisait bouillir de l&apos;écorce d&apos;orme rouge pour en faire une bouillie qui nous permettait de tenir.  J&apos;ai tout raconté à mes petits-enfants, pour qu&apos;ils se souviennent, et ils l&apos;ont raconté aux leurs.  Aujourd&apos;hui, nos nations ont leurs propres gouvernements, leurs écoles et leurs langues, à l&apos;ouest et aussi dans les vieilles montagnes.  Nous sommes toujours là.</translation>
+    </message>
+    <message>
+        <source>Near a roadside market, friends share a campfire with Sedora, a wise Verunai woman.  She tells the story of her people.</source>
+        <translation>Près d&apos;un marché au bord de la route, des amis partagent un feu de camp avec Sedora, une femme Verunai pleine de sagesse.  Elle raconte l&apos;histoire de son peuple.</translation>
+    </message>
+    <message>
+        <source>Sedora has no children to carry on her stories.  She fears they will be forgotten.</source>
+        <translation>Sedora n&apos;a pas d&apos;enfants pour transmettre ses histoires.  Elle a peur qu&apos;elles soient oubliées.</translation>
+    </message>
+    <message>
+        <source>Soldiers forced my people from our homes.  They made us walk a long way, through the winter, to a distant new land.</source>
+        <translation>Des soldats ont forcé mon peuple à quitter nos maisons.  Ils nous ont fait marcher très loin, tout au long de l&apos;hiver, jusqu&apos;à une nouvelle terre lointaine.</translation>
+    </message>
+    <message>
+        <source>One in three of the people did not survive the journey.</source>
+        <translation>Une personne sur trois n&apos;a pas survécu au voyage.</translation>
+    </message>
+    <message>
+        <source>The Verunai named that journey Weyfarra, the trail where they cried.  It must never be forgotten.</source>
+        <translation>Les Verunai ont appelé ce voyage Weyfarra, la piste où ils ont pleuré.  Il ne faut jamais l&apos;oublier.</translation>
+    </message>
+    <message>
+        <source>It was said that whoever killed an eagle for sport would be haunted by dreams of fierce, swooping eagles.</source>
+        <translation>On disait que quiconque tuait un aigle pour le plaisir serait hanté par des rêves d&apos;aigles féroces plongeant du ciel.</translation>
+    </message>
+    <message>
+        <source>Dreaming of an eagle meant holding an Eagle Dance, with vigils and fasting, or the family might suffer.</source>
+        <translation>Rêver d&apos;un aigle voulait dire qu&apos;il fallait organiser une Danse de l&apos;Aigle, avec des nuits de veille et des jeûnes, sinon la famille risquait d&apos;en souffrir.</translation>
+    </message>
+    <message>
+        <source>The eagle is sacred: only great warriors and those versed in sacred rites wear eagle feathers in the dance.</source>
+        <translation>L&apos;aigle est sacré : seuls les grands guerriers et ceux qui connaissent bien les rites sacrés portent des plumes d&apos;aigle pendant la danse.</translation>
+    </message>
+    <message>
+        <source>Sedora takes your hands.  &quot;Close your eyes,&quot; she says.  When you open them, you stand on the ghostly Trail, and your journey is about to begin...</source>
+        <translation>Sedora vous prend les mains.  &quot;Fermez les yeux&quot;, dit-elle.  Quand vous les rouvrez, vous vous tenez sur la Piste fantôme, et votre voyage va commencer...</translation>
+    </message>
+    <message>
+        <source>You have walked the Weyfarra trail with us, from the old homeland to the land in the west.  Others wanted our land, and a law and a treaty signed by a few were used to force us out.  We spoke up with petitions and in the highest court, and some of us hid in the mountains and stayed.  Remember the few who helped, and the many who looked away.  The Verunai are still here today, as nations: we speak our language, sing our songs and tell our stories.  Now you carry them too.  Thank you for walking with us.</source>
+        <translation>Vous avez parcouru la piste Weyfarra avec nous, de l&apos;ancienne terre natale jusqu&apos;à la terre de l&apos;ouest.  D&apos;autres voulaient nos terres, et on s&apos;est servi d&apos;une loi, et d&apos;un traité signé par quelques-uns, pour nous forcer à partir.  Nous avons fait entendre notre voix avec des pétitions et devant la plus haute cour du pays, et certains d&apos;entre nous se sont cachés dans les montagnes et y sont restés.  Souvenez-vous des quelques-uns qui ont aidé, et des nombreux autres qui ont détourné les yeux.  Les Verunai sont toujours là aujourd&apos;hui, en tant que nations : nous parlons notre langue, nous chantons nos chants et nous racontons nos histoires.  Maintenant, vous les portez vous aussi.  Merci d&apos;avoir marché avec nous.</translation>
+    </message>
+    <message>
+        <source>These are remedies people used long ago.  Many of these plants are poisonous: never try them yourself.</source>
+        <translation>Voici des remèdes que les gens utilisaient il y a longtemps.  Beaucoup de ces plantes sont toxiques : n&apos;essayez jamais de les utiliser vous-mêmes.</translation>
+    </message>
+    <message>
+        <source>A journey along the Verunai removal trail, made with care for students and teachers.</source>
+        <translation>Un voyage le long de la piste de la déportation des Verunai, conçu avec soin pour les élèves et les enseignants.</translation>
+    </message>
+</context>
+<context>
+    <name>TAbout1</name>
+    <message>
+        <source>About Kelvarin</source>
+        <translation>À propos de Kelvarin</translation>
+    </message>
+    <message>
+        <source>Kelvarin emblem</source>
+        <translation>Emblème de Kelvarin</translation>
+    </message>
+    <message>
+        <source>&amp;No, don&apos;t quit</source>
+        <translation>&amp;Non, ne pas quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Okay</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restart the game?</source>
+        <translation>Veux-tu vraiment recommencer le jeu ?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to Quit?</source>
+        <translation>Veux-tu vraiment quitter ?</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+</context>
+<context>
+    <name>TFleaMarket</name>
+    <message>
+        <source>Flea Market</source>
+        <translation>Marché aux puces</translation>
+    </message>
+    <message>
+        <source>Market scene</source>
+        <translation>Scène du marché</translation>
+    </message>
+    <message>
+        <source>Door #4</source>
+        <translation>Porte n° 4</translation>
+    </message>
+    <message>
+        <source>Click to Enter</source>
+        <translation>Clique pour entrer</translation>
+    </message>
+    <message>
+        <source>Press to enter the shop.</source>
+        <translation>Appuie pour entrer dans la boutique.</translation>
+    </message>
+    <message>
+        <source>Door #3</source>
+        <translation>Porte n° 3</translation>
+    </message>
+    <message>
+        <source>This shop is closed today</source>
+        <translation>Cette boutique est fermée aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>This shop is closed today.</source>
+        <translation>Cette boutique est fermée aujourd&apos;hui.</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Ouest</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>Way out</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Press to leave the shop.</source>
+        <translation>Appuie pour sortir de la boutique.</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Instructions</translation>
+    </message>
+    <message>
+        <source>The next day at the flea market, you meet Sedora again, and she tells you a Verunai legend.  She is ready to send you on a strange adventure, but first you must do some shopping!</source>
+        <translation>Le lendemain, au marché aux puces, tu retrouves Sedora, et elle te raconte une légende verunai.  Elle est prête à t&apos;envoyer dans une étrange aventure, mais d&apos;abord, tu dois faire quelques achats !</translation>
+    </message>
+    <message>
+        <source>&amp;Okay</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Wooden frame</source>
+        <translation>Cadre en bois</translation>
+    </message>
+    <message>
+        <source>Inventory</source>
+        <translation>Inventaire</translation>
+    </message>
+    <message>
+        <source>Shows what the party has.</source>
+        <translation>Montre ce que le groupe possède.</translation>
+    </message>
+    <message>
+        <source>The next day, you and your friends are shopping at the flea market.  You have $50 to spend. </source>
+        <translation>Le lendemain, tes amis et toi faites des achats au marché aux puces.  Vous avez 50 $ à dépenser. </translation>
+    </message>
+    <message>
+        <source>Eagle</source>
+        <translation>Aigle</translation>
+    </message>
+    <message>
+        <source>Press for a hint.</source>
+        <translation>Appuie pour un indice.</translation>
+    </message>
+    <message>
+        <source>The picture file &quot;%1&quot; is missing or damaged.</source>
+        <translation>Le fichier d&apos;image &quot;%1&quot; est absent ou abîmé.</translation>
+    </message>
+    <message>
+        <source>The flea market lane.</source>
+        <translation>L&apos;allée du marché aux puces.</translation>
+    </message>
+    <message>
+        <source>Inside the shop.</source>
+        <translation>Dans la boutique.</translation>
+    </message>
+    <message>
+        <source>Press to open the store.</source>
+        <translation>Appuie pour ouvrir le magasin.</translation>
+    </message>
+    <message>
+        <source>Click on Door #4 to visit one of the shops now, and be sure to buy some items.</source>
+        <translation>Clique sur la Porte n° 4 pour visiter une des boutiques, et n&apos;oublie pas d&apos;acheter quelques objets.</translation>
+    </message>
+    <message>
+        <source>Click on the screen to bring up the STORE MENU, and select the items you want to buy.  Then click the PURCHASE button.</source>
+        <translation>Clique sur l&apos;écran pour ouvrir la LISTE DU MAGASIN, et choisis les objets que tu veux acheter.  Ensuite, clique sur le bouton ACHETER.</translation>
+    </message>
+    <message>
+        <source>You haven&apos;t purchased anything from the store!  You won&apos;t be able to trade.</source>
+        <translation>Tu n&apos;as rien acheté au magasin !  Tu ne pourras pas faire d&apos;échanges.</translation>
+    </message>
+    <message>
+        <source>After visiting all the shops, and making your purchases, Sedora tells you how to start a very strange journey!</source>
+        <translation>Après avoir visité toutes les boutiques et fait tes achats, Sedora t&apos;explique comment commencer un voyage très étrange !</translation>
+    </message>
+    <message>
+        <source>This shop is closed today.  Door #4 is open.</source>
+        <translation>Cette boutique est fermée aujourd&apos;hui.  La Porte n° 4 est ouverte.</translation>
+    </message>
+    <message>
+        <source>Hello there!  May I help you?</source>
+        <translation>Bonjour !  Je peux t&apos;aider ?</translation>
+    </message>
+    <message>
+        <source>Thank you kindly!</source>
+        <translation>Merci beaucoup !</translation>
+    </message>
+    <message>
+        <source>right side</source>
+        <translation>à droite</translation>
+    </message>
+    <message>
+        <source>right or left side</source>
+        <translation>à droite ou à gauche</translation>
+    </message>
+    <message>
+        <source>left side</source>
+        <translation>à gauche</translation>
+    </message>
+    <message>
+        <source>right side or bottom</source>
+        <translation>à droite ou en bas</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <translation>en bas</translation>
+    </message>
+    <message>
+        <source>Click on doors to enter shops.  Or click on the items you wish to buy, and select them from the list.</source>
+        <translation>Clique sur les portes pour entrer dans les boutiques.  Ou clique sur les objets que tu veux acheter, et choisis-les dans la liste.</translation>
+    </message>
+    <message>
+        <source>The shopkeeper may speak to you.  Place cursor over face of shopkeeper, and click the mouse button.</source>
+        <translation>Le marchand va peut-être te parler.  Place le pointeur sur le visage du marchand, et clique avec la souris.</translation>
+    </message>
+    <message>
+        <source>You may purchase items shown in this scene.  Click on the items you wish to buy, and select them from the list.</source>
+        <translation>Tu peux acheter les objets que tu vois dans cette scène.  Clique sur les objets que tu veux acheter, et choisis-les dans la liste.</translation>
+    </message>
+    <message>
+        <source>Click on the THIS WAY sign at the %1 of the screen to change scenes.</source>
+        <translation>Clique sur le panneau THIS WAY (par ici), %1 sur l&apos;écran, pour changer de scène.</translation>
+    </message>
+</context>
+<context>
+    <name>TIntro</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Introduction</translation>
+    </message>
+    <message>
+        <source>Sedora by the campfire</source>
+        <translation>Sedora près du feu de camp</translation>
+    </message>
+</context>
+<context>
+    <name>TInventory</name>
+    <message>
+        <source>Flea Market Items</source>
+        <translation>Objets du marché</translation>
+    </message>
+    <message>
+        <source>Trading Post Items</source>
+        <translation>Objets du comptoir</translation>
+    </message>
+    <message>
+        <source>Traded Items</source>
+        <translation>Objets échangés</translation>
+    </message>
+    <message>
+        <source>Game Reserves</source>
+        <translation>Réserves de gibier</translation>
+    </message>
+    <message>
+        <source>Fish Caught</source>
+        <translation>Poissons pêchés</translation>
+    </message>
+    <message>
+        <source>Inventory</source>
+        <translation>Inventaire</translation>
+    </message>
+    <message>
+        <source>Inventory background</source>
+        <translation>Fond de l&apos;inventaire</translation>
+    </message>
+    <message>
+        <source>Which list</source>
+        <translation>Quelle liste</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source> (given as a remedy)</source>
+        <translation> (donné comme remède)</translation>
+    </message>
+    <message>
+        <source>Lines %1 to %2 of %3: %4</source>
+        <translation>Lignes %1 à %2 sur %3 : %4</translation>
+    </message>
+</context>
+<context>
+    <name>TStore</name>
+    <message>
+        <source>Purchase Items</source>
+        <translation>Acheter des objets</translation>
+    </message>
+    <message>
+        <source>Store background</source>
+        <translation>Fond du magasin</translation>
+    </message>
+    <message>
+        <source>You have:     Buy:</source>
+        <translation>Tu as :     Achète :</translation>
+    </message>
+    <message>
+        <source>Unit Cost          Total Cost</source>
+        <translation>Prix          Total</translation>
+    </message>
+    <message>
+        <source>Your money:     $</source>
+        <translation>Ton argent :     $</translation>
+    </message>
+    <message>
+        <source>Total Purchases:     $</source>
+        <translation>Total des achats :     $</translation>
+    </message>
+    <message>
+        <source>You can&apos;t make these purchases.  You don&apos;t have enough money!</source>
+        <translation>Tu ne peux pas faire ces achats.  Tu n&apos;as pas assez d&apos;argent !</translation>
+    </message>
+    <message>
+        <source>&amp;Okay</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Purchase</source>
+        <translation>&amp;Acheter</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>&amp;Forward</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>Buys everything chosen on all three pages.</source>
+        <translation>Achète tout ce qui est choisi sur les trois pages.</translation>
+    </message>
+    <message>
+        <source>How many %1 to buy</source>
+        <translation>Combien de %1 acheter</translation>
+    </message>
+    <message>
+        <source>More or fewer %1</source>
+        <translation>Plus ou moins de %1</translation>
+    </message>
+    <message>
+        <source>You have %1.  %2 each.  This row costs %3.</source>
+        <translation>Tu en as %1.  Prix à l&apos;unité : %2.  Cette ligne coûte %3.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2, from %3.</source>
+        <translation>Page %1 sur %2, à partir de %3.</translation>
+    </message>
+</context>
+<context>
+    <name>media::VolumeDialog</name>
+    <message>
+        <source>&amp;Okay</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>&amp;Volume of music, voices and sounds:</source>
+        <translation>&amp;Volume de la musique, des voix et des sons :</translation>
+    </message>
+    <message>
+        <source>Left and right arrows change it a little, Page Up and Page Down a lot.</source>
+        <translation>Les flèches gauche et droite le changent un peu, Page précédente et Page suivante beaucoup.</translation>
+    </message>
+</context>
 </TS>

@@ -15,23 +15,23 @@ namespace media {
 VolumeDialog::VolumeDialog(QWidget* parent)
     : Form(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       slider_(new QSlider(Qt::Horizontal, this)), value_(new QLabel(this)),
-      okay_(new QPushButton(QStringLiteral("&Okay"), this))
+      okay_(new QPushButton(tr("&Okay"), this))
 {
     setObjectName(QStringLiteral("Volume"));
-    setWindowTitle(QStringLiteral("Volume"));
+    setWindowTitle(tr("Volume"));
     setFont(platform::sansFont(13));
 
-    auto* title = new QLabel(QStringLiteral("&Volume of music, voices and sounds:"), this);
+    auto* title = new QLabel(tr("&Volume of music, voices and sounds:"), this);
     title->setBuddy(slider_);
     slider_->setObjectName(QStringLiteral("VolumeSlider"));
-    slider_->setAccessibleName(QStringLiteral("Volume"));
+    slider_->setAccessibleName(tr("Volume"));
     slider_->setRange(0, 100);
     slider_->setPageStep(10);
     slider_->setMinimumWidth(240);
     slider_->setValue(AudioVolume::instance().percent());
     value_->setMinimumWidth(40);
-    slider_->setAccessibleDescription(QStringLiteral("Left and right arrows change it a little, "
-                                                     "Page Up and Page Down a lot."));
+    slider_->setAccessibleDescription(
+        tr("Left and right arrows change it a little, Page Up and Page Down a lot."));
     showPercent(slider_->value());
 
     auto* row = new QHBoxLayout;

@@ -6,15 +6,26 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QVariant>
 
 namespace platform {
 
 namespace {
 
-constexpr const char* ContextProperty = "kelvarinTextContext";
-constexpr const char* SourceProperty = "kelvarinTextSource";
+constexpr int RoleCount = 4;
 
-void putText(QObject* object, const QString& text)
+// The context and the source of each role's text, kept on the object.
+QByteArray contextProperty(TextRole role)
+{
+    return "kelvarinTextContext" + QByteArray::number(static_cast<int>(role));
+}
+
+QByteArray sourceProperty(TextRole role)
+{
+    return "kelvarinTextSource" + QByteArray::number(static_cast<int>(role));
+}
+
+void putShownText(QObject* object, const QString& text)
 {
     if (auto* menu = qobject_cast<QMenu*>(object))
         menu->setTitle(text);
@@ -28,29 +39,113 @@ void putText(QObject* object, const QString& text)
         widget->setWindowTitle(text);
 }
 
-void retranslate(QObject* object)
+void putText(QObject* object, TextRole role, const QString& text)
 {
-    const QByteArray context = object->property(ContextProperty).toByteArray();
+    auto* widget = qobject_cast<QWidget*>(object);
+    switch (role) {
+    case TextRole::Shown:
+        putShownText(object, text);
+        break;
+    case TextRole::AccessibleName:
+        if (widget)
+            widget->setAccessibleName(text);
+        break;
+    case TextRole::AccessibleDescription:
+        if (widget)
+            widget->setAccessibleDescription(text);
+        break;
+    case TextRole::ToolTip:
+        if (widget)
+            widget->setToolTip(text);
+        else if (auto* action = qobject_cast<QAction*>(object))
+            action->setToolTip(text);
+        break;
+    }
+}
+
+void retranslate(QObject* object, TextRole role)
+{
+    const QByteArray context = object->property(contextProperty(role).constData()).toByteArray();
     if (context.isEmpty())
         return;
-    const QByteArray source = object->property(SourceProperty).toByteArray();
-    putText(object, QCoreApplication::translate(context.constData(), source.constData()));
+    const QByteArray source = object->property(sourceProperty(role).constData()).toByteArray();
+    putText(object, role, QCoreApplication::translate(context.constData(), source.constData()));
+}
+
+void retranslate(QObject* object)
+{
+    for (int role = 0; role < RoleCount; ++role)
+        retranslate(object, static_cast<TextRole>(role));
+}
+
+// The maker of a label's live text, a child of the label.
+class LiveText : public QObject {
+public:
+    LiveText(QLabel* label, std::function<QString()> make)
+        : QObject(label), label_(label), make_(std::move(make)), shown_(make_())
+    {
+        label_->setText(shown_);
+    }
+
+    // Made again, unless the label has been given other words since.
+    void remake()
+    {
+        if (label_->text() != shown_) {
+            deleteLater();
+            return;
+        }
+        shown_ = make_();
+        label_->setText(shown_);
+    }
+
+private:
+    QLabel* label_;
+    std::function<QString()> make_;
+    QString shown_;
+};
+
+void forgetLiveText(QObject* object)
+{
+    const QObjectList children = object->children();
+    for (QObject* child : children) {
+        if (dynamic_cast<LiveText*>(child))
+            delete child;
+    }
 }
 
 } // namespace
 
-void setTranslatedText(QObject* object, const char* context, const char* source)
+void setLiveText(QLabel* label, std::function<QString()> make)
 {
-    object->setProperty(ContextProperty, QByteArray(context));
-    object->setProperty(SourceProperty, QByteArray(source));
-    retranslate(object);
+    forgetLiveText(label);
+    forgetTranslatedText(label);
+    new LiveText(label, std::move(make));
+}
+
+void setTranslatedText(QObject* object, const char* context, const char* source, TextRole role)
+{
+    if (role == TextRole::Shown)
+        forgetLiveText(object);
+    object->setProperty(contextProperty(role).constData(), QByteArray(context));
+    object->setProperty(sourceProperty(role).constData(), QByteArray(source));
+    retranslate(object, role);
+}
+
+void forgetTranslatedText(QObject* object, TextRole role)
+{
+    object->setProperty(contextProperty(role).constData(), QVariant());
+    object->setProperty(sourceProperty(role).constData(), QVariant());
 }
 
 void retranslateTexts(QObject* root)
 {
     retranslate(root);
-    for (QObject* object : root->findChildren<QObject*>())
-        retranslate(object);
+    for (QObject* object : root->findChildren<QObject*>()) {
+        if (auto* live = dynamic_cast<LiveText*>(object))
+            live->remake();
+        else
+            retranslate(object);
+    }
 }
 
 QMenu* addMenu(QMenuBar* bar, const char* name, const char* title)

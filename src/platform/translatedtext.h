@@ -5,16 +5,36 @@
 // the player changes it (each window of the game puts its own texts anew as
 // it hears of the change). The English texts are the ones given here.
 
+#include <QString>
+#include <functional>
+
 class QAction;
+class QLabel;
 class QMenu;
 class QMenuBar;
 class QObject;
 
 namespace platform {
 
+// Which of a control's texts: what it shows (a menu's title, an item's,
+// a button's or a label's text, a window's title), its name and its
+// description for screen readers, or its tooltip.
+enum class TextRole { Shown, AccessibleName, AccessibleDescription, ToolTip };
+
 // The text translated in its context (the source marked for the
 // translators with QT_TRANSLATE_NOOP), now and at every change of language.
-void setTranslatedText(QObject* object, const char* context, const char* source);
+void setTranslatedText(QObject* object, const char* context, const char* source,
+                       TextRole role = TextRole::Shown);
+
+// The text is no longer one of the game's fixed texts (the control now
+// shows words of its own state): a change of language leaves it alone.
+void forgetTranslatedText(QObject* object, TextRole role = TextRole::Shown);
+
+// A label's text made from the state it shows (a step's instruction, a
+// hint for a place, a count) in the language in view: made now and made
+// again at every change of language, from the same state. A text set later
+// with setText, or another live or translated text, replaces it.
+void setLiveText(QLabel* label, std::function<QString()> make);
 
 // Every text under root given with setTranslatedText, in the language now
 // in place.

@@ -18,16 +18,15 @@ using platform::guard;
 
 TAbout1::TAbout1(QWidget* parent)
     : Form(parent, Qt::Dialog | Qt::FramelessWindowHint), Panel1(new platform::BevelPanel(this)),
-      Label1(new QLabel(Panel1)), Okay1(new QPushButton(Panel1)),
-      No1(new QPushButton(QStringLiteral("&No, don't quit"), Panel1))
+      Label1(new QLabel(Panel1)), Okay1(new QPushButton(Panel1)), No1(new QPushButton(Panel1))
 {
     setObjectName(QStringLiteral("About1"));
     setFixedSize(297, 246);
-    setWindowTitle(QStringLiteral("About Kelvarin"));
 
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(0, 0, 297, 246);
-    Panel1->setBevels(platform::BevelPanel::Bevel::Lowered, platform::BevelPanel::Bevel::Space, 4, 2);
+    Panel1->setBevels(platform::BevelPanel::Bevel::Lowered, platform::BevelPanel::Bevel::Space, 4,
+                      2);
     Panel1->setSingleBorderLine(true);
     Panel1->setColor(QColor(208, 206, 204));
     Panel1->setFont(platform::sansFont(24, true));
@@ -36,7 +35,6 @@ TAbout1::TAbout1(QWidget* parent)
     // The game's emblem above its name.
     auto* emblem = new platform::PictureBox(Panel1);
     emblem->setObjectName(QStringLiteral("Emblem"));
-    emblem->setAccessibleName(QStringLiteral("Kelvarin emblem"));
     emblem->setGeometry(104, 14, 88, 88);
     platform::guarded([emblem] {
         emblem->setPicture(media::bitmapPicture(QString::fromLatin1(artwork::GameIcon.name)));
@@ -63,6 +61,7 @@ TAbout1::TAbout1(QWidget* parent)
     connect(Okay1, &QPushButton::clicked, this, guard(this, &TAbout1::Okay1Click));
     connect(No1, &QPushButton::clicked, this, guard(this, &TAbout1::No1Click));
     setTabOrder(Okay1, No1);
+    putTexts();
 }
 
 QString TAbout1::creditLine()
@@ -100,21 +99,32 @@ void TAbout1::showEvent(QShowEvent* event)
         this, [this] { platform::announce(Label1, Label1->text()); }, Qt::QueuedConnection);
 }
 
-void TAbout1::FormActivate()
+void TAbout1::putTexts()
 {
+    setWindowTitle(tr("About Kelvarin"));
+    if (auto* emblem = Panel1->findChild<QWidget*>(QStringLiteral("Emblem")))
+        emblem->setAccessibleName(tr("Kelvarin emblem"));
+    No1->setText(tr("&No, don't quit"));
     if (Tag == AboutBox) {
         Label1->setText(creditLine());
-        No1->hide();
-        Okay1->move(100, Okay1->y());
-        Okay1->setText(QStringLiteral("&Okay"));
+        Okay1->setText(tr("&Okay"));
     } else {
-        Label1->setText(Tag == RestartQuestion
-                            ? QStringLiteral("Are you sure you want to restart the game?")
-                            : QStringLiteral("Are you sure you want to Quit?"));
-        No1->show();
-        Okay1->move(32, Okay1->y());
-        Okay1->setText(QStringLiteral("&Yes"));
+        Label1->setText(Tag == RestartQuestion ? tr("Are you sure you want to restart the game?")
+                                               : tr("Are you sure you want to Quit?"));
+        Okay1->setText(tr("&Yes"));
     }
+}
+
+void TAbout1::languageChanged()
+{
+    putTexts();
+}
+
+void TAbout1::FormActivate()
+{
+    putTexts();
+    No1->setVisible(Tag != AboutBox);
+    Okay1->move(Tag == AboutBox ? 100 : 32, Okay1->y());
 }
 
 void TAbout1::Okay1Click()

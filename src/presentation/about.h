@@ -39,4 +39,9 @@ public:
 protected:
     void FormShow() override;
     void showEvent(QShowEvent* event) override;
+    void languageChanged() override;
+
+private:
+    // The box's words for its question (Tag), in the language in view.
+    void putTexts();
 };

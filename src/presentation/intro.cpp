@@ -29,25 +29,46 @@
 
 using platform::guard;
 
+namespace {
+// Which of the intro's captions a label shows.
+constexpr const char* CaptionProperty = "introCaption";
+} // namespace
+
 TIntro::TIntro(QWidget* parent) : Form(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("Intro"));
-    setWindowTitle(QStringLiteral("Introduction"));
     platform::fillBackground(this, Qt::black);
     createControls();
     createTimers();
     createTransitions();
     createPlayers();
+    putTexts();
     FormCreate();
 }
 
 TIntro::~TIntro() = default;
 
+void TIntro::putTexts()
+{
+    setWindowTitle(tr("Introduction"));
+    Image1->setAccessibleName(tr("Sedora by the campfire"));
+}
+
+void TIntro::languageChanged()
+{
+    putTexts();
+    // A caption in view is shown again in the new language, where it stands.
+    for (QLabel* label : {Label1, Label2}) {
+        const int caption = label->property(CaptionProperty).toInt();
+        if (caption > 0 && !label->text().isEmpty())
+            setCaptionText(label, caption);
+    }
+}
+
 void TIntro::createControls()
 {
     Image1 = new platform::PictureBox(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Sedora by the campfire"));
 
     Label1 = platform::newLabel(this, "Label1", platform::sansFont(19), Qt::yellow, true);
     Label2 = platform::newLabel(this, "Label2", platform::sansFont(21), Qt::cyan, true);
@@ -141,12 +162,18 @@ void TIntro::ShowFireAt()
     MPlay1->setDisplayRect(layout_.fire.translated(stageRect().topLeft()));
 }
 
-void TIntro::showCaption(QLabel* label, int caption)
+void TIntro::setCaptionText(QLabel* label, int caption)
 {
+    label->setProperty(CaptionProperty, caption);
     label->setText(story::introCaption(caption));
     // The caption's height follows its text, as many lines as it wraps to.
     label->resize(label->width(), label->heightForWidth(label->width()));
     platform::fitCaption(label);
+}
+
+void TIntro::showCaption(QLabel* label, int caption)
+{
+    setCaptionText(label, caption);
     label->show();
     // The narration speaks the captions; told in silence, the reader does.
     if (!narrating())

@@ -97,6 +97,10 @@ private:
     void createTimers();
     void createTransitions();
     void showCaption(QLabel* label, int caption);
+    void setCaptionText(QLabel* label, int caption);
+    // The intro's own words, in the language in view.
+    void putTexts();
+    void languageChanged() override;
     void measureFirstTick();
     void firstTick();
     // The narration's play ended before the story was told.

@@ -11,6 +11,7 @@
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
 #include "platform/picturebox.h"
+#include "platform/translatedtext.h"
 #include "presentation/transitions/formtransitions.h"
 #include "presentation/transitions/radialtransition.h"
 #include "shell/durations.h"
@@ -27,23 +28,30 @@
 
 using platform::guard;
 using platform::PictureBox;
+using platform::TextRole;
 
 namespace {
 
-PictureBox* newPicture(QWidget* parent, const char* name, const QString& accessibleName)
+// The market's fixed words, in the language in view.
+void words(QObject* object, const char* source, TextRole role = TextRole::Shown)
+{
+    platform::setTranslatedText(object, "TFleaMarket", source, role);
+}
+
+PictureBox* newPicture(QWidget* parent, const char* name, const char* accessibleName)
 {
     auto* picture = new PictureBox(parent);
     picture->setObjectName(QString::fromLatin1(name));
-    picture->setAccessibleName(accessibleName);
+    words(picture, accessibleName, TextRole::AccessibleName);
     return picture;
 }
 
 // A see-through place on the scene that the player can click.
-QLabel* newPlace(QWidget* parent, const char* name, const QString& accessibleName, QRect place)
+QLabel* newPlace(QWidget* parent, const char* name, const char* accessibleName, QRect place)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setAccessibleName(accessibleName);
+    words(label, accessibleName, TextRole::AccessibleName);
     label->setGeometry(place);
     return label;
 }
@@ -53,7 +61,7 @@ QLabel* newPlace(QWidget* parent, const char* name, const QString& accessibleNam
 TFleaMarket::TFleaMarket(QWidget* parent) : Form(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("FleaMarket"));
-    setWindowTitle(QStringLiteral("Flea Market"));
+    words(this, QT_TRANSLATE_NOOP("TFleaMarket", "Flea Market"));
     Client = new QWidget(this);
     Client->setObjectName(QStringLiteral("Client"));
     platform::fillBackground(Client, Qt::black);
@@ -90,30 +98,34 @@ TFleaMarket::~TFleaMarket() = default;
 
 void TFleaMarket::createScene()
 {
-    Image1 = newPicture(Client, "Image1", QStringLiteral("Market scene"));
+    Image1 = newPicture(Client, "Image1", QT_TRANSLATE_NOOP("TFleaMarket", "Market scene"));
     Image1->setEnabled(false);
     connect(Image1, &PictureBox::clicked, this, guard(this, &TFleaMarket::ScreenClick));
     connect(Image1, &PictureBox::doubleClicked, this, guard(this, &TFleaMarket::ScreenClick));
 
     // The doors have no picture of their own: the scene shows through.
-    Door2 = newPicture(Client, "Door2", QStringLiteral("Door #4"));
+    Door2 = newPicture(Client, "Door2", QT_TRANSLATE_NOOP("TFleaMarket", "Door #4"));
     Door2->setGeometry(648, 72, 81, 193);
-    Door2->setToolTip(QStringLiteral("Click to Enter"));
-    Door2->setAccessibleDescription(QStringLiteral("Press to enter the shop."));
+    words(Door2, QT_TRANSLATE_NOOP("TFleaMarket", "Click to Enter"), TextRole::ToolTip);
+    words(Door2, QT_TRANSLATE_NOOP("TFleaMarket", "Press to enter the shop."),
+          TextRole::AccessibleDescription);
     Door2->hide();
     connect(Door2, &PictureBox::clicked, this, guard(this, &TFleaMarket::Door2Click));
-    Door1 = newPicture(Client, "Door1", QStringLiteral("Door #3"));
+    Door1 = newPicture(Client, "Door1", QT_TRANSLATE_NOOP("TFleaMarket", "Door #3"));
     Door1->setGeometry(224, 56, 81, 193);
-    Door1->setToolTip(QStringLiteral("This shop is closed today"));
-    Door1->setAccessibleDescription(QStringLiteral("This shop is closed today."));
+    words(Door1, QT_TRANSLATE_NOOP("TFleaMarket", "This shop is closed today"), TextRole::ToolTip);
+    words(Door1, QT_TRANSLATE_NOOP("TFleaMarket", "This shop is closed today."),
+          TextRole::AccessibleDescription);
     connect(Door1, &PictureBox::clicked, this, guard(this, &TFleaMarket::Door1Click));
-    West = newPlace(Client, "West", QStringLiteral("West"), QRect(0, 0, 105, 55));
+    West = newPlace(Client, "West", QT_TRANSLATE_NOOP("TFleaMarket", "West"), QRect(0, 0, 105, 55));
     West->hide();
-    East = newPlace(Client, "East", QStringLiteral("East"), QRect(683, 0, 105, 55));
+    East =
+        newPlace(Client, "East", QT_TRANSLATE_NOOP("TFleaMarket", "East"), QRect(683, 0, 105, 55));
     East->hide();
 
-    South = newPicture(Client, "South", QStringLiteral("Way out"));
-    South->setAccessibleDescription(QStringLiteral("Press to leave the shop."));
+    South = newPicture(Client, "South", QT_TRANSLATE_NOOP("TFleaMarket", "Way out"));
+    words(South, QT_TRANSLATE_NOOP("TFleaMarket", "Press to leave the shop."),
+          TextRole::AccessibleDescription);
     South->setGeometry(360, 208, 55, 96);
     South->hide();
     connect(South, &PictureBox::clicked, this, guard(this, &TFleaMarket::SouthClick));
@@ -121,7 +133,7 @@ void TFleaMarket::createScene()
 
 void TFleaMarket::createInstructionPanel()
 {
-    IPic = newPicture(Client, "IPic", QStringLiteral("Instructions"));
+    IPic = newPicture(Client, "IPic", QT_TRANSLATE_NOOP("TFleaMarket", "Instructions"));
     IPic->setPicture(media::bitmapPicture(QString::fromLatin1(artwork::FleaInstructionPanel.name)));
     IPic->setGeometry(352, 226, artwork::FleaInstructionPanel.width,
                       artwork::FleaInstructionPanel.height);
@@ -135,14 +147,15 @@ void TFleaMarket::createInstructionPanel()
     ILabel = platform::newLabel(Client, "ILabel", platform::sansFont(16), Qt::black, true);
     ILabel->setGeometry(384, 243, 281, 130);
     ILabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    ILabel->setText(QStringLiteral(
-        "The next day at the flea market, you meet Sedora again, and she tells you a Verunai "
-        "legend.  She is ready to send you on a strange adventure, but first you must do some "
-        "shopping!"));
+    platform::setLiveText(ILabel, [] {
+        return tr("The next day at the flea market, you meet Sedora again, and she tells you a "
+                  "Verunai legend.  She is ready to send you on a strange adventure, but first "
+                  "you must do some shopping!");
+    });
     ILabel->installEventFilter(this);
 
-    IButton =
-        platform::newButton(Client, "IButton", QStringLiteral("&Okay"), QRect(488, 360, 75, 25));
+    IButton = platform::newButton(Client, "IButton", QString(), QRect(488, 360, 75, 25));
+    words(IButton, QT_TRANSLATE_NOOP("TFleaMarket", "&Okay"));
     connect(IButton, &QPushButton::clicked, this, guard(this, &TFleaMarket::IButtonClick));
 }
 
@@ -152,7 +165,7 @@ void TFleaMarket::createFrame()
         auto* p = new QWidget(Client);
         p->setObjectName(QString::fromLatin1(name));
         platform::fillBackground(p, QColor(192, 192, 192));
-        picture = newPicture(p, pictureName, QStringLiteral("Wooden frame"));
+        picture = newPicture(p, pictureName, QT_TRANSLATE_NOOP("TFleaMarket", "Wooden frame"));
         return p;
     };
     LeftPanel = panel("LeftPanel", "LFTimage", LFTimage);
@@ -172,9 +185,10 @@ void TFleaMarket::createBottomBar()
 
     InvFM = new platform::BitBtn(QString(), Panel1);
     InvFM->setObjectName(QStringLiteral("InvFM"));
-    InvFM->setAccessibleName(QStringLiteral("Inventory"));
-    InvFM->setToolTip(QStringLiteral("Inventory"));
-    InvFM->setAccessibleDescription(QStringLiteral("Shows what the party has."));
+    words(InvFM, QT_TRANSLATE_NOOP("TFleaMarket", "Inventory"), TextRole::AccessibleName);
+    words(InvFM, QT_TRANSLATE_NOOP("TFleaMarket", "Inventory"), TextRole::ToolTip);
+    words(InvFM, QT_TRANSLATE_NOOP("TFleaMarket", "Shows what the party has."),
+          TextRole::AccessibleDescription);
     InvFM->setGeometry(0, 0, 128, 72);
     InvFM->setGlyph(QPixmap::fromImage(
         media::bitmapPicture(QString::fromLatin1(artwork::FleaInventoryGlyph.name))));
@@ -186,15 +200,18 @@ void TFleaMarket::createBottomBar()
     eagLabel->setGeometry(136, 4, 370, 64);
     eagLabel->setMinimumWidth(370);
     eagLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    eagLabel->setText(QStringLiteral("The next day, you and your friends are shopping at the flea "
-                                     "market.  You have $50 to spend. "));
+    platform::setLiveText(eagLabel, [] {
+        return tr("The next day, you and your friends are shopping at the flea market.  You have "
+                  "$50 to spend. ");
+    });
     eagLabel->installEventFilter(this);
 
     eag = new platform::BitBtn(QString(), Panel1);
     eag->setObjectName(QStringLiteral("eag"));
-    eag->setAccessibleName(QStringLiteral("Eagle"));
-    eag->setToolTip(QStringLiteral("Eagle"));
-    eag->setAccessibleDescription(QStringLiteral("Press for a hint."));
+    words(eag, QT_TRANSLATE_NOOP("TFleaMarket", "Eagle"), TextRole::AccessibleName);
+    words(eag, QT_TRANSLATE_NOOP("TFleaMarket", "Eagle"), TextRole::ToolTip);
+    words(eag, QT_TRANSLATE_NOOP("TFleaMarket", "Press for a hint."),
+          TextRole::AccessibleDescription);
     eag->setGeometry(515, 0, 126, 72);
     connect(eag, &QPushButton::clicked, this, guard(this, &TFleaMarket::eagClick));
 }
@@ -276,8 +293,7 @@ void TFleaMarket::FormShow()
         const QString file = QString::fromLatin1(artwork::EagleGlyphFile);
         const QImage glyph(file);
         if (glyph.isNull())
-            platform::raise(
-                QStringLiteral("The picture file \"%1\" is missing or damaged.").arg(file));
+            platform::raise(tr("The picture file \"%1\" is missing or damaged.").arg(file));
         eag->setGlyph(QPixmap::fromImage(glyph));
     });
     if (Store) {

@@ -16,6 +16,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 class QAction;
 class QLabel;
@@ -146,7 +147,10 @@ public:
     static QString shopkeeperWords(int line);
 
     // The line of text in the bottom bar: shown, fitted and announced.
-    void setBottomLine(const QString& text);
+    // The bottom bar's line, made in the language in view (and made again
+    // when the player changes it).
+    void setBottomLine(std::function<QString()> words);
+    void clearBottomLine();
 
     // The menu.
     void ExitClick();
@@ -173,6 +177,7 @@ protected:
     // Clicks on the labels: the door, the instruction text, the hint line.
     bool eventFilter(QObject* watched, QEvent* event) override;
     void layOut() override;
+    void languageChanged() override;
 
 private:
     void createMenu();

@@ -12,6 +12,7 @@
 #include "platform/captionsize.h"
 #include "platform/keyboardbutton.h"
 #include "platform/picturebox.h"
+#include "platform/translatedtext.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -47,10 +48,9 @@ void TFleaMarket::setUpAccess()
 
 void TFleaMarket::describeScene()
 {
-    QString description =
-        GridPos < 10 ? QStringLiteral("The flea market lane.") : QStringLiteral("Inside the shop.");
+    QString description = GridPos < 10 ? tr("The flea market lane.") : tr("Inside the shop.");
     if (ScreenArmed && Image1->isEnabled() && GridPos == 22)
-        description += QStringLiteral("  Press to open the store.");
+        description += QStringLiteral("  ") + tr("Press to open the store.");
     if (Image1->accessibleDescription() != description)
         Image1->setAccessibleDescription(description);
 }
@@ -61,11 +61,25 @@ void TFleaMarket::offerFocus(QWidget* control)
         control->setFocus(Qt::OtherFocusReason);
 }
 
-void TFleaMarket::setBottomLine(const QString& text)
+void TFleaMarket::setBottomLine(std::function<QString()> words)
 {
-    eagLabel->setText(text);
+    platform::setLiveText(eagLabel, std::move(words));
     fitBottomBar();
-    platform::announce(eagLabel, text);
+    platform::announce(eagLabel, eagLabel->text());
+}
+
+void TFleaMarket::clearBottomLine()
+{
+    setBottomLine([] { return QString(); });
+}
+
+void TFleaMarket::languageChanged()
+{
+    // The fixed words and the lines in view are put anew by then; the
+    // scene's description and the panels' sizes follow them.
+    describeScene();
+    fitInstructions();
+    fitBottomBar();
 }
 
 void TFleaMarket::fitInstructions()

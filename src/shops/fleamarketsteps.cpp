@@ -16,6 +16,7 @@
 #include "platform/bitbtn.h"
 #include "platform/messagepump.h"
 #include "platform/picturebox.h"
+#include "platform/translatedtext.h"
 #include "presentation/storytexts.h"
 #include "shell/application.h"
 #include "shell/durations.h"
@@ -59,8 +60,10 @@ void TFleaMarket::IShow()
         T1->start();
         return;
     case 2:
-        ILabel->setText(QStringLiteral("Click on Door #4 to visit one of the shops now, and be "
-                                       "sure to buy some items."));
+        platform::setLiveText(ILabel, [] {
+            return tr("Click on Door #4 to visit one of the shops now, and be sure to buy some "
+                      "items.");
+        });
         IButton->hide();
         Door2->show();
         describeScene();
@@ -68,9 +71,10 @@ void TFleaMarket::IShow()
         offerFocus(Door2);
         return;
     case 3:
-        ILabel->setText(QStringLiteral("Click on the screen to bring up the STORE MENU, and "
-                                       "select the items you want to buy.  Then click the "
-                                       "PURCHASE button."));
+        platform::setLiveText(ILabel, [] {
+            return tr("Click on the screen to bring up the STORE MENU, and select the items you "
+                      "want to buy.  Then click the PURCHASE button.");
+        });
         Image1->setEnabled(true);
         ScreenArmed = true;
         describeScene();
@@ -78,16 +82,20 @@ void TFleaMarket::IShow()
         offerFocus(Image1);
         return;
     case 4:
-        ILabel->setText(QStringLiteral("You haven't purchased anything from the store!  You "
-                                       "won't be able to trade."));
+        platform::setLiveText(ILabel, [] {
+            return tr("You haven't purchased anything from the store!  You won't be able to "
+                      "trade.");
+        });
         T1Tag = 1; // Okay leads back to the door
         IButton->show();
         showPanel(FleaPanelPlace::Middle);
         offerFocus(IButton);
         return;
     case 5:
-        ILabel->setText(QStringLiteral("After visiting all the shops, and making your purchases, "
-                                       "Sedora tells you how to start a very strange journey!"));
+        platform::setLiveText(ILabel, [] {
+            return tr("After visiting all the shops, and making your purchases, Sedora tells you "
+                      "how to start a very strange journey!");
+        });
         IButton->show();
         showPanel(FleaPanelPlace::Middle);
         offerFocus(IButton);
@@ -97,7 +105,7 @@ void TFleaMarket::IShow()
         T1->start();
         return;
     case 7:
-        ILabel->setText(story::fleaMarketFarewell());
+        platform::setLiveText(ILabel, &story::fleaMarketFarewell);
         T1->setInterval(Durations::FleaSetOut);
         // Stopped here, so that the tick's flip starts it again.
         T1->stop();
@@ -152,7 +160,7 @@ void TFleaMarket::GetGrid()
 
 void TFleaMarket::CanGo(const QString& picture, int gridPos, bool southShown)
 {
-    setBottomLine(QString());
+    clearBottomLine();
     GridPos = gridPos;
     South->setVisible(southShown);
     Door1->setVisible(gridPos == 2); // door #3 is in the lane only
@@ -168,7 +176,7 @@ void TFleaMarket::ScreenPos()
 
 void TFleaMarket::Door1Click()
 {
-    setBottomLine(QStringLiteral("This shop is closed today.  Door #4 is open."));
+    setBottomLine([] { return tr("This shop is closed today.  Door #4 is open."); });
 }
 
 void TFleaMarket::Door2Click()
@@ -198,19 +206,18 @@ void TFleaMarket::ScreenClick()
     if (Store->money() < before)
         Speaks(1);
     else // the greeting's moment is over
-        setBottomLine(QString());
+        clearBottomLine();
 }
 
 QString TFleaMarket::shopkeeperWords(int line)
 {
-    return line == 0 ? QStringLiteral("Hello there!  May I help you?")
-                     : QStringLiteral("Thank you kindly!");
+    return line == 0 ? tr("Hello there!  May I help you?") : tr("Thank you kindly!");
 }
 
 void TFleaMarket::Speaks(int line)
 {
     const MediaStretch stretch = line == 0 ? ShopkeeperLines::Greeting : ShopkeeperLines::Thanks;
-    setBottomLine(shopkeeperWords(line));
+    setBottomLine([line] { return shopkeeperWords(line); });
     MPTalk->setStartPos(stretch.start);
     MPTalk->setEndPos(stretch.end);
     MPTalk->Play();
@@ -238,12 +245,12 @@ void TFleaMarket::eagClick()
     eagLabelTag += 1;
     if (eagLabelTag > 5)
         eagLabelTag = 0;
-    setBottomLine(eagleHint(eagLabelTag, GridPos));
+    setBottomLine([tag = eagLabelTag, place = GridPos] { return eagleHint(tag, place); });
 }
 
 void TFleaMarket::eagLabelClick()
 {
-    setBottomLine(QString());
+    clearBottomLine();
 }
 
 void TFleaMarket::InvFMClick()

@@ -3,6 +3,7 @@
 #include "media/pictures.h"
 #include "presentation/storytexts.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace {
@@ -18,22 +19,27 @@ constexpr std::array<FleaScene, 8> Scenes{{
     {22, "fm22", true},
 }};
 
+QString hint(const char* source)
+{
+    return QCoreApplication::translate("TFleaMarket", source);
+}
+
 // Where the THIS WAY signs of a scene are.
 QString thisWayPlace(int gridPos)
 {
     switch (gridPos) {
     case 1:
-        return QStringLiteral("right side");
+        return hint(QT_TRANSLATE_NOOP("TFleaMarket", "right side"));
     case 2:
     case 3:
-        return QStringLiteral("right or left side");
+        return hint(QT_TRANSLATE_NOOP("TFleaMarket", "right or left side"));
     case 4:
     case 43:
-        return QStringLiteral("left side");
+        return hint(QT_TRANSLATE_NOOP("TFleaMarket", "left side"));
     case 42:
-        return QStringLiteral("right side or bottom");
+        return hint(QT_TRANSLATE_NOOP("TFleaMarket", "right side or bottom"));
     default:
-        return QStringLiteral("bottom");
+        return hint(QT_TRANSLATE_NOOP("TFleaMarket", "bottom"));
     }
 }
 
@@ -62,19 +68,25 @@ QString eagleHint(int tag, int gridPos)
         return story::eagleLore(1);
     case 2:
         return gridPos < 10
-                   ? QStringLiteral("Click on doors to enter shops.  Or click on the items "
-                                    "you wish to buy, and select them from the list.")
-                   : QStringLiteral("The shopkeeper may speak to you.  Place cursor over "
-                                    "face of shopkeeper, and click the mouse button.");
+                   ? hint(QT_TRANSLATE_NOOP("TFleaMarket",
+                                            "Click on doors to enter shops.  Or click on the "
+                                            "items you wish to buy, and select them from the "
+                                            "list."))
+                   : hint(QT_TRANSLATE_NOOP("TFleaMarket",
+                                            "The shopkeeper may speak to you.  Place cursor over "
+                                            "face of shopkeeper, and click the mouse button."));
     case 3:
         return story::eagleLore(2);
     case 4:
-        return QStringLiteral("You may purchase items shown in this scene.  Click on the items you "
-                              "wish to buy, and select them from the list.");
+        return hint(QT_TRANSLATE_NOOP("TFleaMarket",
+                                      "You may purchase items shown in this scene.  Click on the "
+                                      "items you wish to buy, and select them from the list."));
     case 5:
         return story::eagleLore(3);
     default:
-        return QStringLiteral("Click on the THIS WAY sign at the ") + thisWayPlace(gridPos) +
-               QStringLiteral(" of the screen to change scenes.");
+        return hint(QT_TRANSLATE_NOOP("TFleaMarket",
+                                      "Click on the THIS WAY sign at the %1 of the screen to "
+                                      "change scenes."))
+            .arg(thisWayPlace(gridPos));
     }
 }

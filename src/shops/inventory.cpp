@@ -10,6 +10,7 @@
 #include "platform/fonts.h"
 #include "platform/keyboardbutton.h"
 #include "platform/picturebox.h"
+#include "platform/translatedtext.h"
 #include "shell/gamestate.h"
 #include "shell/screens.h"
 #include "shops/pagearrows.h"
@@ -20,10 +21,30 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-
+#include <array>
 #include <vector>
 
 using platform::guard;
+using platform::TextRole;
+
+namespace {
+
+// The lists the inventory shows, in the order of its choice box.
+constexpr std::array<const char*, 5> ListNames{
+    QT_TRANSLATE_NOOP("TInventory", "Flea Market Items"),
+    QT_TRANSLATE_NOOP("TInventory", "Trading Post Items"),
+    QT_TRANSLATE_NOOP("TInventory", "Traded Items"),
+    QT_TRANSLATE_NOOP("TInventory", "Game Reserves"),
+    QT_TRANSLATE_NOOP("TInventory", "Fish Caught"),
+};
+
+// The inventory's fixed words, in the language in view.
+void words(QObject* object, const char* source, TextRole role = TextRole::Shown)
+{
+    platform::setTranslatedText(object, "TInventory", source, role);
+}
+
+} // namespace
 
 InventoryPage& inventoryPage()
 {
@@ -42,23 +63,24 @@ TInventory::TInventory(QWidget* parent)
       Panel1(new platform::BevelPanel(this)), TList(new QListWidget(this))
 {
     setObjectName(QStringLiteral("Inventory"));
-    setWindowTitle(QStringLiteral("Inventory"));
+    words(this, QT_TRANSLATE_NOOP("TInventory", "Inventory"));
     setFixedSize(355, 453);
     setFont(platform::sansFont(11));
     platform::fillBackground(this, QColor(102, 52, 31));
     placeCentred();
 
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Inventory background"));
+    words(Image1, QT_TRANSLATE_NOOP("TInventory", "Inventory background"),
+          TextRole::AccessibleName);
     Image1->setGeometry(0, 0, 355, 400);
     // Parchment under the lines until the picture covers it, so they stay
     // readable without it.
     platform::fillBackground(Image1, QColor(238, 226, 196));
 
     Select->setObjectName(QStringLiteral("Select"));
-    Select->setAccessibleName(QStringLiteral("Which list"));
+    words(Select, QT_TRANSLATE_NOOP("TInventory", "Which list"), TextRole::AccessibleName);
     Select->setGeometry(104, 16, 145, 22);
-    Select->addItem(QStringLiteral("Flea Market Items"));
+    Select->addItem(tr(ListNames[0]));
     Select->setCurrentIndex(0);
     connect(Select, &QComboBox::activated, this, guard(this, &TInventory::SelectChange));
 
@@ -90,14 +112,16 @@ void TInventory::createButtons()
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(0, 397, 355, 56);
 
-    Close1 = new QPushButton(QStringLiteral("&Close"), Panel1);
+    Close1 = new QPushButton(Panel1);
+    words(Close1, QT_TRANSLATE_NOOP("TInventory", "&Close"));
     Close1->setObjectName(QStringLiteral("Close1"));
     Close1->setGeometry(144, 16, 75, 25);
     Close1->setAutoDefault(false);
     platform::keyboardButton(Close1);
     connect(Close1, &QPushButton::clicked, this, guard(this, &TInventory::Close1Click));
 
-    Back = new platform::BitBtn(QStringLiteral("&Back"), Panel1);
+    Back = new platform::BitBtn(QString(), Panel1);
+    words(Back, QT_TRANSLATE_NOOP("TInventory", "&Back"));
     Back->setObjectName(QStringLiteral("Back"));
     Back->setFont(platform::sansFont(13));
     Back->setGlyph(goods::pageArrowGlyph(goods::PageDirection::Back));
@@ -105,7 +129,8 @@ void TInventory::createButtons()
     Back->setEnabled(false);
     connect(Back, &QPushButton::clicked, this, guard(this, &TInventory::BackClick));
 
-    Forward = new platform::BitBtn(QStringLiteral("&Forward"), Panel1);
+    Forward = new platform::BitBtn(QString(), Panel1);
+    words(Forward, QT_TRANSLATE_NOOP("TInventory", "&Forward"));
     Forward->setObjectName(QStringLiteral("Forward"));
     Forward->setFont(platform::sansFont(13));
     Forward->setGlyph(goods::pageArrowGlyph(goods::PageDirection::Forward),
@@ -118,8 +143,8 @@ void TInventory::ShowList()
 {
     // The trail screen is shown once; the entries are never added twice.
     if (Select->count() == 1) {
-        Select->addItems({QStringLiteral("Trading Post Items"), QStringLiteral("Traded Items"),
-                          QStringLiteral("Game Reserves"), QStringLiteral("Fish Caught")});
+        for (std::size_t list = 1; list < ListNames.size(); ++list)
+            Select->addItem(tr(ListNames[list]));
     }
     Select->setCurrentIndex(0);
 }
@@ -176,7 +201,7 @@ void TInventory::ListTrade()
         QString thing = TList->item(row)->text();
         if (std::size_t(row) < lines.size() && std::size_t(TList->count()) == lines.size() &&
             GameState::inTownSet(gameState().RemediesUsed, lines[std::size_t(row)] + 2))
-            thing += QStringLiteral(" (given as a remedy)");
+            thing += tr(" (given as a remedy)");
         things << thing;
     }
     showLines(things);
@@ -274,6 +299,15 @@ void TInventory::FormActivate()
     Hands();
 }
 
+void TInventory::languageChanged()
+{
+    for (int list = 0; list < Select->count(); ++list)
+        Select->setItemText(list, tr(ListNames[static_cast<std::size_t>(list)]));
+    // The lines in view, in the new words and counts.
+    if (isVisible())
+        ReadData();
+}
+
 void TInventory::FormShow()
 {
     Select->setFocus(Qt::OtherFocusReason);
@@ -283,7 +317,7 @@ void TInventory::announcePage()
 {
     const InventoryPage& page = inventoryPage();
     const int last = std::min(page.InvStart + Lines, page.InvCount);
-    platform::announce(this, QStringLiteral("Lines %1 to %2 of %3: %4")
+    platform::announce(this, tr("Lines %1 to %2 of %3: %4")
                                  .arg(page.InvStart + 1)
                                  .arg(last)
                                  .arg(page.InvCount)

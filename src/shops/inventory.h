@@ -78,6 +78,7 @@ public:
 protected:
     // The list selector has the focus as the view opens.
     void FormShow() override;
+    void languageChanged() override;
 
 private:
     // Says which lines of how many the page shows, after a turn.

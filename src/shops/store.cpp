@@ -8,13 +8,15 @@
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
 #include "platform/picturebox.h"
+#include "platform/translatedtext.h"
 #include "platform/updown.h"
 #include "shell/savedgame.h"
 #include "shell/screens.h"
+#include "shell/wholenumber.h"
+#include "shops/goodsnames.h"
 #include "shops/inventory.h"
 #include "shops/pagearrows.h"
 #include "shops/possessions.h"
-#include "shell/wholenumber.h"
 #include "trail/game.h"
 
 #include <QFocusEvent>
@@ -24,8 +26,15 @@
 #include <algorithm>
 
 using platform::guard;
+using platform::TextRole;
 
 namespace {
+
+// The store's fixed words, in the language in view.
+void words(QObject* object, const char* source, TextRole role = TextRole::Shown)
+{
+    platform::setTranslatedText(object, "TStore", source, role);
+}
 
 constexpr std::array<int, TStore::Rows> RowTops{25, 60, 95, 130, 169, 204, 237, 272};
 
@@ -51,14 +60,14 @@ TStore::TStore(QWidget* parent)
       Image1(new platform::PictureBox(this)), BuyPanel(new QWidget(this))
 {
     setObjectName(QStringLiteral("Store"));
-    setWindowTitle(QStringLiteral("Purchase Items"));
+    words(this, QT_TRANSLATE_NOOP("TStore", "Purchase Items"));
     setFixedSize(640, 456);
     setFont(platform::sansFont(11));
     platform::fillBackground(this, Qt::white);
     placeCentred();
 
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Store background"));
+    words(Image1, QT_TRANSLATE_NOOP("TStore", "Store background"), TextRole::AccessibleName);
     Image1->setGeometry(2, 0, 636, 452);
     Image1->setStretch(false);
     Image1->setAutoSize(true);
@@ -67,10 +76,10 @@ TStore::TStore(QWidget* parent)
     BuyPanel->setGeometry(82, 64, 497, 321);
     BuyPanel->setFont(platform::sansFont(13));
     platform::fillBackground(BuyPanel, Qt::white);
-    Label1 = makeLabel(BuyPanel, QStringLiteral("Label1"), QStringLiteral("You have:     Buy:"), 0,
-                       0, 153);
-    Label2 = makeLabel(BuyPanel, QStringLiteral("Label2"),
-                       QStringLiteral("Unit Cost          Total Cost"), 296, 0, 180);
+    Label1 = makeLabel(BuyPanel, QStringLiteral("Label1"), QString(), 0, 0, 153);
+    words(Label1, QT_TRANSLATE_NOOP("TStore", "You have:     Buy:"));
+    Label2 = makeLabel(BuyPanel, QStringLiteral("Label2"), QString(), 296, 0, 180);
+    words(Label2, QT_TRANSLATE_NOOP("TStore", "Unit Cost          Total Cost"));
 
     createRows();
     createTotals();
@@ -123,13 +132,13 @@ void TStore::createRows()
 
 void TStore::createTotals()
 {
-    Label3 = makeLabel(BuyPanel, QStringLiteral("Label3"), QStringLiteral("Your money:     $"), 40,
-                       303, 105);
+    Label3 = makeLabel(BuyPanel, QStringLiteral("Label3"), QString(), 40, 303, 105);
+    words(Label3, QT_TRANSLATE_NOOP("TStore", "Your money:     $"));
     // The figures follow their dollar signs and have room for every sum the
     // game can hold (a visit's total reaches 24,000; money a billion).
     ym1 = makeLabel(BuyPanel, QStringLiteral("ym1"), QStringLiteral("50"), 142, 303, 100);
-    Label4 = makeLabel(BuyPanel, QStringLiteral("Label4"), QStringLiteral("Total Purchases:     $"),
-                       256, 303, 130);
+    Label4 = makeLabel(BuyPanel, QStringLiteral("Label4"), QString(), 256, 303, 130);
+    words(Label4, QT_TRANSLATE_NOOP("TStore", "Total Purchases:     $"));
     tp1 = makeLabel(BuyPanel, QStringLiteral("tp1"), QStringLiteral("0"), 380, 303, 100);
 }
 
@@ -143,15 +152,20 @@ void TStore::createNotice()
     Panel1->setGeometry(144, 144, 185, 153);
     Panel1->hide();
 
-    Label5 = new QLabel(
-        QStringLiteral("You can't make these purchases.  You don't have enough money!"), Panel1);
+    Label5 = new QLabel(Panel1);
     Label5->setObjectName(QStringLiteral("Label5"));
+    words(Label5, QT_TRANSLATE_NOOP(
+                      "TStore", "You can't make these purchases.  You don't have enough money!"));
     Label5->setWordWrap(true);
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label5->setGeometry(11, 11, 185 - 22, 153 - 22);
 
-    Okay = new QPushButton(QStringLiteral("&Okay"), Panel1);
-    Okay->setAccessibleDescription(Label5->text());
+    Okay = new QPushButton(Panel1);
+    words(Okay, QT_TRANSLATE_NOOP("TStore", "&Okay"));
+    words(Okay,
+          QT_TRANSLATE_NOOP("TStore",
+                            "You can't make these purchases.  You don't have enough money!"),
+          TextRole::AccessibleDescription);
     Okay->setObjectName(QStringLiteral("Okay"));
     Okay->setGeometry(48, 88, 75, 25);
     Okay->setAutoDefault(false);
@@ -160,27 +174,31 @@ void TStore::createNotice()
 
 void TStore::createButtons()
 {
-    Purchase = new platform::BitBtn(QStringLiteral("&Purchase"), this);
+    Purchase = new platform::BitBtn(QString(), this);
+    words(Purchase, QT_TRANSLATE_NOOP("TStore", "&Purchase"));
     Purchase->setObjectName(QStringLiteral("Purchase"));
     Purchase->setFont(platform::sansFont(16));
     Purchase->setGeometry(220, 405, 97, 33);
     connect(Purchase, &QPushButton::clicked, this, guard(this, &TStore::PurchaseClick));
 
-    Cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    Cancel = new QPushButton(this);
+    words(Cancel, QT_TRANSLATE_NOOP("TStore", "&Cancel"));
     Cancel->setObjectName(QStringLiteral("Cancel"));
     Cancel->setFont(platform::sansFont(16));
     Cancel->setGeometry(348, 405, 97, 33);
     Cancel->setAutoDefault(false);
     connect(Cancel, &QPushButton::clicked, this, guard(this, &TStore::CancelClick));
 
-    Back = new platform::BitBtn(QStringLiteral("&Back"), this);
+    Back = new platform::BitBtn(QString(), this);
+    words(Back, QT_TRANSLATE_NOOP("TStore", "&Back"));
     Back->setObjectName(QStringLiteral("Back"));
     Back->setFont(platform::sansFont(13));
     Back->setGlyph(goods::pageArrowGlyph(goods::PageDirection::Back));
     Back->setGeometry(96, 395, 92, 48);
     connect(Back, &QPushButton::clicked, this, guard(this, &TStore::BackClick));
 
-    Forward = new platform::BitBtn(QStringLiteral("&Forward"), this);
+    Forward = new platform::BitBtn(QString(), this);
+    words(Forward, QT_TRANSLATE_NOOP("TStore", "&Forward"));
     Forward->setObjectName(QStringLiteral("Forward"));
     Forward->setFont(platform::sansFont(13));
     Forward->setGlyph(goods::pageArrowGlyph(goods::PageDirection::Forward),
@@ -274,7 +292,8 @@ void TStore::SetList(int row, int itemNumber)
 {
     y[row]->setText(
         QString::number(goods::possessions().ItemCount.at(static_cast<std::size_t>(itemNumber))));
-    item[row]->setText(goods::ItemName(itemNumber));
+    rowItem_[static_cast<std::size_t>(row)] = itemNumber;
+    item[row]->setText(goods::shownItemName(itemNumber, 1));
     uc[row]->setText(dollars(goods::ItemPrice(itemNumber)));
     nameRow(row);
 }

@@ -119,6 +119,7 @@ public:
 protected:
     void FormShow() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void languageChanged() override;
 
 private:
     void createRows();
@@ -140,4 +141,10 @@ private:
     void announcePage();
 
     bool visitStarted_ = false;
+    // The catalogue's number of each row's item; -1 before the first page.
+    std::array<int, Rows> rowItem_ = [] {
+        std::array<int, Rows> none{};
+        none.fill(-1);
+        return none;
+    }();
 };

@@ -5,23 +5,14 @@
 #include "platform/announce.h"
 #include "platform/bitbtn.h"
 #include "platform/keyboardbutton.h"
+#include "platform/translatedtext.h"
 #include "platform/updown.h"
-#include "shops/plural.h"
+#include "shops/goodsnames.h"
 #include "store.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-
-// "wolf painting" -> "wolf paintings", "lb of flour" -> "lbs of flour".
-QString pluralName(const QString& name)
-{
-    return goods::Plural(QStringLiteral("2 ") + name).mid(2);
-}
-
-} // namespace
 
 void TStore::setUpAccess()
 {
@@ -32,21 +23,25 @@ void TStore::setUpAccess()
     setTabOrder(Purchase, Cancel);
     platform::keyboardButton(Cancel);
     platform::keyboardButton(Okay);
-    Purchase->setAccessibleDescription(
-        QStringLiteral("Buys everything chosen on all three pages."));
+    platform::setTranslatedText(
+        Purchase, "TStore",
+        QT_TRANSLATE_NOOP("TStore", "Buys everything chosen on all three pages."),
+        platform::TextRole::AccessibleDescription);
 }
 
 void TStore::nameRow(int row)
 {
-    const QString items = pluralName(item[row]->text());
-    e[row]->setAccessibleName(QStringLiteral("How many %1 to buy").arg(items));
-    u[row]->setAccessibleName(QStringLiteral("More or fewer %1").arg(items));
+    // "wolf paintings", "lbs of flour"
+    const int shown = rowItem_[static_cast<std::size_t>(row)];
+    const QString items = shown < 0 ? item[row]->text() : goods::shownItemName(shown, 2);
+    e[row]->setAccessibleName(tr("How many %1 to buy").arg(items));
+    u[row]->setAccessibleName(tr("More or fewer %1").arg(items));
     describeRow(row);
 }
 
 void TStore::describeRow(int row)
 {
-    const QString description = QStringLiteral("You have %1.  %2 each.  This row costs %3.")
+    const QString description = tr("You have %1.  %2 each.  This row costs %3.")
                                     .arg(y[row]->text(), uc[row]->text(), c[row]->text());
     if (e[row]->accessibleDescription() != description) {
         e[row]->setAccessibleDescription(description);
@@ -58,8 +53,20 @@ void TStore::announcePage()
 {
     const int page = visit.PageStart / Rows + 1;
     constexpr int Pages = ListLength / Rows;
-    platform::announce(this, QStringLiteral("Page %1 of %2, from %3.")
-                                 .arg(page)
-                                 .arg(Pages)
-                                 .arg(pluralName(item[0]->text())));
+    platform::announce(
+        this, tr("Page %1 of %2, from %3.")
+                  .arg(page)
+                  .arg(Pages)
+                  .arg(rowItem_[0] < 0 ? item[0]->text() : goods::shownItemName(rowItem_[0], 2)));
+}
+
+void TStore::languageChanged()
+{
+    // The rows' names and descriptions, in the new language.
+    for (int row = 0; row < Rows; ++row) {
+        if (rowItem_[static_cast<std::size_t>(row)] < 0)
+            continue;
+        item[row]->setText(goods::shownItemName(rowItem_[static_cast<std::size_t>(row)], 1));
+        nameRow(row);
+    }
 }
