@@ -119,14 +119,16 @@ def settled_screenshot(desktop, name, timeout=20):
     """A screenshot once the screen stands still: the window's opening
     dissolve, and on a loaded machine its first frames, are not what is
     compared. Two pictures a moment apart that match (the fire's flicker
-    aside) say the screen has settled."""
+    aside) say the screen has settled; a black screen is the window not yet
+    painted, on a loaded machine, and none of these screens is black."""
     path = desktop.screenshot(name)
     deadline = time.monotonic() + timeout
     while time.monotonic() < deadline:
         before = tiny_grey(path)
         time.sleep(0.5)
         path = desktop.screenshot(name)
-        if mean_difference(before, tiny_grey(path)) < 3:
+        now = tiny_grey(path)
+        if mean_difference(before, now) < 3 and sum(now) / len(now) > 8:
             return path
     log(f"{name}: the screen did not settle within {timeout} s; the last picture is compared")
     return path
