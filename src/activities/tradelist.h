@@ -11,6 +11,10 @@
 // The 57 lines, in order. The trail screen keeps them in its TradeList.
 QStringList tradeListLines();
 
+// A line of the list as the player reads it, in the language in view; the
+// list itself stays in English, the words the journal keeps.
+QString shownTradeLine(const QString& line);
+
 // Lines of the trade list the game looks at by number.
 constexpr int SnakerootLine = 0;    // "some snakeroot", town 2's good
 constexpr int TalismanLine = 4;     // "little deer's horn talisman"

@@ -131,6 +131,11 @@ void setTranslatedText(QObject* object, const char* context, const char* source,
     retranslate(object, role);
 }
 
+QString englishText(const QObject* object, TextRole role)
+{
+    return QString::fromUtf8(object->property(sourceProperty(role).constData()).toByteArray());
+}
+
 void forgetTranslatedText(QObject* object, TextRole role)
 {
     object->setProperty(contextProperty(role).constData(), QVariant());

@@ -26,6 +26,10 @@ enum class TextRole { Shown, AccessibleName, AccessibleDescription, ToolTip };
 void setTranslatedText(QObject* object, const char* context, const char* source,
                        TextRole role = TextRole::Shown);
 
+// The English words of a text given with setTranslatedText (for records
+// kept in English whatever the language in view); empty for any other.
+QString englishText(const QObject* object, TextRole role = TextRole::Shown);
+
 // The text is no longer one of the game's fixed texts (the control now
 // shows words of its own state): a change of language leaves it alone.
 void forgetTranslatedText(QObject* object, TextRole role = TextRole::Shown);

@@ -4,7 +4,6 @@
 // says that this is a good place to stop for the day.
 
 #include "game.h"
-
 #include "shell/chapters.h"
 #include "shell/gamestate.h"
 
@@ -14,15 +13,15 @@ bool TGame::holdAtChapterEnd()
 {
     const GameState& s = gameState();
     const Chapter part = chapterOf(s.Town);
-    if (!partsOfTheTrail || !endsChapter(s.Town) || part.number >= ChapterCount ||
-        !journeyGoesOn())
+    if (!partsOfTheTrail || !endsChapter(s.Town) || part.number >= ChapterCount || !journeyGoesOn())
         return false;
     // Said once: the journal keeps that the part has ended, so a journey
     // opened here walks on at the next Continue.
     if (!journal.endedChapter(part.number))
         return false;
     // The words, and below them where the part's questions are.
-    showPrompt(chapterEndWords(part.number), chapterQuestionsHint());
+    showPrompt([number = part.number] { return chapterEndWords(number); },
+               [] { return chapterQuestionsHint(); });
     if (whyJourneyCannotBeSavedNow().isEmpty())
         autosaveJourney();
     Continue->setEnabled(true);

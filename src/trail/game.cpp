@@ -1,23 +1,23 @@
 #include "game.h"
 
 #include "activities/fishingouting.h"
-
 #include "activities/tradelist.h"
 #include "media/artworknames.h"
 #include "media/mediafiles.h"
 #include "media/mediaplayer.h"
 #include "media/pictures.h"
-#include "presentation/transitions/formtransitions.h"
-#include "presentation/transitions/fusetransition.h"
-#include "presentation/transitions/radialtransition.h"
-#include "presentation/transitions/transitionlist.h"
 #include "platform/background.h"
 #include "platform/bevelpanel.h"
-#include "presentation/storytexts.h"
 #include "platform/controls.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
 #include "platform/picturebox.h"
+#include "platform/translatedtext.h"
+#include "presentation/storytexts.h"
+#include "presentation/transitions/formtransitions.h"
+#include "presentation/transitions/fusetransition.h"
+#include "presentation/transitions/radialtransition.h"
+#include "presentation/transitions/transitionlist.h"
 #include "shell/durations.h"
 #include "shell/gamestate.h"
 
@@ -72,7 +72,8 @@ void TGame::createScene()
 {
     Image1 = new platform::PictureBox(Client);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Scene"));
+    platform::setTranslatedText(Image1, "TGame", QT_TRANSLATE_NOOP("TGame", "Scene"),
+                                platform::TextRole::AccessibleName);
     Image1->setEnabled(false);
     Image1->installEventFilter(this);
     connect(Image1, &platform::PictureBox::mousePressed, this,
@@ -88,35 +89,39 @@ void TGame::createBottomBar()
     platform::fillBackground(BPanel, QColor(192, 192, 192));
     ImageBot = new platform::PictureBox(BPanel);
     ImageBot->setObjectName(QStringLiteral("ImageBot"));
-    ImageBot->setAccessibleName(QStringLiteral("Bottom bar"));
+    platform::setTranslatedText(ImageBot, "TGame", QT_TRANSLATE_NOOP("TGame", "Bottom bar"),
+                                platform::TextRole::AccessibleName);
 
-    auto button = [this](const char* name, const QString& caption, bool enabled) {
-        QPushButton* b = platform::newButton(BPanel, name, caption, QRect(0, 0, 110, 33));
+    auto button = [this](const char* name, const char* caption, bool enabled) {
+        QPushButton* b = platform::newButton(BPanel, name, QString(), QRect(0, 0, 110, 33));
+        platform::setTranslatedText(b, "TGame", caption);
         b->setEnabled(enabled);
         return b;
     };
-    Visit = button("Visit", QStringLiteral("Visit the Trading Post"), false);
-    Look = button("Look", QStringLiteral("Look Around "), false);
-    Continue = button("Continue", QStringLiteral("Go To Next Town"), false);
-    Exit1 = button("Exit1", QStringLiteral("&Exit"), true);
+    Visit = button("Visit", QT_TRANSLATE_NOOP("TGame", "Visit the Trading Post"), false);
+    Look = button("Look", QT_TRANSLATE_NOOP("TGame", "Look Around "), false);
+    Continue = button("Continue", QT_TRANSLATE_NOOP("TGame", "Go To Next Town"), false);
+    Exit1 = button("Exit1", QT_TRANSLATE_NOOP("TGame", "&Exit"), true);
 
-    auto pictureButton = [this](const char* name, const QString& hint) {
+    auto pictureButton = [this](const char* name, const char* hint) {
         auto* b = new QToolButton(BPanel);
         b->setObjectName(QString::fromLatin1(name));
         b->resize(129, 73);
-        b->setToolTip(hint);
-        b->setAccessibleName(hint);
+        platform::setTranslatedText(b, "TGame", hint, platform::TextRole::ToolTip);
+        platform::setTranslatedText(b, "TGame", hint, platform::TextRole::AccessibleName);
         b->setIconSize(QSize(121, 65));
         b->setAutoRaise(false);
         return b;
     };
-    BtnMap = pictureButton("BtnMap", QStringLiteral("Weyfarra Map"));
-    BtnParty = pictureButton("BtnParty", QStringLiteral("Your Party"));
-    BtnInv = pictureButton("BtnInv", QStringLiteral("Inventory"));
+    BtnMap = pictureButton("BtnMap", QT_TRANSLATE_NOOP("TGame", "Weyfarra Map"));
+    BtnParty = pictureButton("BtnParty", QT_TRANSLATE_NOOP("TGame", "Your Party"));
+    BtnInv = pictureButton("BtnInv", QT_TRANSLATE_NOOP("TGame", "Inventory"));
     // A small mark on the party button while a traveller ails or is weak.
     PartyMark = new QLabel(QStringLiteral("!"), BtnParty);
     PartyMark->setObjectName(QStringLiteral("PartyMark"));
-    PartyMark->setAccessibleName(QStringLiteral("A traveller needs care"));
+    platform::setTranslatedText(PartyMark, "TGame",
+                                QT_TRANSLATE_NOOP("TGame", "A traveller needs care"),
+                                platform::TextRole::AccessibleName);
     PartyMark->setAlignment(Qt::AlignCenter);
     PartyMark->setFont(platform::sansFont(14, true));
     PartyMark->setStyleSheet(QStringLiteral(
@@ -124,9 +129,10 @@ void TGame::createBottomBar()
         "border-radius: 12px; }"));
     PartyMark->setGeometry(BtnParty->width() - 30, 4, 26, 26);
     PartyMark->hide();
-    NameHint = platform::newLabel(BPanel, "NameHint", platform::sansFont(14, true),
-                                  QColor(255, 230, 140));
-    NameHint->setText(QStringLiteral("Name your travellers here"));
+    NameHint =
+        platform::newLabel(BPanel, "NameHint", platform::sansFont(14, true), QColor(255, 230, 140));
+    platform::setTranslatedText(NameHint, "TGame",
+                                QT_TRANSLATE_NOOP("TGame", "Name your travellers here"));
     NameHint->hide();
 
     connect(Exit1, &QPushButton::clicked, this, guard(this, &TGame::Exit1Click));
@@ -228,8 +234,9 @@ void TGame::loadArtwork()
     // reports which picture is missing.
     IPic->setPicture(media::bitmapPicture(QString::fromLatin1(artwork::InstructionPanel.name)));
     ImageBot->setPicture(media::jpegPicture(QString::fromLatin1(artwork::BottomBar.name)));
-    const std::pair<QToolButton*, artwork::Artwork> glyphs[] = {
-        {BtnMap, artwork::MapGlyph}, {BtnParty, artwork::PartyGlyph}, {BtnInv, artwork::InventoryGlyph}};
+    const std::pair<QToolButton*, artwork::Artwork> glyphs[] = {{BtnMap, artwork::MapGlyph},
+                                                                {BtnParty, artwork::PartyGlyph},
+                                                                {BtnInv, artwork::InventoryGlyph}};
     for (const auto& [button, glyph] : glyphs) {
         const QImage image = media::bitmapPicture(QString::fromLatin1(glyph.name));
         button->setIcon(QIcon(QPixmap::fromImage(image)));

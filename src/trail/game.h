@@ -22,17 +22,17 @@
 //   savednames.cpp    the saved-game dialogs, the catch list and the names
 
 #include "activities/wellbeing.h"
+#include "journal/journal.h"
 #include "platform/filedialogs.h"
 #include "platform/form.h"
 #include "shell/journeystate.h"
-#include "journal/journal.h"
-#include "trail/towncontent.h"
 #include "trail/scenegeometry.h"
+#include "trail/towncontent.h"
 #include "trail/traillayout.h"
 
 #include <QStringList>
-
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -76,7 +76,7 @@ public:
     QMenuBar* MainMenu = nullptr;
     QMenu* File1 = nullptr;
     QAction* NewGame1 = nullptr;
-    QAction* JournalItem = nullptr; // File > "&Journal of the Journey..."
+    QAction* JournalItem = nullptr;  // File > "&Journal of the Journey..."
     QAction* OpenJourney1 = nullptr; // File > "&Open Journey..."
     QAction* SaveJourney1 = nullptr; // File > "&Save Journey..."
     QAction* ExitProgram1 = nullptr;
@@ -201,6 +201,8 @@ public:
     // things spirits give in trades (one line per trade), and the fish
     // caught, one line each ("2 lb 5 oz bluegill"), oldest first.
     QStringList ctchar;
+    // The picture the scene's description was last made for.
+    QString describedPicture_;
     QStringList TradeList;
     QStringList FishList;
     // The journal of the journey, written as the party travels.
@@ -238,7 +240,8 @@ public:
     void FormShow() override;
     void FormActivate() override;
     void Transition1EndTransition(TTransitionEffect* sender);
-    void Transition1AbortQuery(TTransitionEffect* sender, TTransitionEffect* transition, bool& abort);
+    void Transition1AbortQuery(TTransitionEffect* sender, TTransitionEffect* transition,
+                               bool& abort);
 
     // Pictures.
     void LoadPic(const QString& name);
@@ -276,7 +279,8 @@ public:
     void describeScene(const QString& picture);
     // A short prompt on the instruction panel that leaves the steps as they are.
     // A second line, where given, goes below all the lines of the first.
-    void showPrompt(const QString& text, const QString& secondLine = {});
+    // Words made in the language in view, and made again if it changes.
+    void showPrompt(std::function<QString()> text, std::function<QString()> secondLine = {});
     void IPTimer();
     void IOff();
 
@@ -399,9 +403,11 @@ public:
     // party names that a saved game keeps in its two text files.
     platform::FileDialog OpenDialog{platform::FileDialog::Kind::Open,
                                     QStringLiteral("The Saved Files (*.sav *.kvj)"),
-                                    QStringLiteral("sav"), {}};
+                                    QStringLiteral("sav"),
+                                    {}};
     platform::FileDialog SaveDialog{platform::FileDialog::Kind::Save,
-                                    QStringLiteral("Saved Files (*.sav)"), QStringLiteral("sav"),
+                                    QStringLiteral("Saved Files (*.sav)"),
+                                    QStringLiteral("sav"),
                                     {}};
     // Runs the dialog from the player's own folder; the chosen file, or an
     // empty text when the player cancelled.
@@ -414,6 +420,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void layOut() override;
+    void languageChanged() override;
 
 private:
     // How often the party has left a town: a handler that let other events

@@ -2,18 +2,17 @@
 // story caption, the snakebite choice, the map, the party, the trade panel,
 // the fishing controls and the closing labels.
 
-#include "game.h"
-
 #include "activities/fishingouting.h"
-
+#include "game.h"
 #include "platform/bevelpanel.h"
-#include "platform/controls.h"
-#include "platform/keyboardbutton.h"
 #include "platform/captionsize.h"
 #include "platform/contrast.h"
+#include "platform/controls.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
+#include "platform/keyboardbutton.h"
 #include "platform/picturebox.h"
+#include "platform/translatedtext.h"
 #include "shell/savedgame.h"
 
 #include <QGroupBox>
@@ -29,6 +28,7 @@ using platform::newButton;
 using platform::newLabel;
 using platform::PictureBox;
 using platform::sansFont;
+using platform::TextRole;
 
 namespace {
 
@@ -42,11 +42,17 @@ BevelPanel* newPanel(QWidget* parent, const char* name, QSize size)
     return panel;
 }
 
-PictureBox* newPicture(QWidget* parent, const char* name, const QString& accessibleName)
+// The trail screen's fixed words, in the language in view.
+void words(QObject* object, const char* source, TextRole role = TextRole::Shown)
+{
+    platform::setTranslatedText(object, "TGame", source, role);
+}
+
+PictureBox* newPicture(QWidget* parent, const char* name, const char* accessibleName)
 {
     auto* picture = new PictureBox(parent);
     picture->setObjectName(QString::fromLatin1(name));
-    picture->setAccessibleName(accessibleName);
+    words(picture, accessibleName, TextRole::AccessibleName);
     return picture;
 }
 
@@ -54,7 +60,7 @@ PictureBox* newPicture(QWidget* parent, const char* name, const QString& accessi
 
 void TGame::createInstructionPanel()
 {
-    IPic = newPicture(Client, "IPic", QStringLiteral("Instructions"));
+    IPic = newPicture(Client, "IPic", QT_TRANSLATE_NOOP("TGame", "Instructions"));
     IPic->resize(318, 260);
     IPic->setTransparent(true);
     IPic->setButton(false); // its click repeats the scene's, which the keyboard reaches
@@ -62,12 +68,12 @@ void TGame::createInstructionPanel()
     IL1 = newLabel(Client, "IL1", sansFont(16), palette().color(QPalette::WindowText), true);
     IL1->resize(280, 110);
     IL1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    IL1->setText(welcomeFirstLine());
+    platform::setLiveText(IL1, &TGame::welcomeFirstLine);
     IL1->hide();
     IL2 = newLabel(Client, "IL2", sansFont(16), palette().color(QPalette::WindowText), true);
     IL2->resize(280, 70);
     IL2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    IL2->setText(welcomeSecondLine());
+    platform::setLiveText(IL2, &TGame::welcomeSecondLine);
     IL2->hide();
     connect(IPic, &PictureBox::clicked, this, guard(this, &TGame::IPicClick));
     connect(IPic, &PictureBox::doubleClicked, this, guard(this, &TGame::IPicClick));
@@ -98,7 +104,7 @@ void TGame::createStoryAndHazard()
     // (the group box would draw it flush against the left edge).
     Dchoice = new QGroupBox(Client);
     Dchoice->setObjectName(QStringLiteral("Dchoice"));
-    Dchoice->setAccessibleName(QStringLiteral("What will you do?"));
+    words(Dchoice, QT_TRANSLATE_NOOP("TGame", "What will you do?"), TextRole::AccessibleName);
     Dchoice->setFont(sansFont(16));
     Dchoice->setAutoFillBackground(true);
     // Black text on silver; a treatment that cannot be chosen stays grey.
@@ -119,7 +125,8 @@ void TGame::createStoryAndHazard()
         button->setGeometry(16, top, 600, 24);
         return button;
     };
-    DchoiceTitle = new QLabel(QStringLiteral("What will you do?"), Dchoice);
+    DchoiceTitle = new QLabel(Dchoice);
+    words(DchoiceTitle, QT_TRANSLATE_NOOP("TGame", "What will you do?"));
     DchoiceTitle->setObjectName(QStringLiteral("DchoiceTitle"));
     DchoiceTitle->setGeometry(12, 2, 300, 22);
     DC1 = choice("DC1", 24);
@@ -127,12 +134,14 @@ void TGame::createStoryAndHazard()
     DC3 = choice("DC3", 76);
     // Their words are set again by the snakebite; a screen reader finds
     // them named from the start.
-    DC1->setText(QStringLiteral("Clean the wound thoroughly."));
-    DC2->setText(QStringLiteral("Clean wound, and give the patient snakeroot tea."));
-    DC3->setText(QStringLiteral("Clean the wound, and apply lobelia and agrimony. "));
+    // The journal keeps the choice in these English words (englishText).
+    words(DC1, QT_TRANSLATE_NOOP("TGame", "Clean the wound thoroughly."));
+    words(DC2, QT_TRANSLATE_NOOP("TGame", "Clean wound, and give the patient snakeroot tea."));
+    words(DC3, QT_TRANSLATE_NOOP("TGame", "Clean the wound, and apply lobelia and agrimony. "));
     DC2->setEnabled(false);
     DC3->setEnabled(false);
-    DOK1 = newButton(Dchoice, "DOK1", QStringLiteral("&OK"), QRect(504, 48, 75, 25));
+    DOK1 = newButton(Dchoice, "DOK1", QString(), QRect(504, 48, 75, 25));
+    words(DOK1, QT_TRANSLATE_NOOP("TGame", "&OK"));
     // A choice made by any means opens OK: a click (on a choice already
     // checked too), the keys, or a screen reader's toggle action, which
     // checks the button without a click.
@@ -151,23 +160,26 @@ void TGame::createMapPanel()
 {
     Map = newPanel(Client, "Map", QSize(628, 370));
     Map->setBevels(BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 1, 2);
-    Label3 = platform::newTitleStrip(Map, "Label3", QStringLiteral("Your Journey"));
-    totmap = newPicture(Map, "totmap", QStringLiteral("Map of the journey"));
+    Label3 = platform::newTitleStrip(Map, "Label3", QString());
+    words(Label3, QT_TRANSLATE_NOOP("TGame", "Your Journey"));
+    totmap = newPicture(Map, "totmap", QT_TRANSLATE_NOOP("TGame", "Map of the journey"));
     totmap->setStretch(false);
     totmap->setAutoSize(true);
     totmap->setGeometry(4, 20, 620, 345);
-    Close1 = newButton(Map, "Close1", QStringLiteral("Close"), QRect(272, 330, 75, 25));
+    Close1 = newButton(Map, "Close1", QString(), QRect(272, 330, 75, 25));
+    words(Close1, QT_TRANSLATE_NOOP("TGame", "Close"));
     connect(Close1, &QPushButton::clicked, this, guard(this, &TGame::Close1Click));
 }
 
 void TGame::createPartyPanel()
 {
     PartyPanel = newPanel(Client, "PartyPanel", QSize(300, 425));
-    Image2 = newPicture(PartyPanel, "Image2", QStringLiteral("Your party"));
+    Image2 = newPicture(PartyPanel, "Image2", QT_TRANSLATE_NOOP("TGame", "Your party"));
     Image2->setGeometry(PartyPanel->rect());
-    Label2 = platform::newTitleStrip(PartyPanel, "Label2", QStringLiteral("Choose Your Party"));
+    Label2 = platform::newTitleStrip(PartyPanel, "Label2", QString());
+    words(Label2, QT_TRANSLATE_NOOP("TGame", "Choose Your Party"));
 
-    static const char* const defaults[7] = {"Avrel", "Tobin", "Meline", "Dastan",
+    static const char* const defaults[7] = {"Avrel", "Tobin",  "Meline", "Dastan",
                                             "Corra", "Jessup", "Rowan"};
     // One row for each traveller, evenly spaced; a row holds a name box, or
     // the sentence on that traveller's condition in two lines at most.
@@ -176,7 +188,7 @@ void TGame::createPartyPanel()
     for (int i = 0; i < 7; ++i) {
         N[i] = new QLineEdit(QString::fromLatin1(defaults[i]), PartyPanel);
         N[i]->setObjectName(QStringLiteral("N%1").arg(i + 1));
-        N[i]->setAccessibleName(QStringLiteral("Name of traveller %1").arg(i + 1));
+        N[i]->setAccessibleName(tr("Name of traveller %1").arg(i + 1));
         N[i]->setFont(sansFont(13));
         N[i]->setMaxLength(savedgame::MaxNameLength);
         N[i]->setGeometry(50, FirstRow + RowHeight * i, 200, 20);
@@ -187,7 +199,8 @@ void TGame::createPartyPanel()
         P[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         P[i]->hide();
     }
-    Okay1 = newButton(PartyPanel, "Okay1", QStringLiteral("&Okay"), QRect(126, 308, 75, 25));
+    Okay1 = newButton(PartyPanel, "Okay1", QString(), QRect(126, 308, 75, 25));
+    words(Okay1, QT_TRANSLATE_NOOP("TGame", "&Okay"));
     connect(Okay1, &QPushButton::clicked, this, guard(this, &TGame::Okay1Click));
     connect(PartyPanel, &BevelPanel::clicked, this, guard(this, &TGame::PartyPanelClick));
     connect(Image2, &PictureBox::clicked, this, guard(this, &TGame::PartyPanelClick));
@@ -201,7 +214,7 @@ void TGame::createTradePanel()
     TradePanel->setBevels(BevelPanel::Bevel::Lowered, BevelPanel::Bevel::None, 1, 0);
     TradeLabel = newLabel(TradePanel, "TradeLabel", sansFont(24), QColor(0, 255, 255));
     TradeLabel->setGeometry(32, 8, 251, 73);
-    TradeLabel->setText(QStringLiteral("Make a trade?"));
+    words(TradeLabel, QT_TRANSLATE_NOOP("TGame", "Make a trade?"));
     Label5 = newLabel(TradePanel, "Label5", sansFont(16, true), Qt::yellow, true);
     Label5->setGeometry(24, 72, 241, 113);
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -209,12 +222,12 @@ void TGame::createTradePanel()
     Received = newLabel(TradePanel, "Received", sansFont(13, true), QColor(144, 238, 144));
     Received->setGeometry(24, 188, 260, 26);
     Received->hide();
-    Button1 = newButton(TradePanel, "Button1", QStringLiteral("Yes, I'll trade."),
-                        QRect(16, 220, 137, 25));
-    Button2 = newButton(TradePanel, "Button2", QStringLiteral("Any more offers?"),
-                        QRect(8, 252, 145, 25));
-    Button3 = newButton(TradePanel, "Button3", QStringLiteral("No deals."),
-                        QRect(160, 224, 120, 49));
+    Button1 = newButton(TradePanel, "Button1", QString(), QRect(16, 220, 137, 25));
+    words(Button1, QT_TRANSLATE_NOOP("TGame", "Yes, I'll trade."));
+    Button2 = newButton(TradePanel, "Button2", QString(), QRect(8, 252, 145, 25));
+    words(Button2, QT_TRANSLATE_NOOP("TGame", "Any more offers?"));
+    Button3 = newButton(TradePanel, "Button3", QString(), QRect(160, 224, 120, 49));
+    words(Button3, QT_TRANSLATE_NOOP("TGame", "No deals."));
     Button3->setFont(sansFont(11, true));
     connect(Button1, &QPushButton::clicked, this, guard(this, &TGame::Button1Click));
     connect(Button2, &QPushButton::clicked, this, guard(this, &TGame::Button2Click));
@@ -223,27 +236,27 @@ void TGame::createTradePanel()
 
 void TGame::createFishing()
 {
-    LakePic = newPicture(Client, "LakePic", QStringLiteral("Lake mask"));
+    LakePic = newPicture(Client, "LakePic", QT_TRANSLATE_NOOP("TGame", "Lake mask"));
     LakePic->hide();
-    fishies = newPicture(Client, "fishies", QStringLiteral("Ripples"));
+    fishies = newPicture(Client, "fishies", QT_TRANSLATE_NOOP("TGame", "Ripples"));
     fishies->hide();
-    FishCaught = newPicture(Client, "FishCaught", QStringLiteral("Fish caught"));
+    FishCaught = newPicture(Client, "FishCaught", QT_TRANSLATE_NOOP("TGame", "Fish caught"));
     FishCaught->setStretch(false);
     FishCaught->setTransparent(true);
     FishCaught->setAttribute(Qt::WA_TransparentForMouseEvents);
     FishCaught->resize(75, 800);
-    Rod = newPicture(Client, "Rod", QStringLiteral("Fishing rod"));
+    Rod = newPicture(Client, "Rod", QT_TRANSLATE_NOOP("TGame", "Fishing rod"));
     Rod->setStretch(false);
     Rod->setAutoSize(true);
     Rod->setTransparent(true);
     Rod->hide();
-    Bobber = newPicture(Client, "Bobber", QStringLiteral("Float"));
+    Bobber = newPicture(Client, "Bobber", QT_TRANSLATE_NOOP("TGame", "Float"));
     Bobber->resize(10, 10);
     Bobber->setTransparent(true);
     Bobber->hide();
     // Its name must not give the good spot away; the keyboard fishes with its
     // own aim, so the spot is no button for it.
-    hotspot = newPicture(Client, "hotspot", QStringLiteral("Ripples on the water"));
+    hotspot = newPicture(Client, "hotspot", QT_TRANSLATE_NOOP("TGame", "Ripples on the water"));
     hotspot->resize(80, 50);
     hotspot->setCursor(Qt::CrossCursor);
     hotspot->setTransparent(true);
@@ -256,16 +269,19 @@ void TGame::createFishing()
     Hints->installEventFilter(this);
 
     FishPanel = newPanel(Client, "FishPanel", QSize(465, 329));
-    FishPic = newPicture(FishPanel, "FishPic", QStringLiteral("The fish you caught"));
+    FishPic = newPicture(FishPanel, "FishPic", QT_TRANSLATE_NOOP("TGame", "The fish you caught"));
     FishPic->setGeometry(FishPanel->rect());
-    FishLabel = platform::newTitleStrip(FishPanel, "FishLabel", QStringLiteral("You caught a fish!"));
+    FishLabel = platform::newTitleStrip(FishPanel, "FishLabel", QString());
+    words(FishLabel, QT_TRANSLATE_NOOP("TGame", "You caught a fish!"));
     FishLabel->setFont(sansFont(16, true));
     FishLabel->setGeometry(0, 0, FishPanel->width(), 22);
     wtLabel = newLabel(FishPanel, "wtLabel", sansFont(16, true), Qt::red);
     wtLabel->setGeometry(20, 304, 300, 20);
-    OkayFish = newButton(FishPanel, "OkayFish", QStringLiteral("&Okay"), QRect(352, 264, 75, 25));
+    OkayFish = newButton(FishPanel, "OkayFish", QString(), QRect(352, 264, 75, 25));
+    words(OkayFish, QT_TRANSLATE_NOOP("TGame", "&Okay"));
     connect(OkayFish, &QPushButton::clicked, this, guard(this, &TGame::OkayFishClick));
-    connect(Rod, &PictureBox::clicked, this, [this] { platform::guarded([&] { fishing->RodClick(); }); });
+    connect(Rod, &PictureBox::clicked, this,
+            [this] { platform::guarded([&] { fishing->RodClick(); }); });
     connect(hotspot, &PictureBox::mousePressed, this, [this](int x, int y, Qt::MouseButton) {
         platform::guarded([&] { fishing->hotspotMouseDown(x, y); });
     });
@@ -279,17 +295,22 @@ void TGame::createEnding()
     EndLabel2 = newLabel(Client, "EndLabel2", sansFont(19), Qt::white, true);
     EndLabel2->resize(800, 190);
     EndLabel2->hide();
-    Yes1 = newButton(Client, "Yes1", QStringLiteral("Please go on."), QRect(0, 0, 113, 33));
+    Yes1 = newButton(Client, "Yes1", QString(), QRect(0, 0, 113, 33));
+    words(Yes1, QT_TRANSLATE_NOOP("TGame", "Please go on."));
     Yes1->hide();
-    No1 = newButton(Client, "No1", QStringLiteral("Next Story"), QRect(0, 0, 113, 33));
+    No1 = newButton(Client, "No1", QString(), QRect(0, 0, 113, 33));
+    words(No1, QT_TRANSLATE_NOOP("TGame", "Next Story"));
     No1->hide();
     connect(Yes1, &QPushButton::clicked, this, guard(this, &TGame::Yes1Click));
     connect(No1, &QPushButton::clicked, this, guard(this, &TGame::No1Click));
-    TravelledMap = newPicture(Client, "TravelledMap", QStringLiteral("The way your party travelled"));
+    TravelledMap = newPicture(Client, "TravelledMap",
+                              QT_TRANSLATE_NOOP("TGame", "The way your party travelled"));
     TravelledMap->hide();
-    TravelAgain = newButton(Client, "TravelAgain", QStringLiteral("Travel Again"), QRect(0, 0, 130, 33));
+    TravelAgain = newButton(Client, "TravelAgain", QString(), QRect(0, 0, 130, 33));
+    words(TravelAgain, QT_TRANSLATE_NOOP("TGame", "Travel Again"));
     TravelAgain->hide();
-    QuitGame = newButton(Client, "QuitGame", QStringLiteral("Leave the Game"), QRect(0, 0, 130, 33));
+    QuitGame = newButton(Client, "QuitGame", QString(), QRect(0, 0, 130, 33));
+    words(QuitGame, QT_TRANSLATE_NOOP("TGame", "Leave the Game"));
     QuitGame->hide();
     connect(TravelAgain, &QPushButton::clicked, this, guard(this, &TGame::NewGame1Click));
     connect(QuitGame, &QPushButton::clicked, this, guard(this, &TGame::Exit1Click));

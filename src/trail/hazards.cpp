@@ -2,12 +2,12 @@
 // ghostly keepers.
 
 #include "game.h"
-
 #include "media/mediafiles.h"
 #include "media/mediaplayer.h"
 #include "platform/announce.h"
 #include "platform/messagepump.h"
 #include "platform/randomsource.h"
+#include "platform/translatedtext.h"
 #include "shell/gamestate.h"
 #include "trail/scenegeometry.h"
 
@@ -58,7 +58,8 @@ void TGame::DOK1Click()
     if (DC2->isChecked())
         s.earnCarePoints();
     const QRadioButton* chosen = DC2->isChecked() ? DC2 : DC3->isChecked() ? DC3 : DC1;
-    journal.snakebite(Name(s.SnakeVictim), chosen->text());
+    // Kept in the journal in English, whatever the language in view.
+    journal.snakebite(Name(s.SnakeVictim), platform::englishText(chosen));
     BPanel->show();
     const int departures = departures_;
     platform::pumpMessages();

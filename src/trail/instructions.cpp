@@ -6,6 +6,7 @@
 #include "media/mediaplayer.h"
 #include "platform/announce.h"
 #include "platform/picturebox.h"
+#include "platform/translatedtext.h"
 #include "presentation/storytexts.h"
 #include "shell/durations.h"
 #include "shell/gamestate.h"
@@ -33,7 +34,7 @@ int remediesReceived()
 
 QString heOrShe(const TownContent& spirit)
 {
-    return spirit.female ? QStringLiteral("she") : QStringLiteral("he");
+    return spirit.female ? TGame::tr("she") : TGame::tr("he");
 }
 
 } // namespace
@@ -46,7 +47,7 @@ void TGame::Shows(int step)
     s.InstructionShown = 1;
     IP->setInterval(Durations::InstructionStep);
     // The spirit this town's prompts speak of.
-    const TownContent spirit = townContent(s.Town);
+    const int here = s.Town;
     const bool goodObtained =
         s.Town >= 2 && goods::possessions().TradeDone.at(static_cast<std::size_t>(s.Town - 2)) != 0;
     placeInstructionPanel();
@@ -55,18 +56,22 @@ void TGame::Shows(int step)
     case 1:
         // The welcome, whatever the panel said before (a journey may have
         // been opened over a later town).
-        IL1->setText(welcomeFirstLine());
-        IL2->setText(welcomeSecondLine());
+        platform::setLiveText(IL1, &TGame::welcomeFirstLine);
+        platform::setLiveText(IL2, &TGame::welcomeSecondLine);
         IL1->show();
         IL2->show();
         Continue->setEnabled(true);
         showNamingInvitation(true);
         break;
     case 2:
-        IL1->setText(QStringLiteral("Now click the \"Look Around\" button to see %1.")
-                         .arg(spirit.spiritWho));
-        IL2->setText(QStringLiteral("Then click on the screen, and %1 will speak to you.")
-                         .arg(spirit.spiritCalled));
+        platform::setLiveText(IL1, [here] {
+            return tr("Now click the \"Look Around\" button to see %1.")
+                .arg(townContent(here).spiritWho);
+        });
+        platform::setLiveText(IL2, [here] {
+            return tr("Then click on the screen, and %1 will speak to you.")
+                .arg(townContent(here).spiritCalled);
+        });
         Look->setEnabled(true);
         s.InstructionStep += 1;
         break;
@@ -75,10 +80,13 @@ void TGame::Shows(int step)
         // given again for this spirit.
         if (goodObtained)
             return;
-        IL1->setText(QStringLiteral("Click on the screen again to try to trade with %1.  If you "
-                                    "purchased the right items at the flea market, %2 will offer "
-                                    "to give you %3.")
-                         .arg(spirit.spiritCalled, heOrShe(spirit), spirit.goodInCapitals));
+        platform::setLiveText(IL1, [here] {
+            const TownContent spirit = townContent(here);
+            // Every translation keeps the three markers, %2 the spirit's "he" or "she".
+            return tr("Click on the screen again to try to trade with %1.  If you purchased the "
+                      "right items at the flea market, %2 will offer to give you %3.")
+                .arg(spirit.spiritCalled, heOrShe(spirit), spirit.goodInCapitals);
+        });
         break;
     case 4: {
         // The praise of the good just traded for, and what it is for.
@@ -88,11 +96,11 @@ void TGame::Shows(int step)
         IP->setInterval(Durations::AfterGoodTrade);
         if (line == SnakerootLine)
             s.HasSnakeroot = 1;
-        IL1->setText(townContent(line + 2).goodPraise);
+        platform::setLiveText(IL1, [line] { return townContent(line + 2).goodPraise; });
         // With the party's first remedy comes the word that these are
         // remedies of long ago, not for anyone to try.
         if (goodIsARemedy(line + 2) && remediesReceived() == 1) {
-            IL2->setText(story::remediesOfLongAgo());
+            platform::setLiveText(IL2, &story::remediesOfLongAgo);
             IL2->show();
             IP->setInterval(Durations::AfterFirstRemedy);
         }
@@ -105,32 +113,36 @@ void TGame::Shows(int step)
         return;
     case 7:
         if (!GameState::inTownSet(s.SuppliesTold, s.Town)) {
-            IL1->setText(s.FishingMode
-                             ? QStringLiteral("You need to get food for your party, as well as "
-                                              "medicine.  If you are finished trading, click the "
-                                              "\"Go Fishing\" button.")
-                             : QStringLiteral("You need supplies for your party, as well as "
-                                              "medicine.  If you are finished trading, click the "
-                                              "\"Visit the Trading Post\" button."));
+            platform::setLiveText(IL1, [fishing = s.FishingMode != 0] {
+                return fishing ? tr("You need to get food for your party, as well as medicine.  "
+                                    "If you are finished trading, click the \"Go Fishing\" "
+                                    "button.")
+                               : tr("You need supplies for your party, as well as medicine.  If "
+                                    "you are finished trading, click the \"Visit the Trading "
+                                    "Post\" button.");
+            });
             GameState::addToTownSet(s.SuppliesTold, s.Town);
             (s.FishingMode ? s.GirlSuppliesTold : s.TrapperSuppliesTold) = 1;
             // The way on is told with it, once.
             if (!GameState::inTownSet(s.TravelOnTold, s.Town)) {
                 GameState::addToTownSet(s.TravelOnTold, s.Town);
-                IL2->setText(travelOnHint());
+                platform::setLiveText(IL2, [this] { return travelOnHint(); });
                 IL2->show();
             }
         } else if (!GameState::inTownSet(s.TravelOnTold, s.Town)) {
             GameState::addToTownSet(s.TravelOnTold, s.Town);
-            IL1->setText(travelOnHint());
+            platform::setLiveText(IL1, [this] { return travelOnHint(); });
         } else {
             return;
         }
         break;
     case 8:
-        IL1->setText(QStringLiteral("Now click on the screen to enter the trading post."));
-        IL2->setText(QStringLiteral("Since this is a ghostly establishment, the proprietors may "
-                                    "not have seen any customers in a while..."));
+        platform::setLiveText(
+            IL1, [] { return tr("Now click on the screen to enter the trading post."); });
+        platform::setLiveText(IL2, [] {
+            return tr("Since this is a ghostly establishment, the proprietors may not have seen "
+                      "any customers in a while...");
+        });
         setSceneClickable(true);
         IPic->show();
         IL1->show();
@@ -139,8 +151,10 @@ void TGame::Shows(int step)
         tellInstruction(Image1);
         return;
     case 9:
-        IL1->setText(QStringLiteral("It looks like they're ready to help you.  Click on the "
-                                    "screen to purchase your supplies."));
+        platform::setLiveText(IL1, [] {
+            return tr("It looks like they're ready to help you.  Click on the screen to purchase "
+                      "your supplies.");
+        });
         IPic->show();
         IL1->show();
         tellInstruction(Image1);
@@ -185,23 +199,21 @@ void TGame::tellInstruction(QWidget* asked)
 
 QString TGame::welcomeFirstLine()
 {
-    return QStringLiteral(
-        "You and your friends find yourselves in a covered wagon on the Trail.          ");
+    return tr("You and your friends find yourselves in a covered wagon on the Trail.          ");
 }
 
 QString TGame::welcomeSecondLine()
 {
-    return QStringLiteral(
-        "Click the \"Go to next Town\" button to see how you can travel to the next town.");
+    return tr("Click the \"Go to next Town\" button to see how you can travel to the next town.");
 }
 
 QString TGame::travelOnHint() const
 {
     return gameState().FishingMode
-               ? QStringLiteral("To travel on, go fishing, then click \"Look Around\" once more: "
-                                "\"Go To Next Town\" will be ready.")
-               : QStringLiteral("To travel on, visit the trading post, then click \"Look "
-                                "Around\" once more: \"Go To Next Town\" will be ready.");
+               ? tr("To travel on, go fishing, then click \"Look Around\" once more: \"Go To "
+                    "Next Town\" will be ready.")
+               : tr("To travel on, visit the trading post, then click \"Look Around\" once more: "
+                    "\"Go To Next Town\" will be ready.");
 }
 
 void TGame::placeInstructionPanel()

@@ -1,17 +1,17 @@
 // The journey: leaving a town, arriving in the next with its route drawn on
 // the map, looking around for the town's spirit, and the trading post.
 
-#include "game.h"
-
 #include "activities/fishingouting.h"
-
+#include "game.h"
 #include "media/mediafiles.h"
 #include "media/mediaplayer.h"
 #include "platform/announce.h"
-#include "platform/captionsize.h"
 #include "platform/bevelpanel.h"
+#include "platform/captionsize.h"
 #include "platform/messagepump.h"
 #include "platform/picturebox.h"
+#include "platform/translatedtext.h"
+#include "presentation/storytexts.h"
 #include "shell/application.h"
 #include "shell/gamestate.h"
 #include "shell/screens.h"
@@ -26,7 +26,6 @@
 #include <QTimer>
 
 using media::MediaMode;
-
 
 void TGame::ContinueClick()
 {
@@ -101,15 +100,32 @@ void TGame::setUpTownActivities()
 {
     GameState& s = gameState();
     if (s.FishingMode) {
-        Visit->setText(QStringLiteral("Go Fishing"));
+        platform::setTranslatedText(Visit, "TGame", QT_TRANSLATE_NOOP("TGame", "Go Fishing"));
     } else {
-        Visit->setText(QStringLiteral("Visit the Trading Post"));
+        platform::setTranslatedText(Visit, "TGame",
+                                    QT_TRANSLATE_NOOP("TGame", "Visit the Trading Post"));
         Skeleton();
     }
     const int line = 2 * (s.Town - 1) + s.Stage - 1;
-    Caption->setText(line >= 0 && line < ctchar.size() ? ctchar.at(line) : QString());
+    platform::setLiveText(Caption, [line] { return story::storyLine(line); });
     Caption->adjustSize();
     platform::fitCaption(Caption);
+}
+
+void TGame::languageChanged()
+{
+    // The fixed words, the instructions, the offer and the caption in view
+    // are put anew by now; the rest is made here from the journey's state.
+    ctchar.clear();
+    for (int line = 0; line < story::StoryLineCount; ++line)
+        ctchar << story::storyLine(line);
+    describeScene(describedPicture_);
+    PartyHealth();
+    stackSecondLine();
+    if (!Caption->text().isEmpty()) {
+        Caption->adjustSize();
+        platform::fitCaption(Caption);
+    }
 }
 
 void TGame::GetNewScene()
@@ -148,8 +164,8 @@ void TGame::GoTimer()
 {
     GameState& s = gameState();
     // The route is drawn into the scene picture itself, dash by dash.
-    const RouteTick tick = advanceRoute(s.RouteSlope, s.RouteEastward, s.RouteEndX, s.RouteX,
-                                        s.RouteY);
+    const RouteTick tick =
+        advanceRoute(s.RouteSlope, s.RouteEastward, s.RouteEndX, s.RouteX, s.RouteY);
     QPainter painter;
     if (!Image1->picture().isNull())
         painter.begin(&Image1->picture());
@@ -386,8 +402,10 @@ void TGame::ClickScreen(int x, int y)
         // Nobody is to be seen yet: until the party has shopped, a word
         // says that a click may wake someone.
         if (s.PostState < 3)
-            showPrompt(QStringLiteral("The trading post seems empty.  Click on the screen again "
-                                      "to see if anyone is here."));
+            showPrompt([] {
+                return tr("The trading post seems empty.  Click on the screen again to see if "
+                          "anyone is here.");
+            });
         break;
     case 4:
         fishing->castElsewhere(x, y);

@@ -13,6 +13,7 @@
 #include "platform/errorreport.h"
 #include "platform/filenames.h"
 #include "platform/picturebox.h"
+#include "platform/translatedtext.h"
 #include "shell/gamestate.h"
 #include "shell/journeykeeping.h"
 #include "shell/journeysave.h"
@@ -91,8 +92,8 @@ void TGame::SaveJourneyClick()
 
 void TGame::OpenJourneyClick()
 {
-    platform::FileDialog dialog{platform::FileDialog::Kind::Open, JourneyFilter,
-                                QString(journey::FileExtension), {}};
+    platform::FileDialog dialog{
+        platform::FileDialog::Kind::Open, JourneyFilter, QString(journey::FileExtension), {}};
     const QString fileName = ExecuteDialog(dialog, this);
     if (fileName.isEmpty())
         return;
@@ -216,7 +217,9 @@ void TGame::showPartyAsConfirmed(bool confirmed)
         N[i]->setVisible(!confirmed);
         P[i]->setVisible(confirmed);
     }
-    Label2->setText(confirmed ? QStringLiteral("Your Party") : QStringLiteral("Choose Your Party"));
+    platform::setTranslatedText(Label2, "TGame",
+                                confirmed ? QT_TRANSLATE_NOOP("TGame", "Your Party")
+                                          : QT_TRANSLATE_NOOP("TGame", "Choose Your Party"));
     PartyHealth();
 }
 

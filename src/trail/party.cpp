@@ -1,10 +1,11 @@
 // The party panel: naming the seven travellers, then their condition.
 
 #include "game.h"
-
 #include "platform/bevelpanel.h"
+#include "platform/translatedtext.h"
 #include "shell/gamestate.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -41,7 +42,7 @@ void TGame::Okay1Click()
     PartyHealth();
     s.PartyConfirmed = 1;
     // The panel now lists the travellers rather than asking for them.
-    Label2->setText(QStringLiteral("Your Party"));
+    platform::setTranslatedText(Label2, "TGame", QT_TRANSLATE_NOOP("TGame", "Your Party"));
 }
 
 QString TGame::Name(int member) const
@@ -60,7 +61,7 @@ void TGame::PartyHealth()
         const wellbeing::Ailment ailment = wellbeing::ailmentOf(s, i + 1);
         if (ailment != wellbeing::Ailment::None)
             P[i]->setText(N[i]->text() + QLatin1Char(' ') +
-                          QString::fromUtf8(wellbeing::info(ailment).state) +
+                          QCoreApplication::translate("Wellbeing", wellbeing::info(ailment).state) +
                           QStringLiteral("  ") + P[i]->text());
     }
     markParty();
@@ -68,9 +69,9 @@ void TGame::PartyHealth()
 
 void TGame::CheckHealth(QLineEdit* name, QLabel* label, int value)
 {
-    const char* sentence = value >= 3   ? "'s condition is critical."
-                           : value == 2 ? "'s condition is poor."
-                           : value == 1 ? "'s condition is fair."
-                                        : "'s condition is good.";
-    label->setText(name->text() + QLatin1String(sentence));
+    const QString sentence = value >= 3   ? tr("%1's condition is critical.")
+                             : value == 2 ? tr("%1's condition is poor.")
+                             : value == 1 ? tr("%1's condition is fair.")
+                                          : tr("%1's condition is good.");
+    label->setText(sentence.arg(name->text()));
 }

@@ -3,7 +3,6 @@
 // this town once it has spoken.
 
 #include "game.h"
-
 #include "media/mediaplayer.h"
 #include "platform/announce.h"
 #include "platform/bevelpanel.h"
@@ -24,10 +23,15 @@ void TGame::createStoryAgain()
     HearAgain1->setShortcut(QKeySequence(Qt::Key_F5));
     // The key works while the Sound menu is disabled for want of a sound device.
     addAction(HearAgain1);
-    HearAgain = platform::newButton(TradePanel, "HearAgain", QStringLiteral("Hear the story again"),
-                                    QRect(8, 292, 281, 25));
-    HearAgain->setAccessibleName(QStringLiteral("Hear the story again"));
-    HearAgain->setAccessibleDescription(QStringLiteral("The spirit tells its story once more (F5)"));
+    HearAgain = platform::newButton(TradePanel, "HearAgain", QString(), QRect(8, 292, 281, 25));
+    platform::setTranslatedText(HearAgain, "TGame",
+                                QT_TRANSLATE_NOOP("TGame", "Hear the story again"));
+    platform::setTranslatedText(HearAgain, "TGame",
+                                QT_TRANSLATE_NOOP("TGame", "Hear the story again"),
+                                platform::TextRole::AccessibleName);
+    platform::setTranslatedText(
+        HearAgain, "TGame", QT_TRANSLATE_NOOP("TGame", "The spirit tells its story once more (F5)"),
+        platform::TextRole::AccessibleDescription);
     connect(HearAgain1, &QAction::triggered, this, platform::guard(this, &TGame::hearStoryAgain));
     connect(HearAgain, &QPushButton::clicked, this, platform::guard(this, &TGame::hearStoryAgain));
     offerStoryAgain();

@@ -1,15 +1,14 @@
 // Trading with spirits, and buying at the trading post's counter.
 
-#include "game.h"
-
 #include "activities/tradelist.h"
-#include "platform/announce.h"
-
+#include "game.h"
 #include "media/mediafiles.h"
 #include "media/mediaplayer.h"
+#include "platform/announce.h"
 #include "platform/bevelpanel.h"
 #include "platform/messagepump.h"
 #include "platform/randomsource.h"
+#include "platform/translatedtext.h"
 #include "shell/gamestate.h"
 #include "shell/screens.h"
 #include "shops/possessions.h"
@@ -23,10 +22,16 @@
 namespace {
 
 // The spirit of this town is asked by its own pronoun.
-QString giveWhom()
+// "Will you give her 2 wolf paintings in exchange for some snakeroot?", made
+// again in the language the player turns to, from the same offer.
+void putOffer(QLabel* label, int item, int offer)
 {
-    return townContent(gameState().Town).female ? QStringLiteral("Will you give her ")
-                                                : QStringLiteral("Will you give him ");
+    const bool female = townContent(gameState().Town).female;
+    platform::setLiveText(label, [female, item, offer] {
+        const QString asked = female ? TGame::tr("Will you give her %1 in exchange for %2?")
+                                     : TGame::tr("Will you give him %1 in exchange for %2?");
+        return asked.arg(goods::GetItemName(item), shownTradeLine(tradeListLines().value(offer)));
+    });
 }
 
 } // namespace
@@ -55,7 +60,7 @@ void TGame::tellOffer()
 void TGame::TradeItems()
 {
     GameState& s = gameState();
-    TradeLabel->setText(QStringLiteral("Make a trade?"));
+    platform::setTranslatedText(TradeLabel, "TGame", QT_TRANSLATE_NOOP("TGame", "Make a trade?"));
     Received->hide();
     if (platform::gameRandom().seededDraw() % 1000 < 800) {
         TradeAnyItem();
@@ -97,9 +102,7 @@ void TGame::UHave(int firstCandidate, int secondCandidate)
         s.TradeRound = 1;
         return;
     }
-    Label5->setText(giveWhom() + goods::GetItemName(s.TradeItem) +
-                    QStringLiteral(" in exchange for ") + TradeList.value(s.TradeOffer) +
-                    QStringLiteral("?"));
+    putOffer(Label5, s.TradeItem, s.TradeOffer);
     s.TradeRound = static_cast<std::int8_t>(s.TradeRound + 1);
 }
 
@@ -111,15 +114,15 @@ void TGame::TradeAnyItem()
         TradeLabel->hide();
         Button1->hide();
         Button2->hide();
-        Label5->setText(QStringLiteral("You have nothing to trade."));
+        platform::setTranslatedText(Label5, "TGame",
+                                    QT_TRANSLATE_NOOP("TGame", "You have nothing to trade."));
         return;
     }
     const int k = platform::gameRandom().seededDraw() % (owned * 100) / 100 + 1;
     s.TradeItem = goods::GetListNumber(k);
-    const QString text = giveWhom() + goods::GetItemName(s.TradeItem) +
-                         QStringLiteral(" in exchange for ");
-    s.TradeOffer = platform::gameRandom().seededDraw() % 9 + (s.SpiritNo > 2 ? 38 : FirstTrifleLine);
-    Label5->setText(text + TradeList.value(s.TradeOffer) + QStringLiteral("?"));
+    s.TradeOffer =
+        platform::gameRandom().seededDraw() % 9 + (s.SpiritNo > 2 ? 38 : FirstTrifleLine);
+    putOffer(Label5, s.TradeItem, s.TradeOffer);
 }
 
 void TGame::Button1Click()
@@ -153,9 +156,11 @@ void TGame::Button1Click()
         return;
     }
     // A trifle: the panel says what the party got, then makes the next offer.
-    const QString got = TradeList.value(s.TradeOffer);
+    const int got = s.TradeOffer;
     TradeItems();
-    Received->setText(QStringLiteral("You received %1.").arg(got));
+    platform::setLiveText(Received, [got] {
+        return tr("You received %1.").arg(shownTradeLine(tradeListLines().value(got)));
+    });
     Received->show();
     tellOffer();
 }

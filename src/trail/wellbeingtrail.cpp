@@ -4,10 +4,9 @@
 // the choice of what to do for it; on arriving, the meal and its effects.
 // The rules themselves live in activities/wellbeing.h and hunting.h.
 
-#include "game.h"
-
 #include "activities/hunting.h"
 #include "activities/wellbeing.h"
+#include "game.h"
 #include "platform/announce.h"
 #include "platform/messagepump.h"
 #include "platform/randomsource.h"
@@ -52,7 +51,7 @@ bool TGame::holdPartyInTown()
         journal.note(QStringLiteral("%1 was too weak to walk on, so your party rested a day in "
                                     "%2.")
                          .arg(Name(weakest), here));
-        showPrompt(told);
+        showPrompt([told] { return told; });
         PartyHealth();
         markParty();
         Continue->setEnabled(true);
@@ -64,11 +63,12 @@ bool TGame::holdPartyInTown()
     const goods::Possessions& p = goods::possessions();
     if (wellbeing::foodPounds(s, p) < wellbeing::MealPounds && !s.HungerTold) {
         s.HungerTold = 1;
-        showPrompt(hunting::hasSpear(p)
-                       ? QStringLiteral("Your party has nothing left to eat.  Buy provisions at "
-                                        "the trading post, or go hunting in the woods.")
-                       : QStringLiteral("Your party has nothing left to eat.  Buy provisions at "
-                                        "the trading post."));
+        showPrompt([spear = hunting::hasSpear(p)] {
+            return spear ? tr("Your party has nothing left to eat.  Buy provisions at the trading "
+                              "post, or go hunting in the woods.")
+                         : tr("Your party has nothing left to eat.  Buy provisions at the trading "
+                              "post.");
+        });
         Continue->setEnabled(true);
         return true;
     }
@@ -172,7 +172,7 @@ bool TGame::meetAilmentOnTheRoad()
     s.DilemmaUp = 1;
     // The first time, the word that these remedies are of long ago.
     if (s.AilmentsMet == 1) {
-        showPrompt(story::remediesOfLongAgo());
+        showPrompt(&story::remediesOfLongAgo);
         setSceneClickable(false);
     }
     return true;
@@ -205,7 +205,7 @@ void TGame::roadChoiceMade()
                                .arg(hunting::placeName(picked), h.found));
         if (h.pounds > 0)
             s.HungerTold = 0; // food again: a new running out will be told
-        showPrompt(told);
+        showPrompt([told] { return told; });
         Continue->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -225,14 +225,13 @@ void TGame::roadChoiceMade()
         journal.note(QStringLiteral("Your party let %1 rest by the fire.").arg(name));
     } else {
         outcome = QStringLiteral("%1 feels better already.").arg(name);
-        const QString given =
-            remedy.kind == wellbeing::Remedy::Kind::Good
-                ? QStringLiteral("the %1 that %2 gave")
-                      .arg(wellbeing::remedyOfTown(remedy.town),
-                           townContent(remedy.town).spiritName)
-                : remedy.what;
-        journal.note(QStringLiteral("Your party gave %1 %2, and %1 was well again.")
-                         .arg(name, given));
+        const QString given = remedy.kind == wellbeing::Remedy::Kind::Good
+                                  ? QStringLiteral("the %1 that %2 gave")
+                                        .arg(wellbeing::remedyOfTown(remedy.town),
+                                             townContent(remedy.town).spiritName)
+                                  : remedy.what;
+        journal.note(
+            QStringLiteral("Your party gave %1 %2, and %1 was well again.").arg(name, given));
     }
     PartyHealth();
     markParty();
@@ -262,9 +261,9 @@ void TGame::arriveWell()
         recovered << Name(member);
     if (!recovered.isEmpty())
         journal.note(QStringLiteral("%1 %2 well again after resting.")
-                         .arg(joinedNames(recovered),
-                              recovered.size() == 1 ? QStringLiteral("was")
-                                                    : QStringLiteral("were")));
+                         .arg(joinedNames(recovered), recovered.size() == 1
+                                                          ? QStringLiteral("was")
+                                                          : QStringLiteral("were")));
     if (meal.hungry && !passage.weaker.empty())
         journal.note(QStringLiteral("Your party was hungry and grew weaker."));
     PartyHealth();
