@@ -194,6 +194,15 @@ private slots:
                                             text.value();
                 }
             }
+            // The store's dollar signs still stand just before their figures.
+            for (auto [words, figure] : {std::pair{store.Label3, store.ym1},
+                                         std::pair{store.Label4, store.tp1}}) {
+                const int width = words->fontMetrics().horizontalAdvance(words->text());
+                QVERIFY2(words->x() + width <= figure->x(), qPrintable(words->text()));
+                QVERIFY2(words->x() + width + words->fontMetrics().horizontalAdvance(
+                                                  QStringLiteral("  ")) > figure->x(),
+                         qPrintable(words->text()));
+            }
         }
         QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
         // The caption in view is the story's own, in the language.

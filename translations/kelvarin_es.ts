@@ -2676,7 +2676,7 @@
     </message>
     <message>
         <source>The next day at the flea market, you meet Sedora again, and she tells you a Verunai legend.  She is ready to send you on a strange adventure, but first you must do some shopping!</source>
-        <translation>Al día siguiente, en el mercado de pulgas, vuelves a ver a Sedora, y ella te cuenta una leyenda verunai.  Está lista para mandarte a una aventura extraña, ¡pero primero tienes que hacer algunas compras!</translation>
+        <translation>Al día siguiente, en el mercado de pulgas, vuelves a ver a Sedora, y ella te cuenta una leyenda Verunai.  Está lista para mandarte a una aventura extraña, ¡pero primero tienes que hacer algunas compras!</translation>
     </message>
     <message>
         <source>&amp;Okay</source>
@@ -2788,6 +2788,325 @@
     </message>
 </context>
 <context>
+    <name>TGame</name>
+    <message>
+        <source>Scene</source>
+        <translation>Escena</translation>
+    </message>
+    <message>
+        <source>Bottom bar</source>
+        <translation>Barra inferior</translation>
+    </message>
+    <message>
+        <source>Visit the Trading Post</source>
+        <translation>Visitar el puesto comercial</translation>
+    </message>
+    <message>
+        <source>Look Around </source>
+        <translation>Mirar alrededor </translation>
+    </message>
+    <message>
+        <source>Go To Next Town</source>
+        <translation>Ir al siguiente pueblo</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Weyfarra Map</source>
+        <translation>Mapa de Weyfarra</translation>
+    </message>
+    <message>
+        <source>Your Party</source>
+        <translation>Tu grupo</translation>
+    </message>
+    <message>
+        <source>Inventory</source>
+        <translation>Inventario</translation>
+    </message>
+    <message>
+        <source>A traveller needs care</source>
+        <translation>Un viajero necesita cuidados</translation>
+    </message>
+    <message>
+        <source>Name your travellers here</source>
+        <translation>Ponles nombre a tus viajeros aquí</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Instrucciones</translation>
+    </message>
+    <message>
+        <source>What will you do?</source>
+        <translation>¿Qué vas a hacer?</translation>
+    </message>
+    <message>
+        <source>Clean the wound thoroughly.</source>
+        <translation>Limpiar bien la herida.</translation>
+    </message>
+    <message>
+        <source>Clean wound, and give the patient snakeroot tea.</source>
+        <translation>Limpiar la herida y darle té de serpentaria.</translation>
+    </message>
+    <message>
+        <source>Clean the wound, and apply lobelia and agrimony. </source>
+        <translation>Limpiar la herida y poner lobelia y agrimonia. </translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Your Journey</source>
+        <translation>Tu viaje</translation>
+    </message>
+    <message>
+        <source>Map of the journey</source>
+        <translation>Mapa del viaje</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Your party</source>
+        <translation>Tu grupo</translation>
+    </message>
+    <message>
+        <source>Choose Your Party</source>
+        <translation>Elige tu grupo</translation>
+    </message>
+    <message>
+        <source>Name of traveller %1</source>
+        <translation>Nombre del viajero %1</translation>
+    </message>
+    <message>
+        <source>&amp;Okay</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Make a trade?</source>
+        <translation>¿Hacer un trueque?</translation>
+    </message>
+    <message>
+        <source>Yes, I&apos;ll trade.</source>
+        <translation>Sí, acepto.</translation>
+    </message>
+    <message>
+        <source>Any more offers?</source>
+        <translation>¿Otra oferta?</translation>
+    </message>
+    <message>
+        <source>No deals.</source>
+        <translation>No, gracias.</translation>
+    </message>
+    <message>
+        <source>Lake mask</source>
+        <translation>Máscara del lago</translation>
+    </message>
+    <message>
+        <source>Ripples</source>
+        <translation>Ondas</translation>
+    </message>
+    <message>
+        <source>Fish caught</source>
+        <translation>Pez pescado</translation>
+    </message>
+    <message>
+        <source>Fishing rod</source>
+        <translation>Caña de pescar</translation>
+    </message>
+    <message>
+        <source>Float</source>
+        <translation>Corcho</translation>
+    </message>
+    <message>
+        <source>Ripples on the water</source>
+        <translation>Ondas en el agua</translation>
+    </message>
+    <message>
+        <source>The fish you caught</source>
+        <translation>El pez que pescaste</translation>
+    </message>
+    <message>
+        <source>You caught a fish!</source>
+        <translation>¡Pescaste un pez!</translation>
+    </message>
+    <message>
+        <source>Please go on.</source>
+        <translation>Sigue, por favor.</translation>
+    </message>
+    <message>
+        <source>Next Story</source>
+        <translation>Otra historia</translation>
+    </message>
+    <message>
+        <source>The way your party travelled</source>
+        <translation>El camino que recorrió tu grupo</translation>
+    </message>
+    <message>
+        <source>Travel Again</source>
+        <translation>Viajar otra vez</translation>
+    </message>
+    <message>
+        <source>Leave the Game</source>
+        <translation>Salir del juego</translation>
+    </message>
+    <message>
+        <source>she</source>
+        <translation>ella</translation>
+    </message>
+    <message>
+        <source>he</source>
+        <translation>él</translation>
+    </message>
+    <message>
+        <source>Now click the &quot;Look Around&quot; button to see %1.</source>
+        <translation>Ahora haz clic en el botón &quot;Mirar alrededor&quot; para ver a %1.</translation>
+    </message>
+    <message>
+        <source>Then click on the screen, and %1 will speak to you.</source>
+        <translation>Luego haz clic en la pantalla, y %1 te hablará.</translation>
+    </message>
+    <message>
+        <source>Click on the screen again to try to trade with %1.  If you purchased the right items at the flea market, %2 will offer to give you %3.</source>
+        <translation>Haz clic otra vez en la pantalla para intentar un trueque con %1.  Si compraste las cosas adecuadas en el mercado de pulgas, %2 te ofrecerá %3.</translation>
+    </message>
+    <message>
+        <source>You need to get food for your party, as well as medicine.  If you are finished trading, click the &quot;Go Fishing&quot; button.</source>
+        <translation>Tu grupo necesita comida, y también medicinas.  Si terminaste los trueques, haz clic en el botón &quot;Ir a pescar&quot;.</translation>
+    </message>
+    <message>
+        <source>You need supplies for your party, as well as medicine.  If you are finished trading, click the &quot;Visit the Trading Post&quot; button.</source>
+        <translation>Tu grupo necesita provisiones, y también medicinas.  Si terminaste los trueques, haz clic en el botón &quot;Visitar el puesto comercial&quot;.</translation>
+    </message>
+    <message>
+        <source>Now click on the screen to enter the trading post.</source>
+        <translation>Ahora haz clic en la pantalla para entrar en el puesto comercial.</translation>
+    </message>
+    <message>
+        <source>Since this is a ghostly establishment, the proprietors may not have seen any customers in a while...</source>
+        <translation>Como este es un lugar de fantasmas, quizá los dueños no han visto clientes desde hace mucho tiempo...</translation>
+    </message>
+    <message>
+        <source>It looks like they&apos;re ready to help you.  Click on the screen to purchase your supplies.</source>
+        <translation>Parece que ya están listos para ayudarte.  Haz clic en la pantalla para comprar tus provisiones.</translation>
+    </message>
+    <message>
+        <source>You and your friends find yourselves in a covered wagon on the Trail.          </source>
+        <translation>Tú y tus amigos están en una carreta cubierta en el Camino.          </translation>
+    </message>
+    <message>
+        <source>Click the &quot;Go to next Town&quot; button to see how you can travel to the next town.</source>
+        <translation>Haz clic en el botón &quot;Ir al siguiente pueblo&quot; para ver cómo puedes viajar al siguiente pueblo.</translation>
+    </message>
+    <message>
+        <source>To travel on, go fishing, then click &quot;Look Around&quot; once more: &quot;Go To Next Town&quot; will be ready.</source>
+        <translation>Para seguir el viaje, ve a pescar y luego haz clic otra vez en &quot;Mirar alrededor&quot;: &quot;Ir al siguiente pueblo&quot; estará listo.</translation>
+    </message>
+    <message>
+        <source>To travel on, visit the trading post, then click &quot;Look Around&quot; once more: &quot;Go To Next Town&quot; will be ready.</source>
+        <translation>Para seguir el viaje, visita el puesto comercial y luego haz clic otra vez en &quot;Mirar alrededor&quot;: &quot;Ir al siguiente pueblo&quot; estará listo.</translation>
+    </message>
+    <message>
+        <source>Go Fishing</source>
+        <translation>Ir a pescar</translation>
+    </message>
+    <message>
+        <source>The trading post seems empty.  Click on the screen again to see if anyone is here.</source>
+        <translation>El puesto comercial parece vacío.  Haz clic otra vez en la pantalla para ver si hay alguien.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s condition is critical.</source>
+        <translation>%1 está muy grave.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s condition is poor.</source>
+        <translation>%1 está mal.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s condition is fair.</source>
+        <translation>%1 está regular.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s condition is good.</source>
+        <translation>%1 está bien.</translation>
+    </message>
+    <message>
+        <source>Arriving in %1.</source>
+        <translation>Llegando a %1.</translation>
+    </message>
+    <message>
+        <source>The map of the country the journey starts in.</source>
+        <translation>El mapa de la región donde empieza el viaje.</translation>
+    </message>
+    <message>
+        <source>The map of the way to %1.</source>
+        <translation>El mapa del camino hacia %1.</translation>
+    </message>
+    <message>
+        <source>%1 stands in the scene.  Press to trade.</source>
+        <translation>%1 está en la escena.  Pulsa para hacer un trueque.</translation>
+    </message>
+    <message>
+        <source>The trading post, seen from outside.  Press to go in.</source>
+        <translation>El puesto comercial, visto desde fuera.  Pulsa para entrar.</translation>
+    </message>
+    <message>
+        <source>Inside the trading post.  Press to wake the keepers.</source>
+        <translation>Dentro del puesto comercial.  Pulsa para despertar a los dueños.</translation>
+    </message>
+    <message>
+        <source>The keepers at their counter.  Press to buy supplies.</source>
+        <translation>Los dueños en su mostrador.  Pulsa para comprar provisiones.</translation>
+    </message>
+    <message>
+        <source>The lake.  Cast on the water; when the float goes under, pull in the rod.</source>
+        <translation>El lago.  Lanza el anzuelo al agua; cuando el corcho se hunda, tira de la caña.</translation>
+    </message>
+    <message>
+        <source>A snake on the trail.</source>
+        <translation>Una serpiente en el camino.</translation>
+    </message>
+    <message>
+        <source>Sedora&apos;s campfire.</source>
+        <translation>La fogata de Sedora.</translation>
+    </message>
+    <message>
+        <source>Hear the story again</source>
+        <translation>Escuchar la historia otra vez</translation>
+    </message>
+    <message>
+        <source>The spirit tells its story once more (F5)</source>
+        <translation>El espíritu cuenta su historia otra vez (F5)</translation>
+    </message>
+    <message>
+        <source>Will you give her %1 in exchange for %2?</source>
+        <translation>¿Le das %1 a cambio de %2?</translation>
+    </message>
+    <message>
+        <source>Will you give him %1 in exchange for %2?</source>
+        <translation>¿Le das %1 a cambio de %2?</translation>
+    </message>
+    <message>
+        <source>You have nothing to trade.</source>
+        <translation>No tienes nada para intercambiar.</translation>
+    </message>
+    <message>
+        <source>You received %1.</source>
+        <translation>Recibiste %1.</translation>
+    </message>
+    <message>
+        <source>Your party has nothing left to eat.  Buy provisions at the trading post, or go hunting in the woods.</source>
+        <translation>A tu grupo no le queda nada de comer.  Compra provisiones en el puesto comercial, o ve a cazar al bosque.</translation>
+    </message>
+    <message>
+        <source>Your party has nothing left to eat.  Buy provisions at the trading post.</source>
+        <translation>A tu grupo no le queda nada de comer.  Compra provisiones en el puesto comercial.</translation>
+    </message>
+</context>
+<context>
     <name>TIntro</name>
     <message>
         <source>Introduction</source>
@@ -2806,7 +3125,7 @@
     </message>
     <message>
         <source>Trading Post Items</source>
-        <translation>Cosas del puesto de trueque</translation>
+        <translation>Cosas del puesto comercial</translation>
     </message>
     <message>
         <source>Traded Items</source>
@@ -2922,6 +3241,827 @@
     <message>
         <source>Page %1 of %2, from %3.</source>
         <translation>Página %1 de %2, desde %3.</translation>
+    </message>
+</context>
+<context>
+    <name>Town</name>
+    <message>
+        <source>a settler woman who eased the families&apos; burns with her aloe plant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settler woman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some ALOE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aloe will soothe burns from the campfire and the kettle.  Martha&apos;s aloe is in good hands now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A farm at the edge of an autumn wood at dusk, with a cabin and a rail fence.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an old ferry keeper who carried families across the river for nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the ferry keeper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some GINGER TEA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ginger tea will warm anyone in your party who is chilled to the bone, as it warmed the families at Elias&apos;s landing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A wide grey river with a ferry flatboat tied at its landing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai carver who made charms for the children</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the carver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a DEER&apos;S HORN TALISMAN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The deer&apos;s horn talisman will give your party courage and luck when fishing and on the hard road ahead.  Hold on to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An old mill beside a creek in a misty autumn wood.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai boy who carried his little sister on his back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the boy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some CAYENNE PEPPER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A pinch of cayenne pepper in your moccasins will keep your party&apos;s toes from freezing, as Tali&apos;s grandmother knew.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A trail along a red clay bank under bare autumn trees, with campfires below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a young soldier who kept an old man&apos;s spear safe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the soldier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a BEAR-HUNTING SPEAR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The old man&apos;s bear-hunting spear will help your party find food and stay safe in wild country.  It is in your care now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A soldiers&apos; camp of white tents on a bare ridge under a grey sky.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai mother who cared for her baby in the camp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mother</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some WILLOW BARK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Willow bark tea will ease fevers and aches in your party.  Selaqua is glad her remedy goes on with you.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>White birches beside a stream, with the camp&apos;s tents in the cold dawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a doctor who was sent with one of the groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the doctor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some BONESET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boneset tea will help anyone in your party who comes down with the flu.  The doctor wishes he had had more of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Covered wagons and tents beside a creek in a cold autumn rain.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai grandmother who made medicines for the children</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the grandmother</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some LOBELIA OINTMENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lobelia ointment rubbed on the chest will ease a bad cough.  Oyalee has passed her grandmother&apos;s knowledge on to you.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snow falling in a hollow of pines, with a small hut among the trees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a minister who walked west with the Verunai</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the minister</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some LEMON BALM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lemon balm tea will calm worried minds and help your party sleep.  It is a gentle gift.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A small meeting house with lit windows on a snowy hill at evening.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a young Verunai man who waited at the frozen river</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the young man</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some BLOOD ROOT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blood root will soothe sore throats in your party.  Dovani&apos;s mother would be glad to know it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A frozen river with broken ice at dawn, and a camp waiting on the snowy bank.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a farm girl whose family shared the little they had</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the farm girl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some BLACKBERRY TEA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blackberry tea will settle an upset stomach.  Ruth shares it gladly, as her mother would.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A snowy farm with smoke rising from its chimney, beside an iced river.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai leader who guided one of the walking groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the leader</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some CRANESBILL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cranesbill will help anyone in your party who is sick from bad water.  Oskaya trusts you to look after one another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Many tents under bare trees in a snowstorm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a wagon driver hired to carry the sick and the old</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the wagon driver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some SPRUCE PITCH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spruce pitch will seal cuts and cracked hands, and mend a broken wagon too.  A useful thing to carry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A wagon stuck in the snow on a road through dark pines at dusk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai hunter whose brother hid in the mountains and stayed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the hunter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some BEAR OIL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bear oil will protect your party&apos;s skin from the freezing wind.  Sakwi shares it as he shared all he had.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snowy hills under a cold blue sky, with the trail winding between them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a young Verunai woman who kept the old songs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the singer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some ARNICA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arnica will ease sore muscles and bruises from falls on the ice.  Lenoa hopes you will keep her songs too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A frozen spring among icy rocks, deep in a grey winter wood.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai writer who spoke up against the treaty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the writer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some BITTERSWEET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A salve of bittersweet will heal sores and chapped skin.  With it, Tavin&apos;s hands could write again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bare, frozen fields with patches of snow along a rail fence under a grey sky.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a settler boy who showed a Verunai boy how to start a fire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settler boy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some BIRCHBARK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birchbark will light your party&apos;s campfire even in wet weather.  Jacob&apos;s trick is yours now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A birch copse by a frozen ford in wet snow, with a small farm beyond the bare fields.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai father who walked on for his children</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the father</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some BUGLEWEED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bugleweed tea will quiet a cough that will not stop.  Kenet made it for his wife; keep it with care.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small wooden markers under a lone tree beside the road at a grey dawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai healer who cared for the sick and the hurt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the healer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some CALENDULA FLOWERS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calendula will help cuts and wounds heal cleanly.  Tsiwa&apos;s last flowers are in good hands.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A river breaking up in the thaw, with mud and melting snow on its banks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a free blacksmith who mended the wagons for nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the blacksmith</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some GARLIC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Garlic will help your party fight off colds.  It is given as freely as Isaac gave his work.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A smithy with a glowing forge beside a muddy road, wagons waiting outside.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a teacher who followed her pupils west</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the teacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some DOGWOOD BARK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dogwood bark tea will bring down a fever.  Eleanor wrote down how it was made, so that it would not be lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open country in early spring, with a small log schoolhouse beside the trail.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai elder who told the old stories by the fire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the elder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some TULIP POPLAR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tulip poplar bark tea will give strength to the weary.  Rest when you can, Sonak says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A campfire on an open ridge at dusk, with the first green in the grass.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai girl who kept her mother&apos;s seeds safe all winter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the girl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some SAVORY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Savory will flavour your party&apos;s stew and settle their stomachs.  A taste of home for the road.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A green meadow in early spring, with wildflowers and a meadowlark on a post.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a young Verunai farmer who built a new home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the farmer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some SUMAC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sumac-berry water will cool sore throats and quench your party&apos;s thirst on the last miles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new log cabin going up beside fresh-ploughed fields in spring.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an old Verunai woman who walked the trail as a little girl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the old woman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some SLIPPERY ELM BARK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slippery elm bark will soothe a sore throat and feed your party when food runs short.  Naliwa smiles: now her story lives on in you.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A river valley at sunrise in spring, with smoke rising from new homes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A map of the country around the old homeland.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai girl who walked this Trail nearly two hundred years ago</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Verunai girl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some SNAKEROOT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snakeroot will be very useful to your party if someone is bitten by a snake, so it was a very good trade!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A meadow above a river at dusk, with pines on either side.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a young trapper who lived in this area long ago</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the trapper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;ll need the bear oil as an ointment if anyone in your party catches pneumonia, so it was a very good trade!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A cabin by a spring at the edge of a pine forest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Trade</name>
+    <message>
+        <source>some snakeroot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bear oil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some aloe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ginger tea</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>little deer&apos;s horn talisman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some cayenne pepper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bear-hunting spear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some willow bark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some boneset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some lobelia ointment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some lemon balm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some blood root</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blackberry tea</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some cranesbill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some spruce pitch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some bear oil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some arnica</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some bittersweet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some birchbark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some bugleweed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>calendula flower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some garlic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some dogwood bark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some tulip poplar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some savory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some sumac</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some slippery elm bark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some firewood</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some colored rocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some turtle shells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some beads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some sassafrass tea</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some bird feathers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some reed whistles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some fishing worms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some cooking herbs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some fish oil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some advice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some pebbles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some seeds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some bits of string</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some bugs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some grass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some dirt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some leaves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some good wishes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walk at the pace of the slowest, so that no one is left behind.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill your water gourd at every clean spring, for the next may be far.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mend your moccasins before they wear through, and keep your feet dry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rest before you are weary, and eat before you are weak.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make camp while there is still light to gather wood.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share your fire and your food, and the road is lighter for everyone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Wellbeing</name>
+    <message>
+        <source>has a burned hand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has a chill.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has a fever and aches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has a bad cough.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has a sore throat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has an upset stomach.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is sick from bad water.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has frostbitten skin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has sore muscles and bruises.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has sores and chapped skin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has a cut hand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has a cold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is weary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is worried and sleeps badly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is healing from a snakebite.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

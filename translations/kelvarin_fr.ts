@@ -2676,7 +2676,7 @@
     </message>
     <message>
         <source>The next day at the flea market, you meet Sedora again, and she tells you a Verunai legend.  She is ready to send you on a strange adventure, but first you must do some shopping!</source>
-        <translation>Le lendemain, au marché aux puces, tu retrouves Sedora, et elle te raconte une légende verunai.  Elle est prête à t&apos;envoyer dans une étrange aventure, mais d&apos;abord, tu dois faire quelques achats !</translation>
+        <translation>Le lendemain, au marché aux puces, tu retrouves Sedora, et elle te raconte une légende Verunai.  Elle est prête à t&apos;envoyer dans une étrange aventure, mais d&apos;abord, tu dois faire quelques achats !</translation>
     </message>
     <message>
         <source>&amp;Okay</source>
@@ -2785,6 +2785,325 @@
     <message>
         <source>Click on the THIS WAY sign at the %1 of the screen to change scenes.</source>
         <translation>Clique sur le panneau THIS WAY (par ici), %1 sur l&apos;écran, pour changer de scène.</translation>
+    </message>
+</context>
+<context>
+    <name>TGame</name>
+    <message>
+        <source>Scene</source>
+        <translation>Scène</translation>
+    </message>
+    <message>
+        <source>Bottom bar</source>
+        <translation>Barre du bas</translation>
+    </message>
+    <message>
+        <source>Visit the Trading Post</source>
+        <translation>Visiter le comptoir</translation>
+    </message>
+    <message>
+        <source>Look Around </source>
+        <translation>Regarder autour </translation>
+    </message>
+    <message>
+        <source>Go To Next Town</source>
+        <translation>Aller à la ville suivante</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Weyfarra Map</source>
+        <translation>Carte de Weyfarra</translation>
+    </message>
+    <message>
+        <source>Your Party</source>
+        <translation>Ton groupe</translation>
+    </message>
+    <message>
+        <source>Inventory</source>
+        <translation>Inventaire</translation>
+    </message>
+    <message>
+        <source>A traveller needs care</source>
+        <translation>Un voyageur a besoin de soins</translation>
+    </message>
+    <message>
+        <source>Name your travellers here</source>
+        <translation>Donne un nom à tes voyageurs ici</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Instructions</translation>
+    </message>
+    <message>
+        <source>What will you do?</source>
+        <translation>Que vas-tu faire ?</translation>
+    </message>
+    <message>
+        <source>Clean the wound thoroughly.</source>
+        <translation>Bien nettoyer la plaie.</translation>
+    </message>
+    <message>
+        <source>Clean wound, and give the patient snakeroot tea.</source>
+        <translation>Nettoyer la plaie et donner une tisane de serpentaire.</translation>
+    </message>
+    <message>
+        <source>Clean the wound, and apply lobelia and agrimony. </source>
+        <translation>Nettoyer la plaie et appliquer de la lobélie et de l&apos;aigremoine. </translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Your Journey</source>
+        <translation>Ton voyage</translation>
+    </message>
+    <message>
+        <source>Map of the journey</source>
+        <translation>Carte du voyage</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Your party</source>
+        <translation>Ton groupe</translation>
+    </message>
+    <message>
+        <source>Choose Your Party</source>
+        <translation>Choisis ton groupe</translation>
+    </message>
+    <message>
+        <source>Name of traveller %1</source>
+        <translation>Nom du voyageur %1</translation>
+    </message>
+    <message>
+        <source>&amp;Okay</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Make a trade?</source>
+        <translation>Faire un échange ?</translation>
+    </message>
+    <message>
+        <source>Yes, I&apos;ll trade.</source>
+        <translation>Oui, j&apos;échange.</translation>
+    </message>
+    <message>
+        <source>Any more offers?</source>
+        <translation>Une autre offre ?</translation>
+    </message>
+    <message>
+        <source>No deals.</source>
+        <translation>Non, merci.</translation>
+    </message>
+    <message>
+        <source>Lake mask</source>
+        <translation>Masque du lac</translation>
+    </message>
+    <message>
+        <source>Ripples</source>
+        <translation>Ronds dans l&apos;eau</translation>
+    </message>
+    <message>
+        <source>Fish caught</source>
+        <translation>Poisson pêché</translation>
+    </message>
+    <message>
+        <source>Fishing rod</source>
+        <translation>Canne à pêche</translation>
+    </message>
+    <message>
+        <source>Float</source>
+        <translation>Bouchon</translation>
+    </message>
+    <message>
+        <source>Ripples on the water</source>
+        <translation>Ronds sur l&apos;eau</translation>
+    </message>
+    <message>
+        <source>The fish you caught</source>
+        <translation>Le poisson que tu as pêché</translation>
+    </message>
+    <message>
+        <source>You caught a fish!</source>
+        <translation>Tu as pêché un poisson !</translation>
+    </message>
+    <message>
+        <source>Please go on.</source>
+        <translation>Continue, s&apos;il te plaît.</translation>
+    </message>
+    <message>
+        <source>Next Story</source>
+        <translation>Histoire suivante</translation>
+    </message>
+    <message>
+        <source>The way your party travelled</source>
+        <translation>Le chemin parcouru par ton groupe</translation>
+    </message>
+    <message>
+        <source>Travel Again</source>
+        <translation>Voyager encore</translation>
+    </message>
+    <message>
+        <source>Leave the Game</source>
+        <translation>Quitter le jeu</translation>
+    </message>
+    <message>
+        <source>she</source>
+        <translation>elle</translation>
+    </message>
+    <message>
+        <source>he</source>
+        <translation>il</translation>
+    </message>
+    <message>
+        <source>Now click the &quot;Look Around&quot; button to see %1.</source>
+        <translation>Maintenant, clique sur le bouton &quot;Regarder autour&quot; pour voir %1.</translation>
+    </message>
+    <message>
+        <source>Then click on the screen, and %1 will speak to you.</source>
+        <translation>Ensuite, clique sur l&apos;écran, et %1 va te parler.</translation>
+    </message>
+    <message>
+        <source>Click on the screen again to try to trade with %1.  If you purchased the right items at the flea market, %2 will offer to give you %3.</source>
+        <translation>Clique encore sur l&apos;écran pour essayer de faire un échange avec %1.  Si tu as acheté les bons objets au marché aux puces, %2 te proposera %3.</translation>
+    </message>
+    <message>
+        <source>You need to get food for your party, as well as medicine.  If you are finished trading, click the &quot;Go Fishing&quot; button.</source>
+        <translation>Ton groupe a besoin de nourriture, et aussi de remèdes.  Si tu as fini les échanges, clique sur le bouton &quot;Aller pêcher&quot;.</translation>
+    </message>
+    <message>
+        <source>You need supplies for your party, as well as medicine.  If you are finished trading, click the &quot;Visit the Trading Post&quot; button.</source>
+        <translation>Ton groupe a besoin de provisions, et aussi de remèdes.  Si tu as fini les échanges, clique sur le bouton &quot;Visiter le comptoir&quot;.</translation>
+    </message>
+    <message>
+        <source>Now click on the screen to enter the trading post.</source>
+        <translation>Maintenant, clique sur l&apos;écran pour entrer dans le comptoir.</translation>
+    </message>
+    <message>
+        <source>Since this is a ghostly establishment, the proprietors may not have seen any customers in a while...</source>
+        <translation>Comme c&apos;est un endroit hanté par des fantômes, les propriétaires n&apos;ont peut-être pas vu de clients depuis longtemps...</translation>
+    </message>
+    <message>
+        <source>It looks like they&apos;re ready to help you.  Click on the screen to purchase your supplies.</source>
+        <translation>On dirait qu&apos;ils sont prêts à t&apos;aider.  Clique sur l&apos;écran pour acheter tes provisions.</translation>
+    </message>
+    <message>
+        <source>You and your friends find yourselves in a covered wagon on the Trail.          </source>
+        <translation>Tes amis et toi, vous êtes dans un chariot bâché sur la Piste.          </translation>
+    </message>
+    <message>
+        <source>Click the &quot;Go to next Town&quot; button to see how you can travel to the next town.</source>
+        <translation>Clique sur le bouton &quot;Aller à la ville suivante&quot; pour voir comment aller jusqu&apos;à la ville suivante.</translation>
+    </message>
+    <message>
+        <source>To travel on, go fishing, then click &quot;Look Around&quot; once more: &quot;Go To Next Town&quot; will be ready.</source>
+        <translation>Pour continuer le voyage, va pêcher, puis clique encore sur &quot;Regarder autour&quot; : &quot;Aller à la ville suivante&quot; sera prêt.</translation>
+    </message>
+    <message>
+        <source>To travel on, visit the trading post, then click &quot;Look Around&quot; once more: &quot;Go To Next Town&quot; will be ready.</source>
+        <translation>Pour continuer le voyage, visite le comptoir, puis clique encore sur &quot;Regarder autour&quot; : &quot;Aller à la ville suivante&quot; sera prêt.</translation>
+    </message>
+    <message>
+        <source>Go Fishing</source>
+        <translation>Aller pêcher</translation>
+    </message>
+    <message>
+        <source>The trading post seems empty.  Click on the screen again to see if anyone is here.</source>
+        <translation>Le comptoir semble vide.  Clique encore sur l&apos;écran pour voir s&apos;il y a quelqu&apos;un.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s condition is critical.</source>
+        <translation>L&apos;état de %1 est critique.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s condition is poor.</source>
+        <translation>L&apos;état de %1 est mauvais.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s condition is fair.</source>
+        <translation>L&apos;état de %1 est moyen.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s condition is good.</source>
+        <translation>L&apos;état de %1 est bon.</translation>
+    </message>
+    <message>
+        <source>Arriving in %1.</source>
+        <translation>Arrivée à %1.</translation>
+    </message>
+    <message>
+        <source>The map of the country the journey starts in.</source>
+        <translation>La carte de la région où commence le voyage.</translation>
+    </message>
+    <message>
+        <source>The map of the way to %1.</source>
+        <translation>La carte du chemin jusqu&apos;à %1.</translation>
+    </message>
+    <message>
+        <source>%1 stands in the scene.  Press to trade.</source>
+        <translation>%1 se tient dans la scène.  Appuie pour faire un échange.</translation>
+    </message>
+    <message>
+        <source>The trading post, seen from outside.  Press to go in.</source>
+        <translation>Le comptoir, vu de l&apos;extérieur.  Appuie pour entrer.</translation>
+    </message>
+    <message>
+        <source>Inside the trading post.  Press to wake the keepers.</source>
+        <translation>Dans le comptoir.  Appuie pour réveiller les gardiens.</translation>
+    </message>
+    <message>
+        <source>The keepers at their counter.  Press to buy supplies.</source>
+        <translation>Les gardiens à leur comptoir.  Appuie pour acheter des provisions.</translation>
+    </message>
+    <message>
+        <source>The lake.  Cast on the water; when the float goes under, pull in the rod.</source>
+        <translation>Le lac.  Lance ta ligne sur l&apos;eau ; quand le bouchon s&apos;enfonce, tire la canne.</translation>
+    </message>
+    <message>
+        <source>A snake on the trail.</source>
+        <translation>Un serpent sur la piste.</translation>
+    </message>
+    <message>
+        <source>Sedora&apos;s campfire.</source>
+        <translation>Le feu de camp de Sedora.</translation>
+    </message>
+    <message>
+        <source>Hear the story again</source>
+        <translation>Écouter l&apos;histoire encore</translation>
+    </message>
+    <message>
+        <source>The spirit tells its story once more (F5)</source>
+        <translation>L&apos;esprit raconte encore son histoire (F5)</translation>
+    </message>
+    <message>
+        <source>Will you give her %1 in exchange for %2?</source>
+        <translation>Lui donnes-tu %1 en échange de %2 ?</translation>
+    </message>
+    <message>
+        <source>Will you give him %1 in exchange for %2?</source>
+        <translation>Lui donnes-tu %1 en échange de %2 ?</translation>
+    </message>
+    <message>
+        <source>You have nothing to trade.</source>
+        <translation>Tu n&apos;as rien à échanger.</translation>
+    </message>
+    <message>
+        <source>You received %1.</source>
+        <translation>Tu as reçu %1.</translation>
+    </message>
+    <message>
+        <source>Your party has nothing left to eat.  Buy provisions at the trading post, or go hunting in the woods.</source>
+        <translation>Ton groupe n&apos;a plus rien à manger.  Achète des provisions au comptoir, ou va chasser dans les bois.</translation>
+    </message>
+    <message>
+        <source>Your party has nothing left to eat.  Buy provisions at the trading post.</source>
+        <translation>Ton groupe n&apos;a plus rien à manger.  Achète des provisions au comptoir.</translation>
     </message>
 </context>
 <context>
@@ -2922,6 +3241,827 @@
     <message>
         <source>Page %1 of %2, from %3.</source>
         <translation>Page %1 sur %2, à partir de %3.</translation>
+    </message>
+</context>
+<context>
+    <name>Town</name>
+    <message>
+        <source>a settler woman who eased the families&apos; burns with her aloe plant</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settler woman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some ALOE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aloe will soothe burns from the campfire and the kettle.  Martha&apos;s aloe is in good hands now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A farm at the edge of an autumn wood at dusk, with a cabin and a rail fence.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an old ferry keeper who carried families across the river for nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the ferry keeper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some GINGER TEA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ginger tea will warm anyone in your party who is chilled to the bone, as it warmed the families at Elias&apos;s landing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A wide grey river with a ferry flatboat tied at its landing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai carver who made charms for the children</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the carver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a DEER&apos;S HORN TALISMAN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The deer&apos;s horn talisman will give your party courage and luck when fishing and on the hard road ahead.  Hold on to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An old mill beside a creek in a misty autumn wood.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai boy who carried his little sister on his back</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the boy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some CAYENNE PEPPER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A pinch of cayenne pepper in your moccasins will keep your party&apos;s toes from freezing, as Tali&apos;s grandmother knew.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A trail along a red clay bank under bare autumn trees, with campfires below.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a young soldier who kept an old man&apos;s spear safe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the soldier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a BEAR-HUNTING SPEAR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The old man&apos;s bear-hunting spear will help your party find food and stay safe in wild country.  It is in your care now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A soldiers&apos; camp of white tents on a bare ridge under a grey sky.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai mother who cared for her baby in the camp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mother</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some WILLOW BARK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Willow bark tea will ease fevers and aches in your party.  Selaqua is glad her remedy goes on with you.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>White birches beside a stream, with the camp&apos;s tents in the cold dawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a doctor who was sent with one of the groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the doctor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some BONESET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Boneset tea will help anyone in your party who comes down with the flu.  The doctor wishes he had had more of it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Covered wagons and tents beside a creek in a cold autumn rain.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai grandmother who made medicines for the children</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the grandmother</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some LOBELIA OINTMENT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lobelia ointment rubbed on the chest will ease a bad cough.  Oyalee has passed her grandmother&apos;s knowledge on to you.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snow falling in a hollow of pines, with a small hut among the trees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a minister who walked west with the Verunai</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the minister</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some LEMON BALM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lemon balm tea will calm worried minds and help your party sleep.  It is a gentle gift.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A small meeting house with lit windows on a snowy hill at evening.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a young Verunai man who waited at the frozen river</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the young man</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some BLOOD ROOT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blood root will soothe sore throats in your party.  Dovani&apos;s mother would be glad to know it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A frozen river with broken ice at dawn, and a camp waiting on the snowy bank.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a farm girl whose family shared the little they had</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the farm girl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some BLACKBERRY TEA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blackberry tea will settle an upset stomach.  Ruth shares it gladly, as her mother would.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A snowy farm with smoke rising from its chimney, beside an iced river.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai leader who guided one of the walking groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the leader</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some CRANESBILL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cranesbill will help anyone in your party who is sick from bad water.  Oskaya trusts you to look after one another.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Many tents under bare trees in a snowstorm.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a wagon driver hired to carry the sick and the old</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the wagon driver</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some SPRUCE PITCH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spruce pitch will seal cuts and cracked hands, and mend a broken wagon too.  A useful thing to carry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A wagon stuck in the snow on a road through dark pines at dusk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai hunter whose brother hid in the mountains and stayed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the hunter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some BEAR OIL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bear oil will protect your party&apos;s skin from the freezing wind.  Sakwi shares it as he shared all he had.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snowy hills under a cold blue sky, with the trail winding between them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a young Verunai woman who kept the old songs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the singer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some ARNICA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Arnica will ease sore muscles and bruises from falls on the ice.  Lenoa hopes you will keep her songs too.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A frozen spring among icy rocks, deep in a grey winter wood.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai writer who spoke up against the treaty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the writer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some BITTERSWEET</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A salve of bittersweet will heal sores and chapped skin.  With it, Tavin&apos;s hands could write again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bare, frozen fields with patches of snow along a rail fence under a grey sky.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a settler boy who showed a Verunai boy how to start a fire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settler boy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some BIRCHBARK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Birchbark will light your party&apos;s campfire even in wet weather.  Jacob&apos;s trick is yours now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A birch copse by a frozen ford in wet snow, with a small farm beyond the bare fields.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai father who walked on for his children</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the father</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some BUGLEWEED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bugleweed tea will quiet a cough that will not stop.  Kenet made it for his wife; keep it with care.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small wooden markers under a lone tree beside the road at a grey dawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai healer who cared for the sick and the hurt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the healer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some CALENDULA FLOWERS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calendula will help cuts and wounds heal cleanly.  Tsiwa&apos;s last flowers are in good hands.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A river breaking up in the thaw, with mud and melting snow on its banks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a free blacksmith who mended the wagons for nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the blacksmith</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some GARLIC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Garlic will help your party fight off colds.  It is given as freely as Isaac gave his work.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A smithy with a glowing forge beside a muddy road, wagons waiting outside.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a teacher who followed her pupils west</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the teacher</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some DOGWOOD BARK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dogwood bark tea will bring down a fever.  Eleanor wrote down how it was made, so that it would not be lost.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open country in early spring, with a small log schoolhouse beside the trail.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai elder who told the old stories by the fire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the elder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some TULIP POPLAR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tulip poplar bark tea will give strength to the weary.  Rest when you can, Sonak says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A campfire on an open ridge at dusk, with the first green in the grass.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai girl who kept her mother&apos;s seeds safe all winter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the girl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some SAVORY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Savory will flavour your party&apos;s stew and settle their stomachs.  A taste of home for the road.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A green meadow in early spring, with wildflowers and a meadowlark on a post.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a young Verunai farmer who built a new home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the farmer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some SUMAC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sumac-berry water will cool sore throats and quench your party&apos;s thirst on the last miles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A new log cabin going up beside fresh-ploughed fields in spring.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an old Verunai woman who walked the trail as a little girl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the old woman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some SLIPPERY ELM BARK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slippery elm bark will soothe a sore throat and feed your party when food runs short.  Naliwa smiles: now her story lives on in you.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A river valley at sunrise in spring, with smoke rising from new homes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A map of the country around the old homeland.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a Verunai girl who walked this Trail nearly two hundred years ago</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the Verunai girl</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some SNAKEROOT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Snakeroot will be very useful to your party if someone is bitten by a snake, so it was a very good trade!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A meadow above a river at dusk, with pines on either side.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a young trapper who lived in this area long ago</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the trapper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You&apos;ll need the bear oil as an ointment if anyone in your party catches pneumonia, so it was a very good trade!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A cabin by a spring at the edge of a pine forest.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Trade</name>
+    <message>
+        <source>some snakeroot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bear oil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some aloe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ginger tea</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>little deer&apos;s horn talisman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some cayenne pepper</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bear-hunting spear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some willow bark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some boneset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some lobelia ointment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some lemon balm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some blood root</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>blackberry tea</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some cranesbill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some spruce pitch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some bear oil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some arnica</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some bittersweet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some birchbark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some bugleweed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>calendula flower</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some garlic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some dogwood bark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some tulip poplar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some savory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some sumac</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some slippery elm bark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some firewood</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some colored rocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some turtle shells</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some beads</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some sassafrass tea</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some bird feathers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some reed whistles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some fishing worms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some cooking herbs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some fish oil</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some advice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some pebbles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some seeds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some bits of string</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some bugs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some grass</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some dirt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some leaves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>some good wishes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Walk at the pace of the slowest, so that no one is left behind.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill your water gourd at every clean spring, for the next may be far.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mend your moccasins before they wear through, and keep your feet dry.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rest before you are weary, and eat before you are weak.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Make camp while there is still light to gather wood.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share your fire and your food, and the road is lighter for everyone.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Wellbeing</name>
+    <message>
+        <source>has a burned hand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has a chill.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has a fever and aches.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has a bad cough.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has a sore throat.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has an upset stomach.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is sick from bad water.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has frostbitten skin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has sore muscles and bruises.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has sores and chapped skin.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has a cut hand.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has a cold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is weary.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is worried and sleeps badly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is healing from a snakebite.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -95,6 +95,10 @@ void startKeeping(std::unique_ptr<QSettings> settings)
     if (choices.fullScreen)
         platform::WindowMode::instance().setFullScreen(*choices.fullScreen);
     language::choose(choices.language.value_or(language::forLocale(QLocale::system())));
+    // A translator sees a translation in the game before it is complete
+    // (KELVARIN_LANGUAGE=fr); the choice is not kept.
+    if (const QString preview = qEnvironmentVariable("KELVARIN_LANGUAGE"); !preview.isEmpty())
+        language::install(preview);
     keeper().settings = std::move(settings);
 
     // Later changes, however they are made (menu, keys, slider), are kept.

@@ -36,6 +36,27 @@ void words(QObject* object, const char* source, TextRole role = TextRole::Shown)
     platform::setTranslatedText(object, "TStore", source, role);
 }
 
+// A translated "Your money:     $" keeps its dollar sign just before the
+// figure it introduces, as the English does: as many blanks before the sign
+// as fit in front of the figure. The English stays as it is written.
+void fitBeforeFigure(QLabel* label, const QLabel* figure)
+{
+    const QString text = label->text();
+    if (text == platform::englishText(label) || !text.endsWith(QLatin1Char('$')))
+        return;
+    const QString words = text.chopped(1).trimmed();
+    const int room = figure->x() - label->x();
+    const QFontMetrics metrics = label->fontMetrics();
+    QString fitted = words + QStringLiteral(" $");
+    for (QString wider = words + QStringLiteral("  $");
+         metrics.horizontalAdvance(wider) <= room;
+         wider.insert(words.size(), QLatin1Char(' ')))
+        fitted = wider;
+    label->setText(fitted);
+    label->resize(std::max(label->width(), std::min(room, metrics.horizontalAdvance(fitted))),
+                  label->height());
+}
+
 constexpr std::array<int, TStore::Rows> RowTops{25, 60, 95, 130, 169, 204, 237, 272};
 
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, int left, int top,
@@ -140,6 +161,7 @@ void TStore::createTotals()
     Label4 = makeLabel(BuyPanel, QStringLiteral("Label4"), QString(), 256, 303, 130);
     words(Label4, QT_TRANSLATE_NOOP("TStore", "Total Purchases:     $"));
     tp1 = makeLabel(BuyPanel, QStringLiteral("tp1"), QStringLiteral("0"), 380, 303, 100);
+    fitTotalsLabels();
 }
 
 void TStore::createNotice()
@@ -206,6 +228,12 @@ void TStore::createButtons()
     Forward->setGeometry(496, 395, 89, 48);
     Forward->setEnabled(false);
     connect(Forward, &QPushButton::clicked, this, guard(this, &TStore::ForwardClick));
+}
+
+void TStore::fitTotalsLabels()
+{
+    fitBeforeFigure(Label3, ym1);
+    fitBeforeFigure(Label4, tp1);
 }
 
 int TStore::money() const

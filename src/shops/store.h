@@ -126,6 +126,8 @@ private:
     void createTotals();
     void createNotice();
     void createButtons();
+    // The money and total labels' dollar signs just before their figures.
+    void fitTotalsLabels();
     void StartVisit();
     // Shows the page at visit.PageStart.
     void SetVars();

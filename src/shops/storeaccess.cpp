@@ -62,6 +62,7 @@ void TStore::announcePage()
 
 void TStore::languageChanged()
 {
+    fitTotalsLabels();
     // The rows' names and descriptions, in the new language.
     for (int row = 0; row < Rows; ++row) {
         if (rowItem_[static_cast<std::size_t>(row)] < 0)
