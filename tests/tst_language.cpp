@@ -10,6 +10,7 @@
 #include "shops/catalogue.h"
 #include "shops/goodsnames.h"
 #include "shops/plural.h"
+#include "platform/picturebox.h"
 #include "presentation/about.h"
 #include "presentation/intro.h"
 #include "presentation/storytexts.h"
@@ -156,6 +157,7 @@ private slots:
         question.FormActivate();
         TFleaMarket& market = *screens.market;
         TStore& store = *screens.store;
+        store.LoadBackground(QString::fromLatin1(TStore::FleaMarketBackground));
         store.Tag = 22; // the flea market's shop
         store.show();   // its first page of goods
         // A step's instruction and a hint of the eagle's, made from the
@@ -166,6 +168,10 @@ private slots:
         market.T1Timer();
         market.eagClick();
         const QList<QWidget*> windows{&intro, &question, &market, &store, screens.inventory};
+        // The titles painted into pictures: the market's panel, the store's heading.
+        const QImage englishPanel = market.IPic->picture();
+        const QImage englishHeading = store.Image1->picture();
+        QVERIFY(!englishPanel.isNull() && !englishHeading.isNull());
         QList<QMap<QString, QString>> english;
         for (QWidget* window : windows)
             english << screenTexts(*window);
@@ -194,6 +200,9 @@ private slots:
                                             text.value();
                 }
             }
+            QVERIFY2(market.IPic->picture() != englishPanel, qPrintable(code));
+            QVERIFY2(store.Image1->picture() != englishHeading, qPrintable(code));
+            QCOMPARE(market.IPic->picture().size(), englishPanel.size());
             // The store's dollar signs still stand just before their figures.
             for (auto [words, figure] : {std::pair{store.Label3, store.ym1},
                                          std::pair{store.Label4, store.tp1}}) {
@@ -212,6 +221,8 @@ private slots:
         putInPlace(QStringLiteral("en"));
         for (int w = 0; w < windows.size(); ++w)
             QCOMPARE(screenTexts(*windows[w]), english[w]);
+        QVERIFY(market.IPic->picture() == englishPanel);
+        QVERIFY(store.Image1->picture() == englishHeading);
         QVERIFY(errors.messages.isEmpty());
     }
 

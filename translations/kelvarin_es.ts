@@ -2419,6 +2419,33 @@
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>The Flea Market</source>
+        <translation>El mercado de pulgas</translation>
+    </message>
+    <message>
+        <source>Inventory</source>
+        <translation>Inventario</translation>
+    </message>
+    <message>
+        <source>Flea Market Goods</source>
+        <translation>Cosas del mercado</translation>
+    </message>
+    <message>
+        <source>Trading Post Supplies</source>
+        <translation>Provisiones del puesto</translation>
+    </message>
+    <message>
+        <source>The Weyfarra Trail</source>
+        <translation>El camino Weyfarra</translation>
+    </message>
+    <message>
+        <source>from the old homeland, west</source>
+        <translation>de la tierra natal, al oeste</translation>
+    </message>
+</context>
+<context>
     <name>Story</name>
     <message>
         <source>We have three stories that will help you.</source>
@@ -3095,7 +3122,7 @@
     </message>
     <message>
         <source>You received %1.</source>
-        <translation>Recibiste %1.</translation>
+        <translation>Recibes: %1.</translation>
     </message>
     <message>
         <source>Your party has nothing left to eat.  Buy provisions at the trading post, or go hunting in the woods.</source>
@@ -3247,821 +3274,821 @@
     <name>Town</name>
     <message>
         <source>a settler woman who eased the families&apos; burns with her aloe plant</source>
-        <translation type="unfinished"></translation>
+        <translation>una mujer colona que alivió las quemaduras de las familias con su planta de sábila</translation>
     </message>
     <message>
         <source>the settler woman</source>
-        <translation type="unfinished"></translation>
+        <translation>la mujer colona</translation>
     </message>
     <message>
         <source>some ALOE</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de SÁBILA</translation>
     </message>
     <message>
         <source>Aloe will soothe burns from the campfire and the kettle.  Martha&apos;s aloe is in good hands now.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sábila aliviará las quemaduras causadas por la fogata y la tetera.  Ahora la sábila de Martha está en buenas manos.</translation>
     </message>
     <message>
         <source>A farm at the edge of an autumn wood at dusk, with a cabin and a rail fence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una granja al borde de un bosque otoñal al anochecer, con una cabaña y una cerca de madera.</translation>
     </message>
     <message>
         <source>an old ferry keeper who carried families across the river for nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>un anciano barquero que pasaba a las familias al otro lado del río sin cobrarles nada</translation>
     </message>
     <message>
         <source>the ferry keeper</source>
-        <translation type="unfinished"></translation>
+        <translation>el barquero</translation>
     </message>
     <message>
         <source>some GINGER TEA</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de TÉ DE JENGIBRE</translation>
     </message>
     <message>
         <source>Ginger tea will warm anyone in your party who is chilled to the bone, as it warmed the families at Elias&apos;s landing.</source>
-        <translation type="unfinished"></translation>
+        <translation>El té de jengibre hará entrar en calor a cualquiera de tu grupo que esté helado hasta los huesos, así como hizo entrar en calor a las familias en el embarcadero de Elias.</translation>
     </message>
     <message>
         <source>A wide grey river with a ferry flatboat tied at its landing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un río ancho y gris con una barca de fondo plano amarrada en su embarcadero.</translation>
     </message>
     <message>
         <source>a Verunai carver who made charms for the children</source>
-        <translation type="unfinished"></translation>
+        <translation>un tallador Verunai que hacía amuletos para los niños</translation>
     </message>
     <message>
         <source>the carver</source>
-        <translation type="unfinished"></translation>
+        <translation>el tallador</translation>
     </message>
     <message>
         <source>a DEER&apos;S HORN TALISMAN</source>
-        <translation type="unfinished"></translation>
+        <translation>un TALISMÁN DE CUERNO DE VENADO</translation>
     </message>
     <message>
         <source>The deer&apos;s horn talisman will give your party courage and luck when fishing and on the hard road ahead.  Hold on to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El talismán de cuerno de venado le dará a tu grupo valor y suerte al pescar y en el duro camino que queda por delante.  Guárdalo bien.</translation>
     </message>
     <message>
         <source>An old mill beside a creek in a misty autumn wood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un viejo molino junto a un arroyo, en un bosque otoñal cubierto de neblina.</translation>
     </message>
     <message>
         <source>a Verunai boy who carried his little sister on his back</source>
-        <translation type="unfinished"></translation>
+        <translation>un niño Verunai que cargaba a su hermanita en la espalda</translation>
     </message>
     <message>
         <source>the boy</source>
-        <translation type="unfinished"></translation>
+        <translation>el niño</translation>
     </message>
     <message>
         <source>some CAYENNE PEPPER</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de PIMIENTA DE CAYENA</translation>
     </message>
     <message>
         <source>A pinch of cayenne pepper in your moccasins will keep your party&apos;s toes from freezing, as Tali&apos;s grandmother knew.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una pizca de pimienta de cayena en los mocasines evitará que a tu grupo se le congelen los dedos de los pies, como sabía la abuela de Tali.</translation>
     </message>
     <message>
         <source>A trail along a red clay bank under bare autumn trees, with campfires below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un camino a lo largo de una orilla de arcilla roja, bajo árboles de otoño sin hojas, con fogatas más abajo.</translation>
     </message>
     <message>
         <source>a young soldier who kept an old man&apos;s spear safe</source>
-        <translation type="unfinished"></translation>
+        <translation>un joven soldado que guardó a salvo la lanza de un anciano</translation>
     </message>
     <message>
         <source>the soldier</source>
-        <translation type="unfinished"></translation>
+        <translation>el soldado</translation>
     </message>
     <message>
         <source>a BEAR-HUNTING SPEAR</source>
-        <translation type="unfinished"></translation>
+        <translation>una LANZA PARA CAZAR OSOS</translation>
     </message>
     <message>
         <source>The old man&apos;s bear-hunting spear will help your party find food and stay safe in wild country.  It is in your care now.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lanza del anciano para cazar osos ayudará a tu grupo a encontrar comida y a mantenerse a salvo en tierras salvajes.  Ahora está a tu cuidado.</translation>
     </message>
     <message>
         <source>A soldiers&apos; camp of white tents on a bare ridge under a grey sky.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un campamento de soldados con tiendas de campaña blancas sobre una loma sin árboles, bajo un cielo gris.</translation>
     </message>
     <message>
         <source>a Verunai mother who cared for her baby in the camp</source>
-        <translation type="unfinished"></translation>
+        <translation>una madre Verunai que cuidó a su bebé en el campamento</translation>
     </message>
     <message>
         <source>the mother</source>
-        <translation type="unfinished"></translation>
+        <translation>la madre</translation>
     </message>
     <message>
         <source>some WILLOW BARK</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de CORTEZA DE SAUCE</translation>
     </message>
     <message>
         <source>Willow bark tea will ease fevers and aches in your party.  Selaqua is glad her remedy goes on with you.</source>
-        <translation type="unfinished"></translation>
+        <translation>El té de corteza de sauce aliviará las fiebres y los dolores de tu grupo.  Selaqua se alegra de que su remedio siga adelante contigo.</translation>
     </message>
     <message>
         <source>White birches beside a stream, with the camp&apos;s tents in the cold dawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abedules blancos junto a un arroyo, con las tiendas de campaña del campamento en el frío amanecer.</translation>
     </message>
     <message>
         <source>a doctor who was sent with one of the groups</source>
-        <translation type="unfinished"></translation>
+        <translation>un médico que fue enviado con uno de los grupos</translation>
     </message>
     <message>
         <source>the doctor</source>
-        <translation type="unfinished"></translation>
+        <translation>el médico</translation>
     </message>
     <message>
         <source>some BONESET</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de EUPATORIO</translation>
     </message>
     <message>
         <source>Boneset tea will help anyone in your party who comes down with the flu.  The doctor wishes he had had more of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El té de eupatorio ayudará a cualquiera de tu grupo que se enferme de gripe.  Al médico le hubiera gustado tener más.</translation>
     </message>
     <message>
         <source>Covered wagons and tents beside a creek in a cold autumn rain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carretas cubiertas y tiendas de campaña junto a un arroyo, bajo una fría lluvia de otoño.</translation>
     </message>
     <message>
         <source>a Verunai grandmother who made medicines for the children</source>
-        <translation type="unfinished"></translation>
+        <translation>una abuela Verunai que preparaba medicinas para los niños</translation>
     </message>
     <message>
         <source>the grandmother</source>
-        <translation type="unfinished"></translation>
+        <translation>la abuela</translation>
     </message>
     <message>
         <source>some LOBELIA OINTMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de UNGÜENTO DE LOBELIA</translation>
     </message>
     <message>
         <source>Lobelia ointment rubbed on the chest will ease a bad cough.  Oyalee has passed her grandmother&apos;s knowledge on to you.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ungüento de lobelia, untado en el pecho, aliviará una tos fuerte.  Oyalee te ha enseñado lo que sabía su abuela.</translation>
     </message>
     <message>
         <source>Snow falling in a hollow of pines, with a small hut among the trees.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieve que cae en una hondonada de pinos, con una pequeña choza entre los árboles.</translation>
     </message>
     <message>
         <source>a minister who walked west with the Verunai</source>
-        <translation type="unfinished"></translation>
+        <translation>un pastor que caminó hacia el oeste con los Verunai</translation>
     </message>
     <message>
         <source>the minister</source>
-        <translation type="unfinished"></translation>
+        <translation>el pastor</translation>
     </message>
     <message>
         <source>some LEMON BALM</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de TORONJIL</translation>
     </message>
     <message>
         <source>Lemon balm tea will calm worried minds and help your party sleep.  It is a gentle gift.</source>
-        <translation type="unfinished"></translation>
+        <translation>El té de toronjil calmará las mentes preocupadas y ayudará a tu grupo a dormir.  Es un regalo suave.</translation>
     </message>
     <message>
         <source>A small meeting house with lit windows on a snowy hill at evening.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una pequeña casa de reuniones con las ventanas iluminadas, sobre una colina nevada al caer la tarde.</translation>
     </message>
     <message>
         <source>a young Verunai man who waited at the frozen river</source>
-        <translation type="unfinished"></translation>
+        <translation>un joven Verunai que esperó junto al río congelado</translation>
     </message>
     <message>
         <source>the young man</source>
-        <translation type="unfinished"></translation>
+        <translation>el joven</translation>
     </message>
     <message>
         <source>some BLOOD ROOT</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de RAÍZ DE SANGUINARIA</translation>
     </message>
     <message>
         <source>Blood root will soothe sore throats in your party.  Dovani&apos;s mother would be glad to know it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La raíz de sanguinaria aliviará los dolores de garganta de tu grupo.  A la madre de Dovani le alegraría saberlo.</translation>
     </message>
     <message>
         <source>A frozen river with broken ice at dawn, and a camp waiting on the snowy bank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un río congelado con hielo roto al amanecer, y un campamento que espera en la orilla nevada.</translation>
     </message>
     <message>
         <source>a farm girl whose family shared the little they had</source>
-        <translation type="unfinished"></translation>
+        <translation>una niña de una granja cuya familia compartió lo poco que tenía</translation>
     </message>
     <message>
         <source>the farm girl</source>
-        <translation type="unfinished"></translation>
+        <translation>la niña de la granja</translation>
     </message>
     <message>
         <source>some BLACKBERRY TEA</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de TÉ DE ZARZAMORA</translation>
     </message>
     <message>
         <source>Blackberry tea will settle an upset stomach.  Ruth shares it gladly, as her mother would.</source>
-        <translation type="unfinished"></translation>
+        <translation>El té de zarzamora asentará un estómago revuelto.  Ruth lo comparte con gusto, como lo haría su madre.</translation>
     </message>
     <message>
         <source>A snowy farm with smoke rising from its chimney, beside an iced river.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una granja nevada con humo que sale de su chimenea, junto a un río cubierto de hielo.</translation>
     </message>
     <message>
         <source>a Verunai leader who guided one of the walking groups</source>
-        <translation type="unfinished"></translation>
+        <translation>un líder Verunai que guió a uno de los grupos de caminantes</translation>
     </message>
     <message>
         <source>the leader</source>
-        <translation type="unfinished"></translation>
+        <translation>el líder</translation>
     </message>
     <message>
         <source>some CRANESBILL</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de GERANIO SILVESTRE</translation>
     </message>
     <message>
         <source>Cranesbill will help anyone in your party who is sick from bad water.  Oskaya trusts you to look after one another.</source>
-        <translation type="unfinished"></translation>
+        <translation>El geranio silvestre ayudará a cualquiera de tu grupo que esté enfermo por el agua mala.  Oskaya confía en que ustedes se cuiden unos a otros.</translation>
     </message>
     <message>
         <source>Many tents under bare trees in a snowstorm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muchas tiendas de campaña bajo árboles sin hojas, en una tormenta de nieve.</translation>
     </message>
     <message>
         <source>a wagon driver hired to carry the sick and the old</source>
-        <translation type="unfinished"></translation>
+        <translation>un conductor de carretas contratado para llevar a los enfermos y a los ancianos</translation>
     </message>
     <message>
         <source>the wagon driver</source>
-        <translation type="unfinished"></translation>
+        <translation>el conductor de carretas</translation>
     </message>
     <message>
         <source>some SPRUCE PITCH</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de RESINA DE ABETO</translation>
     </message>
     <message>
         <source>Spruce pitch will seal cuts and cracked hands, and mend a broken wagon too.  A useful thing to carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>La resina de abeto sellará los cortes y las manos agrietadas, y también reparará una carreta rota.  Algo útil para llevar.</translation>
     </message>
     <message>
         <source>A wagon stuck in the snow on a road through dark pines at dusk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una carreta atascada en la nieve, en un camino entre pinos oscuros, al anochecer.</translation>
     </message>
     <message>
         <source>a Verunai hunter whose brother hid in the mountains and stayed</source>
-        <translation type="unfinished"></translation>
+        <translation>un cazador Verunai cuyo hermano se escondió en las montañas y se quedó allí</translation>
     </message>
     <message>
         <source>the hunter</source>
-        <translation type="unfinished"></translation>
+        <translation>el cazador</translation>
     </message>
     <message>
         <source>some BEAR OIL</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de ACEITE DE OSO</translation>
     </message>
     <message>
         <source>Bear oil will protect your party&apos;s skin from the freezing wind.  Sakwi shares it as he shared all he had.</source>
-        <translation type="unfinished"></translation>
+        <translation>El aceite de oso protegerá la piel de tu grupo del viento helado.  Sakwi lo comparte como compartió todo lo que tenía.</translation>
     </message>
     <message>
         <source>Snowy hills under a cold blue sky, with the trail winding between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Colinas nevadas bajo un frío cielo azul, con el camino serpenteando entre ellas.</translation>
     </message>
     <message>
         <source>a young Verunai woman who kept the old songs</source>
-        <translation type="unfinished"></translation>
+        <translation>una joven Verunai que conservaba las canciones antiguas</translation>
     </message>
     <message>
         <source>the singer</source>
-        <translation type="unfinished"></translation>
+        <translation>la cantante</translation>
     </message>
     <message>
         <source>some ARNICA</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de ÁRNICA</translation>
     </message>
     <message>
         <source>Arnica will ease sore muscles and bruises from falls on the ice.  Lenoa hopes you will keep her songs too.</source>
-        <translation type="unfinished"></translation>
+        <translation>El árnica aliviará los músculos adoloridos y los moretones de las caídas en el hielo.  Lenoa espera que también conserves sus canciones.</translation>
     </message>
     <message>
         <source>A frozen spring among icy rocks, deep in a grey winter wood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un manantial congelado entre rocas heladas, en lo profundo de un bosque gris de invierno.</translation>
     </message>
     <message>
         <source>a Verunai writer who spoke up against the treaty</source>
-        <translation type="unfinished"></translation>
+        <translation>un escritor Verunai que alzó la voz contra el tratado</translation>
     </message>
     <message>
         <source>the writer</source>
-        <translation type="unfinished"></translation>
+        <translation>el escritor</translation>
     </message>
     <message>
         <source>some BITTERSWEET</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de DULCAMARA</translation>
     </message>
     <message>
         <source>A salve of bittersweet will heal sores and chapped skin.  With it, Tavin&apos;s hands could write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una pomada de dulcamara curará las llagas y la piel agrietada.  Con ella, las manos de Tavin pudieron volver a escribir.</translation>
     </message>
     <message>
         <source>Bare, frozen fields with patches of snow along a rail fence under a grey sky.</source>
-        <translation type="unfinished"></translation>
+        <translation>Campos desnudos y congelados, con manchas de nieve a lo largo de una cerca de madera, bajo un cielo gris.</translation>
     </message>
     <message>
         <source>a settler boy who showed a Verunai boy how to start a fire</source>
-        <translation type="unfinished"></translation>
+        <translation>un niño colono que le enseñó a un niño Verunai a prender una fogata</translation>
     </message>
     <message>
         <source>the settler boy</source>
-        <translation type="unfinished"></translation>
+        <translation>el niño colono</translation>
     </message>
     <message>
         <source>some BIRCHBARK</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de CORTEZA DE ABEDUL</translation>
     </message>
     <message>
         <source>Birchbark will light your party&apos;s campfire even in wet weather.  Jacob&apos;s trick is yours now.</source>
-        <translation type="unfinished"></translation>
+        <translation>La corteza de abedul encenderá la fogata de tu grupo incluso con tiempo húmedo.  Ahora el truco de Jacob es tuyo.</translation>
     </message>
     <message>
         <source>A birch copse by a frozen ford in wet snow, with a small farm beyond the bare fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un bosquecillo de abedules junto a un vado congelado, bajo la nieve húmeda, con una pequeña granja más allá de los campos desnudos.</translation>
     </message>
     <message>
         <source>a Verunai father who walked on for his children</source>
-        <translation type="unfinished"></translation>
+        <translation>un padre Verunai que siguió caminando por sus hijos</translation>
     </message>
     <message>
         <source>the father</source>
-        <translation type="unfinished"></translation>
+        <translation>el padre</translation>
     </message>
     <message>
         <source>some BUGLEWEED</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de LICOPO</translation>
     </message>
     <message>
         <source>Bugleweed tea will quiet a cough that will not stop.  Kenet made it for his wife; keep it with care.</source>
-        <translation type="unfinished"></translation>
+        <translation>El té de licopo calmará una tos que no se quita.  Kenet lo preparaba para su esposa; guárdalo con cuidado.</translation>
     </message>
     <message>
         <source>Small wooden markers under a lone tree beside the road at a grey dawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pequeñas señales de madera bajo un árbol solitario junto al camino, en un amanecer gris.</translation>
     </message>
     <message>
         <source>a Verunai healer who cared for the sick and the hurt</source>
-        <translation type="unfinished"></translation>
+        <translation>una curandera Verunai que cuidaba a los enfermos y a los heridos</translation>
     </message>
     <message>
         <source>the healer</source>
-        <translation type="unfinished"></translation>
+        <translation>la curandera</translation>
     </message>
     <message>
         <source>some CALENDULA FLOWERS</source>
-        <translation type="unfinished"></translation>
+        <translation>unas FLORES DE CALÉNDULA</translation>
     </message>
     <message>
         <source>Calendula will help cuts and wounds heal cleanly.  Tsiwa&apos;s last flowers are in good hands.</source>
-        <translation type="unfinished"></translation>
+        <translation>La caléndula ayudará a que los cortes y las heridas sanen limpios.  Las últimas flores de Tsiwa están en buenas manos.</translation>
     </message>
     <message>
         <source>A river breaking up in the thaw, with mud and melting snow on its banks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un río cuyo hielo se rompe con el deshielo, con lodo y nieve que se derrite en sus orillas.</translation>
     </message>
     <message>
         <source>a free blacksmith who mended the wagons for nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>un herrero libre que reparó las carretas sin cobrar nada</translation>
     </message>
     <message>
         <source>the blacksmith</source>
-        <translation type="unfinished"></translation>
+        <translation>el herrero</translation>
     </message>
     <message>
         <source>some GARLIC</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de AJO</translation>
     </message>
     <message>
         <source>Garlic will help your party fight off colds.  It is given as freely as Isaac gave his work.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ajo ayudará a tu grupo a combatir los resfriados.  Se da sin pedir nada a cambio, igual que Isaac dio su trabajo.</translation>
     </message>
     <message>
         <source>A smithy with a glowing forge beside a muddy road, wagons waiting outside.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una herrería con una fragua encendida y brillante junto a un camino lodoso, con carretas que esperan afuera.</translation>
     </message>
     <message>
         <source>a teacher who followed her pupils west</source>
-        <translation type="unfinished"></translation>
+        <translation>una maestra que siguió a sus alumnos hacia el oeste</translation>
     </message>
     <message>
         <source>the teacher</source>
-        <translation type="unfinished"></translation>
+        <translation>la maestra</translation>
     </message>
     <message>
         <source>some DOGWOOD BARK</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de CORTEZA DE CORNEJO</translation>
     </message>
     <message>
         <source>Dogwood bark tea will bring down a fever.  Eleanor wrote down how it was made, so that it would not be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>El té de corteza de cornejo bajará la fiebre.  Eleanor anotó cómo se preparaba, para que no se perdiera.</translation>
     </message>
     <message>
         <source>Open country in early spring, with a small log schoolhouse beside the trail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Campo abierto a comienzos de la primavera, con una pequeña escuela de troncos junto al camino.</translation>
     </message>
     <message>
         <source>a Verunai elder who told the old stories by the fire</source>
-        <translation type="unfinished"></translation>
+        <translation>un anciano Verunai que contaba las historias antiguas junto al fuego</translation>
     </message>
     <message>
         <source>the elder</source>
-        <translation type="unfinished"></translation>
+        <translation>el anciano</translation>
     </message>
     <message>
         <source>some TULIP POPLAR</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de CORTEZA DE TULIPERO</translation>
     </message>
     <message>
         <source>Tulip poplar bark tea will give strength to the weary.  Rest when you can, Sonak says.</source>
-        <translation type="unfinished"></translation>
+        <translation>El té de corteza de tulipero les dará fuerzas a los cansados.  Descansen cuando puedan, dice Sonak.</translation>
     </message>
     <message>
         <source>A campfire on an open ridge at dusk, with the first green in the grass.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una fogata en una loma abierta al anochecer, con la hierba que empieza a ponerse verde.</translation>
     </message>
     <message>
         <source>a Verunai girl who kept her mother&apos;s seeds safe all winter</source>
-        <translation type="unfinished"></translation>
+        <translation>una niña Verunai que mantuvo a salvo las semillas de su madre todo el invierno</translation>
     </message>
     <message>
         <source>the girl</source>
-        <translation type="unfinished"></translation>
+        <translation>la niña</translation>
     </message>
     <message>
         <source>some SAVORY</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de AJEDREA</translation>
     </message>
     <message>
         <source>Savory will flavour your party&apos;s stew and settle their stomachs.  A taste of home for the road.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ajedrea le dará sabor al guiso de tu grupo y les asentará el estómago.  Un sabor a hogar para el camino.</translation>
     </message>
     <message>
         <source>A green meadow in early spring, with wildflowers and a meadowlark on a post.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un prado verde a comienzos de la primavera, con flores silvestres y una alondra de los prados sobre un poste.</translation>
     </message>
     <message>
         <source>a young Verunai farmer who built a new home</source>
-        <translation type="unfinished"></translation>
+        <translation>un joven granjero Verunai que construyó un hogar nuevo</translation>
     </message>
     <message>
         <source>the farmer</source>
-        <translation type="unfinished"></translation>
+        <translation>el granjero</translation>
     </message>
     <message>
         <source>some SUMAC</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de ZUMAQUE</translation>
     </message>
     <message>
         <source>Sumac-berry water will cool sore throats and quench your party&apos;s thirst on the last miles.</source>
-        <translation type="unfinished"></translation>
+        <translation>El agua de bayas de zumaque refrescará las gargantas irritadas y le quitará la sed a tu grupo en el último tramo del camino.</translation>
     </message>
     <message>
         <source>A new log cabin going up beside fresh-ploughed fields in spring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una cabaña nueva de troncos que se está construyendo junto a campos recién arados, en primavera.</translation>
     </message>
     <message>
         <source>an old Verunai woman who walked the trail as a little girl</source>
-        <translation type="unfinished"></translation>
+        <translation>una anciana Verunai que recorrió el camino cuando era una niña pequeña</translation>
     </message>
     <message>
         <source>the old woman</source>
-        <translation type="unfinished"></translation>
+        <translation>la anciana</translation>
     </message>
     <message>
         <source>some SLIPPERY ELM BARK</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de CORTEZA DE OLMO ROJO</translation>
     </message>
     <message>
         <source>Slippery elm bark will soothe a sore throat and feed your party when food runs short.  Naliwa smiles: now her story lives on in you.</source>
-        <translation type="unfinished"></translation>
+        <translation>La corteza de olmo rojo aliviará el dolor de garganta y alimentará a tu grupo cuando escasee la comida.  Naliwa sonríe: ahora su historia sigue viva en ti.</translation>
     </message>
     <message>
         <source>A river valley at sunrise in spring, with smoke rising from new homes.</source>
-        <translation type="unfinished"></translation>
+        <translation>El valle de un río al amanecer, en primavera, con humo que sube de las casas nuevas.</translation>
     </message>
     <message>
         <source>A map of the country around the old homeland.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un mapa de la región que rodea la antigua tierra natal.</translation>
     </message>
     <message>
         <source>a Verunai girl who walked this Trail nearly two hundred years ago</source>
-        <translation type="unfinished"></translation>
+        <translation>una niña Verunai que recorrió este Camino hace casi doscientos años</translation>
     </message>
     <message>
         <source>the Verunai girl</source>
-        <translation type="unfinished"></translation>
+        <translation>la niña Verunai</translation>
     </message>
     <message>
         <source>some SNAKEROOT</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de SERPENTARIA</translation>
     </message>
     <message>
         <source>Snakeroot will be very useful to your party if someone is bitten by a snake, so it was a very good trade!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La serpentaria le será muy útil a tu grupo si a alguien lo muerde una serpiente, así que fue un muy buen trueque!</translation>
     </message>
     <message>
         <source>A meadow above a river at dusk, with pines on either side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un prado sobre un río al anochecer, con pinos a ambos lados.</translation>
     </message>
     <message>
         <source>a young trapper who lived in this area long ago</source>
-        <translation type="unfinished"></translation>
+        <translation>un joven trampero que vivió en esta zona hace mucho tiempo</translation>
     </message>
     <message>
         <source>the trapper</source>
-        <translation type="unfinished"></translation>
+        <translation>el trampero</translation>
     </message>
     <message>
         <source>You&apos;ll need the bear oil as an ointment if anyone in your party catches pneumonia, so it was a very good trade!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Necesitarás el aceite de oso como ungüento si a alguien de tu grupo le da neumonía, así que fue un muy buen trueque!</translation>
     </message>
     <message>
         <source>A cabin by a spring at the edge of a pine forest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una cabaña junto a un manantial, al borde de un bosque de pinos.</translation>
     </message>
 </context>
 <context>
     <name>Trade</name>
     <message>
         <source>some snakeroot</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de serpentaria</translation>
     </message>
     <message>
         <source>bear oil</source>
-        <translation type="unfinished"></translation>
+        <translation>aceite de oso</translation>
     </message>
     <message>
         <source>some aloe</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de sábila</translation>
     </message>
     <message>
         <source>ginger tea</source>
-        <translation type="unfinished"></translation>
+        <translation>té de jengibre</translation>
     </message>
     <message>
         <source>little deer&apos;s horn talisman</source>
-        <translation type="unfinished"></translation>
+        <translation>pequeño talismán de cuerno de venado</translation>
     </message>
     <message>
         <source>some cayenne pepper</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de pimienta de cayena</translation>
     </message>
     <message>
         <source>bear-hunting spear</source>
-        <translation type="unfinished"></translation>
+        <translation>lanza para cazar osos</translation>
     </message>
     <message>
         <source>some willow bark</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de corteza de sauce</translation>
     </message>
     <message>
         <source>some boneset</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de eupatorio</translation>
     </message>
     <message>
         <source>some lobelia ointment</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de ungüento de lobelia</translation>
     </message>
     <message>
         <source>some lemon balm</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de toronjil</translation>
     </message>
     <message>
         <source>some blood root</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de raíz de sanguinaria</translation>
     </message>
     <message>
         <source>blackberry tea</source>
-        <translation type="unfinished"></translation>
+        <translation>té de zarzamora</translation>
     </message>
     <message>
         <source>some cranesbill</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de geranio silvestre</translation>
     </message>
     <message>
         <source>some spruce pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de resina de abeto</translation>
     </message>
     <message>
         <source>some bear oil</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de aceite de oso</translation>
     </message>
     <message>
         <source>some arnica</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de árnica</translation>
     </message>
     <message>
         <source>some bittersweet</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de dulcamara</translation>
     </message>
     <message>
         <source>some birchbark</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de corteza de abedul</translation>
     </message>
     <message>
         <source>some bugleweed</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de licopo</translation>
     </message>
     <message>
         <source>calendula flower</source>
-        <translation type="unfinished"></translation>
+        <translation>flor de caléndula</translation>
     </message>
     <message>
         <source>some garlic</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de ajo</translation>
     </message>
     <message>
         <source>some dogwood bark</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de corteza de cornejo</translation>
     </message>
     <message>
         <source>some tulip poplar</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de corteza de tulipero</translation>
     </message>
     <message>
         <source>some savory</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de ajedrea</translation>
     </message>
     <message>
         <source>some sumac</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de zumaque</translation>
     </message>
     <message>
         <source>some slippery elm bark</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de corteza de olmo rojo</translation>
     </message>
     <message>
         <source>some firewood</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de leña</translation>
     </message>
     <message>
         <source>some colored rocks</source>
-        <translation type="unfinished"></translation>
+        <translation>unas piedras de colores</translation>
     </message>
     <message>
         <source>some turtle shells</source>
-        <translation type="unfinished"></translation>
+        <translation>unos caparazones de tortuga</translation>
     </message>
     <message>
         <source>some beads</source>
-        <translation type="unfinished"></translation>
+        <translation>unas cuentas</translation>
     </message>
     <message>
         <source>some sassafrass tea</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de té de sasafrás</translation>
     </message>
     <message>
         <source>some bird feathers</source>
-        <translation type="unfinished"></translation>
+        <translation>unas plumas de pájaro</translation>
     </message>
     <message>
         <source>some reed whistles</source>
-        <translation type="unfinished"></translation>
+        <translation>unos silbatos de caña</translation>
     </message>
     <message>
         <source>some fishing worms</source>
-        <translation type="unfinished"></translation>
+        <translation>unas lombrices para pescar</translation>
     </message>
     <message>
         <source>some cooking herbs</source>
-        <translation type="unfinished"></translation>
+        <translation>unas hierbas para cocinar</translation>
     </message>
     <message>
         <source>some fish oil</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de aceite de pescado</translation>
     </message>
     <message>
         <source>some advice</source>
-        <translation type="unfinished"></translation>
+        <translation>unos consejos</translation>
     </message>
     <message>
         <source>some pebbles</source>
-        <translation type="unfinished"></translation>
+        <translation>unas piedritas</translation>
     </message>
     <message>
         <source>some seeds</source>
-        <translation type="unfinished"></translation>
+        <translation>unas semillas</translation>
     </message>
     <message>
         <source>some bits of string</source>
-        <translation type="unfinished"></translation>
+        <translation>unos pedacitos de cuerda</translation>
     </message>
     <message>
         <source>some bugs</source>
-        <translation type="unfinished"></translation>
+        <translation>unos bichos</translation>
     </message>
     <message>
         <source>some grass</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de pasto</translation>
     </message>
     <message>
         <source>some dirt</source>
-        <translation type="unfinished"></translation>
+        <translation>un poco de tierra</translation>
     </message>
     <message>
         <source>some leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>unas hojas</translation>
     </message>
     <message>
         <source>some good wishes</source>
-        <translation type="unfinished"></translation>
+        <translation>unos buenos deseos</translation>
     </message>
     <message>
         <source>nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>nada</translation>
     </message>
     <message>
         <source>Walk at the pace of the slowest, so that no one is left behind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caminen al paso del más lento, para que nadie se quede atrás.</translation>
     </message>
     <message>
         <source>Fill your water gourd at every clean spring, for the next may be far.</source>
-        <translation type="unfinished"></translation>
+        <translation>Llenen su cantimplora de calabaza en cada manantial limpio, porque el siguiente puede estar lejos.</translation>
     </message>
     <message>
         <source>Mend your moccasins before they wear through, and keep your feet dry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remienden sus mocasines antes de que se agujereen, y mantengan los pies secos.</translation>
     </message>
     <message>
         <source>Rest before you are weary, and eat before you are weak.</source>
-        <translation type="unfinished"></translation>
+        <translation>Descansen antes de cansarse, y coman antes de debilitarse.</translation>
     </message>
     <message>
         <source>Make camp while there is still light to gather wood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Acampen mientras todavía haya luz para juntar leña.</translation>
     </message>
     <message>
         <source>Share your fire and your food, and the road is lighter for everyone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartan su fuego y su comida, y el camino se hace más liviano para todos.</translation>
     </message>
 </context>
 <context>
     <name>Wellbeing</name>
     <message>
         <source>has a burned hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene una mano quemada.</translation>
     </message>
     <message>
         <source>has a chill.</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene escalofríos.</translation>
     </message>
     <message>
         <source>has a fever and aches.</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene fiebre y dolores.</translation>
     </message>
     <message>
         <source>has a bad cough.</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene una tos fuerte.</translation>
     </message>
     <message>
         <source>has a sore throat.</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene dolor de garganta.</translation>
     </message>
     <message>
         <source>has an upset stomach.</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene el estómago revuelto.</translation>
     </message>
     <message>
         <source>is sick from bad water.</source>
-        <translation type="unfinished"></translation>
+        <translation>se enfermó por el agua mala.</translation>
     </message>
     <message>
         <source>has frostbitten skin.</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene la piel quemada por el frío.</translation>
     </message>
     <message>
         <source>has sore muscles and bruises.</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene los músculos adoloridos y moretones.</translation>
     </message>
     <message>
         <source>has sores and chapped skin.</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene llagas y la piel agrietada.</translation>
     </message>
     <message>
         <source>has a cut hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene un corte en la mano.</translation>
     </message>
     <message>
         <source>has a cold.</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene un resfriado.</translation>
     </message>
     <message>
         <source>is weary.</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene mucho cansancio.</translation>
     </message>
     <message>
         <source>is worried and sleeps badly.</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene preocupaciones y duerme mal.</translation>
     </message>
     <message>
         <source>is healing from a snakebite.</source>
-        <translation type="unfinished"></translation>
+        <translation>se está curando de una mordedura de serpiente.</translation>
     </message>
 </context>
 <context>

@@ -2419,6 +2419,33 @@
     </message>
 </context>
 <context>
+    <name>Pictures</name>
+    <message>
+        <source>The Flea Market</source>
+        <translation>Le marché aux puces</translation>
+    </message>
+    <message>
+        <source>Inventory</source>
+        <translation>Inventaire</translation>
+    </message>
+    <message>
+        <source>Flea Market Goods</source>
+        <translation>Objets du marché</translation>
+    </message>
+    <message>
+        <source>Trading Post Supplies</source>
+        <translation>Provisions du comptoir</translation>
+    </message>
+    <message>
+        <source>The Weyfarra Trail</source>
+        <translation>La piste Weyfarra</translation>
+    </message>
+    <message>
+        <source>from the old homeland, west</source>
+        <translation>de la terre natale, vers l&apos;ouest</translation>
+    </message>
+</context>
+<context>
     <name>Story</name>
     <message>
         <source>We have three stories that will help you.</source>
@@ -3083,11 +3110,11 @@
     </message>
     <message>
         <source>Will you give her %1 in exchange for %2?</source>
-        <translation>Lui donnes-tu %1 en échange de %2 ?</translation>
+        <translation>Lui donnes-tu %1 contre %2 ?</translation>
     </message>
     <message>
         <source>Will you give him %1 in exchange for %2?</source>
-        <translation>Lui donnes-tu %1 en échange de %2 ?</translation>
+        <translation>Lui donnes-tu %1 contre %2 ?</translation>
     </message>
     <message>
         <source>You have nothing to trade.</source>
@@ -3095,7 +3122,7 @@
     </message>
     <message>
         <source>You received %1.</source>
-        <translation>Tu as reçu %1.</translation>
+        <translation>Tu reçois : %1.</translation>
     </message>
     <message>
         <source>Your party has nothing left to eat.  Buy provisions at the trading post, or go hunting in the woods.</source>
@@ -3247,821 +3274,821 @@
     <name>Town</name>
     <message>
         <source>a settler woman who eased the families&apos; burns with her aloe plant</source>
-        <translation type="unfinished"></translation>
+        <translation>une pionnière qui a soulagé les brûlures des familles avec son aloès</translation>
     </message>
     <message>
         <source>the settler woman</source>
-        <translation type="unfinished"></translation>
+        <translation>la pionnière</translation>
     </message>
     <message>
         <source>some ALOE</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;ALOÈS</translation>
     </message>
     <message>
         <source>Aloe will soothe burns from the campfire and the kettle.  Martha&apos;s aloe is in good hands now.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;aloès apaisera les brûlures causées par le feu de camp et la bouilloire.  L&apos;aloès de Martha est maintenant entre de bonnes mains.</translation>
     </message>
     <message>
         <source>A farm at the edge of an autumn wood at dusk, with a cabin and a rail fence.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une ferme à l&apos;orée d&apos;un bois d&apos;automne, au crépuscule, avec une cabane et une clôture de perches.</translation>
     </message>
     <message>
         <source>an old ferry keeper who carried families across the river for nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>un vieux passeur qui faisait traverser la rivière aux familles gratuitement</translation>
     </message>
     <message>
         <source>the ferry keeper</source>
-        <translation type="unfinished"></translation>
+        <translation>le passeur</translation>
     </message>
     <message>
         <source>some GINGER TEA</source>
-        <translation type="unfinished"></translation>
+        <translation>de la TISANE DE GINGEMBRE</translation>
     </message>
     <message>
         <source>Ginger tea will warm anyone in your party who is chilled to the bone, as it warmed the families at Elias&apos;s landing.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tisane de gingembre réchauffera tous ceux de ton groupe qui ont froid jusqu&apos;aux os, comme elle a réchauffé les familles au débarcadère d&apos;Elias.</translation>
     </message>
     <message>
         <source>A wide grey river with a ferry flatboat tied at its landing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une large rivière grise, avec un bac à fond plat attaché à son débarcadère.</translation>
     </message>
     <message>
         <source>a Verunai carver who made charms for the children</source>
-        <translation type="unfinished"></translation>
+        <translation>un sculpteur Verunai qui fabriquait des porte-bonheur pour les enfants</translation>
     </message>
     <message>
         <source>the carver</source>
-        <translation type="unfinished"></translation>
+        <translation>le sculpteur</translation>
     </message>
     <message>
         <source>a DEER&apos;S HORN TALISMAN</source>
-        <translation type="unfinished"></translation>
+        <translation>un TALISMAN EN BOIS DE CERF</translation>
     </message>
     <message>
         <source>The deer&apos;s horn talisman will give your party courage and luck when fishing and on the hard road ahead.  Hold on to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le talisman en bois de cerf donnera à ton groupe du courage et de la chance à la pêche et sur la route difficile qui l&apos;attend.  Garde-le bien.</translation>
     </message>
     <message>
         <source>An old mill beside a creek in a misty autumn wood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un vieux moulin au bord d&apos;un ruisseau, dans un bois d&apos;automne brumeux.</translation>
     </message>
     <message>
         <source>a Verunai boy who carried his little sister on his back</source>
-        <translation type="unfinished"></translation>
+        <translation>un garçon Verunai qui a porté sa petite sœur sur son dos</translation>
     </message>
     <message>
         <source>the boy</source>
-        <translation type="unfinished"></translation>
+        <translation>le garçon</translation>
     </message>
     <message>
         <source>some CAYENNE PEPPER</source>
-        <translation type="unfinished"></translation>
+        <translation>du PIMENT DE CAYENNE</translation>
     </message>
     <message>
         <source>A pinch of cayenne pepper in your moccasins will keep your party&apos;s toes from freezing, as Tali&apos;s grandmother knew.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une pincée de piment de Cayenne dans les mocassins empêchera les orteils de ton groupe de geler, comme la grand-mère de Tali le savait.</translation>
     </message>
     <message>
         <source>A trail along a red clay bank under bare autumn trees, with campfires below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une piste le long d&apos;une rive d&apos;argile rouge, sous des arbres d&apos;automne dénudés, avec des feux de camp en contrebas.</translation>
     </message>
     <message>
         <source>a young soldier who kept an old man&apos;s spear safe</source>
-        <translation type="unfinished"></translation>
+        <translation>un jeune soldat qui a gardé en lieu sûr la lance d&apos;un vieil homme</translation>
     </message>
     <message>
         <source>the soldier</source>
-        <translation type="unfinished"></translation>
+        <translation>le soldat</translation>
     </message>
     <message>
         <source>a BEAR-HUNTING SPEAR</source>
-        <translation type="unfinished"></translation>
+        <translation>une LANCE DE CHASSE À L&apos;OURS</translation>
     </message>
     <message>
         <source>The old man&apos;s bear-hunting spear will help your party find food and stay safe in wild country.  It is in your care now.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lance de chasse à l&apos;ours du vieil homme aidera ton groupe à trouver de la nourriture et à rester en sécurité dans les terres sauvages.  Elle est maintenant sous ta garde.</translation>
     </message>
     <message>
         <source>A soldiers&apos; camp of white tents on a bare ridge under a grey sky.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un camp de soldats aux tentes blanches sur une crête dénudée, sous un ciel gris.</translation>
     </message>
     <message>
         <source>a Verunai mother who cared for her baby in the camp</source>
-        <translation type="unfinished"></translation>
+        <translation>une mère Verunai qui a pris soin de son bébé dans le camp</translation>
     </message>
     <message>
         <source>the mother</source>
-        <translation type="unfinished"></translation>
+        <translation>la mère</translation>
     </message>
     <message>
         <source>some WILLOW BARK</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;ÉCORCE DE SAULE</translation>
     </message>
     <message>
         <source>Willow bark tea will ease fevers and aches in your party.  Selaqua is glad her remedy goes on with you.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tisane d&apos;écorce de saule soulagera la fièvre et les douleurs dans ton groupe.  Selaqua est heureuse que son remède continue la route avec toi.</translation>
     </message>
     <message>
         <source>White birches beside a stream, with the camp&apos;s tents in the cold dawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des bouleaux blancs au bord d&apos;un ruisseau, avec les tentes du camp dans l&apos;aube froide.</translation>
     </message>
     <message>
         <source>a doctor who was sent with one of the groups</source>
-        <translation type="unfinished"></translation>
+        <translation>un médecin qui a été envoyé avec l&apos;un des groupes</translation>
     </message>
     <message>
         <source>the doctor</source>
-        <translation type="unfinished"></translation>
+        <translation>le médecin</translation>
     </message>
     <message>
         <source>some BONESET</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;EUPATOIRE</translation>
     </message>
     <message>
         <source>Boneset tea will help anyone in your party who comes down with the flu.  The doctor wishes he had had more of it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tisane d&apos;eupatoire aidera tous ceux de ton groupe qui attrapent la grippe.  Le médecin regrette de ne pas en avoir eu davantage.</translation>
     </message>
     <message>
         <source>Covered wagons and tents beside a creek in a cold autumn rain.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des chariots bâchés et des tentes au bord d&apos;un ruisseau, sous une pluie froide d&apos;automne.</translation>
     </message>
     <message>
         <source>a Verunai grandmother who made medicines for the children</source>
-        <translation type="unfinished"></translation>
+        <translation>une grand-mère Verunai qui préparait des remèdes pour les enfants</translation>
     </message>
     <message>
         <source>the grandmother</source>
-        <translation type="unfinished"></translation>
+        <translation>la grand-mère</translation>
     </message>
     <message>
         <source>some LOBELIA OINTMENT</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;ONGUENT DE LOBÉLIE</translation>
     </message>
     <message>
         <source>Lobelia ointment rubbed on the chest will ease a bad cough.  Oyalee has passed her grandmother&apos;s knowledge on to you.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;onguent de lobélie, frotté sur la poitrine, calmera une mauvaise toux.  Oyalee t&apos;a transmis le savoir de sa grand-mère.</translation>
     </message>
     <message>
         <source>Snow falling in a hollow of pines, with a small hut among the trees.</source>
-        <translation type="unfinished"></translation>
+        <translation>De la neige qui tombe dans un creux entouré de pins, avec une petite hutte parmi les arbres.</translation>
     </message>
     <message>
         <source>a minister who walked west with the Verunai</source>
-        <translation type="unfinished"></translation>
+        <translation>un pasteur qui a marché vers l&apos;ouest avec les Verunai</translation>
     </message>
     <message>
         <source>the minister</source>
-        <translation type="unfinished"></translation>
+        <translation>le pasteur</translation>
     </message>
     <message>
         <source>some LEMON BALM</source>
-        <translation type="unfinished"></translation>
+        <translation>de la MÉLISSE</translation>
     </message>
     <message>
         <source>Lemon balm tea will calm worried minds and help your party sleep.  It is a gentle gift.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tisane de mélisse apaisera les inquiétudes et aidera ton groupe à dormir.  C&apos;est un cadeau plein de douceur.</translation>
     </message>
     <message>
         <source>A small meeting house with lit windows on a snowy hill at evening.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une petite maison de réunion aux fenêtres éclairées, sur une colline enneigée, le soir.</translation>
     </message>
     <message>
         <source>a young Verunai man who waited at the frozen river</source>
-        <translation type="unfinished"></translation>
+        <translation>un jeune homme Verunai qui a attendu au bord de la rivière gelée</translation>
     </message>
     <message>
         <source>the young man</source>
-        <translation type="unfinished"></translation>
+        <translation>le jeune homme</translation>
     </message>
     <message>
         <source>some BLOOD ROOT</source>
-        <translation type="unfinished"></translation>
+        <translation>de la RACINE DE SANGUINAIRE</translation>
     </message>
     <message>
         <source>Blood root will soothe sore throats in your party.  Dovani&apos;s mother would be glad to know it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La racine de sanguinaire apaisera les maux de gorge dans ton groupe.  La mère de Dovani serait heureuse de le savoir.</translation>
     </message>
     <message>
         <source>A frozen river with broken ice at dawn, and a camp waiting on the snowy bank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une rivière gelée à la glace brisée, à l&apos;aube, et un camp qui attend sur la rive enneigée.</translation>
     </message>
     <message>
         <source>a farm girl whose family shared the little they had</source>
-        <translation type="unfinished"></translation>
+        <translation>une fille de fermiers dont la famille a partagé le peu qu&apos;elle avait</translation>
     </message>
     <message>
         <source>the farm girl</source>
-        <translation type="unfinished"></translation>
+        <translation>la fille de fermiers</translation>
     </message>
     <message>
         <source>some BLACKBERRY TEA</source>
-        <translation type="unfinished"></translation>
+        <translation>de la TISANE DE MÛRIER SAUVAGE</translation>
     </message>
     <message>
         <source>Blackberry tea will settle an upset stomach.  Ruth shares it gladly, as her mother would.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tisane de mûrier sauvage calmera un estomac dérangé.  Ruth la partage avec joie, comme sa mère l&apos;aurait fait.</translation>
     </message>
     <message>
         <source>A snowy farm with smoke rising from its chimney, beside an iced river.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une ferme enneigée dont la cheminée fume, au bord d&apos;une rivière couverte de glace.</translation>
     </message>
     <message>
         <source>a Verunai leader who guided one of the walking groups</source>
-        <translation type="unfinished"></translation>
+        <translation>un chef Verunai qui a guidé l&apos;un des groupes en marche</translation>
     </message>
     <message>
         <source>the leader</source>
-        <translation type="unfinished"></translation>
+        <translation>le chef</translation>
     </message>
     <message>
         <source>some CRANESBILL</source>
-        <translation type="unfinished"></translation>
+        <translation>du GÉRANIUM SAUVAGE</translation>
     </message>
     <message>
         <source>Cranesbill will help anyone in your party who is sick from bad water.  Oskaya trusts you to look after one another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le géranium sauvage aidera tous ceux de ton groupe qui sont malades à cause de la mauvaise eau.  Oskaya compte sur vous pour veiller les uns sur les autres.</translation>
     </message>
     <message>
         <source>Many tents under bare trees in a snowstorm.</source>
-        <translation type="unfinished"></translation>
+        <translation>De nombreuses tentes sous des arbres dénudés, dans une tempête de neige.</translation>
     </message>
     <message>
         <source>a wagon driver hired to carry the sick and the old</source>
-        <translation type="unfinished"></translation>
+        <translation>un conducteur de chariot engagé pour transporter les malades et les personnes âgées</translation>
     </message>
     <message>
         <source>the wagon driver</source>
-        <translation type="unfinished"></translation>
+        <translation>le conducteur de chariot</translation>
     </message>
     <message>
         <source>some SPRUCE PITCH</source>
-        <translation type="unfinished"></translation>
+        <translation>de la RÉSINE D&apos;ÉPICÉA</translation>
     </message>
     <message>
         <source>Spruce pitch will seal cuts and cracked hands, and mend a broken wagon too.  A useful thing to carry.</source>
-        <translation type="unfinished"></translation>
+        <translation>La résine d&apos;épicéa refermera les coupures et les crevasses des mains, et elle réparera aussi un chariot cassé.  Une chose utile à emporter.</translation>
     </message>
     <message>
         <source>A wagon stuck in the snow on a road through dark pines at dusk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un chariot coincé dans la neige sur une route qui traverse des pins sombres, au crépuscule.</translation>
     </message>
     <message>
         <source>a Verunai hunter whose brother hid in the mountains and stayed</source>
-        <translation type="unfinished"></translation>
+        <translation>un chasseur Verunai dont le frère s&apos;est caché dans les montagnes et y est resté</translation>
     </message>
     <message>
         <source>the hunter</source>
-        <translation type="unfinished"></translation>
+        <translation>le chasseur</translation>
     </message>
     <message>
         <source>some BEAR OIL</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;HUILE D&apos;OURS</translation>
     </message>
     <message>
         <source>Bear oil will protect your party&apos;s skin from the freezing wind.  Sakwi shares it as he shared all he had.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;huile d&apos;ours protégera du vent glacial la peau de ton groupe.  Sakwi la partage comme il a partagé tout ce qu&apos;il avait.</translation>
     </message>
     <message>
         <source>Snowy hills under a cold blue sky, with the trail winding between them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des collines enneigées sous un ciel bleu et froid, avec la piste qui serpente entre elles.</translation>
     </message>
     <message>
         <source>a young Verunai woman who kept the old songs</source>
-        <translation type="unfinished"></translation>
+        <translation>une jeune femme Verunai qui a préservé les vieux chants</translation>
     </message>
     <message>
         <source>the singer</source>
-        <translation type="unfinished"></translation>
+        <translation>la chanteuse</translation>
     </message>
     <message>
         <source>some ARNICA</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;ARNICA</translation>
     </message>
     <message>
         <source>Arnica will ease sore muscles and bruises from falls on the ice.  Lenoa hopes you will keep her songs too.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;arnica soulagera les courbatures et les bleus causés par les chutes sur la glace.  Lenoa espère que tu garderas aussi ses chants.</translation>
     </message>
     <message>
         <source>A frozen spring among icy rocks, deep in a grey winter wood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une source gelée entre des rochers couverts de glace, au fond d&apos;un bois gris d&apos;hiver.</translation>
     </message>
     <message>
         <source>a Verunai writer who spoke up against the treaty</source>
-        <translation type="unfinished"></translation>
+        <translation>un écrivain Verunai qui a pris la parole contre le traité</translation>
     </message>
     <message>
         <source>the writer</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;écrivain</translation>
     </message>
     <message>
         <source>some BITTERSWEET</source>
-        <translation type="unfinished"></translation>
+        <translation>de la DOUCE-AMÈRE</translation>
     </message>
     <message>
         <source>A salve of bittersweet will heal sores and chapped skin.  With it, Tavin&apos;s hands could write again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un baume de douce-amère guérira les plaies et la peau gercée.  Grâce à lui, les mains de Tavin ont pu écrire de nouveau.</translation>
     </message>
     <message>
         <source>Bare, frozen fields with patches of snow along a rail fence under a grey sky.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des champs nus et gelés, avec des plaques de neige le long d&apos;une clôture de perches, sous un ciel gris.</translation>
     </message>
     <message>
         <source>a settler boy who showed a Verunai boy how to start a fire</source>
-        <translation type="unfinished"></translation>
+        <translation>un fils de pionniers qui a montré à un garçon Verunai comment allumer un feu</translation>
     </message>
     <message>
         <source>the settler boy</source>
-        <translation type="unfinished"></translation>
+        <translation>le fils de pionniers</translation>
     </message>
     <message>
         <source>some BIRCHBARK</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;ÉCORCE DE BOULEAU</translation>
     </message>
     <message>
         <source>Birchbark will light your party&apos;s campfire even in wet weather.  Jacob&apos;s trick is yours now.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écorce de bouleau fera prendre le feu de camp de ton groupe, même par temps humide.  L&apos;astuce de Jacob est à toi maintenant.</translation>
     </message>
     <message>
         <source>A birch copse by a frozen ford in wet snow, with a small farm beyond the bare fields.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un bosquet de bouleaux près d&apos;un gué gelé, sous la neige mouillée, avec une petite ferme au-delà des champs nus.</translation>
     </message>
     <message>
         <source>a Verunai father who walked on for his children</source>
-        <translation type="unfinished"></translation>
+        <translation>un père Verunai qui a continué à marcher pour ses enfants</translation>
     </message>
     <message>
         <source>the father</source>
-        <translation type="unfinished"></translation>
+        <translation>le père</translation>
     </message>
     <message>
         <source>some BUGLEWEED</source>
-        <translation type="unfinished"></translation>
+        <translation>du LYCOPE</translation>
     </message>
     <message>
         <source>Bugleweed tea will quiet a cough that will not stop.  Kenet made it for his wife; keep it with care.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tisane de lycope calmera une toux qui ne veut pas s&apos;arrêter.  Kenet la préparait pour sa femme ; garde-la avec soin.</translation>
     </message>
     <message>
         <source>Small wooden markers under a lone tree beside the road at a grey dawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>De petites stèles en bois sous un arbre isolé, au bord de la route, dans une aube grise.</translation>
     </message>
     <message>
         <source>a Verunai healer who cared for the sick and the hurt</source>
-        <translation type="unfinished"></translation>
+        <translation>un guérisseur Verunai qui soignait les malades et les blessés</translation>
     </message>
     <message>
         <source>the healer</source>
-        <translation type="unfinished"></translation>
+        <translation>le guérisseur</translation>
     </message>
     <message>
         <source>some CALENDULA FLOWERS</source>
-        <translation type="unfinished"></translation>
+        <translation>des FLEURS DE CALENDULA</translation>
     </message>
     <message>
         <source>Calendula will help cuts and wounds heal cleanly.  Tsiwa&apos;s last flowers are in good hands.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calendula aidera les coupures et les blessures à guérir proprement.  Les dernières fleurs de Tsiwa sont entre de bonnes mains.</translation>
     </message>
     <message>
         <source>A river breaking up in the thaw, with mud and melting snow on its banks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une rivière qui dégèle et dont la glace se brise, avec de la boue et de la neige fondante sur ses rives.</translation>
     </message>
     <message>
         <source>a free blacksmith who mended the wagons for nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>un forgeron, homme libre, qui réparait les chariots gratuitement</translation>
     </message>
     <message>
         <source>the blacksmith</source>
-        <translation type="unfinished"></translation>
+        <translation>le forgeron</translation>
     </message>
     <message>
         <source>some GARLIC</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;AIL</translation>
     </message>
     <message>
         <source>Garlic will help your party fight off colds.  It is given as freely as Isaac gave his work.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ail aidera ton groupe à combattre les rhumes.  Il est donné sans rien demander en retour, comme Isaac donnait son travail.</translation>
     </message>
     <message>
         <source>A smithy with a glowing forge beside a muddy road, wagons waiting outside.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une forge au feu rougeoyant au bord d&apos;une route boueuse, avec des chariots qui attendent dehors.</translation>
     </message>
     <message>
         <source>a teacher who followed her pupils west</source>
-        <translation type="unfinished"></translation>
+        <translation>une enseignante qui a suivi ses élèves vers l&apos;ouest</translation>
     </message>
     <message>
         <source>the teacher</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enseignante</translation>
     </message>
     <message>
         <source>some DOGWOOD BARK</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;ÉCORCE DE CORNOUILLER</translation>
     </message>
     <message>
         <source>Dogwood bark tea will bring down a fever.  Eleanor wrote down how it was made, so that it would not be lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tisane d&apos;écorce de cornouiller fera baisser la fièvre.  Eleanor a noté comment on la préparait, pour que ce savoir ne se perde pas.</translation>
     </message>
     <message>
         <source>Open country in early spring, with a small log schoolhouse beside the trail.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une campagne dégagée au début du printemps, avec une petite école en rondins au bord de la piste.</translation>
     </message>
     <message>
         <source>a Verunai elder who told the old stories by the fire</source>
-        <translation type="unfinished"></translation>
+        <translation>un aîné Verunai qui racontait les vieilles histoires près du feu</translation>
     </message>
     <message>
         <source>the elder</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;aîné</translation>
     </message>
     <message>
         <source>some TULIP POPLAR</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;ÉCORCE DE TULIPIER</translation>
     </message>
     <message>
         <source>Tulip poplar bark tea will give strength to the weary.  Rest when you can, Sonak says.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tisane d&apos;écorce de tulipier redonnera des forces aux gens fatigués.  Reposez-vous quand vous le pouvez, dit Sonak.</translation>
     </message>
     <message>
         <source>A campfire on an open ridge at dusk, with the first green in the grass.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un feu de camp sur une crête dégagée, au crépuscule, avec l&apos;herbe qui commence à reverdir.</translation>
     </message>
     <message>
         <source>a Verunai girl who kept her mother&apos;s seeds safe all winter</source>
-        <translation type="unfinished"></translation>
+        <translation>une jeune fille Verunai qui a gardé à l&apos;abri les graines de sa mère tout l&apos;hiver</translation>
     </message>
     <message>
         <source>the girl</source>
-        <translation type="unfinished"></translation>
+        <translation>la jeune fille</translation>
     </message>
     <message>
         <source>some SAVORY</source>
-        <translation type="unfinished"></translation>
+        <translation>de la SARRIETTE</translation>
     </message>
     <message>
         <source>Savory will flavour your party&apos;s stew and settle their stomachs.  A taste of home for the road.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sarriette parfumera le ragoût de ton groupe et calmera les estomacs.  Un goût de chez soi pour la route.</translation>
     </message>
     <message>
         <source>A green meadow in early spring, with wildflowers and a meadowlark on a post.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une prairie verte au début du printemps, avec des fleurs sauvages et une sturnelle sur un poteau.</translation>
     </message>
     <message>
         <source>a young Verunai farmer who built a new home</source>
-        <translation type="unfinished"></translation>
+        <translation>un jeune fermier Verunai qui a bâti une nouvelle maison</translation>
     </message>
     <message>
         <source>the farmer</source>
-        <translation type="unfinished"></translation>
+        <translation>le fermier</translation>
     </message>
     <message>
         <source>some SUMAC</source>
-        <translation type="unfinished"></translation>
+        <translation>du SUMAC</translation>
     </message>
     <message>
         <source>Sumac-berry water will cool sore throats and quench your party&apos;s thirst on the last miles.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;eau de baies de sumac rafraîchira les gorges irritées et étanchera la soif de ton groupe sur la fin du chemin.</translation>
     </message>
     <message>
         <source>A new log cabin going up beside fresh-ploughed fields in spring.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une nouvelle cabane en rondins en construction, à côté de champs fraîchement labourés, au printemps.</translation>
     </message>
     <message>
         <source>an old Verunai woman who walked the trail as a little girl</source>
-        <translation type="unfinished"></translation>
+        <translation>une vieille dame Verunai qui a marché sur la piste quand elle était petite fille</translation>
     </message>
     <message>
         <source>the old woman</source>
-        <translation type="unfinished"></translation>
+        <translation>la vieille dame</translation>
     </message>
     <message>
         <source>some SLIPPERY ELM BARK</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;ÉCORCE D&apos;ORME ROUGE</translation>
     </message>
     <message>
         <source>Slippery elm bark will soothe a sore throat and feed your party when food runs short.  Naliwa smiles: now her story lives on in you.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;écorce d&apos;orme rouge apaisera un mal de gorge et nourrira ton groupe quand la nourriture manquera.  Naliwa sourit : maintenant, son histoire continue de vivre en toi.</translation>
     </message>
     <message>
         <source>A river valley at sunrise in spring, with smoke rising from new homes.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vallée d&apos;une rivière au lever du soleil, au printemps, avec de la fumée qui monte de nouvelles maisons.</translation>
     </message>
     <message>
         <source>A map of the country around the old homeland.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une carte de la région autour de l&apos;ancienne terre natale.</translation>
     </message>
     <message>
         <source>a Verunai girl who walked this Trail nearly two hundred years ago</source>
-        <translation type="unfinished"></translation>
+        <translation>une jeune fille Verunai qui a marché sur cette Piste il y a près de deux cents ans</translation>
     </message>
     <message>
         <source>the Verunai girl</source>
-        <translation type="unfinished"></translation>
+        <translation>la jeune fille Verunai</translation>
     </message>
     <message>
         <source>some SNAKEROOT</source>
-        <translation type="unfinished"></translation>
+        <translation>de la SERPENTAIRE</translation>
     </message>
     <message>
         <source>Snakeroot will be very useful to your party if someone is bitten by a snake, so it was a very good trade!</source>
-        <translation type="unfinished"></translation>
+        <translation>La serpentaire sera très utile à ton groupe si quelqu&apos;un se fait mordre par un serpent, alors c&apos;était un très bon échange !</translation>
     </message>
     <message>
         <source>A meadow above a river at dusk, with pines on either side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une prairie au-dessus d&apos;une rivière, au crépuscule, avec des pins de chaque côté.</translation>
     </message>
     <message>
         <source>a young trapper who lived in this area long ago</source>
-        <translation type="unfinished"></translation>
+        <translation>un jeune trappeur qui vivait dans cette région il y a longtemps</translation>
     </message>
     <message>
         <source>the trapper</source>
-        <translation type="unfinished"></translation>
+        <translation>le trappeur</translation>
     </message>
     <message>
         <source>You&apos;ll need the bear oil as an ointment if anyone in your party catches pneumonia, so it was a very good trade!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu auras besoin de l&apos;huile d&apos;ours comme onguent si quelqu&apos;un de ton groupe attrape une pneumonie, alors c&apos;était un très bon échange !</translation>
     </message>
     <message>
         <source>A cabin by a spring at the edge of a pine forest.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une cabane près d&apos;une source, à l&apos;orée d&apos;une forêt de pins.</translation>
     </message>
 </context>
 <context>
     <name>Trade</name>
     <message>
         <source>some snakeroot</source>
-        <translation type="unfinished"></translation>
+        <translation>de la serpentaire</translation>
     </message>
     <message>
         <source>bear oil</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;huile d&apos;ours</translation>
     </message>
     <message>
         <source>some aloe</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;aloès</translation>
     </message>
     <message>
         <source>ginger tea</source>
-        <translation type="unfinished"></translation>
+        <translation>de la tisane de gingembre</translation>
     </message>
     <message>
         <source>little deer&apos;s horn talisman</source>
-        <translation type="unfinished"></translation>
+        <translation>un petit talisman en bois de cerf</translation>
     </message>
     <message>
         <source>some cayenne pepper</source>
-        <translation type="unfinished"></translation>
+        <translation>du piment de Cayenne</translation>
     </message>
     <message>
         <source>bear-hunting spear</source>
-        <translation type="unfinished"></translation>
+        <translation>une lance de chasse à l&apos;ours</translation>
     </message>
     <message>
         <source>some willow bark</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;écorce de saule</translation>
     </message>
     <message>
         <source>some boneset</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;eupatoire</translation>
     </message>
     <message>
         <source>some lobelia ointment</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;onguent de lobélie</translation>
     </message>
     <message>
         <source>some lemon balm</source>
-        <translation type="unfinished"></translation>
+        <translation>de la mélisse</translation>
     </message>
     <message>
         <source>some blood root</source>
-        <translation type="unfinished"></translation>
+        <translation>de la racine de sanguinaire</translation>
     </message>
     <message>
         <source>blackberry tea</source>
-        <translation type="unfinished"></translation>
+        <translation>de la tisane de mûrier sauvage</translation>
     </message>
     <message>
         <source>some cranesbill</source>
-        <translation type="unfinished"></translation>
+        <translation>du géranium sauvage</translation>
     </message>
     <message>
         <source>some spruce pitch</source>
-        <translation type="unfinished"></translation>
+        <translation>de la résine d&apos;épicéa</translation>
     </message>
     <message>
         <source>some bear oil</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;huile d&apos;ours</translation>
     </message>
     <message>
         <source>some arnica</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;arnica</translation>
     </message>
     <message>
         <source>some bittersweet</source>
-        <translation type="unfinished"></translation>
+        <translation>de la douce-amère</translation>
     </message>
     <message>
         <source>some birchbark</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;écorce de bouleau</translation>
     </message>
     <message>
         <source>some bugleweed</source>
-        <translation type="unfinished"></translation>
+        <translation>du lycope</translation>
     </message>
     <message>
         <source>calendula flower</source>
-        <translation type="unfinished"></translation>
+        <translation>une fleur de calendula</translation>
     </message>
     <message>
         <source>some garlic</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;ail</translation>
     </message>
     <message>
         <source>some dogwood bark</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;écorce de cornouiller</translation>
     </message>
     <message>
         <source>some tulip poplar</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;écorce de tulipier</translation>
     </message>
     <message>
         <source>some savory</source>
-        <translation type="unfinished"></translation>
+        <translation>de la sarriette</translation>
     </message>
     <message>
         <source>some sumac</source>
-        <translation type="unfinished"></translation>
+        <translation>du sumac</translation>
     </message>
     <message>
         <source>some slippery elm bark</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;écorce d&apos;orme rouge</translation>
     </message>
     <message>
         <source>some firewood</source>
-        <translation type="unfinished"></translation>
+        <translation>du bois pour le feu</translation>
     </message>
     <message>
         <source>some colored rocks</source>
-        <translation type="unfinished"></translation>
+        <translation>des pierres de couleur</translation>
     </message>
     <message>
         <source>some turtle shells</source>
-        <translation type="unfinished"></translation>
+        <translation>des carapaces de tortue</translation>
     </message>
     <message>
         <source>some beads</source>
-        <translation type="unfinished"></translation>
+        <translation>des perles</translation>
     </message>
     <message>
         <source>some sassafrass tea</source>
-        <translation type="unfinished"></translation>
+        <translation>de la tisane de sassafras</translation>
     </message>
     <message>
         <source>some bird feathers</source>
-        <translation type="unfinished"></translation>
+        <translation>des plumes d&apos;oiseau</translation>
     </message>
     <message>
         <source>some reed whistles</source>
-        <translation type="unfinished"></translation>
+        <translation>des sifflets en roseau</translation>
     </message>
     <message>
         <source>some fishing worms</source>
-        <translation type="unfinished"></translation>
+        <translation>des vers pour la pêche</translation>
     </message>
     <message>
         <source>some cooking herbs</source>
-        <translation type="unfinished"></translation>
+        <translation>des herbes pour la cuisine</translation>
     </message>
     <message>
         <source>some fish oil</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;huile de poisson</translation>
     </message>
     <message>
         <source>some advice</source>
-        <translation type="unfinished"></translation>
+        <translation>des conseils</translation>
     </message>
     <message>
         <source>some pebbles</source>
-        <translation type="unfinished"></translation>
+        <translation>des cailloux</translation>
     </message>
     <message>
         <source>some seeds</source>
-        <translation type="unfinished"></translation>
+        <translation>des graines</translation>
     </message>
     <message>
         <source>some bits of string</source>
-        <translation type="unfinished"></translation>
+        <translation>des bouts de ficelle</translation>
     </message>
     <message>
         <source>some bugs</source>
-        <translation type="unfinished"></translation>
+        <translation>des insectes</translation>
     </message>
     <message>
         <source>some grass</source>
-        <translation type="unfinished"></translation>
+        <translation>de l&apos;herbe</translation>
     </message>
     <message>
         <source>some dirt</source>
-        <translation type="unfinished"></translation>
+        <translation>de la terre</translation>
     </message>
     <message>
         <source>some leaves</source>
-        <translation type="unfinished"></translation>
+        <translation>des feuilles</translation>
     </message>
     <message>
         <source>some good wishes</source>
-        <translation type="unfinished"></translation>
+        <translation>de bons vœux</translation>
     </message>
     <message>
         <source>nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>rien</translation>
     </message>
     <message>
         <source>Walk at the pace of the slowest, so that no one is left behind.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marchez au pas du plus lent, pour que personne ne reste en arrière.</translation>
     </message>
     <message>
         <source>Fill your water gourd at every clean spring, for the next may be far.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplissez votre gourde à chaque source d&apos;eau propre, car la prochaine est peut-être loin.</translation>
     </message>
     <message>
         <source>Mend your moccasins before they wear through, and keep your feet dry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réparez vos mocassins avant qu&apos;ils soient troués, et gardez vos pieds au sec.</translation>
     </message>
     <message>
         <source>Rest before you are weary, and eat before you are weak.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reposez-vous avant d&apos;être fatigués, et mangez avant d&apos;être faibles.</translation>
     </message>
     <message>
         <source>Make camp while there is still light to gather wood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Installez votre camp tant qu&apos;il reste assez de lumière pour ramasser du bois.</translation>
     </message>
     <message>
         <source>Share your fire and your food, and the road is lighter for everyone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Partagez votre feu et votre nourriture, et la route est plus légère pour tout le monde.</translation>
     </message>
 </context>
 <context>
     <name>Wellbeing</name>
     <message>
         <source>has a burned hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>a une brûlure à la main.</translation>
     </message>
     <message>
         <source>has a chill.</source>
-        <translation type="unfinished"></translation>
+        <translation>a des frissons.</translation>
     </message>
     <message>
         <source>has a fever and aches.</source>
-        <translation type="unfinished"></translation>
+        <translation>a de la fièvre et des douleurs.</translation>
     </message>
     <message>
         <source>has a bad cough.</source>
-        <translation type="unfinished"></translation>
+        <translation>a une mauvaise toux.</translation>
     </message>
     <message>
         <source>has a sore throat.</source>
-        <translation type="unfinished"></translation>
+        <translation>a mal à la gorge.</translation>
     </message>
     <message>
         <source>has an upset stomach.</source>
-        <translation type="unfinished"></translation>
+        <translation>a l&apos;estomac dérangé.</translation>
     </message>
     <message>
         <source>is sick from bad water.</source>
-        <translation type="unfinished"></translation>
+        <translation>est malade à cause de la mauvaise eau.</translation>
     </message>
     <message>
         <source>has frostbitten skin.</source>
-        <translation type="unfinished"></translation>
+        <translation>a la peau abîmée par le gel.</translation>
     </message>
     <message>
         <source>has sore muscles and bruises.</source>
-        <translation type="unfinished"></translation>
+        <translation>a des courbatures et des bleus.</translation>
     </message>
     <message>
         <source>has sores and chapped skin.</source>
-        <translation type="unfinished"></translation>
+        <translation>a des plaies et la peau gercée.</translation>
     </message>
     <message>
         <source>has a cut hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>a une coupure à la main.</translation>
     </message>
     <message>
         <source>has a cold.</source>
-        <translation type="unfinished"></translation>
+        <translation>a un rhume.</translation>
     </message>
     <message>
         <source>is weary.</source>
-        <translation type="unfinished"></translation>
+        <translation>ressent une grande fatigue.</translation>
     </message>
     <message>
         <source>is worried and sleeps badly.</source>
-        <translation type="unfinished"></translation>
+        <translation>s&apos;inquiète et dort mal.</translation>
     </message>
     <message>
         <source>is healing from a snakebite.</source>
-        <translation type="unfinished"></translation>
+        <translation>se remet d&apos;une morsure de serpent.</translation>
     </message>
 </context>
 <context>

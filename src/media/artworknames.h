@@ -7,6 +7,7 @@
 // transparent around their shape). Sizes are the pictures' own pixels.
 
 #include <QColor>
+#include <QtGlobal>
 #include <array>
 
 namespace artwork {
@@ -48,6 +49,19 @@ inline constexpr Artwork GameIcon{"kelvarin", 128, 128, Kind::Bitmap};
 inline constexpr std::array<Artwork, 12> All{
     InstructionPanel, BottomBar, MapGlyph,     PartyGlyph,           InventoryGlyph,     Ripple,
     Bobber,           BackGlyph, ForwardGlyph, FleaInstructionPanel, FleaInventoryGlyph, GameIcon};
+
+// The titles painted into the pictures: the content generator paints each
+// picture again in every language of the game ("FMPANEL-fr"), and the game
+// shows the one of the language in view (media::setPictureLanguage).
+namespace titles {
+inline constexpr const char* FleaPanel = QT_TRANSLATE_NOOP("Pictures", "The Flea Market");
+inline constexpr const char* FleaInventory = QT_TRANSLATE_NOOP("Pictures", "Inventory");
+inline constexpr const char* StoreGoods = QT_TRANSLATE_NOOP("Pictures", "Flea Market Goods");
+inline constexpr const char* PostSupplies = QT_TRANSLATE_NOOP("Pictures", "Trading Post Supplies");
+inline constexpr const char* JourneyMap = QT_TRANSLATE_NOOP("Pictures", "The Weyfarra Trail");
+inline constexpr const char* JourneyMapLine =
+    QT_TRANSLATE_NOOP("Pictures", "from the old homeland, west");
+} // namespace titles
 
 // The route maps (S010, S020, ...) draw each town's road in this colour under
 // the route the game draws in red; the journey map (MAP) draws the trail

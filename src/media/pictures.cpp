@@ -39,9 +39,18 @@ const Catalogue& bitmapCatalogue()
     return catalogue;
 }
 
+QString& pictureLanguage()
+{
+    static QString code;
+    return code;
+}
+
 QByteArray resourceBytes(const Catalogue& catalogue, const QString& name)
 {
-    const QString path = catalogue.value(name.toLower());
+    const QString inLanguage = name.toLower() + QLatin1Char('-') + pictureLanguage();
+    const QString path = catalogue.value(
+        !pictureLanguage().isEmpty() && catalogue.contains(inLanguage) ? inLanguage
+                                                                       : name.toLower());
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
         platform::raise(QStringLiteral("The picture \"%1\" is missing from the game.").arg(name));
@@ -59,8 +68,14 @@ QImage bitmapPicture(const QString& name)
 {
     QImage image = QImage::fromData(resourceBytes(bitmapCatalogue(), name), "BMP");
     if (image.isNull())
-        platform::raise(QStringLiteral("The picture \"%1\" is damaged and cannot be shown.").arg(name));
+        platform::raise(
+            QStringLiteral("The picture \"%1\" is damaged and cannot be shown.").arg(name));
     return image;
+}
+
+void setPictureLanguage(const QString& code)
+{
+    pictureLanguage() = code == QLatin1String("en") ? QString() : code.toLower();
 }
 
 QStringList jpegPictureNames()

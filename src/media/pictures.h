@@ -23,6 +23,11 @@ QStringList jpegPictureNames();
 // Whether the program holds the JPEG resource (any case).
 bool hasJpegPicture(const QString& name);
 
+// The language of the pictures that carry a title in words: "MAP-fr" is
+// shown for "MAP" while French is in view, where the game holds it; any
+// other picture, or a language without its own, is the English one.
+void setPictureLanguage(const QString& code);
+
 // Decodes the JPEG resource into the target's picture, replacing it. A target
 // that does not exist is refused with "The Image Property is empty!"; on any
 // error the previous picture stays.

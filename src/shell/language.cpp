@@ -1,5 +1,7 @@
 #include "language.h"
 
+#include "media/pictures.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -94,6 +96,7 @@ bool install(const QString& code)
     removeTranslators();
     InPlace& current = inPlace();
     current.code = code;
+    media::setPictureLanguage(code);
     if (code != QLatin1String("en")) {
         // The game's texts are compiled into it; Qt's own come with Qt.
         current.game = std::make_unique<QTranslator>();

@@ -6,6 +6,7 @@
 
 #include "fleamarket.h"
 #include "media/artworknames.h"
+#include "media/pictures.h"
 #include "platform/announce.h"
 #include "platform/bevelpanel.h"
 #include "platform/bitbtn.h"
@@ -75,6 +76,10 @@ void TFleaMarket::clearBottomLine()
 
 void TFleaMarket::languageChanged()
 {
+    // The panel's title and the inventory button's are painted in their pictures.
+    IPic->setPicture(media::bitmapPicture(QString::fromLatin1(artwork::FleaInstructionPanel.name)));
+    InvFM->setGlyph(QPixmap::fromImage(
+        media::bitmapPicture(QString::fromLatin1(artwork::FleaInventoryGlyph.name))));
     // The fixed words and the lines in view are put anew by then; the
     // scene's description and the panels' sizes follow them.
     describeScene();

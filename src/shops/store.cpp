@@ -48,8 +48,7 @@ void fitBeforeFigure(QLabel* label, const QLabel* figure)
     const int room = figure->x() - label->x();
     const QFontMetrics metrics = label->fontMetrics();
     QString fitted = words + QStringLiteral(" $");
-    for (QString wider = words + QStringLiteral("  $");
-         metrics.horizontalAdvance(wider) <= room;
+    for (QString wider = words + QStringLiteral("  $"); metrics.horizontalAdvance(wider) <= room;
          wider.insert(words.size(), QLatin1Char(' ')))
         fitted = wider;
     label->setText(fitted);
@@ -258,6 +257,7 @@ int TStore::Converts() const
 
 void TStore::LoadBackground(const QString& name)
 {
+    background_ = name;
     media::loadJpegInto(Image1, name);
     // The picture leaves a strip of the window along three edges: it takes
     // the colour of the picture's own frame there.

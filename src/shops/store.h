@@ -143,6 +143,7 @@ private:
     void announcePage();
 
     bool visitStarted_ = false;
+    QString background_; // the picture last loaded behind the rows
     // The catalogue's number of each row's item; -1 before the first page.
     std::array<int, Rows> rowItem_ = [] {
         std::array<int, Rows> none{};

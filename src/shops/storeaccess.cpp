@@ -62,6 +62,9 @@ void TStore::announcePage()
 
 void TStore::languageChanged()
 {
+    // Its title is painted in the background.
+    if (!background_.isEmpty())
+        LoadBackground(background_);
     fitTotalsLabels();
     // The rows' names and descriptions, in the new language.
     for (int row = 0; row < Rows; ++row) {

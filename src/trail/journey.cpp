@@ -114,6 +114,9 @@ void TGame::setUpTownActivities()
 
 void TGame::languageChanged()
 {
+    // The journey map's title is painted in it.
+    if (!totmap->picture().isNull())
+        LoadBMP(totmap, QStringLiteral("map"));
     // The fixed words, the instructions, the offer and the caption in view
     // are put anew by now; the rest is made here from the journey's state.
     ctchar.clear();

@@ -1,6 +1,7 @@
 #include "fleamarket.h"
 #include "media/artworknames.h"
 #include "paint.h"
+#include "titles.h"
 
 #include <QPainterPath>
 #include <QtMath>
@@ -142,7 +143,7 @@ QImage inventoryGlyph()
     p.drawArc(QRectF(40, 0, 40, 34), 20 * 16, 140 * 16);
     p.setFont(serif(13, true));
     p.setPen(QColor(40, 24, 14));
-    p.drawText(QRectF(0, 47, a.width, 17), Qt::AlignCenter, QStringLiteral("Inventory"));
+    p.drawText(QRectF(0, 47, a.width, 17), Qt::AlignCenter, title(artwork::titles::FleaInventory));
     return img;
 }
 
@@ -186,7 +187,11 @@ void paintFleaArtwork(const Folders& folders)
     saveJpeg(woodPlanks(1024, 145, false, 962), folders.pictures + "/WOODBOT.jpg");
     saveJpeg(goSouth(), folders.pictures + "/GOSOUTH.jpg");
     saveBmp32(eagleHead(), folders.data + "/" + artwork::EagleGlyphFile);
-    saveBmp32(inventoryGlyph(), folders.bitmaps + "/FMINV.bmp");
+}
+
+void paintFleaTitled(const Folders& folders, const QString& languageMark)
+{
+    saveBmp32(inventoryGlyph(), folders.bitmaps + "/" + titled("FMINV", languageMark) + ".bmp");
 
     // The market's instruction panel: a strip of awning over the parchment.
     QImage panel = parchmentPanel(318, 260, 970);
@@ -196,11 +201,11 @@ void paintFleaArtwork(const Folders& folders)
         stripedAwning(p, QRectF(20, 20, 278, 30), QColor(170, 60, 50), QColor(240, 232, 214), 9);
         p.setFont(serif(22, true, true));
         p.setPen(QColor(110, 50, 30));
-        p.drawText(QRectF(20, 58, 278, 40), Qt::AlignCenter, QStringLiteral("The Flea Market"));
+        p.drawText(QRectF(20, 58, 278, 40), Qt::AlignCenter, title(artwork::titles::FleaPanel));
         p.setPen(QPen(QColor(170, 130, 80), 1));
         p.drawLine(QPointF(60, 100), QPointF(258, 100));
     }
-    saveBmp32(panel, folders.bitmaps + "/FMPANEL.bmp");
+    saveBmp32(panel, folders.bitmaps + "/" + titled("FMPANEL", languageMark) + ".bmp");
 }
 
 } // namespace gen

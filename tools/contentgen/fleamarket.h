@@ -15,6 +15,8 @@ void paintFleaMarket(const Folders& folders);
 // The frame pieces, the way-out sign, the eagle and inventory glyphs and the
 // instruction panel.
 void paintFleaArtwork(const Folders& folders);
+// The panel and the inventory glyph, whose titles are in words.
+void paintFleaTitled(const Folders& folders, const QString& languageMark);
 // Parchment on a dark wooden border: the instruction panels of both screens.
 QImage parchmentPanel(int w, int h, quint32 seed);
 

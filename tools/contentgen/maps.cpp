@@ -1,9 +1,11 @@
 #include "maps.h"
 
 #include "paint.h"
+#include "titles.h"
 #include "trail/routetable.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainterPath>
 #include <QtMath>
 #include <cmath>
@@ -386,18 +388,20 @@ QImage journeyMap()
     p.setPen(QPen(Ink, 2));
     p.setBrush(QColor(236, 216, 170, 220));
     p.drawRoundedRect(box, 6, 6);
-    QFont title(QStringLiteral("DejaVu Serif"));
-    title.setPixelSize(20);
-    title.setItalic(true);
-    title.setBold(true);
-    p.setFont(title);
+    // Each line at its size, or smaller where a language's words run longer.
+    const auto line = [&p, &box](const QRectF& place, const QString& words, int pixels, bool bold) {
+        QFont font(QStringLiteral("DejaVu Serif"));
+        font.setItalic(bold);
+        font.setBold(bold);
+        font.setPixelSize(pixels);
+        while (pixels > 8 && QFontMetricsF(font).horizontalAdvance(words) > box.width() - 12)
+            font.setPixelSize(--pixels);
+        p.setFont(font);
+        p.drawText(place, Qt::AlignCenter, words);
+    };
     p.setPen(Ink);
-    p.drawText(box.adjusted(0, 4, 0, -22), Qt::AlignCenter, QStringLiteral("The Weyfarra Trail"));
-    QFont small(QStringLiteral("DejaVu Serif"));
-    small.setPixelSize(12);
-    p.setFont(small);
-    p.drawText(box.adjusted(0, 30, 0, -4), Qt::AlignCenter,
-               QStringLiteral("from the old homeland, west"));
+    line(box.adjusted(0, 4, 0, -22), gen::title(artwork::titles::JourneyMap), 20, true);
+    line(box.adjusted(0, 30, 0, -4), gen::title(artwork::titles::JourneyMapLine), 12, false);
     compass(p, QPointF(585, 50), 24);
     p.end();
     canvasTexture(img, 0.10, 313);
@@ -415,7 +419,11 @@ void paintMaps(const Folders& folders)
         saveJpeg(routeMap(town, static_cast<quint32>(200 + 31 * town)),
                  folders.pictures +
                      QStringLiteral("/S%1%2.jpg").arg(town, 2, 10, QChar('0')).arg(0));
-    saveJpeg(journeyMap(), folders.pictures + "/MAP.jpg");
+}
+
+void paintMapTitled(const Folders& folders, const QString& languageMark)
+{
+    saveJpeg(journeyMap(), folders.pictures + "/" + titled("MAP", languageMark) + ".jpg");
 }
 
 } // namespace gen

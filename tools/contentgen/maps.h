@@ -15,5 +15,7 @@ inline const QColor RoadCore = artwork::RouteRoadColour;
 inline const QColor TrailCore = artwork::MapTrailColour;
 
 void paintMaps(const Folders& folders);
+// The journey map, whose title is in words.
+void paintMapTitled(const Folders& folders, const QString& languageMark);
 
 } // namespace gen

@@ -4,6 +4,7 @@
 #include "fleamarket.h"
 #include "introscene.h"
 #include "maps.h"
+#include "titles.h"
 #include "trailscenes.h"
 #include "ui.h"
 
@@ -17,6 +18,7 @@ void paintPictures(const Folders& folders)
     paintIntro(folders);
     paintFleaMarket(folders);
     paintInterface(folders);
+    paintTitledPictures(folders);
 }
 
 } // namespace gen

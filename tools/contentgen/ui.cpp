@@ -4,6 +4,7 @@
 #include "landscape.h"
 #include "media/artworknames.h"
 #include "paint.h"
+#include "titles.h"
 
 #include <QFont>
 #include <QPainterPath>
@@ -229,13 +230,11 @@ QImage storeBackground(int w, int h, bool post)
     }
     p.setFont(serif(24, true, true));
     p.setPen(QColor(30, 16, 8));
-    p.drawText(QRectF(0, 15, w, 36).translated(1, 1), Qt::AlignCenter,
-               post ? QStringLiteral("Trading Post Supplies")
-                    : QStringLiteral("Flea Market Goods"));
+    const QString heading =
+        title(post ? artwork::titles::PostSupplies : artwork::titles::StoreGoods);
+    p.drawText(QRectF(0, 15, w, 36).translated(1, 1), Qt::AlignCenter, heading);
     p.setPen(QColor(246, 224, 170));
-    p.drawText(QRectF(0, 15, w, 36), Qt::AlignCenter,
-               post ? QStringLiteral("Trading Post Supplies")
-                    : QStringLiteral("Flea Market Goods"));
+    p.drawText(QRectF(0, 15, w, 36), Qt::AlignCenter, heading);
     p.end();
     canvasTexture(img, 0.05, 1032);
     return img;
@@ -316,9 +315,15 @@ void paintInterface(const Folders& folders)
     ensureFolder(folders.bitmaps + "/../desktop");
     savePng(gameIcon(), folders.bitmaps + "/../desktop/kelvarin.png");
     saveJpeg(partyBackground(), folders.pictures + "/PARTY.jpg");
-    saveJpeg(storeBackground(640, 450, true), folders.pictures + "/POSTLIST.jpg");
-    saveJpeg(storeBackground(636, 452, false), folders.pictures + "/STORELIST.jpg");
     saveJpeg(inventoryBackground(), folders.pictures + "/INVLIST.jpg");
+}
+
+void paintInterfaceTitled(const Folders& folders, const QString& languageMark)
+{
+    saveJpeg(storeBackground(640, 450, true),
+             folders.pictures + "/" + titled("POSTLIST", languageMark) + ".jpg");
+    saveJpeg(storeBackground(636, 452, false),
+             folders.pictures + "/" + titled("STORELIST", languageMark) + ".jpg");
 }
 
 } // namespace gen

@@ -11,5 +11,7 @@
 namespace gen {
 
 void paintInterface(const Folders& folders);
+// The stores' backgrounds, whose titles are in words.
+void paintInterfaceTitled(const Folders& folders, const QString& languageMark);
 
 } // namespace gen
