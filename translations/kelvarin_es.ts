@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Fish</name>
+    <message>
+        <source> bluegill</source>
+        <translation> de mojarra azul</translation>
+    </message>
+    <message>
+        <source> white bass</source>
+        <translation> de lubina blanca</translation>
+    </message>
+    <message>
+        <source> smallmouth bass</source>
+        <translation> de lobina de boca chica</translation>
+    </message>
+    <message>
+        <source> blue catfish</source>
+        <translation> de bagre azul</translation>
+    </message>
+    <message>
+        <source> rainbow trout</source>
+        <translation> de trucha arcoíris</translation>
+    </message>
+    <message>
+        <source> brown trout</source>
+        <translation> de trucha marrón</translation>
+    </message>
+    <message>
+        <source> largemouth bass</source>
+        <translation> de lobina negra</translation>
+    </message>
+    <message>
+        <source> brook trout</source>
+        <translation> de trucha de arroyo</translation>
+    </message>
+    <message>
+        <source> brown bullhead</source>
+        <translation> de bagre pardo</translation>
+    </message>
+</context>
+<context>
+    <name>FishingOuting</name>
+    <message>
+        <source>Click on the water to cast.  When the cursor changes, you are on a good spot.</source>
+        <translation>Haz clic en el agua para lanzar.  Cuando el puntero cambie, estás en un buen lugar.</translation>
+    </message>
+    <message>
+        <source>You missed it that time!  The fish took your bait -- cast again.</source>
+        <translation>¡Esta vez se te escapó!  El pez se llevó tu cebo: lanza otra vez.</translation>
+    </message>
+    <message>
+        <source>Now quickly click on the rod to reel in the fish!</source>
+        <translation>¡Ahora haz clic rápido en la caña para sacar el pez!</translation>
+    </message>
+    <message>
+        <source>A fish is biting!  Pull in the rod now.</source>
+        <translation>¡Un pez está mordiendo!  Tira de la caña ahora.</translation>
+    </message>
+    <message>
+        <source>You caught a fish!  %1%2.</source>
+        <translation>¡Pescaste un pez!  %1%2.</translation>
+    </message>
+    <message>
+        <source>Where the line will be cast</source>
+        <translation>Dónde caerá el sedal</translation>
+    </message>
+</context>
+<context>
     <name>Goods</name>
     <message numerus="yes">
         <source>cucumber</source>
@@ -2308,6 +2374,17 @@
     </message>
 </context>
 <context>
+    <name>Hunting</name>
+    <message>
+        <source>along the creek</source>
+        <translation>junto al arroyo</translation>
+    </message>
+    <message>
+        <source>deeper in the woods</source>
+        <translation>más adentro del bosque</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>For &amp;Teachers</source>
@@ -2826,7 +2903,7 @@
     </message>
     <message>
         <source>Visit the Trading Post</source>
-        <translation>Visitar el puesto comercial</translation>
+        <translation>Ir al puesto comercial</translation>
     </message>
     <message>
         <source>Look Around </source>
@@ -2834,7 +2911,7 @@
     </message>
     <message>
         <source>Go To Next Town</source>
-        <translation>Ir al siguiente pueblo</translation>
+        <translation>Siguiente pueblo</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -3002,11 +3079,11 @@
     </message>
     <message>
         <source>You need to get food for your party, as well as medicine.  If you are finished trading, click the &quot;Go Fishing&quot; button.</source>
-        <translation>Tu grupo necesita comida, y también medicinas.  Si terminaste los trueques, haz clic en el botón &quot;Ir a pescar&quot;.</translation>
+        <translation>Tu grupo necesita comida y medicinas.  Si terminaste los trueques, haz clic en &quot;Ir a pescar&quot;.</translation>
     </message>
     <message>
         <source>You need supplies for your party, as well as medicine.  If you are finished trading, click the &quot;Visit the Trading Post&quot; button.</source>
-        <translation>Tu grupo necesita provisiones, y también medicinas.  Si terminaste los trueques, haz clic en el botón &quot;Visitar el puesto comercial&quot;.</translation>
+        <translation>Tu grupo necesita provisiones y medicinas.  Si terminaste los trueques, haz clic en &quot;Ir al puesto comercial&quot;.</translation>
     </message>
     <message>
         <source>Now click on the screen to enter the trading post.</source>
@@ -3026,15 +3103,15 @@
     </message>
     <message>
         <source>Click the &quot;Go to next Town&quot; button to see how you can travel to the next town.</source>
-        <translation>Haz clic en el botón &quot;Ir al siguiente pueblo&quot; para ver cómo puedes viajar al siguiente pueblo.</translation>
+        <translation>Haz clic en el botón &quot;Siguiente pueblo&quot; para ver cómo puedes viajar al siguiente pueblo.</translation>
     </message>
     <message>
         <source>To travel on, go fishing, then click &quot;Look Around&quot; once more: &quot;Go To Next Town&quot; will be ready.</source>
-        <translation>Para seguir el viaje, ve a pescar y luego haz clic otra vez en &quot;Mirar alrededor&quot;: &quot;Ir al siguiente pueblo&quot; estará listo.</translation>
+        <translation>Para seguir, ve a pescar y luego haz clic en &quot;Mirar alrededor&quot;: &quot;Siguiente pueblo&quot; estará listo.</translation>
     </message>
     <message>
         <source>To travel on, visit the trading post, then click &quot;Look Around&quot; once more: &quot;Go To Next Town&quot; will be ready.</source>
-        <translation>Para seguir el viaje, visita el puesto comercial y luego haz clic otra vez en &quot;Mirar alrededor&quot;: &quot;Ir al siguiente pueblo&quot; estará listo.</translation>
+        <translation>Para seguir, visita el puesto comercial y luego haz clic en &quot;Mirar alrededor&quot;: &quot;Siguiente pueblo&quot; estará listo.</translation>
     </message>
     <message>
         <source>Go Fishing</source>
@@ -3131,6 +3208,18 @@
     <message>
         <source>Your party has nothing left to eat.  Buy provisions at the trading post.</source>
         <translation>A tu grupo no le queda nada de comer.  Compra provisiones en el puesto comercial.</translation>
+    </message>
+    <message>
+        <source>%1 was bitten by a snake!</source>
+        <translation>¡A %1 le mordió una serpiente!</translation>
+    </message>
+    <message>
+        <source>Go hunting %1.</source>
+        <translation>Ir a cazar %1.</translation>
+    </message>
+    <message>
+        <source>Walk on without hunting.</source>
+        <translation>Seguir caminando sin cazar.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,72 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Fish</name>
+    <message>
+        <source> bluegill</source>
+        <translation> de crapet arlequin</translation>
+    </message>
+    <message>
+        <source> white bass</source>
+        <translation> de bar blanc</translation>
+    </message>
+    <message>
+        <source> smallmouth bass</source>
+        <translation> d&apos;achigan à petite bouche</translation>
+    </message>
+    <message>
+        <source> blue catfish</source>
+        <translation> de barbue bleue</translation>
+    </message>
+    <message>
+        <source> rainbow trout</source>
+        <translation> de truite arc-en-ciel</translation>
+    </message>
+    <message>
+        <source> brown trout</source>
+        <translation> de truite brune</translation>
+    </message>
+    <message>
+        <source> largemouth bass</source>
+        <translation> d&apos;achigan à grande bouche</translation>
+    </message>
+    <message>
+        <source> brook trout</source>
+        <translation> d&apos;omble de fontaine</translation>
+    </message>
+    <message>
+        <source> brown bullhead</source>
+        <translation> de barbotte brune</translation>
+    </message>
+</context>
+<context>
+    <name>FishingOuting</name>
+    <message>
+        <source>Click on the water to cast.  When the cursor changes, you are on a good spot.</source>
+        <translation>Clique sur l&apos;eau pour lancer.  Quand le pointeur change, tu es à un bon endroit.</translation>
+    </message>
+    <message>
+        <source>You missed it that time!  The fish took your bait -- cast again.</source>
+        <translation>Raté cette fois !  Le poisson a pris ton appât : lance encore.</translation>
+    </message>
+    <message>
+        <source>Now quickly click on the rod to reel in the fish!</source>
+        <translation>Vite, clique sur la canne pour remonter le poisson !</translation>
+    </message>
+    <message>
+        <source>A fish is biting!  Pull in the rod now.</source>
+        <translation>Un poisson mord !  Tire la canne maintenant.</translation>
+    </message>
+    <message>
+        <source>You caught a fish!  %1%2.</source>
+        <translation>Tu as pêché un poisson !  %1%2.</translation>
+    </message>
+    <message>
+        <source>Where the line will be cast</source>
+        <translation>Où la ligne sera lancée</translation>
+    </message>
+</context>
+<context>
     <name>Goods</name>
     <message numerus="yes">
         <source>cucumber</source>
@@ -2308,6 +2374,17 @@
     </message>
 </context>
 <context>
+    <name>Hunting</name>
+    <message>
+        <source>along the creek</source>
+        <translation>le long du ruisseau</translation>
+    </message>
+    <message>
+        <source>deeper in the woods</source>
+        <translation>plus loin dans les bois</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>For &amp;Teachers</source>
@@ -2834,7 +2911,7 @@
     </message>
     <message>
         <source>Go To Next Town</source>
-        <translation>Aller à la ville suivante</translation>
+        <translation>Ville suivante</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -3002,11 +3079,11 @@
     </message>
     <message>
         <source>You need to get food for your party, as well as medicine.  If you are finished trading, click the &quot;Go Fishing&quot; button.</source>
-        <translation>Ton groupe a besoin de nourriture, et aussi de remèdes.  Si tu as fini les échanges, clique sur le bouton &quot;Aller pêcher&quot;.</translation>
+        <translation>Ton groupe a besoin de nourriture et de remèdes.  Si tu as fini les échanges, clique sur &quot;Aller pêcher&quot;.</translation>
     </message>
     <message>
         <source>You need supplies for your party, as well as medicine.  If you are finished trading, click the &quot;Visit the Trading Post&quot; button.</source>
-        <translation>Ton groupe a besoin de provisions, et aussi de remèdes.  Si tu as fini les échanges, clique sur le bouton &quot;Visiter le comptoir&quot;.</translation>
+        <translation>Ton groupe a besoin de provisions et de remèdes.  Si tu as fini les échanges, clique sur &quot;Visiter le comptoir&quot;.</translation>
     </message>
     <message>
         <source>Now click on the screen to enter the trading post.</source>
@@ -3026,15 +3103,15 @@
     </message>
     <message>
         <source>Click the &quot;Go to next Town&quot; button to see how you can travel to the next town.</source>
-        <translation>Clique sur le bouton &quot;Aller à la ville suivante&quot; pour voir comment aller jusqu&apos;à la ville suivante.</translation>
+        <translation>Clique sur le bouton &quot;Ville suivante&quot; pour voir comment aller jusqu&apos;à la ville suivante.</translation>
     </message>
     <message>
         <source>To travel on, go fishing, then click &quot;Look Around&quot; once more: &quot;Go To Next Town&quot; will be ready.</source>
-        <translation>Pour continuer le voyage, va pêcher, puis clique encore sur &quot;Regarder autour&quot; : &quot;Aller à la ville suivante&quot; sera prêt.</translation>
+        <translation>Pour continuer, va pêcher, puis clique sur &quot;Regarder autour&quot; : &quot;Ville suivante&quot; sera prêt.</translation>
     </message>
     <message>
         <source>To travel on, visit the trading post, then click &quot;Look Around&quot; once more: &quot;Go To Next Town&quot; will be ready.</source>
-        <translation>Pour continuer le voyage, visite le comptoir, puis clique encore sur &quot;Regarder autour&quot; : &quot;Aller à la ville suivante&quot; sera prêt.</translation>
+        <translation>Pour continuer, visite le comptoir, puis clique sur &quot;Regarder autour&quot; : &quot;Ville suivante&quot; sera prêt.</translation>
     </message>
     <message>
         <source>Go Fishing</source>
@@ -3131,6 +3208,18 @@
     <message>
         <source>Your party has nothing left to eat.  Buy provisions at the trading post.</source>
         <translation>Ton groupe n&apos;a plus rien à manger.  Achète des provisions au comptoir.</translation>
+    </message>
+    <message>
+        <source>%1 was bitten by a snake!</source>
+        <translation>Un serpent a mordu %1 !</translation>
+    </message>
+    <message>
+        <source>Go hunting %1.</source>
+        <translation>Aller chasser %1.</translation>
+    </message>
+    <message>
+        <source>Walk on without hunting.</source>
+        <translation>Continuer sans chasser.</translation>
     </message>
 </context>
 <context>

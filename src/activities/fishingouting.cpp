@@ -10,21 +10,23 @@
 #include "platform/messagepump.h"
 #include "platform/picturebox.h"
 #include "platform/randomsource.h"
+#include "platform/translatedtext.h"
 #include "shell/gamestate.h"
 #include "shell/savedgame.h"
 #include "trail/game.h"
 #include "trail/scenegeometry.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
-
 #include <algorithm>
 
 namespace {
 
-const QString CastHint = QStringLiteral(
+const char* const CastHint = QT_TRANSLATE_NOOP(
+    "FishingOuting",
     "Click on the water to cast.  When the cursor changes, you are on a good spot.");
 
 QString twoDigits(int town)
@@ -74,7 +76,7 @@ void FishingOuting::Fish()
     game_.Image1->setFocusPolicy(Qt::StrongFocus);
     game_.Image1->setFocus();
     if (!s.FishHintsOff) {
-        game_.Hints->setText(CastHint);
+        platform::setTranslatedText(game_.Hints, "FishingOuting", CastHint);
         game_.Hints->show();
         if (s.FishCount > 5)
             s.FishHintsOff = 1;
@@ -129,8 +131,8 @@ void FishingOuting::leave()
         if (player->isPlaying())
             player->Stop();
     }
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             game_.Rod, game_.Bobber, game_.hotspot, game_.Hints, game_.FishPanel})
+    for (QWidget* control : std::initializer_list<QWidget*>{game_.Rod, game_.Bobber, game_.hotspot,
+                                                            game_.Hints, game_.FishPanel})
         control->hide();
     if (aimMark_)
         aimMark_->hide();
@@ -195,10 +197,10 @@ void FishingOuting::castElsewhere(int x, int y)
     showCast();
 }
 
-void FishingOuting::showHint(const QString& text)
+void FishingOuting::showHint(const char* source)
 {
     if (!gameState().FishHintsOff)
-        game_.Hints->setText(text);
+        platform::setTranslatedText(game_.Hints, "FishingOuting", source);
 }
 
 void FishingOuting::TimeCatchFishTimer()
@@ -207,7 +209,8 @@ void FishingOuting::TimeCatchFishTimer()
         return; // a tick queued before the outing ended
     const int outing = outing_;
     TimeCatchFish->stop();
-    showHint(QStringLiteral("You missed it that time!  The fish took your bait -- cast again."));
+    showHint(QT_TRANSLATE_NOOP("FishingOuting",
+                               "You missed it that time!  The fish took your bait -- cast again."));
     if (BitePending == 1) {
         // Too slow: the float is back and the fish is gone.
         BitePending = 0;
@@ -224,10 +227,11 @@ void FishingOuting::TimeCatchFishTimer()
     TimeCatchFish->setInterval(1000);
     TimeCatchFish->start();
     if (!gameState().FishHintsOff) {
-        showHint(QStringLiteral("Now quickly click on the rod to reel in the fish!"));
+        showHint(QT_TRANSLATE_NOOP("FishingOuting",
+                                   "Now quickly click on the rod to reel in the fish!"));
         game_.Hints->show();
     }
-    platform::announce(&game_, QStringLiteral("A fish is biting!  Pull in the rod now."));
+    platform::announce(&game_, tr("A fish is biting!  Pull in the rod now."));
 }
 
 void FishingOuting::RodClick()
@@ -260,8 +264,9 @@ void FishingOuting::RodClick()
     const int lb = pounds + s.HasTalisman;
     const QString weight = QStringLiteral("%1 lb %2 oz").arg(lb).arg(ounces);
     game_.wtLabel->setText(weight);
-    platform::announce(&game_, QStringLiteral("You caught a fish!  %1%2.")
-                                   .arg(weight, QLatin1String(kind.nameText)));
+    platform::announce(&game_,
+                       tr("You caught a fish!  %1%2.")
+                           .arg(weight, QCoreApplication::translate("Fish", kind.nameText)));
     game_.FishList << weight + QLatin1String(kind.nameText);
     // The list keeps the newest catches, as many as a saved journey holds.
     while (game_.FishList.size() > savedgame::MostCatchLines)
@@ -347,7 +352,10 @@ public:
     explicit AimMark(QWidget* parent) : QWidget(parent)
     {
         setObjectName(QStringLiteral("FishingAim"));
-        setAccessibleName(QStringLiteral("Where the line will be cast"));
+        platform::setTranslatedText(
+            this, "FishingOuting",
+            QT_TRANSLATE_NOOP("FishingOuting", "Where the line will be cast"),
+            platform::TextRole::AccessibleName);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         resize(23, 23);
         hide();

@@ -13,7 +13,6 @@
 
 #include <QObject>
 #include <QPoint>
-
 #include <map>
 
 class QTimer;
@@ -69,7 +68,7 @@ private:
     bool stillOn(int outing) const { return outing != 0 && outing_ == outing; }
     void MoveHotSpot();
     void DrawFish();
-    void showHint(const QString& text);
+    void showHint(const char* source);
     void playClip(media::MediaPlayer* clip);
     // The rod shows the cast picture for a moment; false when the outing
     // ended while the cast let other events run.

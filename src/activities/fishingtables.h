@@ -6,13 +6,12 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
-
 #include <array>
 
 // The good spot's positions in picture coordinates, visited in index order
 // 1, 2, ..., 6, 0, 1, ...
-constexpr std::array<QPoint, 7> HotspotTable{{
-    {4, 346}, {510, 201}, {220, 346}, {39, 186}, {485, 286}, {204, 187}, {356, 188}}};
+constexpr std::array<QPoint, 7> HotspotTable{
+    {{4, 346}, {510, 201}, {220, 346}, {39, 186}, {485, 286}, {204, 187}, {356, 188}}};
 // The good spot's size: a click anywhere inside it is a cast on it.
 constexpr QSize HotspotSize{80, 50};
 
@@ -21,15 +20,15 @@ struct FishKind {
     const char* picture;  // JPEG resource of the caught-fish picture, 450 x 300
 };
 constexpr std::array<FishKind, 9> FishKinds{{
-    {" bluegill", "fa"},
-    {" white bass", "fb"},
-    {" smallmouth bass", "fc"},
-    {" blue catfish", "fd"},
-    {" rainbow trout", "fe"},
-    {" brown trout", "ff"},
-    {" largemouth bass", "fg"},
-    {" brook trout", "fh"},
-    {" brown bullhead", "fi"},
+    {QT_TRANSLATE_NOOP("Fish", " bluegill"), "fa"},
+    {QT_TRANSLATE_NOOP("Fish", " white bass"), "fb"},
+    {QT_TRANSLATE_NOOP("Fish", " smallmouth bass"), "fc"},
+    {QT_TRANSLATE_NOOP("Fish", " blue catfish"), "fd"},
+    {QT_TRANSLATE_NOOP("Fish", " rainbow trout"), "fe"},
+    {QT_TRANSLATE_NOOP("Fish", " brown trout"), "ff"},
+    {QT_TRANSLATE_NOOP("Fish", " largemouth bass"), "fg"},
+    {QT_TRANSLATE_NOOP("Fish", " brook trout"), "fh"},
+    {QT_TRANSLATE_NOOP("Fish", " brown bullhead"), "fi"},
 }};
 
 // The lake clips' rectangles in picture coordinates (left, top, width, height).

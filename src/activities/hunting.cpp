@@ -9,7 +9,8 @@ namespace hunting {
 
 QString placeName(int place)
 {
-    return place == 0 ? QStringLiteral("along the creek") : QStringLiteral("deeper in the woods");
+    return QString::fromUtf8(place == 0 ? QT_TRANSLATE_NOOP("Hunting", "along the creek")
+                                        : QT_TRANSLATE_NOOP("Hunting", "deeper in the woods"));
 }
 
 bool hasSpear(const goods::Possessions& p)

@@ -81,25 +81,34 @@ void retranslate(QObject* object)
 // The maker of a label's live text, a child of the label.
 class LiveText : public QObject {
 public:
-    LiveText(QLabel* label, std::function<QString()> make)
-        : QObject(label), label_(label), make_(std::move(make)), shown_(make_())
+    LiveText(QObject* target, std::function<QString()> make)
+        : QObject(target), target_(target), make_(std::move(make)), shown_(make_())
     {
-        label_->setText(shown_);
+        putShownText(target_, shown_);
     }
 
-    // Made again, unless the label has been given other words since.
+    // Made again, unless the control has been given other words since.
     void remake()
     {
-        if (label_->text() != shown_) {
+        if (shownText(target_) != shown_) {
             deleteLater();
             return;
         }
         shown_ = make_();
-        label_->setText(shown_);
+        putShownText(target_, shown_);
     }
 
 private:
-    QLabel* label_;
+    static QString shownText(const QObject* target)
+    {
+        if (const auto* label = qobject_cast<const QLabel*>(target))
+            return label->text();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(target))
+            return button->text();
+        return {};
+    }
+
+    QObject* target_;
     std::function<QString()> make_;
     QString shown_;
 };
@@ -120,6 +129,13 @@ void setLiveText(QLabel* label, std::function<QString()> make)
     forgetLiveText(label);
     forgetTranslatedText(label);
     new LiveText(label, std::move(make));
+}
+
+void setLiveText(QAbstractButton* button, std::function<QString()> make)
+{
+    forgetLiveText(button);
+    forgetTranslatedText(button);
+    new LiveText(button, std::move(make));
 }
 
 void setTranslatedText(QObject* object, const char* context, const char* source, TextRole role)

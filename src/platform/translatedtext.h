@@ -8,6 +8,7 @@
 #include <QString>
 #include <functional>
 
+class QAbstractButton;
 class QAction;
 class QLabel;
 class QMenu;
@@ -34,11 +35,12 @@ QString englishText(const QObject* object, TextRole role = TextRole::Shown);
 // shows words of its own state): a change of language leaves it alone.
 void forgetTranslatedText(QObject* object, TextRole role = TextRole::Shown);
 
-// A label's text made from the state it shows (a step's instruction, a
+// A label's or a button's text made from the state it shows (a step's instruction, a
 // hint for a place, a count) in the language in view: made now and made
 // again at every change of language, from the same state. A text set later
 // with setText, or another live or translated text, replaces it.
 void setLiveText(QLabel* label, std::function<QString()> make);
+void setLiveText(QAbstractButton* button, std::function<QString()> make);
 
 // Every text under root given with setTranslatedText, in the language now
 // in place.

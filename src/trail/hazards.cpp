@@ -21,10 +21,16 @@ void TGame::Snake()
 {
     GameState& s = gameState();
     s.SnakeVictim = platform::gameRandom().next() % 7 + 1;
-    const QString headline = Name(s.SnakeVictim) + QStringLiteral(" was bitten by a snake!");
-    DC1->setText(QStringLiteral("Clean the wound thoroughly."));
-    DC2->setText(QStringLiteral("Clean wound, and give the patient snakeroot tea."));
-    DC3->setText(QStringLiteral("Clean the wound, and apply lobelia and agrimony. "));
+    const QString headline = tr("%1 was bitten by a snake!").arg(Name(s.SnakeVictim));
+    // The journal keeps the choice in these English words (englishText).
+    platform::setTranslatedText(DC1, "TGame",
+                                QT_TRANSLATE_NOOP("TGame", "Clean the wound thoroughly."));
+    platform::setTranslatedText(
+        DC2, "TGame",
+        QT_TRANSLATE_NOOP("TGame", "Clean wound, and give the patient snakeroot tea."));
+    platform::setTranslatedText(
+        DC3, "TGame",
+        QT_TRANSLATE_NOOP("TGame", "Clean the wound, and apply lobelia and agrimony. "));
     LoadPic(QStringLiteral("snakeb"));
     PlayM2(Jingles::Snakebite.start, Jingles::Snakebite.end);
     PartyHealth();

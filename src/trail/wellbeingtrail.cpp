@@ -10,12 +10,14 @@
 #include "platform/announce.h"
 #include "platform/messagepump.h"
 #include "platform/randomsource.h"
+#include "platform/translatedtext.h"
 #include "presentation/storytexts.h"
 #include "shell/durations.h"
 #include "shell/gamestate.h"
 #include "shops/possessions.h"
 #include "trail/towncontent.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -90,9 +92,14 @@ void TGame::offerHunt()
                             s.ScreenClickable != 0};
     setSceneClickable(false); // the scene takes no trade while the question is up
     const QString headline = QStringLiteral("There are tracks of game in these woods.");
-    DC1->setText(QStringLiteral("Go hunting %1.").arg(hunting::placeName(0)));
-    DC2->setText(QStringLiteral("Go hunting %1.").arg(hunting::placeName(1)));
-    DC3->setText(QStringLiteral("Walk on without hunting."));
+    // The places in the language in view; the journal keeps them in English.
+    const auto place = [](int which) {
+        return QCoreApplication::translate("Hunting",
+                                           hunting::placeName(which).toUtf8().constData());
+    };
+    platform::setLiveText(DC1, [place] { return tr("Go hunting %1.").arg(place(0)); });
+    platform::setLiveText(DC2, [place] { return tr("Go hunting %1.").arg(place(1)); });
+    platform::setLiveText(DC3, [] { return tr("Walk on without hunting."); });
     showRoadChoice(headline, 3);
     s.DilemmaUp = 1;
 }
@@ -162,9 +169,11 @@ bool TGame::meetAilmentOnTheRoad()
     ailmentChoices_ = wellbeing::remediesFor(s, goods::possessions(), ill->ailment);
     QRadioButton* buttons[] = {DC1, DC2, DC3};
     const int choices = static_cast<int>(std::min<std::size_t>(ailmentChoices_.size(), 3));
-    for (int k = 0; k < choices; ++k)
-        buttons[k]->setText(
-            wellbeing::choiceText(ailmentChoices_[static_cast<std::size_t>(k)], name));
+    for (int k = 0; k < choices; ++k) {
+        const QString choice =
+            wellbeing::choiceText(ailmentChoices_[static_cast<std::size_t>(k)], name);
+        platform::setLiveText(buttons[k], [choice] { return choice; });
+    }
     roadChoice_ = RoadChoice::Ailment;
     PartyHealth();
     markParty();

@@ -4,13 +4,14 @@
 // "trail N" starts the trail in town N, as if the party had travelled there
 // without meeting a spirit on the way.
 
+#include "app/entrysequence.h"
 #include "platform/datafolder.h"
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
 #include "platform/form.h"
 #include "presentation/intro.h"
-#include "app/entrysequence.h"
 #include "shell/gamestate.h"
+#include "shell/language.h"
 #include "shell/screens.h"
 #include "shops/fleamarket.h"
 #include "trail/game.h"
@@ -67,6 +68,9 @@ int main(int argc, char* argv[])
             QStringLiteral("The game's data folder was not found; set KELVARIN_DATA."));
         return 1;
     }
+    // The screens in a language of the game (KELVARIN_LANGUAGE=fr), offered yet or not.
+    if (const QString code = qEnvironmentVariable("KELVARIN_LANGUAGE"); !code.isEmpty())
+        language::install(code);
     const QStringList arguments = QApplication::arguments();
     const qsizetype trail = arguments.indexOf(QStringLiteral("trail"));
     const bool toTheTrail = trail > 0;
