@@ -2903,7 +2903,7 @@
     </message>
     <message>
         <source>Visit the Trading Post</source>
-        <translation>Ir al puesto comercial</translation>
+        <translation>Puesto comercial</translation>
     </message>
     <message>
         <source>Look Around </source>
@@ -3083,7 +3083,7 @@
     </message>
     <message>
         <source>You need supplies for your party, as well as medicine.  If you are finished trading, click the &quot;Visit the Trading Post&quot; button.</source>
-        <translation>Tu grupo necesita provisiones y medicinas.  Si terminaste los trueques, haz clic en &quot;Ir al puesto comercial&quot;.</translation>
+        <translation>Tu grupo necesita provisiones y medicinas.  Si terminaste los trueques, haz clic en &quot;Puesto comercial&quot;.</translation>
     </message>
     <message>
         <source>Now click on the screen to enter the trading post.</source>
