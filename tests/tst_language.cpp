@@ -6,6 +6,7 @@
 #include "errorcapture.h"
 #include "fakemedia.h"
 #include "marketscreens.h"
+#include "shell/gamestate.h"
 #include "shell/language.h"
 #include "shops/catalogue.h"
 #include "shops/goodsnames.h"
@@ -223,6 +224,45 @@ private slots:
             QCOMPARE(screenTexts(*windows[w]), english[w]);
         QVERIFY(market.IPic->picture() == englishPanel);
         QVERIFY(store.Image1->picture() == englishHeading);
+        QVERIFY(errors.messages.isEmpty());
+    }
+
+    void theTrailsWordsChangeWhereTheyStand()
+    {
+        ErrorCapture errors;
+        MarketScreens screens;
+        TGame& game = *screens.game;
+        gameState().Town = 2;
+        game.Shows(2); // the look-around prompt of the girl's town
+        game.describeScene(QStringLiteral("s020"));
+        const QMap<QString, QString> english = screenTexts(game);
+        QVERIFY(english.value(QStringLiteral("IL1/text")).contains(QStringLiteral("Verunai girl")));
+        QVERIFY(english.size() > 40);
+        const QStringList same{
+            QStringLiteral("window/title"), // the game's name
+            QStringLiteral("IPic/name"),    // "Instructions" in French too
+            QStringLiteral("DOK1/text"),    // "&OK" in French too
+        };
+        QStringList untranslated;
+        for (const QString& code : {QStringLiteral("es"), QStringLiteral("fr")}) {
+            putInPlace(code);
+            const QMap<QString, QString> translated = screenTexts(game);
+            for (auto text = english.begin(); text != english.end(); ++text) {
+                const QString shown = translated.value(text.key());
+                if (!same.contains(text.key()) && (shown == text.value() || shown.isEmpty()))
+                    untranslated << code + QLatin1Char(' ') + text.key() + QStringLiteral(": ") +
+                                        text.value();
+            }
+        }
+        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
+        putInPlace(QStringLiteral("en"));
+        const QMap<QString, QString> back = screenTexts(game);
+        QStringList changed;
+        for (auto text = english.begin(); text != english.end(); ++text)
+            if (back.value(text.key()) != text.value())
+                changed << text.key() + QStringLiteral(": ") + back.value(text.key());
+        QVERIFY2(changed.isEmpty(), qPrintable(changed.join(QLatin1Char('\n'))));
+        QCOMPARE(back.keys(), english.keys());
         QVERIFY(errors.messages.isEmpty());
     }
 

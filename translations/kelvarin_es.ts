@@ -3221,6 +3221,18 @@
         <source>Walk on without hunting.</source>
         <translation>Seguir caminando sin cazar.</translation>
     </message>
+    <message>
+        <source>Your Party: one traveller is ailing</source>
+        <translation>Tu grupo: un viajero no se siente bien</translation>
+    </message>
+    <message>
+        <source>Your Party: %1 travellers are ailing</source>
+        <translation>Tu grupo: %1 viajeros no se sienten bien</translation>
+    </message>
+    <message>
+        <source>Your Party: some travellers are weak</source>
+        <translation>Tu grupo: algunos viajeros están débiles</translation>
+    </message>
 </context>
 <context>
     <name>TIntro</name>

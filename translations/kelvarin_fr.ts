@@ -3221,6 +3221,18 @@
         <source>Walk on without hunting.</source>
         <translation>Continuer sans chasser.</translation>
     </message>
+    <message>
+        <source>Your Party: one traveller is ailing</source>
+        <translation>Ton groupe : un voyageur ne va pas bien</translation>
+    </message>
+    <message>
+        <source>Your Party: %1 travellers are ailing</source>
+        <translation>Ton groupe : %1 voyageurs ne vont pas bien</translation>
+    </message>
+    <message>
+        <source>Your Party: some travellers are weak</source>
+        <translation>Ton groupe : des voyageurs sont faibles</translation>
+    </message>
 </context>
 <context>
     <name>TIntro</name>

@@ -21,6 +21,7 @@
 #include "trail/towncontent.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
@@ -123,7 +124,14 @@ void TGame::languageChanged()
     for (int line = 0; line < story::StoryLineCount; ++line)
         ctchar << story::storyLine(line);
     describeScene(describedPicture_);
-    PartyHealth();
+    for (int i = 0; i < 7; ++i)
+        N[i]->setAccessibleName(tr("Name of traveller %1").arg(i + 1));
+    // The travellers' conditions, once the party is chosen, and the party
+    // button's name.
+    if (gameState().PartyConfirmed)
+        PartyHealth();
+    else
+        markParty();
     stackSecondLine();
     if (!Caption->text().isEmpty()) {
         Caption->adjustSize();

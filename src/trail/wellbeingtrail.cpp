@@ -293,12 +293,12 @@ void TGame::markParty()
         return;
     PartyMark->setVisible(marked);
     PartyMark->raise();
-    QString name = QStringLiteral("Your Party");
+    QString name = tr("Your Party");
     if (ailing > 0)
-        name += ailing == 1 ? QStringLiteral(": one traveller is ailing")
-                            : QStringLiteral(": %1 travellers are ailing").arg(ailing);
+        name = ailing == 1 ? tr("Your Party: one traveller is ailing")
+                           : tr("Your Party: %1 travellers are ailing").arg(ailing);
     else if (weak > 0)
-        name += QStringLiteral(": some travellers are weak");
+        name = tr("Your Party: some travellers are weak");
     BtnParty->setAccessibleName(name);
     BtnParty->setToolTip(name);
 }
