@@ -6,6 +6,7 @@
 #include "errorcapture.h"
 #include "fakemedia.h"
 #include "marketscreens.h"
+#include "journal/journeylist.h"
 #include "shell/gamestate.h"
 #include "shell/language.h"
 #include "shops/catalogue.h"
@@ -264,6 +265,23 @@ private slots:
         QVERIFY2(changed.isEmpty(), qPrintable(changed.join(QLatin1Char('\n'))));
         QCOMPARE(back.keys(), english.keys());
         QVERIFY(errors.messages.isEmpty());
+    }
+
+    void theListOfJourneysSpeaksTheLanguageWithItsDays()
+    {
+        journey::Listing saved;
+        saved.town = 3;
+        saved.townName = QStringLiteral("Cedar Spring");
+        const QDateTime now(QDate(2026, 12, 10), QTime(10, 0)); // a Thursday
+        saved.saved = now.addDays(-3);
+        QCOMPARE(journey::listingLine(saved, now),
+                 QStringLiteral("A journey without a name \u2014 Cedar Spring, town 3 \u2014 Monday"));
+        putInPlace(QStringLiteral("fr"));
+        QCOMPARE(journey::listingLine(saved, now),
+                 QStringLiteral("Un voyage sans nom \u2014 Cedar Spring, ville 3 \u2014 lundi"));
+        saved.saved = now.addDays(-30);
+        QCOMPARE(journey::listingLine(saved, now).section(QStringLiteral(" \u2014 "), 2),
+                 QStringLiteral("10 novembre 2026"));
     }
 
     void aScreenMadeInALanguageSpeaksItFromTheStart()

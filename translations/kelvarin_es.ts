@@ -2385,6 +2385,109 @@
     </message>
 </context>
 <context>
+    <name>JourneyChooser</name>
+    <message>
+        <source>A journey without a name</source>
+        <translation>Un viaje sin nombre</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>hoy</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>ayer</translation>
+    </message>
+    <message>
+        <source>damaged: it cannot be opened</source>
+        <translation>dañado: no se puede abrir</translation>
+    </message>
+    <message>
+        <source>came to the end of the trail</source>
+        <translation>llegó al final del camino</translation>
+    </message>
+    <message>
+        <source>%1, town %2</source>
+        <translation>%1, pueblo %2</translation>
+    </message>
+    <message>
+        <source>the journey</source>
+        <translation>el viaje</translation>
+    </message>
+    <message>
+        <source>the journey of &quot;%1&quot;</source>
+        <translation>el viaje de &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a journey that came to the end</source>
+        <translation>un viaje que llegó al final</translation>
+    </message>
+    <message>
+        <source>A new journey takes the place of %1 (%2) when your party reaches the next town, and that one cannot be gone on with again.  Start a new journey?</source>
+        <translation>Un viaje nuevo ocupará el lugar de %1 (%2) cuando tu grupo llegue al siguiente pueblo, y ya no se podrá seguir con aquel.  ¿Empezar un viaje nuevo?</translation>
+    </message>
+    <message>
+        <source>Start a New Journey</source>
+        <translation>Empezar un viaje nuevo</translation>
+    </message>
+    <message>
+        <source>Keep the Saved Journey</source>
+        <translation>Conservar el viaje guardado</translation>
+    </message>
+    <message>
+        <source>Remove the journey &quot;%1&quot; from this computer?  It cannot be brought back.</source>
+        <translation>¿Quitar el viaje &quot;%1&quot; de esta computadora?  No se podrá recuperar.</translation>
+    </message>
+    <message>
+        <source>Remove the Journey</source>
+        <translation>Quitar el viaje</translation>
+    </message>
+    <message>
+        <source>Keep It</source>
+        <translation>Conservarlo</translation>
+    </message>
+    <message>
+        <source>Whose journey is this?  Type your party&apos;s name: your names, or your table&apos;s.  Leave it empty for a journey without a name.</source>
+        <translation>¿De quién es este viaje?  Escribe el nombre de tu grupo: sus nombres, o el de su mesa.  Déjalo vacío para un viaje sin nombre.</translation>
+    </message>
+    <message>
+        <source>Whose journey is this?</source>
+        <translation>¿De quién es este viaje?</translation>
+    </message>
+    <message>
+        <source>Room 12, table 3</source>
+        <translation>Salón 12, mesa 3</translation>
+    </message>
+    <message>
+        <source>Start the Journey</source>
+        <translation>Empezar el viaje</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Whose journey is this?  These journeys are saved on this computer.  Choose yours to go on with it, or start a new one.</source>
+        <translation>¿De quién es este viaje?  Estos viajes están guardados en esta computadora.  Elige el tuyo para seguir con él, o empieza uno nuevo.</translation>
+    </message>
+    <message>
+        <source>Journeys on this computer</source>
+        <translation>Viajes en esta computadora</translation>
+    </message>
+    <message>
+        <source>Go On with the Journey</source>
+        <translation>Seguir con el viaje</translation>
+    </message>
+    <message>
+        <source>Remove the Journey...</source>
+        <translation>Quitar el viaje...</translation>
+    </message>
+    <message>
+        <source>The journey could not be removed: %1 cannot be deleted.</source>
+        <translation>No se pudo quitar el viaje: no se puede borrar %1.</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>For &amp;Teachers</source>

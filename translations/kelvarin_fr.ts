@@ -2385,6 +2385,109 @@
     </message>
 </context>
 <context>
+    <name>JourneyChooser</name>
+    <message>
+        <source>A journey without a name</source>
+        <translation>Un voyage sans nom</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>yesterday</source>
+        <translation>hier</translation>
+    </message>
+    <message>
+        <source>damaged: it cannot be opened</source>
+        <translation>abîmé : il ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>came to the end of the trail</source>
+        <translation>arrivé au bout de la piste</translation>
+    </message>
+    <message>
+        <source>%1, town %2</source>
+        <translation>%1, ville %2</translation>
+    </message>
+    <message>
+        <source>the journey</source>
+        <translation>le voyage</translation>
+    </message>
+    <message>
+        <source>the journey of &quot;%1&quot;</source>
+        <translation>le voyage de &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a journey that came to the end</source>
+        <translation>un voyage arrivé au bout</translation>
+    </message>
+    <message>
+        <source>A new journey takes the place of %1 (%2) when your party reaches the next town, and that one cannot be gone on with again.  Start a new journey?</source>
+        <translation>Un nouveau voyage prendra la place de %1 (%2) quand ton groupe arrivera à la ville suivante, et on ne pourra plus continuer l&apos;ancien.  Commencer un nouveau voyage ?</translation>
+    </message>
+    <message>
+        <source>Start a New Journey</source>
+        <translation>Commencer un nouveau voyage</translation>
+    </message>
+    <message>
+        <source>Keep the Saved Journey</source>
+        <translation>Garder le voyage enregistré</translation>
+    </message>
+    <message>
+        <source>Remove the journey &quot;%1&quot; from this computer?  It cannot be brought back.</source>
+        <translation>Retirer le voyage &quot;%1&quot; de cet ordinateur ?  On ne pourra pas le récupérer.</translation>
+    </message>
+    <message>
+        <source>Remove the Journey</source>
+        <translation>Retirer le voyage</translation>
+    </message>
+    <message>
+        <source>Keep It</source>
+        <translation>Le garder</translation>
+    </message>
+    <message>
+        <source>Whose journey is this?  Type your party&apos;s name: your names, or your table&apos;s.  Leave it empty for a journey without a name.</source>
+        <translation>À qui est ce voyage ?  Écris le nom de ton groupe : vos prénoms, ou celui de votre table.  Laisse vide pour un voyage sans nom.</translation>
+    </message>
+    <message>
+        <source>Whose journey is this?</source>
+        <translation>À qui est ce voyage ?</translation>
+    </message>
+    <message>
+        <source>Room 12, table 3</source>
+        <translation>Classe 12, table 3</translation>
+    </message>
+    <message>
+        <source>Start the Journey</source>
+        <translation>Commencer le voyage</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Whose journey is this?  These journeys are saved on this computer.  Choose yours to go on with it, or start a new one.</source>
+        <translation>À qui est ce voyage ?  Ces voyages sont enregistrés sur cet ordinateur.  Choisis le tien pour le continuer, ou commences-en un nouveau.</translation>
+    </message>
+    <message>
+        <source>Journeys on this computer</source>
+        <translation>Voyages sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Go On with the Journey</source>
+        <translation>Continuer le voyage</translation>
+    </message>
+    <message>
+        <source>Remove the Journey...</source>
+        <translation>Retirer le voyage...</translation>
+    </message>
+    <message>
+        <source>The journey could not be removed: %1 cannot be deleted.</source>
+        <translation>Le voyage n&apos;a pas pu être retiré : %1 ne peut pas être supprimé.</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>For &amp;Teachers</source>

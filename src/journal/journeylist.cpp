@@ -4,8 +4,10 @@
 #include "platform/playerfolders.h"
 #include "shell/chapters.h"
 #include "shell/journeysave.h"
+#include "shell/language.h"
 #include "trail/towncontent.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
@@ -68,9 +70,9 @@ QList<Listing> journeysOnThisComputer()
     // Journeys set aside because they could not be opened were told when
     // they were set aside; they are not the parties' slots.
     const QDir parties(QDir(home).filePath(QString(PartySlotsFolder)));
-    const QStringList files = parties.entryList(
-        {QStringLiteral("*.") + FileExtension}, QDir::Files | QDir::System | QDir::Hidden,
-        QDir::Name);
+    const QStringList files =
+        parties.entryList({QStringLiteral("*.") + FileExtension},
+                          QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
     for (const QString& name : files) {
         if (name.contains(QLatin1String(".damaged-")))
             continue;
@@ -83,7 +85,9 @@ QList<Listing> journeysOnThisComputer()
 
 QString partyShown(const Listing& listing)
 {
-    return listing.party.isEmpty() ? QStringLiteral("A journey without a name") : listing.party;
+    return listing.party.isEmpty()
+               ? QCoreApplication::translate("JourneyChooser", "A journey without a name")
+               : listing.party;
 }
 
 QString listingLine(const Listing& listing, const QDateTime& now)
@@ -91,24 +95,27 @@ QString listingLine(const Listing& listing, const QDateTime& now)
     const QString dash = QStringLiteral(" \u2014 ");
     QString when;
     const qint64 days = listing.saved.date().daysTo(now.date());
-    const QLocale english(QLocale::English);
+    // The days and months in the language in view.
+    const QLocale shownIn(language::chosen());
     if (!listing.saved.isValid())
         when = QString();
     else if (days == 0)
-        when = QStringLiteral("today");
+        when = QCoreApplication::translate("JourneyChooser", "today");
     else if (days == 1)
-        when = QStringLiteral("yesterday");
+        when = QCoreApplication::translate("JourneyChooser", "yesterday");
     else if (days > 1 && days < 7)
-        when = english.dayName(listing.saved.date().dayOfWeek());
+        when = shownIn.dayName(listing.saved.date().dayOfWeek());
     else
-        when = english.toString(listing.saved.date(), QStringLiteral("d MMMM yyyy"));
+        when = shownIn.toString(listing.saved.date(), QStringLiteral("d MMMM yyyy"));
     QString where;
     if (listing.damaged)
-        where = QStringLiteral("damaged: it cannot be opened");
+        where = QCoreApplication::translate("JourneyChooser", "damaged: it cannot be opened");
     else if (listing.ended)
-        where = QStringLiteral("came to the end of the trail");
+        where = QCoreApplication::translate("JourneyChooser", "came to the end of the trail");
     else
-        where = QStringLiteral("%1, town %2").arg(listing.townName).arg(listing.town);
+        where = QCoreApplication::translate("JourneyChooser", "%1, town %2")
+                    .arg(listing.townName)
+                    .arg(listing.town);
     QString line = partyShown(listing) + dash + where;
     if (!when.isEmpty())
         line += dash + when;

@@ -4,6 +4,7 @@
 #include "platform/errorreport.h"
 #include "shell/journeysave.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -33,20 +34,29 @@ bool lettingGoIsSure(QWidget* parent, const journey::Listing& saved)
     question.setObjectName(QStringLiteral("StartAnewQuestion"));
     question.setWindowTitle(QStringLiteral("Kelvarin"));
     question.setIcon(QMessageBox::Warning);
-    const QString whose = saved.party.isEmpty()
-                              ? QStringLiteral("the journey")
-                              : QStringLiteral("the journey of \"%1\"").arg(saved.party);
-    const QString where = saved.ended ? QStringLiteral("a journey that came to the end")
-                                        : QStringLiteral("%1, town %2").arg(saved.townName)
-                                              .arg(saved.town);
-    question.setText(QStringLiteral("A new journey takes the place of %1 (%2) when your party "
+    const QString whose =
+        saved.party.isEmpty()
+            ? QCoreApplication::translate("JourneyChooser", "the journey")
+            : QCoreApplication::translate("JourneyChooser", "the journey of \"%1\"")
+                  .arg(saved.party);
+    const QString where =
+        saved.ended
+            ? QCoreApplication::translate("JourneyChooser", "a journey that came to the end")
+            : QCoreApplication::translate("JourneyChooser", "%1, town %2")
+                  .arg(saved.townName)
+                  .arg(saved.town);
+    question.setText(
+        QCoreApplication::translate("JourneyChooser",
+                                    "A new journey takes the place of %1 (%2) when your party "
                                     "reaches the next town, and that one cannot be gone on "
                                     "with again.  Start a new journey?")
-                         .arg(whose, where));
-    QPushButton* replace = addButton(question, QStringLiteral("Start a New Journey"),
-                                     QMessageBox::DestructiveRole, QStringLiteral("ReplaceSaved"));
-    QPushButton* keep = addButton(question, QStringLiteral("Keep the Saved Journey"),
-                                  QMessageBox::RejectRole, QStringLiteral("KeepSaved"));
+            .arg(whose, where));
+    QPushButton* replace =
+        addButton(question, QCoreApplication::translate("JourneyChooser", "Start a New Journey"),
+                  QMessageBox::DestructiveRole, QStringLiteral("ReplaceSaved"));
+    QPushButton* keep =
+        addButton(question, QCoreApplication::translate("JourneyChooser", "Keep the Saved Journey"),
+                  QMessageBox::RejectRole, QStringLiteral("KeepSaved"));
     question.setDefaultButton(keep);
     question.setEscapeButton(keep);
     platform::DialogInsideScreen placed(question);
@@ -60,13 +70,17 @@ bool removingIsSure(QWidget* parent, const journey::Listing& journey)
     question.setObjectName(QStringLiteral("RemoveQuestion"));
     question.setWindowTitle(QStringLiteral("Kelvarin"));
     question.setIcon(QMessageBox::Warning);
-    question.setText(QStringLiteral("Remove the journey \"%1\" from this computer?  It cannot "
+    question.setText(
+        QCoreApplication::translate("JourneyChooser",
+                                    "Remove the journey \"%1\" from this computer?  It cannot "
                                     "be brought back.")
-                         .arg(journey::listingLine(journey)));
-    QPushButton* remove = addButton(question, QStringLiteral("Remove the Journey"),
-                                    QMessageBox::DestructiveRole, QStringLiteral("RemoveSure"));
-    QPushButton* keep = addButton(question, QStringLiteral("Keep It"), QMessageBox::RejectRole,
-                                  QStringLiteral("KeepJourney"));
+            .arg(journey::listingLine(journey)));
+    QPushButton* remove =
+        addButton(question, QCoreApplication::translate("JourneyChooser", "Remove the Journey"),
+                  QMessageBox::DestructiveRole, QStringLiteral("RemoveSure"));
+    QPushButton* keep =
+        addButton(question, QCoreApplication::translate("JourneyChooser", "Keep It"),
+                  QMessageBox::RejectRole, QStringLiteral("KeepJourney"));
     question.setDefaultButton(keep);
     question.setEscapeButton(keep);
     platform::DialogInsideScreen placed(question);
@@ -82,23 +96,28 @@ std::optional<QString> askPartyName(QWidget* parent)
     box.setObjectName(QStringLiteral("PartyNameQuestion"));
     box.setWindowTitle(QStringLiteral("Kelvarin"));
     auto* layout = new QVBoxLayout(&box);
-    auto* label = new QLabel(QStringLiteral("Whose journey is this?  Type your party's name: "
-                                            "your names, or your table's.  Leave it empty for "
-                                            "a journey without a name."),
-                             &box);
+    auto* label =
+        new QLabel(QCoreApplication::translate("JourneyChooser",
+                                               "Whose journey is this?  Type your party's name: "
+                                               "your names, or your table's.  Leave it empty for "
+                                               "a journey without a name."),
+                   &box);
     label->setWordWrap(true);
     auto* name = new QLineEdit(&box);
     name->setObjectName(QStringLiteral("PartyName"));
-    name->setAccessibleName(QStringLiteral("Whose journey is this?"));
-    name->setPlaceholderText(QStringLiteral("Room 12, table 3"));
+    name->setAccessibleName(
+        QCoreApplication::translate("JourneyChooser", "Whose journey is this?"));
+    name->setPlaceholderText(QCoreApplication::translate("JourneyChooser", "Room 12, table 3"));
     name->setMaxLength(journey::LongestPartyName);
     label->setBuddy(name);
     auto* buttons = new QDialogButtonBox(&box);
     QPushButton* start =
-        buttons->addButton(QStringLiteral("Start the Journey"), QDialogButtonBox::AcceptRole);
+        buttons->addButton(QCoreApplication::translate("JourneyChooser", "Start the Journey"),
+                           QDialogButtonBox::AcceptRole);
     start->setObjectName(QStringLiteral("StartJourney"));
     start->setDefault(true);
-    QPushButton* back = buttons->addButton(QStringLiteral("Back"), QDialogButtonBox::RejectRole);
+    QPushButton* back = buttons->addButton(QCoreApplication::translate("JourneyChooser", "Back"),
+                                           QDialogButtonBox::RejectRole);
     back->setObjectName(QStringLiteral("Back"));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
@@ -126,14 +145,17 @@ public:
         setObjectName(QStringLiteral("JourneyChooser"));
         setWindowTitle(QStringLiteral("Kelvarin"));
         auto* layout = new QVBoxLayout(this);
-        auto* heading = new QLabel(QStringLiteral("Whose journey is this?  These journeys are "
-                                                  "saved on this computer.  Choose yours to go "
-                                                  "on with it, or start a new one."),
-                                   this);
+        auto* heading =
+            new QLabel(QCoreApplication::translate("JourneyChooser",
+                                                   "Whose journey is this?  These journeys are "
+                                                   "saved on this computer.  Choose yours to go "
+                                                   "on with it, or start a new one."),
+                       this);
         heading->setWordWrap(true);
         list_ = new QListWidget(this);
         list_->setObjectName(QStringLiteral("Journeys"));
-        list_->setAccessibleName(QStringLiteral("Journeys on this computer"));
+        list_->setAccessibleName(
+            QCoreApplication::translate("JourneyChooser", "Journeys on this computer"));
         heading->setBuddy(list_);
         for (const journey::Listing& journey : journeys) {
             auto* item = new QListWidgetItem(journey::listingLine(journey), list_);
@@ -141,14 +163,17 @@ public:
                 item->setToolTip(journey.problem);
         }
         auto* buttons = new QDialogButtonBox(this);
-        goOn_ = buttons->addButton(QStringLiteral("Go On with the Journey"),
-                                   QDialogButtonBox::AcceptRole);
+        goOn_ = buttons->addButton(
+            QCoreApplication::translate("JourneyChooser", "Go On with the Journey"),
+            QDialogButtonBox::AcceptRole);
         goOn_->setObjectName(QStringLiteral("GoOn"));
-        remove_ = buttons->addButton(QStringLiteral("Remove the Journey..."),
-                                     QDialogButtonBox::ActionRole);
+        remove_ = buttons->addButton(
+            QCoreApplication::translate("JourneyChooser", "Remove the Journey..."),
+            QDialogButtonBox::ActionRole);
         remove_->setObjectName(QStringLiteral("RemoveJourney"));
-        QPushButton* anew = buttons->addButton(QStringLiteral("Start a New Journey"),
-                                               QDialogButtonBox::ActionRole);
+        QPushButton* anew =
+            buttons->addButton(QCoreApplication::translate("JourneyChooser", "Start a New Journey"),
+                               QDialogButtonBox::ActionRole);
         anew->setObjectName(QStringLiteral("StartAnew"));
         connect(goOn_, &QPushButton::clicked, this, [this] { finish(Answer::GoOn); });
         connect(remove_, &QPushButton::clicked, this, [this] { finish(Answer::Remove); });
@@ -216,7 +241,9 @@ JourneyChoice chooseJourney(QWidget* parent, QList<journey::Listing> journeys)
                 const QString file = journeys.at(row).file;
                 if (!QFile::remove(file) && QFileInfo::exists(file))
                     platform::reportError(
-                        QStringLiteral("The journey could not be removed: %1 cannot be deleted.")
+                        QCoreApplication::translate(
+                            "JourneyChooser",
+                            "The journey could not be removed: %1 cannot be deleted.")
                             .arg(QFileInfo(file).fileName()));
                 else
                     journeys.removeAt(row);
