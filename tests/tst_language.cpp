@@ -6,6 +6,8 @@
 #include "errorcapture.h"
 #include "fakemedia.h"
 #include "marketscreens.h"
+#include "activities/hunting.h"
+#include "activities/wellbeing.h"
 #include "journal/journeylist.h"
 #include "shell/gamestate.h"
 #include "shell/language.h"
@@ -282,6 +284,38 @@ private slots:
         saved.saved = now.addDays(-30);
         QCOMPARE(journey::listingLine(saved, now).section(QStringLiteral(" \u2014 "), 2),
                  QStringLiteral("10 novembre 2026"));
+    }
+
+    void theRoadsChoicesAndTheHuntAreToldInTheLanguage()
+    {
+        using wellbeing::Remedy;
+        const Remedy snakeroot{Remedy::Kind::Good, 2, -1, wellbeing::remedyOfTown(2)};
+        const Remedy honey{Remedy::Kind::Provision, 0, -1, QStringLiteral("a jar of honey")};
+        const Remedy rest{};
+        hunting::Hunt turkey{QStringLiteral("a wild turkey"), 12, false};
+        const QStringList english{wellbeing::choiceText(snakeroot, QStringLiteral("Avrel")),
+                                  wellbeing::choiceText(honey, QStringLiteral("Avrel")),
+                                  wellbeing::choiceText(rest, QStringLiteral("Avrel")),
+                                  hunting::huntTold(turkey)};
+        QCOMPARE(english, (QStringList{QStringLiteral("Give Avrel snakeroot tea."),
+                                       QStringLiteral("Give Avrel a jar of honey."),
+                                       QStringLiteral("Let Avrel rest by the fire."),
+                                       QStringLiteral("The hunters come back with a wild turkey: "
+                                                      "12 lb of meat.  They give thanks for it, as "
+                                                      "Verunai hunters always did.")}));
+        putInPlace(QStringLiteral("es"));
+        QCOMPARE(wellbeing::choiceText(snakeroot, QStringLiteral("Avrel")),
+                 QStringLiteral("Darle a Avrel té de serpentaria."));
+        QCOMPARE(wellbeing::choiceText(honey, QStringLiteral("Avrel")),
+                 QStringLiteral("Darle a Avrel un frasco de miel."));
+        putInPlace(QStringLiteral("fr"));
+        QCOMPARE(wellbeing::choiceText(rest, QStringLiteral("Avrel")),
+                 QStringLiteral("Laisser Avrel se reposer près du feu."));
+        QVERIFY(hunting::huntTold(turkey).startsWith(
+            QStringLiteral("Les chasseurs reviennent avec un dindon sauvage : 12 lb")));
+        // The record keeps the English.
+        QCOMPARE(turkey.found, QStringLiteral("a wild turkey"));
+        QCOMPARE(wellbeing::remedyOfTown(2), QStringLiteral("snakeroot tea"));
     }
 
     void aScreenMadeInALanguageSpeaksItFromTheStart()

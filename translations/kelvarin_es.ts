@@ -2383,6 +2383,30 @@
         <source>deeper in the woods</source>
         <translation>más adentro del bosque</translation>
     </message>
+    <message>
+        <source>a deer</source>
+        <translation>un venado</translation>
+    </message>
+    <message>
+        <source>a wild turkey</source>
+        <translation>un pavo salvaje</translation>
+    </message>
+    <message>
+        <source>two rabbits</source>
+        <translation>dos conejos</translation>
+    </message>
+    <message>
+        <source>The hunters found only old tracks today.  There will be other woods.</source>
+        <translation>Hoy los cazadores solo encontraron huellas viejas.  Habrá otros bosques.</translation>
+    </message>
+    <message>
+        <source>The hunters come back with %1: %2 lb of meat.  They give thanks for it, as Verunai hunters always did.</source>
+        <translation>Los cazadores vuelven con %1: %2 lb de carne.  Dan las gracias por ella, como siempre hicieron los cazadores Verunai.</translation>
+    </message>
+    <message>
+        <source>Your party now has all the meat it can carry.</source>
+        <translation>Ahora tu grupo tiene toda la carne que puede llevar.</translation>
+    </message>
 </context>
 <context>
     <name>JourneyChooser</name>
@@ -3335,6 +3359,22 @@
     <message>
         <source>Your Party: some travellers are weak</source>
         <translation>Tu grupo: algunos viajeros están débiles</translation>
+    </message>
+    <message>
+        <source>%1 is too weak to walk on today.  Your party rests a day in %2 and cares for %1.</source>
+        <translation>Hoy %1 está demasiado débil para seguir caminando.  Tu grupo descansa un día en %2 y cuida de %1.</translation>
+    </message>
+    <message>
+        <source>There are tracks of game in these woods.</source>
+        <translation>Hay huellas de animales en este bosque.</translation>
+    </message>
+    <message>
+        <source>%1 rests by the fire tonight.</source>
+        <translation>Esta noche %1 descansa junto al fuego.</translation>
+    </message>
+    <message>
+        <source>%1 feels better already.</source>
+        <translation>%1 ya se siente mejor.</translation>
     </message>
 </context>
 <context>
@@ -4293,6 +4333,182 @@
     <message>
         <source>is healing from a snakebite.</source>
         <translation>se está curando de una mordedura de serpiente.</translation>
+    </message>
+    <message>
+        <source>has burned a hand on the hot kettle at the campfire.</source>
+        <translation>se quemó una mano con la olla caliente de la fogata.</translation>
+    </message>
+    <message>
+        <source>has caught a chill in the freezing wind.</source>
+        <translation>tiene escalofríos por el viento helado.</translation>
+    </message>
+    <message>
+        <source>has a fever and aches all over.</source>
+        <translation>tiene fiebre y le duele todo el cuerpo.</translation>
+    </message>
+    <message>
+        <source>has a bad cough that will not go away.</source>
+        <translation>tiene una tos fuerte que no se quita.</translation>
+    </message>
+    <message>
+        <source>has woken up with a sore throat.</source>
+        <translation>se despertó con dolor de garganta.</translation>
+    </message>
+    <message>
+        <source>is sick from drinking bad water.</source>
+        <translation>se enfermó por beber agua mala.</translation>
+    </message>
+    <message>
+        <source>has frostbitten toes and cheeks from the icy wind.</source>
+        <translation>tiene los dedos de los pies y las mejillas quemados por el viento helado.</translation>
+    </message>
+    <message>
+        <source>has slipped on the ice and is bruised and sore.</source>
+        <translation>se resbaló en el hielo y tiene moretones y dolores.</translation>
+    </message>
+    <message>
+        <source>has sores and chapped skin from the cold.</source>
+        <translation>tiene llagas y la piel agrietada por el frío.</translation>
+    </message>
+    <message>
+        <source>has cut a hand gathering firewood.</source>
+        <translation>se cortó una mano al recoger leña.</translation>
+    </message>
+    <message>
+        <source>has caught a cold in the wet weather.</source>
+        <translation>se resfrió con el tiempo húmedo.</translation>
+    </message>
+    <message>
+        <source>is weary from the long walk.</source>
+        <translation>tiene mucho cansancio por la larga caminata.</translation>
+    </message>
+    <message>
+        <source>is worried and cannot sleep.</source>
+        <translation>tiene preocupaciones y no puede dormir.</translation>
+    </message>
+    <message>
+        <source>was bitten by a snake!</source>
+        <translation>¡recibió una mordedura de serpiente!</translation>
+    </message>
+    <message>
+        <source>snakeroot tea</source>
+        <translation>té de serpentaria</translation>
+    </message>
+    <message>
+        <source>bear oil rubbed on the chest</source>
+        <translation>aceite de oso frotado en el pecho</translation>
+    </message>
+    <message>
+        <source>aloe</source>
+        <translation>sábila</translation>
+    </message>
+    <message>
+        <source>ginger tea</source>
+        <translation>té de jengibre</translation>
+    </message>
+    <message>
+        <source>the deer&apos;s horn talisman to hold</source>
+        <translation>el talismán de cuerno de venado para sostener</translation>
+    </message>
+    <message>
+        <source>cayenne pepper in the moccasins</source>
+        <translation>pimienta de cayena en los mocasines</translation>
+    </message>
+    <message>
+        <source>willow bark tea</source>
+        <translation>té de corteza de sauce</translation>
+    </message>
+    <message>
+        <source>boneset tea</source>
+        <translation>té de eupatorio</translation>
+    </message>
+    <message>
+        <source>lobelia ointment</source>
+        <translation>ungüento de lobelia</translation>
+    </message>
+    <message>
+        <source>lemon balm tea</source>
+        <translation>té de toronjil</translation>
+    </message>
+    <message>
+        <source>blood root</source>
+        <translation>raíz de sanguinaria</translation>
+    </message>
+    <message>
+        <source>blackberry tea</source>
+        <translation>té de zarzamora</translation>
+    </message>
+    <message>
+        <source>cranesbill</source>
+        <translation>geranio silvestre</translation>
+    </message>
+    <message>
+        <source>spruce pitch</source>
+        <translation>resina de abeto</translation>
+    </message>
+    <message>
+        <source>bear oil on the skin</source>
+        <translation>aceite de oso en la piel</translation>
+    </message>
+    <message>
+        <source>arnica</source>
+        <translation>árnica</translation>
+    </message>
+    <message>
+        <source>bittersweet salve</source>
+        <translation>pomada de dulcamara</translation>
+    </message>
+    <message>
+        <source>a birchbark fire to get warm by</source>
+        <translation>un fuego de corteza de abedul para calentarse</translation>
+    </message>
+    <message>
+        <source>bugleweed tea</source>
+        <translation>té de licopo</translation>
+    </message>
+    <message>
+        <source>calendula</source>
+        <translation>caléndula</translation>
+    </message>
+    <message>
+        <source>garlic</source>
+        <translation>ajo</translation>
+    </message>
+    <message>
+        <source>dogwood bark tea</source>
+        <translation>té de corteza de cornejo</translation>
+    </message>
+    <message>
+        <source>tulip poplar bark tea</source>
+        <translation>té de corteza de tulipero</translation>
+    </message>
+    <message>
+        <source>savory in the stew</source>
+        <translation>ajedrea en el guiso</translation>
+    </message>
+    <message>
+        <source>sumac-berry water</source>
+        <translation>agua de bayas de zumaque</translation>
+    </message>
+    <message>
+        <source>slippery elm bark</source>
+        <translation>corteza de olmo rojo</translation>
+    </message>
+    <message>
+        <source>hot tea</source>
+        <translation>té caliente</translation>
+    </message>
+    <message>
+        <source>a jar of honey</source>
+        <translation>un frasco de miel</translation>
+    </message>
+    <message>
+        <source>Let %1 rest by the fire.</source>
+        <translation>Dejar que %1 descanse junto al fuego.</translation>
+    </message>
+    <message>
+        <source>Give %1 %2.</source>
+        <translation>Darle a %1 %2.</translation>
     </message>
 </context>
 <context>

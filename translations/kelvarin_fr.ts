@@ -2383,6 +2383,30 @@
         <source>deeper in the woods</source>
         <translation>plus loin dans les bois</translation>
     </message>
+    <message>
+        <source>a deer</source>
+        <translation>un cerf</translation>
+    </message>
+    <message>
+        <source>a wild turkey</source>
+        <translation>un dindon sauvage</translation>
+    </message>
+    <message>
+        <source>two rabbits</source>
+        <translation>deux lapins</translation>
+    </message>
+    <message>
+        <source>The hunters found only old tracks today.  There will be other woods.</source>
+        <translation>Aujourd&apos;hui, les chasseurs n&apos;ont trouvé que de vieilles traces.  Il y aura d&apos;autres bois.</translation>
+    </message>
+    <message>
+        <source>The hunters come back with %1: %2 lb of meat.  They give thanks for it, as Verunai hunters always did.</source>
+        <translation>Les chasseurs reviennent avec %1 : %2 lb de viande.  Ils disent merci pour elle, comme les chasseurs Verunai l&apos;ont toujours fait.</translation>
+    </message>
+    <message>
+        <source>Your party now has all the meat it can carry.</source>
+        <translation>Ton groupe a maintenant toute la viande qu&apos;il peut porter.</translation>
+    </message>
 </context>
 <context>
     <name>JourneyChooser</name>
@@ -3335,6 +3359,22 @@
     <message>
         <source>Your Party: some travellers are weak</source>
         <translation>Ton groupe : des voyageurs sont faibles</translation>
+    </message>
+    <message>
+        <source>%1 is too weak to walk on today.  Your party rests a day in %2 and cares for %1.</source>
+        <translation>Aujourd&apos;hui, %1 est trop faible pour continuer à marcher.  Ton groupe se repose un jour à %2 et prend soin de %1.</translation>
+    </message>
+    <message>
+        <source>There are tracks of game in these woods.</source>
+        <translation>Il y a des traces de gibier dans ces bois.</translation>
+    </message>
+    <message>
+        <source>%1 rests by the fire tonight.</source>
+        <translation>Ce soir, %1 se repose près du feu.</translation>
+    </message>
+    <message>
+        <source>%1 feels better already.</source>
+        <translation>%1 se sent déjà mieux.</translation>
     </message>
 </context>
 <context>
@@ -4293,6 +4333,182 @@
     <message>
         <source>is healing from a snakebite.</source>
         <translation>se remet d&apos;une morsure de serpent.</translation>
+    </message>
+    <message>
+        <source>has burned a hand on the hot kettle at the campfire.</source>
+        <translation>s&apos;est brûlé la main sur la marmite chaude du feu de camp.</translation>
+    </message>
+    <message>
+        <source>has caught a chill in the freezing wind.</source>
+        <translation>a pris froid dans le vent glacé et a des frissons.</translation>
+    </message>
+    <message>
+        <source>has a fever and aches all over.</source>
+        <translation>a de la fièvre et mal partout.</translation>
+    </message>
+    <message>
+        <source>has a bad cough that will not go away.</source>
+        <translation>a une mauvaise toux qui ne passe pas.</translation>
+    </message>
+    <message>
+        <source>has woken up with a sore throat.</source>
+        <translation>a mal à la gorge depuis son réveil.</translation>
+    </message>
+    <message>
+        <source>is sick from drinking bad water.</source>
+        <translation>est malade d&apos;avoir bu de la mauvaise eau.</translation>
+    </message>
+    <message>
+        <source>has frostbitten toes and cheeks from the icy wind.</source>
+        <translation>a les orteils et les joues abîmés par le vent glacé.</translation>
+    </message>
+    <message>
+        <source>has slipped on the ice and is bruised and sore.</source>
+        <translation>a glissé sur la glace et a des bleus et des courbatures.</translation>
+    </message>
+    <message>
+        <source>has sores and chapped skin from the cold.</source>
+        <translation>a des plaies et la peau gercée par le froid.</translation>
+    </message>
+    <message>
+        <source>has cut a hand gathering firewood.</source>
+        <translation>s&apos;est coupé la main en ramassant du bois.</translation>
+    </message>
+    <message>
+        <source>has caught a cold in the wet weather.</source>
+        <translation>a attrapé un rhume par ce temps humide.</translation>
+    </message>
+    <message>
+        <source>is weary from the long walk.</source>
+        <translation>ressent une grande fatigue après la longue marche.</translation>
+    </message>
+    <message>
+        <source>is worried and cannot sleep.</source>
+        <translation>s&apos;inquiète et n&apos;arrive pas à dormir.</translation>
+    </message>
+    <message>
+        <source>was bitten by a snake!</source>
+        <translation>a reçu une morsure de serpent !</translation>
+    </message>
+    <message>
+        <source>snakeroot tea</source>
+        <translation>de la tisane de serpentaire</translation>
+    </message>
+    <message>
+        <source>bear oil rubbed on the chest</source>
+        <translation>de l&apos;huile d&apos;ours frottée sur la poitrine</translation>
+    </message>
+    <message>
+        <source>aloe</source>
+        <translation>de l&apos;aloès</translation>
+    </message>
+    <message>
+        <source>ginger tea</source>
+        <translation>de la tisane de gingembre</translation>
+    </message>
+    <message>
+        <source>the deer&apos;s horn talisman to hold</source>
+        <translation>le talisman en bois de cerf à tenir</translation>
+    </message>
+    <message>
+        <source>cayenne pepper in the moccasins</source>
+        <translation>du piment de Cayenne dans les mocassins</translation>
+    </message>
+    <message>
+        <source>willow bark tea</source>
+        <translation>de la tisane d&apos;écorce de saule</translation>
+    </message>
+    <message>
+        <source>boneset tea</source>
+        <translation>de la tisane d&apos;eupatoire</translation>
+    </message>
+    <message>
+        <source>lobelia ointment</source>
+        <translation>de l&apos;onguent de lobélie</translation>
+    </message>
+    <message>
+        <source>lemon balm tea</source>
+        <translation>de la tisane de mélisse</translation>
+    </message>
+    <message>
+        <source>blood root</source>
+        <translation>de la racine de sanguinaire</translation>
+    </message>
+    <message>
+        <source>blackberry tea</source>
+        <translation>de la tisane de mûrier sauvage</translation>
+    </message>
+    <message>
+        <source>cranesbill</source>
+        <translation>du géranium sauvage</translation>
+    </message>
+    <message>
+        <source>spruce pitch</source>
+        <translation>de la résine d&apos;épicéa</translation>
+    </message>
+    <message>
+        <source>bear oil on the skin</source>
+        <translation>de l&apos;huile d&apos;ours sur la peau</translation>
+    </message>
+    <message>
+        <source>arnica</source>
+        <translation>de l&apos;arnica</translation>
+    </message>
+    <message>
+        <source>bittersweet salve</source>
+        <translation>de la pommade de douce-amère</translation>
+    </message>
+    <message>
+        <source>a birchbark fire to get warm by</source>
+        <translation>un feu d&apos;écorce de bouleau pour se réchauffer</translation>
+    </message>
+    <message>
+        <source>bugleweed tea</source>
+        <translation>de la tisane de lycope</translation>
+    </message>
+    <message>
+        <source>calendula</source>
+        <translation>du calendula</translation>
+    </message>
+    <message>
+        <source>garlic</source>
+        <translation>de l&apos;ail</translation>
+    </message>
+    <message>
+        <source>dogwood bark tea</source>
+        <translation>de la tisane d&apos;écorce de cornouiller</translation>
+    </message>
+    <message>
+        <source>tulip poplar bark tea</source>
+        <translation>de la tisane d&apos;écorce de tulipier</translation>
+    </message>
+    <message>
+        <source>savory in the stew</source>
+        <translation>de la sarriette dans le ragoût</translation>
+    </message>
+    <message>
+        <source>sumac-berry water</source>
+        <translation>de l&apos;eau de baies de sumac</translation>
+    </message>
+    <message>
+        <source>slippery elm bark</source>
+        <translation>de l&apos;écorce d&apos;orme rouge</translation>
+    </message>
+    <message>
+        <source>hot tea</source>
+        <translation>du thé chaud</translation>
+    </message>
+    <message>
+        <source>a jar of honey</source>
+        <translation>un pot de miel</translation>
+    </message>
+    <message>
+        <source>Let %1 rest by the fire.</source>
+        <translation>Laisser %1 se reposer près du feu.</translation>
+    </message>
+    <message>
+        <source>Give %1 %2.</source>
+        <translation>Donner à %1 %2.</translation>
     </message>
 </context>
 <context>

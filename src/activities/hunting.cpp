@@ -3,6 +3,7 @@
 #include "activities/wellbeing.h"
 #include "platform/randomsource.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace hunting {
@@ -37,8 +38,10 @@ Hunt hunt(GameState& s, int town, int place, platform::RandomSource& random)
     };
     // Where the deer are, the hunters bring one back; elsewhere a turkey,
     // rabbits or only tracks.
-    const Game deer{"a deer", 40};
-    const Game others[] = {{"a wild turkey", 12}, {"two rabbits", 5}, {"", 0}};
+    const Game deer{QT_TRANSLATE_NOOP("Hunting", "a deer"), 40};
+    const Game others[] = {{QT_TRANSLATE_NOOP("Hunting", "a wild turkey"), 12},
+                           {QT_TRANSLATE_NOOP("Hunting", "two rabbits"), 5},
+                           {"", 0}};
     const bool deerPlace = random.next() % PlaceCount == place;
     const Game found = deerPlace ? deer : others[random.next() % 3];
     GameState::addToTownSet(s.HuntedIn, town);
@@ -52,15 +55,22 @@ Hunt hunt(GameState& s, int town, int place, platform::RandomSource& random)
 
 QString huntTold(const Hunt& h)
 {
+    // Told in the language in view; the journal keeps the English of h.found.
+    const auto words = [](const char* source) {
+        return QCoreApplication::translate("Hunting", source);
+    };
     if (h.found.isEmpty())
-        return QStringLiteral("The hunters found only old tracks today.  There will be other "
-                              "woods.");
-    QString text = QStringLiteral("The hunters come back with %1: %2 lb of meat.  They give "
-                                  "thanks for it, as Verunai hunters always did.")
-                       .arg(h.found)
-                       .arg(h.pounds);
+        return words(QT_TRANSLATE_NOOP(
+            "Hunting", "The hunters found only old tracks today.  There will be other woods."));
+    QString text =
+        words(QT_TRANSLATE_NOOP("Hunting", "The hunters come back with %1: %2 lb of meat.  They "
+                                           "give thanks for it, as Verunai hunters always did."))
+            .arg(words(h.found.toUtf8().constData()))
+            .arg(h.pounds);
     if (h.storeFull)
-        text += QStringLiteral("  Your party now has all the meat it can carry.");
+        text +=
+            QStringLiteral("  ") +
+            words(QT_TRANSLATE_NOOP("Hunting", "Your party now has all the meat it can carry."));
     return text;
 }
 

@@ -5,6 +5,7 @@
 #include "shops/plural.h"
 #include "trail/towncontent.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace wellbeing {
@@ -18,7 +19,7 @@ using S = std::array<int, SeasonCount>;
 const std::array<AilmentInfo, AilmentCount> Table{{
     {Ailment::None, "", "", "", 0, {}, nullptr, S{}},
     {Ailment::Burns,
-     "has burned a hand on the hot kettle at the campfire.",
+     QT_TRANSLATE_NOOP("Wellbeing", "has burned a hand on the hot kettle at the campfire."),
      QT_TRANSLATE_NOOP("Wellbeing", "has a burned hand."),
      "a burned hand",
      1,
@@ -26,7 +27,7 @@ const std::array<AilmentInfo, AilmentCount> Table{{
      nullptr,
      S{3, 3, 3, 3, 3, 3}},
     {Ailment::Chill,
-     "has caught a chill in the freezing wind.",
+     QT_TRANSLATE_NOOP("Wellbeing", "has caught a chill in the freezing wind."),
      QT_TRANSLATE_NOOP("Wellbeing", "has a chill."),
      "a chill",
      1,
@@ -34,7 +35,7 @@ const std::array<AilmentInfo, AilmentCount> Table{{
      "lb of tea",
      S{1, 3, 4, 3, 1, 0}},
     {Ailment::Fever,
-     "has a fever and aches all over.",
+     QT_TRANSLATE_NOOP("Wellbeing", "has a fever and aches all over."),
      QT_TRANSLATE_NOOP("Wellbeing", "has a fever and aches."),
      "a fever and aches",
      2,
@@ -42,7 +43,7 @@ const std::array<AilmentInfo, AilmentCount> Table{{
      nullptr,
      S{1, 2, 2, 2, 2, 1}},
     {Ailment::Cough,
-     "has a bad cough that will not go away.",
+     QT_TRANSLATE_NOOP("Wellbeing", "has a bad cough that will not go away."),
      QT_TRANSLATE_NOOP("Wellbeing", "has a bad cough."),
      "a bad cough",
      2,
@@ -50,7 +51,7 @@ const std::array<AilmentInfo, AilmentCount> Table{{
      "jar of honey",
      S{1, 2, 3, 3, 2, 1}},
     {Ailment::SoreThroat,
-     "has woken up with a sore throat.",
+     QT_TRANSLATE_NOOP("Wellbeing", "has woken up with a sore throat."),
      QT_TRANSLATE_NOOP("Wellbeing", "has a sore throat."),
      "a sore throat",
      1,
@@ -58,7 +59,7 @@ const std::array<AilmentInfo, AilmentCount> Table{{
      "jar of honey",
      S{1, 2, 2, 2, 2, 2}},
     {Ailment::UpsetStomach,
-     "has an upset stomach.",
+     QT_TRANSLATE_NOOP("Wellbeing", "has an upset stomach."),
      QT_TRANSLATE_NOOP("Wellbeing", "has an upset stomach."),
      "an upset stomach",
      1,
@@ -66,7 +67,7 @@ const std::array<AilmentInfo, AilmentCount> Table{{
      nullptr,
      S{2, 1, 1, 1, 1, 2}},
     {Ailment::BadWater,
-     "is sick from drinking bad water.",
+     QT_TRANSLATE_NOOP("Wellbeing", "is sick from drinking bad water."),
      QT_TRANSLATE_NOOP("Wellbeing", "is sick from bad water."),
      "sickness from bad water",
      2,
@@ -74,7 +75,7 @@ const std::array<AilmentInfo, AilmentCount> Table{{
      nullptr,
      S{3, 2, 1, 1, 3, 3}},
     {Ailment::Frostbite,
-     "has frostbitten toes and cheeks from the icy wind.",
+     QT_TRANSLATE_NOOP("Wellbeing", "has frostbitten toes and cheeks from the icy wind."),
      QT_TRANSLATE_NOOP("Wellbeing", "has frostbitten skin."),
      "frostbitten skin",
      2,
@@ -82,7 +83,7 @@ const std::array<AilmentInfo, AilmentCount> Table{{
      nullptr,
      S{0, 2, 4, 3, 0, 0}},
     {Ailment::Bruises,
-     "has slipped on the ice and is bruised and sore.",
+     QT_TRANSLATE_NOOP("Wellbeing", "has slipped on the ice and is bruised and sore."),
      QT_TRANSLATE_NOOP("Wellbeing", "has sore muscles and bruises."),
      "sore muscles and bruises",
      1,
@@ -90,7 +91,7 @@ const std::array<AilmentInfo, AilmentCount> Table{{
      nullptr,
      S{0, 1, 3, 3, 2, 0}},
     {Ailment::Sores,
-     "has sores and chapped skin from the cold.",
+     QT_TRANSLATE_NOOP("Wellbeing", "has sores and chapped skin from the cold."),
      QT_TRANSLATE_NOOP("Wellbeing", "has sores and chapped skin."),
      "sores and chapped skin",
      1,
@@ -98,7 +99,7 @@ const std::array<AilmentInfo, AilmentCount> Table{{
      nullptr,
      S{0, 1, 2, 3, 1, 0}},
     {Ailment::Cuts,
-     "has cut a hand gathering firewood.",
+     QT_TRANSLATE_NOOP("Wellbeing", "has cut a hand gathering firewood."),
      QT_TRANSLATE_NOOP("Wellbeing", "has a cut hand."),
      "a cut hand",
      1,
@@ -106,7 +107,7 @@ const std::array<AilmentInfo, AilmentCount> Table{{
      nullptr,
      S{2, 2, 1, 2, 2, 2}},
     {Ailment::Cold,
-     "has caught a cold in the wet weather.",
+     QT_TRANSLATE_NOOP("Wellbeing", "has caught a cold in the wet weather."),
      QT_TRANSLATE_NOOP("Wellbeing", "has a cold."),
      "a cold",
      1,
@@ -114,7 +115,7 @@ const std::array<AilmentInfo, AilmentCount> Table{{
      "lb of tea",
      S{1, 3, 1, 2, 4, 2}},
     {Ailment::Weariness,
-     "is weary from the long walk.",
+     QT_TRANSLATE_NOOP("Wellbeing", "is weary from the long walk."),
      QT_TRANSLATE_NOOP("Wellbeing", "is weary."),
      "weariness",
      1,
@@ -122,7 +123,7 @@ const std::array<AilmentInfo, AilmentCount> Table{{
      nullptr,
      S{1, 1, 2, 2, 2, 2}},
     {Ailment::Worry,
-     "is worried and cannot sleep.",
+     QT_TRANSLATE_NOOP("Wellbeing", "is worried and cannot sleep."),
      QT_TRANSLATE_NOOP("Wellbeing", "is worried and sleeps badly."),
      "worry and sleeplessness",
      1,
@@ -130,7 +131,7 @@ const std::array<AilmentInfo, AilmentCount> Table{{
      nullptr,
      S{2, 2, 1, 1, 1, 1}},
     {Ailment::Snakebite,
-     "was bitten by a snake!",
+     QT_TRANSLATE_NOOP("Wellbeing", "was bitten by a snake!"),
      QT_TRANSLATE_NOOP("Wellbeing", "is healing from a snakebite."),
      "a snakebite",
      2,
@@ -142,33 +143,33 @@ const std::array<AilmentInfo, AilmentCount> Table{{
 // How a town's good is given, town by town from town 2; empty for a good
 // that heals nothing.
 const std::array<const char*, 27> Remedies{{
-    "snakeroot tea",
-    "bear oil rubbed on the chest",
-    "aloe",
-    "ginger tea",
-    "the deer's horn talisman to hold",
-    "cayenne pepper in the moccasins",
+    QT_TRANSLATE_NOOP("Wellbeing", "snakeroot tea"),
+    QT_TRANSLATE_NOOP("Wellbeing", "bear oil rubbed on the chest"),
+    QT_TRANSLATE_NOOP("Wellbeing", "aloe"),
+    QT_TRANSLATE_NOOP("Wellbeing", "ginger tea"),
+    QT_TRANSLATE_NOOP("Wellbeing", "the deer's horn talisman to hold"),
+    QT_TRANSLATE_NOOP("Wellbeing", "cayenne pepper in the moccasins"),
     "",
-    "willow bark tea",
-    "boneset tea",
-    "lobelia ointment",
-    "lemon balm tea",
-    "blood root",
-    "blackberry tea",
-    "cranesbill",
-    "spruce pitch",
-    "bear oil on the skin",
-    "arnica",
-    "bittersweet salve",
-    "a birchbark fire to get warm by",
-    "bugleweed tea",
-    "calendula",
-    "garlic",
-    "dogwood bark tea",
-    "tulip poplar bark tea",
-    "savory in the stew",
-    "sumac-berry water",
-    "slippery elm bark",
+    QT_TRANSLATE_NOOP("Wellbeing", "willow bark tea"),
+    QT_TRANSLATE_NOOP("Wellbeing", "boneset tea"),
+    QT_TRANSLATE_NOOP("Wellbeing", "lobelia ointment"),
+    QT_TRANSLATE_NOOP("Wellbeing", "lemon balm tea"),
+    QT_TRANSLATE_NOOP("Wellbeing", "blood root"),
+    QT_TRANSLATE_NOOP("Wellbeing", "blackberry tea"),
+    QT_TRANSLATE_NOOP("Wellbeing", "cranesbill"),
+    QT_TRANSLATE_NOOP("Wellbeing", "spruce pitch"),
+    QT_TRANSLATE_NOOP("Wellbeing", "bear oil on the skin"),
+    QT_TRANSLATE_NOOP("Wellbeing", "arnica"),
+    QT_TRANSLATE_NOOP("Wellbeing", "bittersweet salve"),
+    QT_TRANSLATE_NOOP("Wellbeing", "a birchbark fire to get warm by"),
+    QT_TRANSLATE_NOOP("Wellbeing", "bugleweed tea"),
+    QT_TRANSLATE_NOOP("Wellbeing", "calendula"),
+    QT_TRANSLATE_NOOP("Wellbeing", "garlic"),
+    QT_TRANSLATE_NOOP("Wellbeing", "dogwood bark tea"),
+    QT_TRANSLATE_NOOP("Wellbeing", "tulip poplar bark tea"),
+    QT_TRANSLATE_NOOP("Wellbeing", "savory in the stew"),
+    QT_TRANSLATE_NOOP("Wellbeing", "sumac-berry water"),
+    QT_TRANSLATE_NOOP("Wellbeing", "slippery elm bark"),
 }};
 
 // Burns come at the camps, bad water by the rivers, frostbite where the
@@ -302,11 +303,18 @@ std::vector<Remedy> remediesFor(const GameState& s, const goods::Possessions& p,
     return choices;
 }
 
+// The provisions' remedies as choiceText names them, for the translators.
+[[maybe_unused]] const char* const ProvisionRemedies[] = {
+    QT_TRANSLATE_NOOP("Wellbeing", "hot tea"),
+    QT_TRANSLATE_NOOP("Wellbeing", "a jar of honey"),
+};
+
 QString choiceText(const Remedy& remedy, const QString& name)
 {
     if (remedy.kind == Remedy::Kind::Rest)
-        return QStringLiteral("Let %1 rest by the fire.").arg(name);
-    return QStringLiteral("Give %1 %2.").arg(name, remedy.what);
+        return QCoreApplication::translate("Wellbeing", "Let %1 rest by the fire.").arg(name);
+    return QCoreApplication::translate("Wellbeing", "Give %1 %2.")
+        .arg(name, QCoreApplication::translate("Wellbeing", remedy.what.toUtf8().constData()));
 }
 
 int ailingCount(const GameState& s)

@@ -47,13 +47,15 @@ bool TGame::holdPartyInTown()
     // A traveller too weak to walk on: the party rests a day here.
     if (const int weakest = wellbeing::weakestMember(s)) {
         wellbeing::restDay(s);
-        const QString told = QStringLiteral("%1 is too weak to walk on today.  Your party rests "
-                                            "a day in %2 and cares for %1.")
-                                 .arg(Name(weakest), here);
+        const QString weak = Name(weakest);
         journal.note(QStringLiteral("%1 was too weak to walk on, so your party rested a day in "
                                     "%2.")
                          .arg(Name(weakest), here));
-        showPrompt([told] { return told; });
+        showPrompt([weak, here] {
+            return tr("%1 is too weak to walk on today.  Your party rests a day in %2 and cares "
+                      "for %1.")
+                .arg(weak, here);
+        });
         PartyHealth();
         markParty();
         Continue->setEnabled(true);
@@ -91,7 +93,7 @@ void TGame::offerHunt()
     enabledBeforeChoice_ = {Visit->isEnabled(), Look->isEnabled(), Continue->isEnabled(),
                             s.ScreenClickable != 0};
     setSceneClickable(false); // the scene takes no trade while the question is up
-    const QString headline = QStringLiteral("There are tracks of game in these woods.");
+    const QString headline = tr("There are tracks of game in these woods.");
     // The places in the language in view; the journal keeps them in English.
     const auto place = [](int which) {
         return QCoreApplication::translate("Hunting",
@@ -124,7 +126,7 @@ void TGame::showRoadChoice(const QString& headline, int choices)
     Visit->setEnabled(false);
     Continue->setEnabled(false);
     DOK1->setEnabled(false);
-    platform::announce(this, headline + QStringLiteral("  What will you do?"));
+    platform::announce(this, headline + QStringLiteral("  ") + tr("What will you do?"));
     DC1->setFocus(Qt::OtherFocusReason);
 }
 
@@ -177,7 +179,8 @@ bool TGame::meetAilmentOnTheRoad()
     roadChoice_ = RoadChoice::Ailment;
     PartyHealth();
     markParty();
-    showRoadChoice(name + QLatin1Char(' ') + QString::fromUtf8(info.caught), choices);
+    showRoadChoice(name + QLatin1Char(' ') + QCoreApplication::translate("Wellbeing", info.caught),
+                   choices);
     s.DilemmaUp = 1;
     // The first time, the word that these remedies are of long ago.
     if (s.AilmentsMet == 1) {
@@ -205,7 +208,6 @@ void TGame::roadChoiceMade()
             return;
         }
         const hunting::Hunt h = hunting::hunt(s, s.Town, picked, platform::gameRandom());
-        const QString told = hunting::huntTold(h);
         journal.note(h.found.isEmpty()
                          ? QStringLiteral("Your hunters went out %1 and found only old tracks.")
                                .arg(hunting::placeName(picked))
@@ -214,7 +216,7 @@ void TGame::roadChoiceMade()
                                .arg(hunting::placeName(picked), h.found));
         if (h.pounds > 0)
             s.HungerTold = 0; // food again: a new running out will be told
-        showPrompt([told] { return told; });
+        showPrompt([h] { return hunting::huntTold(h); });
         Continue->setFocus(Qt::OtherFocusReason);
         return;
     }
@@ -230,10 +232,10 @@ void TGame::roadChoiceMade()
     const QString name = Name(ill.member);
     QString outcome;
     if (remedy.kind == wellbeing::Remedy::Kind::Rest) {
-        outcome = QStringLiteral("%1 rests by the fire tonight.").arg(name);
+        outcome = tr("%1 rests by the fire tonight.").arg(name);
         journal.note(QStringLiteral("Your party let %1 rest by the fire.").arg(name));
     } else {
-        outcome = QStringLiteral("%1 feels better already.").arg(name);
+        outcome = tr("%1 feels better already.").arg(name);
         const QString given = remedy.kind == wellbeing::Remedy::Kind::Good
                                   ? QStringLiteral("the %1 that %2 gave")
                                         .arg(wellbeing::remedyOfTown(remedy.town),
