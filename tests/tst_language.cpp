@@ -9,6 +9,7 @@
 #include "activities/hunting.h"
 #include "activities/wellbeing.h"
 #include "journal/journeylist.h"
+#include "shell/gamefacts.h"
 #include "shell/gamestate.h"
 #include "shell/language.h"
 #include "shops/catalogue.h"
@@ -316,6 +317,41 @@ private slots:
         // The record keeps the English.
         QCOMPARE(turkey.found, QStringLiteral("a wild turkey"));
         QCOMPARE(wellbeing::remedyOfTown(2), QStringLiteral("snakeroot tea"));
+    }
+
+    void theJourneysEndIsToldAgainInTheNewLanguage()
+    {
+        ErrorCapture errors;
+        MarketScreens screens;
+        TGame& game = *screens.game;
+        resetGameState();
+        gameState().Town = TownCount;
+        gameState().FishLb = 23;
+        gameState().CarePoints = 5;
+        game.JourneysEnd();
+        putInPlace(QStringLiteral("fr")); // Sedora's closing words, in view
+        QVERIFY(game.Caption->text().startsWith(QStringLiteral("Vous avez parcouru")));
+        putInPlace(QStringLiteral("en"));
+        game.Yes1Click(); // the score, after her words
+        const QString english = game.EndLabel2->text();
+        const int score = gameState().finalScore();
+        QVERIFY2(english.startsWith(
+                     QStringLiteral("Your final score is %1 points: 5 for treating the snakebite "
+                                    "with snakeroot tea, 2 for the 23 lb of fish in storage and 7 "
+                                    "for the 7 travellers in good condition.")
+                         .arg(score)),
+                 qPrintable(english));
+        putInPlace(QStringLiteral("es"));
+        QVERIFY2(game.EndLabel2->text().startsWith(
+                     QStringLiteral("Tu puntuación final es %1 puntos: 5 por curar la mordedura de "
+                                    "serpiente con té de serpentaria, 2 por las 23 lb de pescado "
+                                    "guardadas y 7 por 7 viajeros en buen estado.")
+                         .arg(score)),
+                 qPrintable(game.EndLabel2->text()));
+        putInPlace(QStringLiteral("fr"));
+        QVERIFY(game.EndLabel->text().startsWith(QStringLiteral("Ton groupe est arrivé")));
+        putInPlace(QStringLiteral("en"));
+        QCOMPARE(game.EndLabel2->text(), english);
     }
 
     void aScreenMadeInALanguageSpeaksItFromTheStart()

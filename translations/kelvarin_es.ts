@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Chapters</name>
+    <message>
+        <source>first</source>
+        <translation>primera</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>segunda</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation>tercera</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <translation>cuarta</translation>
+    </message>
+    <message>
+        <source>This is the end of the %1 part of your journey.  You can stop here: your journey is saved.  Next time, choose your party&apos;s name at the flea market to go on.</source>
+        <translation>Aquí termina la %1 parte de tu viaje.  Puedes parar aquí: tu viaje está guardado.  La próxima vez, elige el nombre de tu grupo en el mercado de pulgas para seguir.</translation>
+    </message>
+    <message>
+        <source>Open the journal (File menu, or Ctrl+J) to think over this part&apos;s questions together.</source>
+        <translation>Abre el diario (menú Archivo, o Ctrl+J) para pensar juntos en las preguntas de esta parte.</translation>
+    </message>
+</context>
+<context>
     <name>Fish</name>
     <message>
         <source> bluegill</source>
@@ -3375,6 +3402,70 @@
     <message>
         <source>%1 feels better already.</source>
         <translation>%1 ya se siente mejor.</translation>
+    </message>
+    <message>
+        <source>%1 for the %2 you traded for</source>
+        <translation>%1 por los trueques (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n useful goods</source>
+        <translation>
+            <numerusform>%n cosa útil</numerusform>
+            <numerusform>%n cosas útiles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 for treating the snakebite with snakeroot tea</source>
+        <translation>%1 por curar la mordedura de serpiente con té de serpentaria</translation>
+    </message>
+    <message>
+        <source>%1 for the %2 lb of fish in storage</source>
+        <translation>%1 por las %2 lb de pescado guardadas</translation>
+    </message>
+    <message>
+        <source>%1 for the %2 you gave</source>
+        <translation>%1 por los remedios que diste (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n remedies</source>
+        <translation>
+            <numerusform>%n remedio</numerusform>
+            <numerusform>%n remedios</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 for the %2 in good condition</source>
+        <translation>%1 por %2 en buen estado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n travellers</source>
+        <translation>
+            <numerusform>%n viajero</numerusform>
+            <numerusform>%n viajeros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>Your final score is %1: %2.
+
+Thank you for travelling with us.</source>
+        <translation>Tu puntuación final es %1: %2.
+
+Gracias por viajar con nosotros.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points</source>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n puntos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your party has come to the end of the Weyfarra trail.  The spirits you met have told you their stories: remember them, and remember the Verunai, whose long walk you have followed.</source>
+        <translation>Tu grupo llegó al final del camino Weyfarra.  Los espíritus que conociste te contaron sus historias: recuérdalas, y recuerda a los Verunai, cuya larga caminata has seguido.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Chapters</name>
+    <message>
+        <source>first</source>
+        <translation>première</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>deuxième</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation>troisième</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <translation>quatrième</translation>
+    </message>
+    <message>
+        <source>This is the end of the %1 part of your journey.  You can stop here: your journey is saved.  Next time, choose your party&apos;s name at the flea market to go on.</source>
+        <translation>C&apos;est la fin de la %1 partie de ton voyage.  Tu peux t&apos;arrêter ici : ton voyage est enregistré.  La prochaine fois, choisis le nom de ton groupe au marché aux puces pour continuer.</translation>
+    </message>
+    <message>
+        <source>Open the journal (File menu, or Ctrl+J) to think over this part&apos;s questions together.</source>
+        <translation>Ouvre le journal (menu Fichier, ou Ctrl+J) pour réfléchir ensemble aux questions de cette partie.</translation>
+    </message>
+</context>
+<context>
     <name>Fish</name>
     <message>
         <source> bluegill</source>
@@ -3375,6 +3402,70 @@
     <message>
         <source>%1 feels better already.</source>
         <translation>%1 se sent déjà mieux.</translation>
+    </message>
+    <message>
+        <source>%1 for the %2 you traded for</source>
+        <translation>%1 pour les échanges (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n useful goods</source>
+        <translation>
+            <numerusform>%n objet utile</numerusform>
+            <numerusform>%n objets utiles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 for treating the snakebite with snakeroot tea</source>
+        <translation>%1 pour avoir soigné la morsure de serpent avec de la tisane de serpentaire</translation>
+    </message>
+    <message>
+        <source>%1 for the %2 lb of fish in storage</source>
+        <translation>%1 pour les %2 lb de poisson en réserve</translation>
+    </message>
+    <message>
+        <source>%1 for the %2 you gave</source>
+        <translation>%1 pour les remèdes donnés (%2)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n remedies</source>
+        <translation>
+            <numerusform>%n remède</numerusform>
+            <numerusform>%n remèdes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 for the %2 in good condition</source>
+        <translation>%1 pour %2 en bon état</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n travellers</source>
+        <translation>
+            <numerusform>%n voyageur</numerusform>
+            <numerusform>%n voyageurs</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>Your final score is %1: %2.
+
+Thank you for travelling with us.</source>
+        <translation>Ton score final est de %1 : %2.
+
+Merci d&apos;avoir voyagé avec nous.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n points</source>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your party has come to the end of the Weyfarra trail.  The spirits you met have told you their stories: remember them, and remember the Verunai, whose long walk you have followed.</source>
+        <translation>Ton groupe est arrivé au bout de la piste Weyfarra.  Les esprits que tu as rencontrés t&apos;ont raconté leurs histoires : souviens-toi d&apos;elles, et souviens-toi des Verunai, dont tu as suivi la longue marche.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "chapters.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace {
@@ -10,10 +11,10 @@ struct Part {
 };
 
 constexpr std::array<Part, ChapterCount> Parts{{
-    {"The Autumn Hills", "first"},
-    {"The First Snow", "second"},
-    {"The Frozen Rivers", "third"},
-    {"The Thaw", "fourth"},
+    {"The Autumn Hills", QT_TRANSLATE_NOOP("Chapters", "first")},
+    {"The First Snow", QT_TRANSLATE_NOOP("Chapters", "second")},
+    {"The Frozen Rivers", QT_TRANSLATE_NOOP("Chapters", "third")},
+    {"The Thaw", QT_TRANSLATE_NOOP("Chapters", "fourth")},
 }};
 
 } // namespace
@@ -44,14 +45,17 @@ QString chapterEndWords(int number)
 {
     if (number < 1 || number >= ChapterCount)
         return {};
-    return QStringLiteral("This is the end of the %1 part of your journey.  You can stop here: "
-                          "your journey is saved.  Next time, choose your party's name at the "
-                          "flea market to go on.")
-        .arg(chapter(number).ordinal);
+    const QString ordinal = QCoreApplication::translate(
+        "Chapters", Parts[static_cast<std::size_t>(number - 1)].ordinal);
+    return QCoreApplication::translate(
+               "Chapters",
+               "This is the end of the %1 part of your journey.  You can stop here: your journey "
+               "is saved.  Next time, choose your party's name at the flea market to go on.")
+        .arg(ordinal);
 }
 
 QString chapterQuestionsHint()
 {
-    return QStringLiteral("Open the journal (File menu, or Ctrl+J) to think over this part's "
-                          "questions together.");
+    return QCoreApplication::translate("Chapters", "Open the journal (File menu, or Ctrl+J) to "
+                                                   "think over this part's questions together.");
 }

@@ -453,7 +453,7 @@ private:
     void enterRestoredTown(const ReopenedFlow& flow);
     // The restored route is drawn and its end has brought what comes next.
     bool routeDrawnToItsEnd() const;
-    void showEndCaption(const QString& text);
+    void showEndCaption(std::function<QString()> text);
     // The choice panel (Dchoice) serves the snakebite, an ailment and the hunt.
     enum class RoadChoice { None, Ailment, Hunt };
     RoadChoice roadChoice_ = RoadChoice::None;

@@ -4,26 +4,27 @@
 // journey map, and the choice to travel again or to leave.
 
 #include "game.h"
-
 #include "media/mediafiles.h"
 #include "media/mediaplayer.h"
 #include "media/pictures.h"
 #include "platform/announce.h"
 #include "platform/captionsize.h"
 #include "platform/picturebox.h"
+#include "platform/translatedtext.h"
 #include "presentation/storytexts.h"
 #include "shell/gamestate.h"
 #include "shell/journeysave.h"
+#include "shell/language.h"
 #include "trail/routetable.h"
 #include "trail/scenegeometry.h"
 #include "trail/towncontent.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QStringList>
 #include <QTimer>
-
 #include <algorithm>
 
 namespace {
@@ -32,9 +33,66 @@ namespace {
 // where it burns on the same picture shown at the scene's 600 x 450.
 constexpr QRect FireOnScene{247, 215, 125, 226};
 
-QString count(int n, const char* one, const char* many)
+// "1 point", "5 points": English says it with its own two words; another
+// language with its own forms for the count, from the translation of the
+// counted words ("%n points").
+QString count(int n, const char* one, const char* many, const char* counted)
 {
+    if (language::chosen() != QLatin1String("en")) {
+        const QString translated = QCoreApplication::translate("TGame", counted, nullptr, n);
+        if (translated != QLatin1String(counted))
+            return translated;
+    }
     return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+}
+
+// The final score and what it was made of, in the language in view: the
+// useful goods traded for, the snakebite's treatment, the fish in storage,
+// the remedies given and the travellers who came to the end in good
+// condition, each part as it was earned.
+QString finalScoreWords()
+{
+    const GameState& s = gameState();
+    const auto words = [](const char* source) {
+        return QCoreApplication::translate("TGame", source);
+    };
+    const int tradePoints = s.TradePoints;
+    const int goodsTraded = tradePoints / GameState::PointsPerGood;
+    const int carePoints = s.CarePoints;
+    const int fishPoints = s.fishPoints();
+    QStringList parts;
+    if (goodsTraded > 0)
+        parts << words(QT_TRANSLATE_NOOP("TGame", "%1 for the %2 you traded for"))
+                     .arg(tradePoints)
+                     .arg(count(goodsTraded, "useful good", "useful goods",
+                                QT_TRANSLATE_N_NOOP("TGame", "%n useful goods")));
+    if (carePoints > 0)
+        parts << words(
+                     QT_TRANSLATE_NOOP("TGame", "%1 for treating the snakebite with snakeroot tea"))
+                     .arg(carePoints);
+    parts << words(QT_TRANSLATE_NOOP("TGame", "%1 for the %2 lb of fish in storage"))
+                 .arg(fishPoints)
+                 .arg(s.FishLb);
+    if (s.RemedyPoints > 0)
+        parts << words(QT_TRANSLATE_NOOP("TGame", "%1 for the %2 you gave"))
+                     .arg(s.RemedyPoints)
+                     .arg(count(s.RemediesGiven, "remedy", "remedies",
+                                QT_TRANSLATE_N_NOOP("TGame", "%n remedies")));
+    const int wellTravellers = s.conditionPoints();
+    if (wellTravellers > 0)
+        parts << words(QT_TRANSLATE_NOOP("TGame", "%1 for the %2 in good condition"))
+                     .arg(wellTravellers)
+                     .arg(count(wellTravellers, "traveller", "travellers",
+                                QT_TRANSLATE_N_NOOP("TGame", "%n travellers")));
+    const QString madeOf =
+        parts.size() == 1
+            ? parts.first()
+            : words(QT_TRANSLATE_NOOP("TGame", "%1 and %2"))
+                  .arg(parts.mid(0, parts.size() - 1).join(QStringLiteral(", ")), parts.last());
+    return words(QT_TRANSLATE_NOOP(
+                     "TGame", "Your final score is %1: %2.\n\nThank you for travelling with us."))
+        .arg(count(s.finalScore(), "point", "points", QT_TRANSLATE_N_NOOP("TGame", "%n points")),
+             madeOf);
 }
 
 } // namespace
@@ -73,7 +131,7 @@ void TGame::JourneysEnd()
     MPend->setDisplayRect(pictureRectOnScreen(FireOnScene));
     MPend->Tag = 1;
     MPend->Play();
-    showEndCaption(story::closingWords());
+    showEndCaption(&story::closingWords);
     MPwords->FileName = QString::fromLatin1(MediaFiles::ClosingWords);
     MPwords->Open();
     MPwords->Play();
@@ -86,9 +144,9 @@ void TGame::JourneysEnd()
     Yes1->setFocus();
 }
 
-void TGame::showEndCaption(const QString& text)
+void TGame::showEndCaption(std::function<QString()> text)
 {
-    Caption->setText(text);
+    platform::setLiveText(Caption, std::move(text));
     Caption->adjustSize();
     platform::fitCaption(Caption);
     Caption->show();
@@ -124,14 +182,13 @@ void TGame::No1Click()
     MPchar->Open();
     MPchar->setDisplayRect(pictureRectOnScreen(spirit.charRect));
     MPchar->Play();
-    showEndCaption(story::storyLine(2 * next - 1));
+    showEndCaption([next] { return story::storyLine(2 * next - 1); });
     Yes1->raise();
     No1->raise();
 }
 
 void TGame::Yes1Click()
 {
-    GameState& s = gameState();
     MPend->Tag = 0;
     for (media::MediaPlayer* player : {MPend, MPwords, MPchar}) {
         if (player->isPlaying())
@@ -142,44 +199,12 @@ void TGame::Yes1Click()
     Yes1->hide();
     No1->hide();
 
-    // What the score was made of: the useful goods traded for, the
-    // snakebite's treatment, the fish in storage, the remedies given and
-    // the travellers who came to the end in good condition.
-    // Each part as it was earned.
-    const int tradePoints = s.TradePoints;
-    const int goodsTraded = tradePoints / GameState::PointsPerGood;
-    const int carePoints = s.CarePoints;
-    const int fishPoints = s.fishPoints();
-    QStringList parts;
-    if (goodsTraded > 0)
-        parts << QStringLiteral("%1 for the %2 you traded for")
-                     .arg(tradePoints)
-                     .arg(count(goodsTraded, "useful good", "useful goods"));
-    if (carePoints > 0)
-        parts << QStringLiteral("%1 for treating the snakebite with snakeroot tea").arg(carePoints);
-    parts << QStringLiteral("%1 for the %2 lb of fish in storage").arg(fishPoints).arg(s.FishLb);
-    if (s.RemedyPoints > 0)
-        parts << QStringLiteral("%1 for the %2 you gave")
-                     .arg(s.RemedyPoints)
-                     .arg(count(s.RemediesGiven, "remedy", "remedies"));
-    const int wellTravellers = s.conditionPoints();
-    if (wellTravellers > 0)
-        parts << QStringLiteral("%1 for the %2 in good condition")
-                     .arg(wellTravellers)
-                     .arg(count(wellTravellers, "traveller", "travellers"));
-    const QString madeOf = parts.size() == 1
-                               ? parts.first()
-                               : parts.mid(0, parts.size() - 1).join(QStringLiteral(", ")) +
-                                     QStringLiteral(" and ") + parts.last();
-
-    EndLabel->setText(QStringLiteral(
-        "Your party has come to the end of the Weyfarra trail.  The spirits you met have told "
-        "you their stories: remember them, and remember the Verunai, whose long walk you have "
-        "followed."));
-    const int finalScore = s.finalScore();
-    EndLabel2->setText(QStringLiteral("Your final score is %1: %2.\n\nThank you for travelling "
-                                      "with us.")
-                           .arg(count(finalScore, "point", "points"), madeOf));
+    platform::setTranslatedText(
+        EndLabel, "TGame",
+        QT_TRANSLATE_NOOP("TGame", "Your party has come to the end of the Weyfarra trail.  The "
+                                   "spirits you met have told you their stories: remember them, "
+                                   "and remember the Verunai, whose long walk you have followed."));
+    platform::setLiveText(EndLabel2, [] { return finalScoreWords(); });
     for (QLabel* label : {EndLabel, EndLabel2}) {
         label->resize(layout.EndLabelWidth, label->heightForWidth(layout.EndLabelWidth));
         label->show();
