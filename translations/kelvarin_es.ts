@@ -1401,8 +1401,8 @@
     <message numerus="yes">
         <source>decorative heart plate</source>
         <translation>
-            <numerusform>plato decorativo en forma de corazón</numerusform>
-            <numerusform>platos decorativos en forma de corazón</numerusform>
+            <numerusform>plato de corazón decorativo</numerusform>
+            <numerusform>platos de corazón decorativos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1415,8 +1415,8 @@
     <message numerus="yes">
         <source>copper deer decoration</source>
         <translation>
-            <numerusform>decoración de venado de cobre</numerusform>
-            <numerusform>decoraciones de venado de cobre</numerusform>
+            <numerusform>adorno de venado de cobre</numerusform>
+            <numerusform>adornos de venado de cobre</numerusform>
         </translation>
     </message>
     <message numerus="yes">

@@ -1401,8 +1401,8 @@
     <message numerus="yes">
         <source>decorative heart plate</source>
         <translation>
-            <numerusform>assiette décorative en forme de cœur</numerusform>
-            <numerusform>assiettes décoratives en forme de cœur</numerusform>
+            <numerusform>assiette en forme de cœur</numerusform>
+            <numerusform>assiettes en forme de cœur</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -2844,7 +2844,7 @@
     </message>
     <message>
         <source>A journey along the Verunai removal trail, made with care for students and teachers.</source>
-        <translation>Un voyage le long de la piste de la déportation des Verunai, conçu avec soin pour les élèves et les enseignants.</translation>
+        <translation>Un voyage sur la piste de la déportation des Verunai, fait avec soin pour élèves et enseignants.</translation>
     </message>
 </context>
 <context>
@@ -2859,7 +2859,7 @@
     </message>
     <message>
         <source>&amp;No, don&apos;t quit</source>
-        <translation>&amp;Non, ne pas quitter</translation>
+        <translation>&amp;Non, je reste</translation>
     </message>
     <message>
         <source>&amp;Okay</source>
@@ -3245,7 +3245,7 @@
     </message>
     <message>
         <source>Since this is a ghostly establishment, the proprietors may not have seen any customers in a while...</source>
-        <translation>Comme c&apos;est un endroit hanté par des fantômes, les propriétaires n&apos;ont peut-être pas vu de clients depuis longtemps...</translation>
+        <translation>C&apos;est un endroit de fantômes : les propriétaires n&apos;ont peut-être pas vu de clients depuis longtemps...</translation>
     </message>
     <message>
         <source>It looks like they&apos;re ready to help you.  Click on the screen to purchase your supplies.</source>

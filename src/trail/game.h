@@ -263,6 +263,9 @@ public:
     void tellInstruction(QWidget* asked);
     // Where the panel stands: beside a spirit in the scene, or in its place.
     void placeInstructionPanel();
+    // The instruction panel's first line is this high, or higher for more lines.
+    static constexpr int FirstLineHeight = 110;
+    static constexpr int SecondLineHeight = 70;
     // Puts IL2 below all the lines of IL1.
     void stackSecondLine();
     // The welcome of the first town, on the panel's two lines.

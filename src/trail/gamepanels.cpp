@@ -66,12 +66,12 @@ void TGame::createInstructionPanel()
     IPic->setButton(false); // its click repeats the scene's, which the keyboard reaches
     IPic->hide();
     IL1 = newLabel(Client, "IL1", sansFont(16), palette().color(QPalette::WindowText), true);
-    IL1->resize(280, 110);
+    IL1->resize(280, FirstLineHeight);
     IL1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     platform::setLiveText(IL1, &TGame::welcomeFirstLine);
     IL1->hide();
     IL2 = newLabel(Client, "IL2", sansFont(16), palette().color(QPalette::WindowText), true);
-    IL2->resize(280, 70);
+    IL2->resize(280, SecondLineHeight);
     IL2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     platform::setLiveText(IL2, &TGame::welcomeSecondLine);
     IL2->hide();

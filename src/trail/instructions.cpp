@@ -237,9 +237,12 @@ void TGame::placeInstructionPanel()
 void TGame::stackSecondLine()
 {
     // The second line has its place below the first; a first line that
-    // wraps further pushes it down, so that neither is written over the other.
-    const int firstEnds = IL1->y() + IL1->heightForWidth(IL1->width()) + 6;
-    IL2->move(IL1->x(), std::max(IPic->y() + 110, firstEnds));
+    // wraps further grows to show all of its lines and pushes the second
+    // down, so that neither is cut off or written over the other.
+    const int firstHeight = IL1->heightForWidth(IL1->width());
+    IL1->resize(IL1->width(), std::max(FirstLineHeight, firstHeight));
+    IL2->move(IL1->x(), std::max(IPic->y() + 110, IL1->y() + firstHeight + 6));
+    IL2->resize(IL2->width(), std::max(SecondLineHeight, IL2->heightForWidth(IL2->width())));
 }
 
 void TGame::IPTimer()
