@@ -29,6 +29,25 @@
     </message>
 </context>
 <context>
+    <name>FileDialog</name>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>This name cannot be used: %1.  Please choose a shorter name.</source>
+        <translation>No se puede usar este nombre: %1.  Elige un nombre más corto, por favor.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.  Do you want to replace it?</source>
+        <translation>&quot;%1&quot; ya existe.  ¿Quieres reemplazarlo?</translation>
+    </message>
+</context>
+<context>
     <name>Fish</name>
     <message>
         <source> bluegill</source>
@@ -3466,6 +3485,34 @@ Gracias por viajar con nosotros.</translation>
     <message>
         <source>Your party has come to the end of the Weyfarra trail.  The spirits you met have told you their stories: remember them, and remember the Verunai, whose long walk you have followed.</source>
         <translation>Tu grupo llegó al final del camino Weyfarra.  Los espíritus que conociste te contaron sus historias: recuérdalas, y recuerda a los Verunai, cuya larga caminata has seguido.</translation>
+    </message>
+    <message>
+        <source>Journeys (*.kvj)</source>
+        <translation>Viajes (*.kvj)</translation>
+    </message>
+    <message>
+        <source>There is no journey on the trail to save.</source>
+        <translation>No hay ningún viaje en el camino para guardar.</translation>
+    </message>
+    <message>
+        <source>The journey can be saved when the party is not travelling, listening to a spirit or treating a snakebite.  Please try again in a moment.</source>
+        <translation>El viaje se puede guardar cuando el grupo no está viajando, escuchando a un espíritu o curando una mordedura de serpiente.  Inténtalo otra vez en un momento.</translation>
+    </message>
+    <message>
+        <source>The journey could not be saved: &quot;%1&quot; is not a saved journey (it may be a game saved at the flea market), so it is not replaced.  Please choose another name.</source>
+        <translation>No se pudo guardar el viaje: &quot;%1&quot; no es un viaje guardado (puede ser un juego guardado en el mercado de pulgas), así que no se reemplaza.  Elige otro nombre, por favor.</translation>
+    </message>
+    <message>
+        <source>The journey &quot;%1&quot; cannot be opened: %2.  Nothing in the game was changed.</source>
+        <translation>No se puede abrir el viaje &quot;%1&quot;: %2.  No se cambió nada en el juego.</translation>
+    </message>
+    <message>
+        <source>its journal cannot be read (%1)</source>
+        <translation>no se puede leer su diario (%1)</translation>
+    </message>
+    <message>
+        <source>the picture &quot;%1&quot; it needs is missing from the game</source>
+        <translation>falta en el juego la imagen &quot;%1&quot; que necesita</translation>
     </message>
 </context>
 <context>

@@ -29,6 +29,25 @@
     </message>
 </context>
 <context>
+    <name>FileDialog</name>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>This name cannot be used: %1.  Please choose a shorter name.</source>
+        <translation>Ce nom ne peut pas être utilisé : %1.  Choisis un nom plus court, s&apos;il te plaît.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; already exists.  Do you want to replace it?</source>
+        <translation>&quot;%1&quot; existe déjà.  Veux-tu le remplacer ?</translation>
+    </message>
+</context>
+<context>
     <name>Fish</name>
     <message>
         <source> bluegill</source>
@@ -3466,6 +3485,34 @@ Merci d&apos;avoir voyagé avec nous.</translation>
     <message>
         <source>Your party has come to the end of the Weyfarra trail.  The spirits you met have told you their stories: remember them, and remember the Verunai, whose long walk you have followed.</source>
         <translation>Ton groupe est arrivé au bout de la piste Weyfarra.  Les esprits que tu as rencontrés t&apos;ont raconté leurs histoires : souviens-toi d&apos;elles, et souviens-toi des Verunai, dont tu as suivi la longue marche.</translation>
+    </message>
+    <message>
+        <source>Journeys (*.kvj)</source>
+        <translation>Voyages (*.kvj)</translation>
+    </message>
+    <message>
+        <source>There is no journey on the trail to save.</source>
+        <translation>Il n&apos;y a pas de voyage sur la piste à enregistrer.</translation>
+    </message>
+    <message>
+        <source>The journey can be saved when the party is not travelling, listening to a spirit or treating a snakebite.  Please try again in a moment.</source>
+        <translation>Le voyage peut être enregistré quand le groupe ne voyage pas, n&apos;écoute pas un esprit et ne soigne pas une morsure de serpent.  Réessaie dans un instant.</translation>
+    </message>
+    <message>
+        <source>The journey could not be saved: &quot;%1&quot; is not a saved journey (it may be a game saved at the flea market), so it is not replaced.  Please choose another name.</source>
+        <translation>Le voyage n&apos;a pas pu être enregistré : &quot;%1&quot; n&apos;est pas un voyage enregistré (c&apos;est peut-être une partie enregistrée au marché aux puces), alors il n&apos;est pas remplacé.  Choisis un autre nom, s&apos;il te plaît.</translation>
+    </message>
+    <message>
+        <source>The journey &quot;%1&quot; cannot be opened: %2.  Nothing in the game was changed.</source>
+        <translation>Le voyage &quot;%1&quot; ne peut pas être ouvert : %2.  Rien n&apos;a été changé dans le jeu.</translation>
+    </message>
+    <message>
+        <source>its journal cannot be read (%1)</source>
+        <translation>son journal ne peut pas être lu (%1)</translation>
+    </message>
+    <message>
+        <source>the picture &quot;%1&quot; it needs is missing from the game</source>
+        <translation>l&apos;image &quot;%1&quot; dont il a besoin manque dans le jeu</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "platform/errorreport.h"
 #include "platform/filenames.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -27,7 +28,8 @@ public:
         : QFileDialog(parent), dialog_(dialog)
     {
         const bool saving = dialog.kind == FileDialog::Kind::Save;
-        setWindowTitle(saving ? QStringLiteral("Save As") : QStringLiteral("Open"));
+        setWindowTitle(saving ? QCoreApplication::translate("FileDialog", "Save As")
+                              : QCoreApplication::translate("FileDialog", "Open"));
         setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         setNameFilter(dialog.filter);
@@ -59,16 +61,19 @@ public:
         }
         const QString file = chosenFile();
         if (const QString why = whyNameDoesNotFit(file, 0); !why.isEmpty()) {
-            reportError(QStringLiteral("This name cannot be used: %1.  Please choose a shorter "
-                                       "name.")
-                            .arg(why));
+            reportError(
+                QCoreApplication::translate(
+                    "FileDialog", "This name cannot be used: %1.  Please choose a shorter name.")
+                    .arg(why));
             return;
         }
         if (dialog_.keepsExtension && QFileInfo::exists(file)) {
-            QMessageBox question(QMessageBox::Question, windowTitle(),
-                                 QStringLiteral("\"%1\" already exists.  Do you want to replace it?")
-                                     .arg(shownName(QFileInfo(file).fileName())),
-                                 QMessageBox::Yes | QMessageBox::No, this);
+            QMessageBox question(
+                QMessageBox::Question, windowTitle(),
+                QCoreApplication::translate("FileDialog",
+                                            "\"%1\" already exists.  Do you want to replace it?")
+                    .arg(shownName(QFileInfo(file).fileName())),
+                QMessageBox::Yes | QMessageBox::No, this);
             question.setObjectName(QStringLiteral("ReplaceQuestion"));
             DialogInsideScreen placed(question);
             if (question.exec() != QMessageBox::Yes)

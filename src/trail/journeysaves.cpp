@@ -31,7 +31,11 @@
 
 namespace {
 
-const QString JourneyFilter = QStringLiteral("Journeys (*.kvj)");
+// The file dialogs' filter, in the language in view.
+QString journeyFilter()
+{
+    return TGame::tr("Journeys (*.kvj)");
+}
 
 } // namespace
 
@@ -39,13 +43,13 @@ QString TGame::whyJourneyCannotBeSavedNow() const
 {
     const GameState& s = gameState();
     if (s.Town < 1 || journeyEnded_)
-        return QStringLiteral("There is no journey on the trail to save.");
+        return tr("There is no journey on the trail to save.");
     const bool busy = Go->isActive() || MPghost->isPlaying() || MPchar->isPlaying() ||
                       MPskel->isPlaying() || s.DilemmaUp || EndTime->isActive();
     if (busy)
-        return QStringLiteral("The journey can be saved when the party is not travelling, "
-                              "listening to a spirit or treating a snakebite.  Please try again "
-                              "in a moment.");
+        return tr("The journey can be saved when the party is not travelling, "
+                  "listening to a spirit or treating a snakebite.  Please try again "
+                  "in a moment.");
     return {};
 }
 
@@ -70,8 +74,11 @@ void TGame::SaveJourneyClick()
     if (!why.isEmpty())
         platform::raise(why);
     const journey::JourneyState state = captureJourney();
-    platform::FileDialog dialog{
-        platform::FileDialog::Kind::Save, JourneyFilter, QString(journey::FileExtension), {}, true};
+    platform::FileDialog dialog{platform::FileDialog::Kind::Save,
+                                journeyFilter(),
+                                QString(journey::FileExtension),
+                                {},
+                                true};
     const QString chosen = ExecuteDialog(dialog, this);
     if (chosen.isEmpty())
         return;
@@ -81,9 +88,9 @@ void TGame::SaveJourneyClick()
     const QFileInfo existing(fileName);
     if ((existing.exists() || existing.isSymLink()) && existing.size() > 0 &&
         !journey::beginsAsAJourney(fileName))
-        platform::raise(QStringLiteral("The journey could not be saved: \"%1\" is not a saved "
-                                       "journey (it may be a game saved at the flea market), so "
-                                       "it is not replaced.  Please choose another name.")
+        platform::raise(tr("The journey could not be saved: \"%1\" is not a saved "
+                           "journey (it may be a game saved at the flea market), so "
+                           "it is not replaced.  Please choose another name.")
                             .arg(platform::shownName(fileName)));
     const QString problem = journey::write(fileName, state);
     if (!problem.isEmpty())
@@ -93,7 +100,7 @@ void TGame::SaveJourneyClick()
 void TGame::OpenJourneyClick()
 {
     platform::FileDialog dialog{
-        platform::FileDialog::Kind::Open, JourneyFilter, QString(journey::FileExtension), {}};
+        platform::FileDialog::Kind::Open, journeyFilter(), QString(journey::FileExtension), {}};
     const QString fileName = ExecuteDialog(dialog, this);
     if (fileName.isEmpty())
         return;
@@ -102,8 +109,8 @@ void TGame::OpenJourneyClick()
         platform::raise(reading.problem);
     const QString problem = resumeJourney(reading.state);
     if (!problem.isEmpty())
-        platform::raise(QStringLiteral("The journey \"%1\" cannot be opened: %2.  Nothing in the "
-                                       "game was changed.")
+        platform::raise(tr("The journey \"%1\" cannot be opened: %2.  Nothing in the "
+                           "game was changed.")
                             .arg(platform::shownName(fileName), problem));
 }
 
@@ -147,12 +154,11 @@ QString TGame::resumeJourney(const journey::JourneyState& state)
         return why;
     const JournalReading diary = Journal::fromLines(state.texts(journey::field::Journal));
     if (!diary.problem.isEmpty())
-        return QStringLiteral("its journal cannot be read (%1)").arg(diary.problem);
+        return tr("its journal cannot be read (%1)").arg(diary.problem);
     const ReopenedFlow flow = reopenedFlow(state);
     for (const QString& picture : picturesToReopen(flow)) {
         if (!media::hasJpegPicture(picture))
-            return QStringLiteral("the picture \"%1\" it needs is missing from the game")
-                .arg(picture);
+            return tr("the picture \"%1\" it needs is missing from the game").arg(picture);
     }
 
     leaveEverything();
