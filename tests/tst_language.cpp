@@ -354,6 +354,31 @@ private slots:
         QCOMPARE(game.EndLabel2->text(), english);
     }
 
+    void theInventoryShowsTheCatchesAndReservesInTheLanguage()
+    {
+        MarketScreens screens;
+        resetGameState();
+        gameState().FishLb = 4;
+        gameState().FishOz = 3;
+        screens.game->FishList = {QStringLiteral("2 lb 5 oz bluegill"),
+                                  QStringLiteral("1 lb 0 oz brook trout")};
+        TInventory& inventory = *screens.inventory;
+        putInPlace(QStringLiteral("fr"));
+        inventory.Tag = TInventory::FishCaught;
+        inventory.ReadData();
+        QCOMPARE(inventory.L[0]->text(), QStringLiteral("2 lb 5 oz de crapet arlequin"));
+        QCOMPARE(inventory.L[1]->text(), QStringLiteral("1 lb 0 oz d'omble de fontaine"));
+        inventory.Tag = TInventory::GameReserves;
+        inventory.ReadData();
+        QCOMPARE(inventory.L[0]->text(), QStringLiteral("poisson en réserve : 4 lb 3 oz"));
+        // The catches are kept as they were caught, in English.
+        QCOMPARE(screens.game->FishList.first(), QStringLiteral("2 lb 5 oz bluegill"));
+        putInPlace(QStringLiteral("en"));
+        inventory.Tag = TInventory::FishCaught;
+        inventory.ReadData();
+        QCOMPARE(inventory.L[0]->text(), QStringLiteral("2 lb 5 oz bluegill"));
+    }
+
     void aScreenMadeInALanguageSpeaksItFromTheStart()
     {
         putInPlace(QStringLiteral("es"));

@@ -2696,6 +2696,25 @@
     </message>
 </context>
 <context>
+    <name>Reserves</name>
+    <message>
+        <source>meat in storage: %1 lb</source>
+        <translation>viande en réserve : %1 lb</translation>
+    </message>
+    <message>
+        <source>fish in storage: %1 lb %2 oz</source>
+        <translation>poisson en réserve : %1 lb %2 oz</translation>
+    </message>
+    <message>
+        <source>other food in storage: %1 lb</source>
+        <translation>autre nourriture en réserve : %1 lb</translation>
+    </message>
+    <message>
+        <source>eaten on the trail so far: %1 lb</source>
+        <translation>mangé sur la piste jusqu&apos;ici : %1 lb</translation>
+    </message>
+</context>
+<context>
     <name>Story</name>
     <message>
         <source>We have three stories that will help you.</source>

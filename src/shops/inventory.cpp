@@ -1,6 +1,8 @@
 #include "inventory.h"
 
+#include "activities/fishingtables.h"
 #include "activities/reserves.h"
+#include "activities/tradelist.h"
 #include "media/pictures.h"
 #include "platform/announce.h"
 #include "platform/background.h"
@@ -18,6 +20,7 @@
 #include "trail/game.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -198,7 +201,7 @@ void TInventory::ListTrade()
             lines.push_back(line);
     QStringList things;
     for (int row = 0; row < TList->count(); ++row) {
-        QString thing = TList->item(row)->text();
+        QString thing = shownTradeLine(TList->item(row)->text());
         if (std::size_t(row) < lines.size() && std::size_t(TList->count()) == lines.size() &&
             GameState::inTownSet(gameState().RemediesUsed, lines[std::size_t(row)] + 2))
             thing += tr(" (given as a remedy)");
@@ -209,7 +212,20 @@ void TInventory::ListTrade()
 
 void TInventory::ListFish()
 {
-    showLines(Game ? Game->FishList : QStringList());
+    // The catches are kept in English ("2 lb 5 oz bluegill"); the kind of
+    // fish is shown in the language in view.
+    QStringList catches = Game ? Game->FishList : QStringList();
+    for (QString& line : catches) {
+        for (const FishKind& kind : FishKinds) {
+            const QLatin1String english(kind.nameText);
+            if (line.endsWith(english)) {
+                line = line.chopped(english.size()) +
+                       QCoreApplication::translate("Fish", kind.nameText);
+                break;
+            }
+        }
+    }
+    showLines(catches);
 }
 
 void TInventory::GameWt()
