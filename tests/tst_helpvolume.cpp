@@ -8,10 +8,12 @@
 #include "media/volumedialog.h"
 #include "modalscript.h"
 #include "platform/errorreport.h"
+#include "shell/language.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSlider>
 #include <QSoundEffect>
@@ -76,26 +78,85 @@ private slots:
         QVERIFY(shown.contains("How to play"));
     }
 
-    void everyHelpPageLinksOnlyToPagesThatExist()
+    void helpOpensInTheLanguageInViewWhereThePageIsTranslated()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("es"));
+        auto write = [&](const QString& name, const QByteArray& html) {
+            QFile page(dir.filePath(name));
+            QVERIFY(page.open(QIODevice::WriteOnly));
+            page.write(html);
+        };
+        write("style.css", "h1 { color: #123456; }");
+        write("index.html", "<html><body><h1>How to play</h1></body></html>");
+        write("es/index.html", "<html><body><h1>C\xc3\xb3mo jugar</h1></body></html>");
+        write("guide.html", "<html><body><p>For teachers</p></body></html>"); // not translated
+
+        struct Seen {
+            QString text, title, close, sheet;
+        };
+        auto open = [&](const QString& page) {
+            Seen seen;
+            ModalScript script;
+            script.then([&](QWidget* window) {
+                auto* browser = window->findChild<QTextBrowser*>("HelpBrowser");
+                seen = {browser->toPlainText(), window->windowTitle(),
+                        window->findChild<QPushButton*>("HelpClose")->text(),
+                        browser->document()->defaultStyleSheet()};
+                window->close();
+            });
+            if (page.isEmpty())
+                media::showHelpContents(dir.filePath("index.html"));
+            else
+                media::showHelpPage(dir.filePath("index.html"), page);
+            return seen;
+        };
+
+        QVERIFY(language::install("es"));
+        Seen spanish = open({});
+        QVERIFY2(spanish.text.contains(QString::fromUtf8("C\xc3\xb3mo jugar")),
+                 qPrintable(spanish.text));
+        QCOMPARE(spanish.title, QString::fromUtf8("Ayuda de Kelvarin"));
+        QCOMPARE(spanish.close, QStringLiteral("Cerrar"));
+        QVERIFY(spanish.sheet.contains("#123456")); // the English folder's sheet
+        // A page not translated yet is shown in English rather than not at all.
+        QVERIFY(open("guide.html").text.contains("For teachers"));
+
+        QVERIFY(language::install("en"));
+        const Seen english = open({});
+        QVERIFY(english.text.contains("How to play"));
+        QCOMPARE(english.title, QStringLiteral("Kelvarin Help"));
+    }
+
+    void everyHelpPageLinksOnlyToPagesThatExistInEveryLanguage()
     {
         const QDir help(QStringLiteral(KELVARIN_DATA_DIR "/help"));
         QVERIFY(help.exists("index.html"));
         const QStringList pages = help.entryList({"*.html"});
         QVERIFY(pages.size() > 5);
         static const QRegularExpression link(QStringLiteral("href=\"([^\"#]+)"));
-        QSet<QString> reached{"index.html"};
-        for (const QString& page : pages) {
-            QFile file(help.filePath(page));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QString html = QString::fromUtf8(file.readAll());
-            for (auto match = link.globalMatch(html); match.hasNext();) {
-                const QString target = match.next().captured(1);
-                QVERIFY2(help.exists(target), qPrintable(page + " links to " + target));
-                reached.insert(target);
+        for (const QString& folder :
+             {QStringLiteral("."), QStringLiteral("es"), QStringLiteral("fr")}) {
+            const QDir shown(help.filePath(folder));
+            // Every page is translated: a child never lands on an English page
+            // from a Spanish one.
+            QCOMPARE(shown.entryList({"*.html"}), pages);
+            QSet<QString> reached{"index.html"};
+            for (const QString& page : pages) {
+                QFile file(shown.filePath(page));
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                const QString html = QString::fromUtf8(file.readAll());
+                for (auto match = link.globalMatch(html); match.hasNext();) {
+                    const QString target = match.next().captured(1);
+                    QVERIFY2(shown.exists(target),
+                             qPrintable(folder + "/" + page + " links to " + target));
+                    reached.insert(target);
+                }
             }
+            for (const QString& page : pages)
+                QVERIFY2(reached.contains(page),
+                         qPrintable(folder + "/" + page + " cannot be reached"));
         }
-        for (const QString& page : pages)
-            QVERIFY2(reached.contains(page), qPrintable(page + " cannot be reached"));
     }
 
     void missingHelpIsReportedAndTheGameGoesOn()
@@ -120,7 +181,7 @@ private slots:
 
         QVERIFY(platform::guarded([] { media::playSound("fish/none.wav"); }));
         QVERIFY(errors.messages.isEmpty());
-        QVERIFY(!effect->isPlaying());                       // cut off all the same
+        QVERIFY(!effect->isPlaying());                         // cut off all the same
         QCOMPARE(effect->source(), QUrl::fromLocalFile(cast)); // nothing else was tried
     }
 

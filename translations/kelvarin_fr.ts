@@ -27,6 +27,22 @@
         <source>Open the journal (File menu, or Ctrl+J) to think over this part&apos;s questions together.</source>
         <translation>Ouvre le journal (menu Fichier, ou Ctrl+J) pour réfléchir ensemble aux questions de cette partie.</translation>
     </message>
+    <message>
+        <source>The Autumn Hills</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The First Snow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Frozen Rivers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Thaw</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FileDialog</name>
@@ -2420,6 +2436,41 @@
     </message>
 </context>
 <context>
+    <name>Help</name>
+    <message>
+        <source>Kelvarin Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation type="unfinished">&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Fermer</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to the list of help pages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 missing (&quot;%2&quot;).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The help pages are</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This help page is</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Hunting</name>
     <message>
         <source>along the creek</source>
@@ -2452,6 +2503,470 @@
     <message>
         <source>Your party now has all the meat it can carry.</source>
         <translation>Ton groupe a maintenant toute la viande qu&apos;il peut porter.</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source>Every party&apos;s journey saved on this computer, the last saved first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Journeys on this computer</source>
+        <translation type="unfinished">Voyages sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>No journey is saved on this computer yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export as &amp;PDF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the list as a PDF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export as &amp;CSV…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the list as a CSV file for a spreadsheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">Fermer</translation>
+    </message>
+    <message>
+        <source>Close the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This journey cannot be opened.  It is kept in &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF Documents (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV Files for Spreadsheets (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%n points</source>
+        <translation type="unfinished">%n point</translation>
+    </message>
+    <message>
+        <source>Town %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part One</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part Two</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part Three</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part Four</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished">%1 et %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fish caught: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More fish caught: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Thinking It Over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The End of Part One</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The End of Part Two</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The End of Part Three</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The End of the Journey</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(not answered yet)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your party set out from %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your party reached %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your party reached %1 and saw %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There your party met %1, %2.  She told her story:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There your party met %1, %2.  He told his story:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your party gave %1 %2 and received %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your party gave %1 and received %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the road, %1 was bitten by a snake.  The treatment your party chose: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your party came to the end of the trail with a final score of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your party came to the end of the trail at %1 with a final score of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Journey&apos;s End</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the Trail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A journal of the journey along the Verunai trail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The travellers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The party&apos;s names were not written down.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Final score: %n points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score so far: %n points</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1  -  page %2 of %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journal cannot be saved as &quot;%1&quot;: %2.  A file that was there before is as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which spirit&apos;s story stayed with you most, and why?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In your own words, why were the Verunai families made to leave their homes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some people helped the families, and many shut their doors.  Who helped, and what did they do?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What did your party need most on this part of the trail, and who helped?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How did the people in these stories keep their language, their songs and what they knew?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Verunai won in the highest court, but the President would not make the state obey.  What do you think of that?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Which story from this part of the trail would you tell a friend, and why?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How did the people in these stories stand up for themselves and for their ways?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some people on this part of the trail helped, and some looked away.  What do you think made the difference?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What did your party need most on the last part of the trail, and who helped?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In the west the Verunai planted, held their council and opened schools again.  What did they bring with them from home?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Verunai are still here today, as nations with their own governments, schools and languages.  What would you like to learn about them?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Journal page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation type="unfinished">Retour</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the journal as a PDF file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your answer, in your own words.  Tab goes on to the next.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write your answer here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Our Journey on the Trail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The travellers:
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing has been written in the journal yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kelvarin journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print the Journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journal cannot be printed: the printer did not start.  Check that it is switched on and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was too weak to walk on, so your party rested a day in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the road, %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your hunters went out %1 and found only old tracks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your hunters went out %1 and came back with %2.  They gave thanks for it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your party let %1 rest by the fire.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your party gave %1 %2, and %1 was well again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 that %2 gave</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your party ate %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was well again after resting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 were well again after resting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your party was hungry and grew weaker.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing: the food has run out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lb of fish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 lb of meat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, the last of the food</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list of journeys cannot be saved as &quot;%1&quot;: %2.  A file that was there before is as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Party</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Town number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Part</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stories heard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Journeys on this Computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printed on %1 at %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kelvarin  -  page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>town %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, town %2</source>
+        <translation type="unfinished">%1, ville %2</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the PDF could not be made</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2555,6 +3070,49 @@
     <message>
         <source>The journey could not be removed: %1 cannot be deleted.</source>
         <translation>Le voyage n&apos;a pas pu être retiré : %1 ne peut pas être supprimé.</translation>
+    </message>
+</context>
+<context>
+    <name>Media</name>
+    <message>
+        <source>The picture &quot;%1&quot; is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is too large to show: it is %2 x %3 pixels, and the game shows pictures of at most %4 on a side.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is damaged and cannot be shown (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is missing from the game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture &quot;%1&quot; is damaged and cannot be shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Image Property is empty!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game cannot find the file &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it took too long to load</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game cannot play the file &quot;%1&quot;: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; is not open, so it cannot be played.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2669,6 +3227,13 @@
     </message>
 </context>
 <context>
+    <name>Pause</name>
+    <message>
+        <source>Paused — press P to go on</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Pictures</name>
     <message>
         <source>The Flea Market</source>
@@ -2712,6 +3277,621 @@
     <message>
         <source>eaten on the trail so far: %1 lb</source>
         <translation>mangé sur la piste jusqu&apos;ici : %1 lb</translation>
+    </message>
+</context>
+<context>
+    <name>Saves</name>
+    <message>
+        <source>there is not enough room left on the disk</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; is too long for its folder (a name there has at most %2 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name &quot;%1&quot; with its folders is too long (the system takes at most %2 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is a folder, not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a file the game can read (a device, a pipe or a socket)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds %1 bytes, far more than it can</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the town</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the stage in the town</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the activity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the stage of meeting the spirits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the visit to the trading post</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whether an instruction is shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whether the girl&apos;s advice was given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whether the trapper&apos;s advice was given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the traveller bitten by the snake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whether the party has snakeroot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whether the party has the talisman</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the round of trading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the spirit&apos;s trifles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the good offered in trade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the thing offered in trade</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the turn of the special offers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number of fish caught at this lake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the fish&apos;s weight in pounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the ounces of the fish&apos;s weight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the meat&apos;s weight in pounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the points for useful goods</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the points for treating the snakebite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the travellers&apos; health</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the health of traveller %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the good fishing spot</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whether the fishing hints are off</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the instruction step</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whether the scene takes clicks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the look-around stage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whether the town has fishing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whether the party is named</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the spirits that have spoken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the towns where supplies were advised</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the towns where the way on was told</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the travellers&apos; ailments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the ailment of traveller %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the goods given as remedies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the points for remedies given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the remedies given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the days the party rested</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the towns the party reached hungry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whether the party is hungry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whether the food&apos;s running out was told</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the towns where the party hunted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the ailments met</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the pounds of food eaten</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 of the journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the goods owned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the count of item %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the trades done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trade flag %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the money</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the catch list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 of the catch list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the party&apos;s names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name of traveller %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whose journey it is</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a name of its own, without control characters or blanks around it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the scene</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a letter and three digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2, where it can only be %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is %2 characters long, where it can have at most %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at most %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there are %1 entries in %2, where %3 belong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is &quot;%2&quot;, where it is %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it says the spirit of town %1 has spoken, where that town has no spirit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it says the spirit of town %1 has spoken, where the party is only in town %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has the party %1 in town %2, where %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unable to fish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fishing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is a lake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no lake</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the spirit&apos;s trifles are those of set %1, where town %2 has set %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the stage of meeting the spirits is %1, where in town %2 it is %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has traveller %1 ailing in good condition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has %1 travellers ailing at once, where at most %2 can be</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds only one of the score&apos;s two parts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it gives %1 points for useful goods, where the trades done give at most %2, in fives</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the score is %1, where its parts make %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a list of texts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a list of whole numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>something of kind %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it does not hold %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds %1 as %2, where %3 belongs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its entry %1 is not in the form of one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds the field &quot;%1&quot; twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its field &quot;%1&quot; is not in the form of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a Kelvarin journey (it does not begin with the mark of one)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it ends after %1 bytes, before the journey in it begins: it was cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes, where the journey in it needs %2: it was cut short or is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes, more than the %2 of the journey in it: something was added to it or it is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged (its checksum does not match what it holds)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was saved by a newer Kelvarin (journey format %1), which this Kelvarin (journey format %2.%3) cannot read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its journey format %1 is not one Kelvarin has written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no journey saved automatically</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd-hhmmss</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Nothing in the game was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  It could not be moved aside (%1), so no journey will be saved automatically in its place.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  It is kept as &quot;%1&quot;, where the journeys saved automatically from now on do not replace it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journey saved automatically is kept as &quot;%1&quot;, where the journeys saved automatically from now on do not replace it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be put in place (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it would take %1 bytes, more than a journey can</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a file the game can read (a device, a pipe or a socket)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file holds %1 bytes, far more than any journey&apos;s can</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>.  Nothing in the game was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no folder for the game&apos;s own files in your data home, and none can be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journey could not be saved: %1.  A journey saved earlier under this name is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journey &quot;%1&quot; cannot be opened: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder &quot;%1&quot; for the parties&apos; journeys cannot be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the journey saved there before cannot be opened, and it cannot be moved aside</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journey could not be saved automatically: %1.  The journey saved automatically before is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journey saved automatically cannot be opened: %1.  Nothing in the game was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journey saved automatically (&quot;%1&quot;) cannot be opened: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its journal cannot be read (%1)</source>
+        <translation type="unfinished">son journal ne peut pas être lu (%1)</translation>
+    </message>
+    <message>
+        <source>it holds %1 bytes, where a saved game holds %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trade flag %1 holds %2, where only 0 or 1 can be</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its money is negative (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds more money than the game can hold (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game could not be saved: %1.  A game saved earlier under this name is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be replaced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be put in place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (the game also writes a file of that name followed by &quot;~12&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The game was only partly saved: %1, and the earlier files could not all be put back.  Please save the game again under another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; cannot be opened: %2.  Nothing in the game was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds %1 bytes, far more than a saved game&apos;s can</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its catch list &quot;%1&quot; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its catch list &quot;%1&quot; holds %2 lines, where a catch list has at most %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>line %1 of its catch list &quot;%2&quot; is %3 characters long, where a line of the catch list has at most %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its file of party names &quot;%1&quot; %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its file of party names &quot;%1&quot; holds %2 lines, where the %3 names belong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name of traveller %1 is %2 characters long, where a traveller&apos;s name has at most %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The saved game &quot;%1&quot; cannot be opened: it places the party in scene %2, which the market does not have.  Nothing in the game was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journey cannot be opened: %1.  The trail starts from its first town.%2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3669,6 +4849,26 @@ Merci d&apos;avoir voyagé avec nous.</translation>
     <message>
         <source>Page %1 of %2, from %3.</source>
         <translation>Page %1 sur %2, à partir de %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.  Type how many you want to buy, like 2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is less than nothing.  Type how many you want to buy, like 2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can have at most %1 of each thing, and you have %2 already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can have at most %1 of each thing.  You have %2 already, so you can buy up to %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can have at most %1 of each thing, so you can buy up to %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include "platform/keyboardbutton.h"
 #include "platform/playerfolders.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -97,7 +98,8 @@ void ClassOverview::createTable()
     Title->setTextFormat(Qt::PlainText);
 
     About = new QLabel(
-        QStringLiteral("Every party's journey saved on this computer, the last saved first."),
+        QCoreApplication::translate(
+            "Journal", "Every party's journey saved on this computer, the last saved first."),
         paper);
     About->setObjectName(QStringLiteral("About"));
     About->setPalette(inked(About->palette()));
@@ -105,7 +107,8 @@ void ClassOverview::createTable()
 
     Journeys = new QTableWidget(0, static_cast<int>(overviewHeadings().size()), paper);
     Journeys->setObjectName(QStringLiteral("Journeys"));
-    Journeys->setAccessibleName(QStringLiteral("Journeys on this computer"));
+    Journeys->setAccessibleName(
+        QCoreApplication::translate("Journal", "Journeys on this computer"));
     Journeys->setHorizontalHeaderLabels(overviewHeadings());
     Journeys->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Journeys->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -138,7 +141,8 @@ void ClassOverview::createTable()
         },
         Qt::QueuedConnection);
 
-    NoJourneys = new QLabel(QStringLiteral("No journey is saved on this computer yet."), paper);
+    NoJourneys = new QLabel(
+        QCoreApplication::translate("Journal", "No journey is saved on this computer yet."), paper);
     NoJourneys->setObjectName(QStringLiteral("NoJourneys"));
     NoJourneys->setFont(platform::serifFont(20));
     NoJourneys->setPalette(inked(NoJourneys->palette()));
@@ -169,11 +173,13 @@ void ClassOverview::createButtons()
         platform::keyboardButton(b);
         return b;
     };
-    ExportPdf = button(QStringLiteral("Export as &PDF\u2026"), "ExportPdf",
-                       QStringLiteral("Export the list as a PDF file"));
-    ExportCsv = button(QStringLiteral("Export as &CSV\u2026"), "ExportCsv",
-                       QStringLiteral("Export the list as a CSV file for a spreadsheet"));
-    Close1 = button(QStringLiteral("Close"), "Close1", QStringLiteral("Close the list"));
+    ExportPdf = button(QCoreApplication::translate("Journal", "Export as &PDF\u2026"), "ExportPdf",
+                       QCoreApplication::translate("Journal", "Export the list as a PDF file"));
+    ExportCsv = button(
+        QCoreApplication::translate("Journal", "Export as &CSV\u2026"), "ExportCsv",
+        QCoreApplication::translate("Journal", "Export the list as a CSV file for a spreadsheet"));
+    Close1 = button(QCoreApplication::translate("Journal", "Close"), "Close1",
+                    QCoreApplication::translate("Journal", "Close the list"));
     ExportPdf->setGeometry(14, 16, 190, 32);
     ExportCsv->setGeometry(214, 16, 190, 32);
     Close1->setGeometry(Width - 14 - 120, 16, 120, 32);
@@ -197,7 +203,8 @@ void ClassOverview::fillTable()
         if (listing.damaged) {
             Journeys->setItem(row, PartyColumn, item(partyShown(listing)));
             QTableWidgetItem* why = item(damagedShown(listing));
-            why->setToolTip(QStringLiteral("This journey cannot be opened.  It is kept in "
+            why->setToolTip(QCoreApplication::translate(
+                                "Journal", "This journey cannot be opened.  It is kept in "
                                            "\"%1\".")
                                 .arg(platform::shownName(listing.file)));
             Journeys->setItem(row, TownColumn, why);
@@ -228,8 +235,8 @@ QString ClassOverview::chosenFile(const QString& filter, const QString& extensio
 
 void ClassOverview::ExportPdfClick()
 {
-    const QString fileName =
-        chosenFile(QStringLiteral("PDF Documents (*.pdf)"), QStringLiteral("pdf"));
+    const QString fileName = chosenFile(
+        QCoreApplication::translate("Journal", "PDF Documents (*.pdf)"), QStringLiteral("pdf"));
     if (fileName.isEmpty())
         return;
     const QString problem = saveOverviewPdf(fileName, listings_, QDateTime::currentDateTime());
@@ -240,7 +247,8 @@ void ClassOverview::ExportPdfClick()
 void ClassOverview::ExportCsvClick()
 {
     const QString fileName =
-        chosenFile(QStringLiteral("CSV Files for Spreadsheets (*.csv)"), QStringLiteral("csv"));
+        chosenFile(QCoreApplication::translate("Journal", "CSV Files for Spreadsheets (*.csv)"),
+                   QStringLiteral("csv"));
     if (fileName.isEmpty())
         return;
     const QString problem = saveOverviewCsv(fileName, listings_);

@@ -1,10 +1,12 @@
 #include "journal.h"
-
+#include "journalwords.h"
 #include "presentation/storytexts.h"
 #include "shell/chapters.h"
+#include "shell/language.h"
 #include "trail/routetable.h"
 #include "trail/towncontent.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 // The journal's pages: what the party did, written out with the towns'
@@ -12,6 +14,11 @@
 // pupils' answers at the end of each.
 
 namespace {
+
+QString words(const char* source)
+{
+    return QCoreApplication::translate("Journal", source);
+}
 
 // A long catch is written a few fish to a paragraph, so a page can hold it.
 constexpr int FishPerParagraph = 10;
@@ -34,13 +41,20 @@ QString sentence(const QString& text)
 
 QString points(int score)
 {
+    // English keeps its own two words; a translation counts in its own forms.
+    if (const QString shown =
+            language::counted("Journal", QT_TRANSLATE_NOOP("Journal", "%n points"), score);
+        !shown.isEmpty())
+        return shown;
     return QStringLiteral("%1 %2").arg(score).arg(score == 1 ? QStringLiteral("point")
                                                              : QStringLiteral("points"));
 }
 
 QString townTitle(int town)
 {
-    return QStringLiteral("Town %1: %2").arg(town).arg(townContent(town).townName);
+    return words(QT_TRANSLATE_NOOP("Journal", "Town %1: %2"))
+        .arg(town)
+        .arg(townContent(town).townName);
 }
 
 // A page with its title and nothing on it yet.
@@ -55,25 +69,34 @@ JournalPage titled(int town, const QString& title)
 // "Part Two"
 QString partName(int chapter)
 {
-    static const char* const numbers[] = {"One", "Two", "Three", "Four"};
-    return QStringLiteral("Part ") + QString::fromLatin1(numbers[chapter - 1]);
+    static const char* const names[] = {
+        QT_TRANSLATE_NOOP("Journal", "Part One"), QT_TRANSLATE_NOOP("Journal", "Part Two"),
+        QT_TRANSLATE_NOOP("Journal", "Part Three"), QT_TRANSLATE_NOOP("Journal", "Part Four")};
+    return words(names[chapter - 1]);
 }
 
 // "Part Two: The First Snow"
 QString chapterHeading(int chapter)
 {
-    return partName(chapter) + QStringLiteral(": ") + ::chapter(chapter).title;
+    return words(QT_TRANSLATE_NOOP("Journal", "%1: %2"))
+        .arg(partName(chapter), ::chapter(chapter).title);
 }
 
 // "Fish caught: A, B and C."
 QString fishParagraph(const QStringList& fish, bool first)
 {
-    QString list = fish.constLast();
-    if (fish.size() > 1)
-        list = QStringList(fish.mid(0, fish.size() - 1)).join(QStringLiteral(", ")) +
-               QStringLiteral(" and ") + list;
-    return (first ? QStringLiteral("Fish caught: ") : QStringLiteral("More fish caught: ")) + list +
-           QLatin1Char('.');
+    QStringList shown;
+    for (const QString& one : fish)
+        shown << journalwords::shownCatch(one);
+    QString list = shown.constLast();
+    if (shown.size() > 1)
+        list = words(QT_TRANSLATE_NOOP("Journal", "%1 and %2"))
+                   .arg(QStringList(shown.mid(0, shown.size() - 1))
+                            .join(words(QT_TRANSLATE_NOOP("Journal", ", "))),
+                        list);
+    return (first ? words(QT_TRANSLATE_NOOP("Journal", "Fish caught: %1."))
+                  : words(QT_TRANSLATE_NOOP("Journal", "More fish caught: %1.")))
+        .arg(list);
 }
 
 // The lines a paragraph takes when wrapped at `width` characters.
@@ -98,15 +121,20 @@ JournalPage Journal::questionsPage(int chapter) const
     JournalPage page;
     if (chapter < 1 || chapter > ChapterCount)
         return page;
-    page.title = QStringLiteral("Thinking It Over");
-    page.heading = chapter == ChapterCount ? QStringLiteral("The End of the Journey")
-                                           : QStringLiteral("The End of ") + partName(chapter);
+    page.title = words(QT_TRANSLATE_NOOP("Journal", "Thinking It Over"));
+    static const char* const ends[] = {QT_TRANSLATE_NOOP("Journal", "The End of Part One"),
+                                       QT_TRANSLATE_NOOP("Journal", "The End of Part Two"),
+                                       QT_TRANSLATE_NOOP("Journal", "The End of Part Three"),
+                                       QT_TRANSLATE_NOOP("Journal", "The End of the Journey")};
+    page.heading = words(ends[chapter - 1]);
     page.questionsOf = chapter;
     const QStringList asked = questions(chapter);
     for (int k = 0; k < asked.size(); ++k) {
         const QString written = answer(chapter, k + 1);
         page.paragraphs << asked.at(k)
-                        << (written.isEmpty() ? QStringLiteral("(not answered yet)") : written);
+                        << (written.isEmpty()
+                                ? words(QT_TRANSLATE_NOOP("Journal", "(not answered yet)"))
+                                : written);
     }
     return page;
 }
@@ -118,38 +146,47 @@ QString Journal::paragraphOf(const Entry& entry) const
     case Kind::Arrival:
         // The first town has no route to it: the journey starts there.
         if (!routeSegment(entry.number))
-            return QStringLiteral("Your party set out from %1.").arg(town.townName);
+            return words(QT_TRANSLATE_NOOP("Journal", "Your party set out from %1."))
+                .arg(town.townName);
         if (town.sceneDescription.isEmpty())
-            return QStringLiteral("Your party reached %1.").arg(town.townName);
-        return QStringLiteral("Your party reached %1 and saw %2")
+            return words(QT_TRANSLATE_NOOP("Journal", "Your party reached %1.")).arg(town.townName);
+        return words(QT_TRANSLATE_NOOP("Journal", "Your party reached %1 and saw %2"))
             .arg(town.townName, sentence(carriedOn(town.sceneDescription)));
     case Kind::Spirit:
-        return QStringLiteral("There your party met %1, %2.  %3")
-            .arg(town.spiritName, town.spiritWho,
-                 town.female ? QStringLiteral("She told her story:")
-                             : QStringLiteral("He told his story:"));
+        return (town.female ? words(QT_TRANSLATE_NOOP("Journal", "There your party met %1, %2.  "
+                                                                 "She told her story:"))
+                            : words(QT_TRANSLATE_NOOP("Journal", "There your party met %1, %2.  "
+                                                                 "He told his story:")))
+            .arg(town.spiritName, town.spiritWho);
     case Kind::Trade: {
-        QString text = town.hasSpirit() ? QStringLiteral("Your party gave %1 %2 and received %3.")
-                                              .arg(town.spiritName, entry.first, entry.second)
-                                        : QStringLiteral("Your party gave %1 and received %2.")
-                                              .arg(entry.first, entry.second);
+        const QString given = journalwords::shownGiven(entry.first);
+        const QString received = journalwords::shownReceived(entry.second);
+        QString text =
+            town.hasSpirit()
+                ? words(QT_TRANSLATE_NOOP("Journal", "Your party gave %1 %2 and received %3."))
+                      .arg(town.spiritName, given, received)
+                : words(QT_TRANSLATE_NOOP("Journal", "Your party gave %1 and received %2."))
+                      .arg(given, received);
         if (entry.useful && !town.goodPraise.isEmpty())
             text += QStringLiteral("  ") + town.goodPraise;
         return text;
     }
     case Kind::Snakebite:
-        return QStringLiteral("On the road, %1 was bitten by a snake.  The treatment your party "
-                              "chose: %2")
-            .arg(entry.first, sentence(carriedOn(entry.second)));
+        return words(QT_TRANSLATE_NOOP("Journal", "On the road, %1 was bitten by a snake.  The "
+                                                  "treatment your party chose: %2"))
+            .arg(entry.first, sentence(carriedOn(journalwords::shownTreatment(entry.second))));
     case Kind::End: {
         const int last = currentTown();
-        const QString where =
-            last > 0 ? QStringLiteral(" at %1").arg(townContent(last).townName) : QString();
-        return QStringLiteral("Your party came to the end of the trail%1 with a final score of %2.")
-            .arg(where, points(entry.number));
+        if (last <= 0)
+            return words(QT_TRANSLATE_NOOP("Journal", "Your party came to the end of the trail "
+                                                      "with a final score of %1."))
+                .arg(points(entry.number));
+        return words(QT_TRANSLATE_NOOP("Journal", "Your party came to the end of the trail at %1 "
+                                                  "with a final score of %2."))
+            .arg(townContent(last).townName, points(entry.number));
     }
     case Kind::Note:
-        return entry.first;
+        return journalwords::shownNote(entry.first);
     case Kind::Fish:
     case Kind::Chapter:
         break;
@@ -193,7 +230,7 @@ std::vector<JournalPage> Journal::townPages() const
             pages.push_back(titled(entry.kind == Kind::Arrival ? entry.number : 0,
                                    entry.kind == Kind::Arrival
                                        ? townTitle(entry.number)
-                                       : QStringLiteral("The Journey's End")));
+                                       : words(QT_TRANSLATE_NOOP("Journal", "The Journey's End"))));
             // The first town the party reached in a part begins it.
             const int part = chapterOf(entry.number).number;
             if (entry.kind == Kind::Arrival && part != chapterShown) {
@@ -201,7 +238,7 @@ std::vector<JournalPage> Journal::townPages() const
                 chapterShown = part;
             }
         } else if (pages.empty()) {
-            pages.push_back(titled(0, QStringLiteral("On the Trail")));
+            pages.push_back(titled(0, words(QT_TRANSLATE_NOOP("Journal", "On the Trail"))));
         }
         if (entry.kind == Kind::Fish) {
             fish << entry.first;
@@ -242,7 +279,9 @@ std::vector<JournalPage> Journal::pages(JournalPageSize size) const
             const int lines = linesOf(paragraph, size.charactersPerLine);
             const int needed = split.back().paragraphs.isEmpty() ? lines : used + 1 + lines;
             if (needed > size.lines && !split.back().paragraphs.isEmpty()) {
-                split.push_back(titled(page.town, page.title + QStringLiteral(" (continued)")));
+                split.push_back(
+                    titled(page.town,
+                           words(QT_TRANSLATE_NOOP("Journal", "%1 (continued)")).arg(page.title)));
                 used = lines;
             } else {
                 used = needed;
@@ -252,4 +291,3 @@ std::vector<JournalPage> Journal::pages(JournalPageSize size) const
     }
     return split;
 }
-

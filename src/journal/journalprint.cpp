@@ -2,7 +2,9 @@
 
 #include "journal/journal.h"
 #include "journal/paperpages.h"
+#include "shell/language.h"
 
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -11,7 +13,11 @@
 namespace {
 
 const QString GameName = QStringLiteral("Kelvarin");
-const QString Subtitle = QStringLiteral("A journal of the journey along the Verunai trail");
+QString subtitle()
+{
+    return QCoreApplication::translate("Journal",
+                                       "A journal of the journey along the Verunai trail");
+}
 
 // The paper's spacing is given in points.
 struct Paper {
@@ -61,11 +67,12 @@ void writeCover(QTextCursor& cursor, const Paper& paper, double width, const Jou
         cursor.insertText(text, characters(font));
     };
     line(GameName, paperFont(36, true), 6);
-    line(Subtitle, paperFont(16, false, true), 30);
-    line(QStringLiteral("The travellers"), paperFont(15, true), 6);
+    line(subtitle(), paperFont(16, false, true), 30);
+    line(QCoreApplication::translate("Journal", "The travellers"), paperFont(15, true), 6);
     const QStringList names = cover.travellers();
     if (names.isEmpty())
-        line(QStringLiteral("The party's names were not written down."), paperFont(13), 16);
+        line(QCoreApplication::translate("Journal", "The party's names were not written down."),
+             paperFont(13), 16);
     for (int k = 0; k < names.size(); ++k)
         line(names.at(k), paperFont(13), k + 1 < names.size() ? 2 : 16);
     line(cover.scoreLine(journal), paperFont(15, true), 24);
@@ -135,6 +142,11 @@ QString JournalCover::scoreLine(const Journal& journal) const
 {
     const bool ended = journal.hasEnded();
     const int points = ended ? journal.finalScore() : score;
+    // English keeps its own two words; a translation counts in its own forms.
+    const char* const line = ended ? QT_TRANSLATE_NOOP("Journal", "Final score: %n points")
+                                   : QT_TRANSLATE_NOOP("Journal", "Score so far: %n points");
+    if (const QString shown = language::counted("Journal", line, points); !shown.isEmpty())
+        return shown;
     return QStringLiteral("%1: %2 %3")
         .arg(ended ? QStringLiteral("Final score") : QStringLiteral("Score so far"))
         .arg(points)
@@ -157,7 +169,7 @@ bool printJournal(QPagedPaintDevice& device, const Journal& journal, const Journ
     // The title page goes without a number.
     const auto footLine = [](int page, int pageCount) {
         return page == 0 ? QString()
-                         : QStringLiteral("%1  -  page %2 of %3")
+                         : QCoreApplication::translate("Journal", "%1  -  page %2 of %3")
                                .arg(GameName)
                                .arg(page + 1)
                                .arg(pageCount);
@@ -168,11 +180,12 @@ bool printJournal(QPagedPaintDevice& device, const Journal& journal, const Journ
 QString saveJournalPdf(const QString& fileName, const Journal& journal, const JournalCover& cover)
 {
     const QString why = paperpages::writePdf(
-        fileName, GameName + QStringLiteral(": ") + Subtitle,
+        fileName, GameName + QStringLiteral(": ") + subtitle(),
         [&](QPagedPaintDevice& device) { return printJournal(device, journal, cover); });
     if (why.isEmpty())
         return {};
-    return QStringLiteral("The journal cannot be saved as \"%1\": %2.  A file that was there "
+    return QCoreApplication::translate(
+               "Journal", "The journal cannot be saved as \"%1\": %2.  A file that was there "
                           "before is as it was.")
         .arg(fileName, why);
 }

@@ -4,8 +4,8 @@
 // page with the game's name, the party's names, the score and the journey
 // map, then each town of the journal on a page of its own, the parts of the
 // trail named where they begin and the pupils' answers to the questions at
-// the end of each, with page numbers at the foot. The text stays text, so it can be selected and copied from
-// the PDF.
+// the end of each, with page numbers at the foot. The text stays text, so it can be selected and
+// copied from the PDF.
 
 #include <QImage>
 #include <QString>

@@ -1,6 +1,7 @@
 #include "journal.h"
 #include "shell/chapters.h"
 
+#include <QCoreApplication>
 #include <array>
 
 // The questions the journal asks the pupils at the end of each part of the
@@ -17,36 +18,56 @@ using Questions = std::array<const char*, 3>;
 constexpr std::array<Questions, ChapterCount> AllQuestions{{
     // The Autumn Hills: the homes left behind, the camps, the first help.
     {{
-        "Which spirit's story stayed with you most, and why?",
-        "In your own words, why were the Verunai families made to leave their homes?",
-        "Some people helped the families, and many shut their doors.  Who helped, and what did "
-        "they do?",
+        QT_TRANSLATE_NOOP("Journal", "Which spirit's story stayed with you most, and why?"),
+        QT_TRANSLATE_NOOP(
+            "Journal",
+            "In your own words, why were the Verunai families made to leave their homes?"),
+        QT_TRANSLATE_NOOP(
+            "Journal",
+            "Some people helped the families, and many shut their doors.  Who helped, and what did "
+            "they do?"),
     }},
     // The First Snow: the songs and the language, the court that was not
     // obeyed.
     {{
-        "What did your party need most on this part of the trail, and who helped?",
-        "How did the people in these stories keep their language, their songs and what they "
-        "knew?",
-        "The Verunai won in the highest court, but the President would not make the state "
-        "obey.  What do you think of that?",
+        QT_TRANSLATE_NOOP(
+            "Journal", "What did your party need most on this part of the trail, and who helped?"),
+        QT_TRANSLATE_NOOP(
+            "Journal",
+            "How did the people in these stories keep their language, their songs and what they "
+            "knew?"),
+        QT_TRANSLATE_NOOP(
+            "Journal",
+            "The Verunai won in the highest court, but the President would not make the state "
+            "obey.  What do you think of that?"),
     }},
     // The Frozen Rivers: the paper signed by thousands, the families who
     // stayed in the mountains.
     {{
-        "Which story from this part of the trail would you tell a friend, and why?",
-        "How did the people in these stories stand up for themselves and for their ways?",
-        "Some people on this part of the trail helped, and some looked away.  What do you "
-        "think made the difference?",
+        QT_TRANSLATE_NOOP(
+            "Journal", "Which story from this part of the trail would you tell a friend, and why?"),
+        QT_TRANSLATE_NOOP(
+            "Journal",
+            "How did the people in these stories stand up for themselves and for their ways?"),
+        QT_TRANSLATE_NOOP(
+            "Journal",
+            "Some people on this part of the trail helped, and some looked away.  What do you "
+            "think made the difference?"),
     }},
     // The Thaw, at the journey's end: a new start in the west, and the
     // nations today.
     {{
-        "What did your party need most on the last part of the trail, and who helped?",
-        "In the west the Verunai planted, held their council and opened schools again.  What "
-        "did they bring with them from home?",
-        "The Verunai are still here today, as nations with their own governments, schools and "
-        "languages.  What would you like to learn about them?",
+        QT_TRANSLATE_NOOP(
+            "Journal",
+            "What did your party need most on the last part of the trail, and who helped?"),
+        QT_TRANSLATE_NOOP(
+            "Journal",
+            "In the west the Verunai planted, held their council and opened schools again.  What "
+            "did they bring with them from home?"),
+        QT_TRANSLATE_NOOP(
+            "Journal",
+            "The Verunai are still here today, as nations with their own governments, schools and "
+            "languages.  What would you like to learn about them?"),
     }},
 }};
 
@@ -58,6 +79,6 @@ QStringList Journal::questions(int chapter)
         return {};
     QStringList asked;
     for (const char* question : AllQuestions[static_cast<std::size_t>(chapter - 1)])
-        asked << QString::fromUtf8(question);
+        asked << QCoreApplication::translate("Journal", question);
     return asked;
 }

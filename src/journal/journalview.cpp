@@ -1,9 +1,9 @@
 #include "journalview.h"
 
 #include "platform/background.h"
-#include "platform/dialoginsidescreen.h"
 #include "platform/bevelpanel.h"
 #include "platform/bitbtn.h"
+#include "platform/dialoginsidescreen.h"
 #include "platform/errorreport.h"
 #include "platform/filedialogs.h"
 #include "platform/fonts.h"
@@ -11,6 +11,7 @@
 #include "presentation/storytexts.h"
 #include "shops/pagearrows.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -67,8 +68,8 @@ QPalette answerPalette(QPalette palette)
 TJournal::TJournal(const Journal& journal, const JournalCover& cover, QWidget* parent)
     : Form(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), journal_(journal), cover_(cover)
 {
-    setObjectName(QStringLiteral("Journal"));
-    setWindowTitle(QStringLiteral("Journal"));
+    setObjectName(QCoreApplication::translate("Journal", "Journal"));
+    setWindowTitle(QCoreApplication::translate("Journal", "Journal"));
     setFixedSize(Width, Height);
     setFont(platform::sansFont(15));
     platform::fillBackground(this, QColor(102, 52, 31));
@@ -115,7 +116,7 @@ void TJournal::createPage()
     // run wider than measured, the page scrolls rather than cut words off.
     PageScroll = new QScrollArea(Paper);
     PageScroll->setObjectName(QStringLiteral("PageScroll"));
-    PageScroll->setAccessibleName(QStringLiteral("Journal page"));
+    PageScroll->setAccessibleName(QCoreApplication::translate("Journal", "Journal page"));
     PageScroll->setFrameShape(QFrame::NoFrame);
     PageScroll->setFocusPolicy(Qt::NoFocus);
     PageScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -150,9 +151,9 @@ void TJournal::createButtons()
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(0, Height - 64, Width, 64);
 
-    Back = new platform::BitBtn(QStringLiteral("Back"), Panel1);
-    Back->setObjectName(QStringLiteral("Back"));
-    Back->setAccessibleName(QStringLiteral("Previous page"));
+    Back = new platform::BitBtn(QCoreApplication::translate("Journal", "Back"), Panel1);
+    Back->setObjectName(QCoreApplication::translate("Journal", "Back"));
+    Back->setAccessibleName(QCoreApplication::translate("Journal", "Previous page"));
     Back->setGlyph(goods::pageArrowGlyph(goods::PageDirection::Back));
     Back->setGeometry(8, 8, 104, 48);
     connect(Back, &QPushButton::clicked, this, guard(this, &TJournal::BackClick));
@@ -166,19 +167,20 @@ void TJournal::createButtons()
         b->setGeometry(x, 16, width, 32);
         return b;
     };
-    PrintButton = button(QStringLiteral("Print\u2026"), "PrintButton",
-                         QStringLiteral("Print the journal"), 126, 112);
-    SavePdf = button(QStringLiteral("Save as PDF\u2026"), "SavePdf",
-                     QStringLiteral("Save the journal as a PDF file"), 248, 150);
-    Close1 =
-        button(QStringLiteral("Close"), "Close1", QStringLiteral("Close the journal"), 408, 112);
+    PrintButton = button(QCoreApplication::translate("Journal", "Print\u2026"), "PrintButton",
+                         QCoreApplication::translate("Journal", "Print the journal"), 126, 112);
+    SavePdf =
+        button(QCoreApplication::translate("Journal", "Save as PDF\u2026"), "SavePdf",
+               QCoreApplication::translate("Journal", "Save the journal as a PDF file"), 248, 150);
+    Close1 = button(QCoreApplication::translate("Journal", "Close"), "Close1",
+                    QCoreApplication::translate("Journal", "Close the journal"), 408, 112);
     connect(PrintButton, &QPushButton::clicked, this, guard(this, &TJournal::PrintClick));
     connect(SavePdf, &QPushButton::clicked, this, guard(this, &TJournal::SavePdfClick));
     connect(Close1, &QPushButton::clicked, this, guard(this, &TJournal::Close1Click));
 
-    Forward = new platform::BitBtn(QStringLiteral("Forward"), Panel1);
-    Forward->setObjectName(QStringLiteral("Forward"));
-    Forward->setAccessibleName(QStringLiteral("Next page"));
+    Forward = new platform::BitBtn(QCoreApplication::translate("Journal", "Forward"), Panel1);
+    Forward->setObjectName(QCoreApplication::translate("Journal", "Forward"));
+    Forward->setAccessibleName(QCoreApplication::translate("Journal", "Next page"));
     Forward->setGlyph(goods::pageArrowGlyph(goods::PageDirection::Forward),
                       platform::BitBtn::GlyphSide::Right);
     Forward->setGeometry(Width - 8 - 112, 8, 112, 48);
@@ -217,9 +219,10 @@ void TJournal::createSheets()
             auto* box = new QPlainTextEdit(sheet.sheet);
             box->setObjectName(QStringLiteral("Answer%1").arg(k + 1));
             box->setAccessibleName(asked.at(k));
-            box->setAccessibleDescription(
-                QStringLiteral("Your answer, in your own words.  Tab goes on to the next."));
-            box->setPlaceholderText(QStringLiteral("Write your answer here."));
+            box->setAccessibleDescription(QCoreApplication::translate(
+                "Journal", "Your answer, in your own words.  Tab goes on to the next."));
+            box->setPlaceholderText(
+                QCoreApplication::translate("Journal", "Write your answer here."));
             box->setFont(platform::sansFont(18));
             box->setPalette(answerPalette(box->palette()));
             box->setTabChangesFocus(true);
@@ -331,14 +334,17 @@ JournalPageSize TJournal::pageSize() const
 JournalPage TJournal::namesPage() const
 {
     JournalPage page;
-    page.title = QStringLiteral("Our Journey on the Trail");
+    page.title = QCoreApplication::translate("Journal", "Our Journey on the Trail");
     const QStringList names = cover_.travellers();
     page.paragraphs << (names.isEmpty()
-                            ? QStringLiteral("The party's names were not written down.")
-                            : QStringLiteral("The travellers:\n") + names.join(QLatin1Char('\n')));
+                            ? QCoreApplication::translate(
+                                  "Journal", "The party's names were not written down.")
+                            : QCoreApplication::translate("Journal", "The travellers:\n") +
+                                  names.join(QLatin1Char('\n')));
     page.paragraphs << cover_.scoreLine(journal_);
     if (journal_.isEmpty())
-        page.paragraphs << QStringLiteral("Nothing has been written in the journal yet.");
+        page.paragraphs << QCoreApplication::translate(
+            "Journal", "Nothing has been written in the journal yet.");
     return page;
 }
 
@@ -359,7 +365,8 @@ void TJournal::showPage(int page)
     for (const Sheet& each : sheets_)
         each.sheet->setVisible(&each == sheet);
     PageScroll->setVisible(sheet == nullptr);
-    PageNumber->setText(QStringLiteral("Page %1 of %2").arg(page_ + 1).arg(pageCount()));
+    PageNumber->setText(
+        QCoreApplication::translate("Journal", "Page %1 of %2").arg(page_ + 1).arg(pageCount()));
     Back->setEnabled(page_ > 0);
     Forward->setEnabled(page_ + 1 < pageCount());
 }
@@ -380,25 +387,27 @@ void TJournal::PrintClick()
 {
     QPrinter printer(QPrinter::HighResolution);
     useJournalPaper(printer);
-    printer.setDocName(QStringLiteral("Kelvarin journal"));
+    printer.setDocName(QCoreApplication::translate("Journal", "Kelvarin journal"));
     QPrintDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("PrintDialog"));
-    dialog.setWindowTitle(QStringLiteral("Print the Journal"));
+    dialog.setWindowTitle(QCoreApplication::translate("Journal", "Print the Journal"));
     {
         platform::DialogInsideScreen placed(dialog);
         if (dialog.exec() != QDialog::Accepted)
             return;
     }
     if (!printJournal(printer, journal_, cover_))
-        platform::raise(QStringLiteral("The journal cannot be printed: the printer did not "
-                                       "start.  Check that it is switched on and try again."));
+        platform::raise(QCoreApplication::translate(
+            "Journal", "The journal cannot be printed: the printer did not "
+                       "start.  Check that it is switched on and try again."));
 }
 
 void TJournal::SavePdfClick()
 {
-    const platform::FileDialog dialog{platform::FileDialog::Kind::Save,
-                                      QStringLiteral("PDF Documents (*.pdf)"),
-                                      QStringLiteral("pdf"), platform::savedGamesFolder()};
+    const platform::FileDialog dialog{
+        platform::FileDialog::Kind::Save,
+        QCoreApplication::translate("Journal", "PDF Documents (*.pdf)"), QStringLiteral("pdf"),
+        platform::savedGamesFolder()};
     const QString fileName = platform::chooseFile(dialog, this);
     if (fileName.isEmpty())
         return;

@@ -10,9 +10,9 @@
 // boxes and the buttons; in a box the arrows and page keys are the box's,
 // and Escape still closes.
 
-#include "platform/form.h"
 #include "journal/journal.h"
 #include "journal/journalprint.h"
+#include "platform/form.h"
 
 #include <functional>
 #include <vector>

@@ -96,7 +96,7 @@ QString listingLine(const Listing& listing, const QDateTime& now)
     QString when;
     const qint64 days = listing.saved.date().daysTo(now.date());
     // The days and months in the language in view.
-    const QLocale shownIn(language::chosen());
+    const QLocale shownIn = language::locale();
     if (!listing.saved.isValid())
         when = QString();
     else if (days == 0)

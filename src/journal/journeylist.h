@@ -11,18 +11,18 @@
 namespace journey {
 
 struct Listing {
-    QString file;        // where the journey is
-    QString party;       // the party's name; empty for a journey without one
+    QString file;         // where the journey is
+    QString party;        // the party's name; empty for a journey without one
     bool damaged = false; // it cannot be opened: `problem` says why
     QString problem;
-    int town = 0;        // 1..28
-    QString townName;    // "Brennock Forge"
-    int chapter = 0;     // 1..4
+    int town = 0;     // 1..28
+    QString townName; // "Brennock Forge"
+    int chapter = 0;  // 1..4
     int score = 0;
     int storiesHeard = 0; // spirits who told their story
     int answersWritten = 0;
-    bool ended = false;   // the party came to the end of the trail
-    QDateTime saved;      // when the file was last written
+    bool ended = false; // the party came to the end of the trail
+    QDateTime saved;    // when the file was last written
 };
 
 // Every journey on this computer, the last saved first. A damaged one is

@@ -4,6 +4,7 @@
 #include "platform/diskwrite.h"
 #include "platform/filenames.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringList>
@@ -28,7 +29,8 @@ QString csvLine(const QStringList& fields)
 
 QString notSaved(const QString& fileName, const QString& why)
 {
-    return QStringLiteral("The list of journeys cannot be saved as \"%1\": %2.  A file that "
+    return QCoreApplication::translate(
+               "Journal", "The list of journeys cannot be saved as \"%1\": %2.  A file that "
                           "was there before is as it was.")
         .arg(platform::shownName(fileName), why);
 }
@@ -53,10 +55,15 @@ QString csvField(const QString& text)
 
 QString overviewCsv(const QList<Listing>& listings)
 {
-    QString csv = csvLine({QStringLiteral("Party"), QStringLiteral("Town number"),
-                           QStringLiteral("Town"), QStringLiteral("Part"), QStringLiteral("Score"),
-                           QStringLiteral("Stories heard"), QStringLiteral("Answers written"),
-                           QStringLiteral("Saved"), QStringLiteral("Damaged")});
+    QString csv = csvLine({QCoreApplication::translate("Journal", "Party"),
+                           QCoreApplication::translate("Journal", "Town number"),
+                           QCoreApplication::translate("Journal", "Town"),
+                           QCoreApplication::translate("Journal", "Part"),
+                           QCoreApplication::translate("Journal", "Score"),
+                           QCoreApplication::translate("Journal", "Stories heard"),
+                           QCoreApplication::translate("Journal", "Answers written"),
+                           QCoreApplication::translate("Journal", "Saved"),
+                           QCoreApplication::translate("Journal", "Damaged")});
     for (const Listing& listing : overviewOrder(listings)) {
         if (listing.damaged) {
             csv +=

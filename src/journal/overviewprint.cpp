@@ -4,6 +4,7 @@
 #include "journal/paperpages.h"
 #include "platform/filenames.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPagedPaintDevice>
 #include <QTextDocument>
@@ -50,22 +51,23 @@ QString table(const QList<Listing>& listings)
 
 QString overviewTitle()
 {
-    return QStringLiteral("Journeys on this Computer");
+    return QCoreApplication::translate("Journal", "Journeys on this Computer");
 }
 
 QString overviewHtml(const QList<Listing>& listings, const QDateTime& printed)
 {
     const QLocale locale;
     const QString day =
-        QStringLiteral("Printed on %1 at %2.")
+        QCoreApplication::translate("Journal", "Printed on %1 at %2.")
             .arg(locale.toString(printed.date(), QLocale::LongFormat), timeShown(printed.time()));
     QString html = QStringLiteral("<html><body>");
     html +=
         cell(QStringLiteral("h1"), overviewTitle(), QStringLiteral(" style=\"font-size: 20pt;\""));
     html += cell(QStringLiteral("p"), day);
     if (listings.isEmpty())
-        html +=
-            cell(QStringLiteral("p"), QStringLiteral("No journey is saved on this computer yet."));
+        html += cell(
+            QStringLiteral("p"),
+            QCoreApplication::translate("Journal", "No journey is saved on this computer yet."));
     else
         html += table(listings);
     return html + QStringLiteral("</body></html>");
@@ -79,7 +81,9 @@ bool printOverview(QPagedPaintDevice& device, const QList<Listing>& listings,
     const QString html = overviewHtml(listings, printed);
     const auto write = [&html](QTextDocument& document, double) { document.setHtml(html); };
     const auto footLine = [](int page, int pageCount) {
-        return QStringLiteral("Kelvarin  -  page %1 of %2").arg(page + 1).arg(pageCount);
+        return QCoreApplication::translate("Journal", "Kelvarin  -  page %1 of %2")
+            .arg(page + 1)
+            .arg(pageCount);
     };
     return paperpages::printPages(device, write, footLine);
 }
@@ -92,7 +96,8 @@ QString saveOverviewPdf(const QString& fileName, const QList<Listing>& listings,
         [&](QPagedPaintDevice& device) { return printOverview(device, listings, printed); });
     if (why.isEmpty())
         return {};
-    return QStringLiteral("The list of journeys cannot be saved as \"%1\": %2.  A file that "
+    return QCoreApplication::translate(
+               "Journal", "The list of journeys cannot be saved as \"%1\": %2.  A file that "
                           "was there before is as it was.")
         .arg(platform::shownName(fileName), why);
 }

@@ -1,6 +1,9 @@
 #include "overviewrows.h"
 
+#include "shell/language.h"
+
 #include <QCollator>
+#include <QCoreApplication>
 #include <QLocale>
 #include <algorithm>
 
@@ -8,10 +11,13 @@ namespace journey {
 
 QStringList overviewHeadings()
 {
-    return {QStringLiteral("Party"),         QStringLiteral("Town"),
-            QStringLiteral("Part"),          QStringLiteral("Score"),
-            QStringLiteral("Stories heard"), QStringLiteral("Answers written"),
-            QStringLiteral("Saved")};
+    return {QCoreApplication::translate("Journal", "Party"),
+            QCoreApplication::translate("Journal", "Town"),
+            QCoreApplication::translate("Journal", "Part"),
+            QCoreApplication::translate("Journal", "Score"),
+            QCoreApplication::translate("Journal", "Stories heard"),
+            QCoreApplication::translate("Journal", "Answers written"),
+            QCoreApplication::translate("Journal", "Saved")};
 }
 
 QList<Listing> overviewOrder(QList<Listing> listings)
@@ -33,19 +39,22 @@ QList<Listing> overviewOrder(QList<Listing> listings)
 QString townShown(const Listing& listing)
 {
     if (listing.townName.isEmpty())
-        return QStringLiteral("town %1").arg(listing.town);
-    return QStringLiteral("%1, town %2").arg(listing.townName).arg(listing.town);
+        return QCoreApplication::translate("Journal", "town %1").arg(listing.town);
+    return QCoreApplication::translate("Journal", "%1, town %2")
+        .arg(listing.townName)
+        .arg(listing.town);
 }
 
 QString partShown(const Listing& listing)
 {
-    return listing.ended ? QStringLiteral("ended") : QString::number(listing.chapter);
+    return listing.ended ? QCoreApplication::translate("Journal", "ended")
+                         : QString::number(listing.chapter);
 }
 
 QString timeShown(const QTime& time)
 {
     // The player's own way of telling the time, to the minute.
-    const QLocale locale;
+    const QLocale locale = language::locale();
     QString format = locale.timeFormat(QLocale::ShortFormat);
     format.remove(QStringLiteral(":ss"));
     return locale.toString(time, format);
@@ -56,14 +65,15 @@ QString savedShown(const QDateTime& saved)
     if (!saved.isValid())
         return {};
     return QStringLiteral("%1, %2").arg(
-        QLocale().toString(saved.date(), QStringLiteral("d MMM yyyy")), timeShown(saved.time()));
+        language::locale().toString(saved.date(), QStringLiteral("d MMM yyyy")),
+        timeShown(saved.time()));
 }
 
 QString damagedShown(const Listing& listing)
 {
     if (listing.problem.isEmpty())
-        return QStringLiteral("damaged");
-    return QStringLiteral("damaged: ") + listing.problem;
+        return QCoreApplication::translate("Journal", "damaged");
+    return QCoreApplication::translate("Journal", "damaged: ") + listing.problem;
 }
 
 QStringList overviewCells(const Listing& listing)

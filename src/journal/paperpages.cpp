@@ -4,6 +4,7 @@
 #include "platform/fonts.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPagedPaintDevice>
@@ -114,7 +115,7 @@ QString writePdf(const QString& fileName, const QString& title,
         writer.setCreator(GameName);
         if (!paint(writer)) {
             file.cancelWriting();
-            return QStringLiteral("the PDF could not be made");
+            return QCoreApplication::translate("Journal", "the PDF could not be made");
         }
     }
     if (!file.commit())

@@ -16,8 +16,8 @@ QMenu* addTeachersMenu(QMenu* help)
     QMenu* teachers = help->addMenu(QString());
     teachers->setObjectName(QStringLiteral("ForTeachers1"));
     platform::setTranslatedText(teachers, "Menu", QT_TRANSLATE_NOOP("Menu", "For &Teachers"));
-    QAction* guide =
-        platform::addItem(teachers, "TeachersGuide1", QT_TRANSLATE_NOOP("Menu", "Teachers' &Guide"));
+    QAction* guide = platform::addItem(teachers, "TeachersGuide1",
+                                       QT_TRANSLATE_NOOP("Menu", "Teachers' &Guide"));
     QAction* journeys = platform::addItem(
         teachers, "JourneysHere1", QT_TRANSLATE_NOOP("Menu", "&Journeys on this Computer..."));
 

@@ -3,7 +3,10 @@
 #include "platform/errorreport.h"
 #include "platform/fonts.h"
 #include "platform/keyboardbutton.h"
+#include "platform/translatedtext.h"
+#include "shell/language.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,20 +21,31 @@ namespace media {
 
 HelpWindow::HelpWindow(const QString& contentsPage, QWidget* parent)
     : Form(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      browser_(new QTextBrowser(this)), contents_(new QPushButton(QStringLiteral("&Contents"), this)),
-      close_(new QPushButton(QStringLiteral("Close"), this))
+      browser_(new QTextBrowser(this)), contents_(new QPushButton(this)),
+      close_(new QPushButton(this))
 {
+    using platform::setTranslatedText;
+    using platform::TextRole;
     setObjectName(QStringLiteral("Help"));
-    setWindowTitle(QStringLiteral("Kelvarin Help"));
+    setTranslatedText(this, "Help", QT_TRANSLATE_NOOP("Help", "Kelvarin Help"));
+    setTranslatedText(contents_, "Help", QT_TRANSLATE_NOOP("Help", "&Contents"));
+    setTranslatedText(close_, "Help", QT_TRANSLATE_NOOP("Help", "Close"));
+    contents_->setObjectName(QStringLiteral("HelpContents"));
+    close_->setObjectName(QStringLiteral("HelpClose"));
     resize(680, 560);
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
-    browser_->setAccessibleName(QStringLiteral("Help page"));
+    setTranslatedText(browser_, "Help", QT_TRANSLATE_NOOP("Help", "Help page"),
+                      TextRole::AccessibleName);
     browser_->setOpenExternalLinks(false);
     browser_->setFont(platform::sansFont(15));
-    // The pages share one style sheet beside them; the browser applies it to
-    // every page it shows.
+    // The pages share one style sheet beside them (a translation's folder
+    // shares the English one's); the browser applies it to every page.
     const QFileInfo page(contentsPage);
-    QFile styles(page.absoluteDir().filePath(QStringLiteral("style.css")));
+    const QString sheet = QStringLiteral("style.css");
+    QDir pages = page.absoluteDir();
+    if (!pages.exists(sheet))
+        pages.cdUp();
+    QFile styles(pages.filePath(sheet));
     if (styles.open(QIODevice::ReadOnly))
         browser_->document()->setDefaultStyleSheet(QString::fromUtf8(styles.readAll()));
     browser_->setSource(QUrl::fromLocalFile(page.absoluteFilePath()));
@@ -49,7 +63,9 @@ HelpWindow::HelpWindow(const QString& contentsPage, QWidget* parent)
     close_->setDefault(true);
     platform::keyboardButton(contents_);
     platform::keyboardButton(close_);
-    contents_->setAccessibleDescription(QStringLiteral("Back to the list of help pages."));
+    setTranslatedText(contents_, "Help",
+                      QT_TRANSLATE_NOOP("Help", "Back to the list of help pages."),
+                      TextRole::AccessibleDescription);
     // The page first: arrow keys scroll it, Tab walks its links.
     browser_->setFocus();
 }
@@ -66,27 +82,46 @@ void HelpWindow::keyPressEvent(QKeyEvent* event)
 
 namespace {
 
-void needHelpFile(const QString& fileName, const QString& what)
+void needHelpFile(const QString& fileName, const char* what)
 {
     if (!QFileInfo(fileName).isFile())
-        platform::raise(QStringLiteral("%1 missing (\"%2\").").arg(what, fileName));
+        platform::raise(QCoreApplication::translate("Help", "%1 missing (\"%2\").")
+                            .arg(QCoreApplication::translate("Help", what), fileName));
 }
+
+const char* const PagesMissing = QT_TRANSLATE_NOOP("Help", "The help pages are");
+const char* const PageMissing = QT_TRANSLATE_NOOP("Help", "This help page is");
 
 } // namespace
 
-void showHelpContents(const QString& helpFile)
+QString helpInLanguage(const QString& englishPage)
 {
-    needHelpFile(helpFile, QStringLiteral("The help pages are"));
+    // A translated page lies in a folder named for its language beside the
+    // English one; a page not (yet) translated is shown in English.
+    const QString code = language::chosen();
+    if (code == QLatin1String("en"))
+        return englishPage;
+    const QFileInfo english(englishPage);
+    const QString translated = english.dir().filePath(code + QLatin1Char('/') + english.fileName());
+    return QFileInfo(translated).isFile() ? translated : englishPage;
+}
+
+void showHelpContents(const QString& englishHelpFile)
+{
+    needHelpFile(englishHelpFile, PagesMissing);
+    const QString helpFile = helpInLanguage(englishHelpFile);
     HelpWindow help(helpFile);
     help.placeCentred();
     help.ShowModal();
 }
 
-void showHelpPage(const QString& helpFile, const QString& page)
+void showHelpPage(const QString& englishHelpFile, const QString& page)
 {
-    needHelpFile(helpFile, QStringLiteral("The help pages are"));
-    const QString pageFile = QFileInfo(helpFile).dir().filePath(page);
-    needHelpFile(pageFile, QStringLiteral("This help page is"));
+    needHelpFile(englishHelpFile, PagesMissing);
+    const QString englishPage = QFileInfo(englishHelpFile).dir().filePath(page);
+    needHelpFile(englishPage, PageMissing);
+    const QString helpFile = helpInLanguage(englishHelpFile);
+    const QString pageFile = helpInLanguage(englishPage);
     HelpWindow help(helpFile);
     // The contents page stays the browser's home.
     help.browser()->setSource(QUrl::fromLocalFile(QFileInfo(pageFile).absoluteFilePath()));

@@ -29,6 +29,10 @@ private:
     QPushButton* close_;
 };
 
+// The page in the language in view when it has been translated (help/es/
+// beside help/), else the English page.
+QString helpInLanguage(const QString& englishPage);
+
 // Shows the contents page of the help file (modal, like the game's other
 // windows). A missing help file is reported and the game goes on.
 void showHelpContents(const QString& helpFile);

@@ -2,6 +2,7 @@
 
 #include "platform/errorreport.h"
 
+#include <QCoreApplication>
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
@@ -86,22 +87,25 @@ bool decodeInto(const unsigned char* data, unsigned long size, QImage* image, Er
 QImage decodeJpeg(const QByteArray& data, const QString& name)
 {
     if (data.isEmpty())
-        platform::raise(QStringLiteral("The picture \"%1\" is empty.").arg(name));
+        platform::raise(
+            QCoreApplication::translate("Media", "The picture \"%1\" is empty.").arg(name));
     QImage image;
     ErrorManager errors;
     if (decodeInto(reinterpret_cast<const unsigned char*>(data.constData()),
                    static_cast<unsigned long>(data.size()), &image, &errors))
         return image;
     if (errors.oversized.isValid()) {
-        platform::raise(QStringLiteral("The picture \"%1\" is too large to show: it is %2 x %3 "
-                                       "pixels, and the game shows pictures of at most %4 on a "
-                                       "side.")
+        platform::raise(QCoreApplication::translate(
+                            "Media", "The picture \"%1\" is too large to show: it is %2 x %3 "
+                                     "pixels, and the game shows pictures of at most %4 on a "
+                                     "side.")
                             .arg(name)
                             .arg(errors.oversized.width())
                             .arg(errors.oversized.height())
                             .arg(LargestPictureSide));
     }
-    platform::raise(QStringLiteral("The picture \"%1\" is damaged and cannot be shown (%2).")
+    platform::raise(QCoreApplication::translate(
+                        "Media", "The picture \"%1\" is damaged and cannot be shown (%2).")
                         .arg(name, QString::fromLocal8Bit(errors.message)));
 }
 

@@ -4,6 +4,7 @@
 #include "platform/errorreport.h"
 #include "platform/picturebox.h"
 
+#include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
@@ -53,7 +54,9 @@ QByteArray resourceBytes(const Catalogue& catalogue, const QString& name)
                                                                        : name.toLower());
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
-        platform::raise(QStringLiteral("The picture \"%1\" is missing from the game.").arg(name));
+        platform::raise(
+            QCoreApplication::translate("Media", "The picture \"%1\" is missing from the game.")
+                .arg(name));
     return file.readAll();
 }
 
@@ -68,8 +71,9 @@ QImage bitmapPicture(const QString& name)
 {
     QImage image = QImage::fromData(resourceBytes(bitmapCatalogue(), name), "BMP");
     if (image.isNull())
-        platform::raise(
-            QStringLiteral("The picture \"%1\" is damaged and cannot be shown.").arg(name));
+        platform::raise(QCoreApplication::translate(
+                            "Media", "The picture \"%1\" is damaged and cannot be shown.")
+                            .arg(name));
     return image;
 }
 
@@ -95,7 +99,7 @@ bool hasJpegPicture(const QString& name)
 void loadJpegInto(platform::PictureBox* target, const QString& name)
 {
     if (!target)
-        platform::raise(QStringLiteral("The Image Property is empty!"));
+        platform::raise(QCoreApplication::translate("Media", "The Image Property is empty!"));
     target->setPicture(jpegPicture(name));
 }
 

@@ -91,7 +91,9 @@ void QtMediaPlayer::Open()
     const QFileInfo file(FileName);
     if (!file.isFile()) {
         Error = FileNotFound;
-        platform::raise(QStringLiteral("The game cannot find the file \"%1\".").arg(FileName));
+        platform::raise(
+            QCoreApplication::translate("Media", "The game cannot find the file \"%1\".")
+                .arg(FileName));
     }
 
     loaded_ = failed_ = false;
@@ -106,13 +108,15 @@ void QtMediaPlayer::Open()
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
     if (!loaded_) {
         const QString reason =
-            firstError_.isEmpty() ? QStringLiteral("it took too long to load") : firstError_;
+            firstError_.isEmpty() ? QCoreApplication::translate("Media", "it took too long to load")
+                                  : firstError_;
         player_->setSource(QUrl());
         // A late error of this file must not reach the next Open.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         Error = CannotDecode;
         platform::raise(
-            QStringLiteral("The game cannot play the file \"%1\": %2").arg(FileName, reason));
+            QCoreApplication::translate("Media", "The game cannot play the file \"%1\": %2")
+                .arg(FileName, reason));
     }
     mode_ = MediaMode::Stopped;
     atEnd_ = false;
@@ -210,8 +214,9 @@ qint64 QtMediaPlayer::Position() const
 void QtMediaPlayer::requireOpen() const
 {
     if (mode_ == MediaMode::NotReady)
-        platform::raise(
-            QStringLiteral("The file \"%1\" is not open, so it cannot be played.").arg(FileName));
+        platform::raise(QCoreApplication::translate(
+                            "Media", "The file \"%1\" is not open, so it cannot be played.")
+                            .arg(FileName));
 }
 
 void QtMediaPlayer::checkStretchEnd()

@@ -1,5 +1,6 @@
 #include "diskwrite.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
@@ -53,7 +54,7 @@ bool diskIsFull(int error, const QString& folder, qint64 needed)
 
 QString diskFullWords()
 {
-    return QStringLiteral("there is not enough room left on the disk");
+    return QCoreApplication::translate("Saves", "there is not enough room left on the disk");
 }
 
 RawWrite setRawWrite(RawWrite write)

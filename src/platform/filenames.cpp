@@ -1,5 +1,6 @@
 #include "filenames.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,15 +44,17 @@ QString whyNameDoesNotFit(const QString& fileName, qsizetype growth)
     const qsizetype nameBytes = QFile::encodeName(file.fileName()).size() + growth;
     const long longestName = systemLimit(folder, _PC_NAME_MAX, NAME_MAX);
     if (nameBytes > longestName)
-        return QStringLiteral("the name \"%1\" is too long for its folder (a name there has at "
-                              "most %2 bytes)")
+        return QCoreApplication::translate(
+                   "Saves", "the name \"%1\" is too long for its folder (a name there has at "
+                            "most %2 bytes)")
             .arg(shownName(file.fileName()))
             .arg(longestName - growth);
     const qsizetype pathBytes = QFile::encodeName(file.absoluteFilePath()).size() + growth;
     const long longestPath = systemLimit(folder, _PC_PATH_MAX, PATH_MAX);
     if (pathBytes >= longestPath)
-        return QStringLiteral("the name \"%1\" with its folders is too long (the system takes at "
-                              "most %2 bytes)")
+        return QCoreApplication::translate(
+                   "Saves", "the name \"%1\" with its folders is too long (the system takes at "
+                            "most %2 bytes)")
             .arg(shownName(file.absoluteFilePath()))
             .arg(longestPath - 1 - growth);
     return {};

@@ -1,5 +1,6 @@
 #include "regularfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
@@ -120,15 +121,17 @@ QString describeFailure(const FileReading& reading)
     case FileReading::Outcome::Read:
         return {};
     case FileReading::Outcome::Missing:
-        return QStringLiteral("is missing");
+        return QCoreApplication::translate("Saves", "is missing");
     case FileReading::Outcome::Folder:
-        return QStringLiteral("is a folder, not a file");
+        return QCoreApplication::translate("Saves", "is a folder, not a file");
     case FileReading::Outcome::NotRegular:
-        return QStringLiteral("is not a file the game can read (a device, a pipe or a socket)");
+        return QCoreApplication::translate(
+            "Saves", "is not a file the game can read (a device, a pipe or a socket)");
     case FileReading::Outcome::TooLarge:
-        return QStringLiteral("holds %1 bytes, far more than it can").arg(reading.size);
+        return QCoreApplication::translate("Saves", "holds %1 bytes, far more than it can")
+            .arg(reading.size);
     case FileReading::Outcome::Unreadable:
-        return QStringLiteral("cannot be read (%1)").arg(reading.error);
+        return QCoreApplication::translate("Saves", "cannot be read (%1)").arg(reading.error);
     }
     return {};
 }

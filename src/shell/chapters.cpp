@@ -11,10 +11,10 @@ struct Part {
 };
 
 constexpr std::array<Part, ChapterCount> Parts{{
-    {"The Autumn Hills", QT_TRANSLATE_NOOP("Chapters", "first")},
-    {"The First Snow", QT_TRANSLATE_NOOP("Chapters", "second")},
-    {"The Frozen Rivers", QT_TRANSLATE_NOOP("Chapters", "third")},
-    {"The Thaw", QT_TRANSLATE_NOOP("Chapters", "fourth")},
+    {QT_TRANSLATE_NOOP("Chapters", "The Autumn Hills"), QT_TRANSLATE_NOOP("Chapters", "first")},
+    {QT_TRANSLATE_NOOP("Chapters", "The First Snow"), QT_TRANSLATE_NOOP("Chapters", "second")},
+    {QT_TRANSLATE_NOOP("Chapters", "The Frozen Rivers"), QT_TRANSLATE_NOOP("Chapters", "third")},
+    {QT_TRANSLATE_NOOP("Chapters", "The Thaw"), QT_TRANSLATE_NOOP("Chapters", "fourth")},
 }};
 
 } // namespace
@@ -25,7 +25,7 @@ Chapter chapter(int number)
         return {};
     const Part& part = Parts[static_cast<std::size_t>(number - 1)];
     return {number, (number - 1) * TownsPerChapter + 1, number * TownsPerChapter,
-            QString::fromLatin1(part.title), QString::fromLatin1(part.ordinal)};
+            QCoreApplication::translate("Chapters", part.title), QString::fromLatin1(part.ordinal)};
 }
 
 Chapter chapterOf(int town)

@@ -13,7 +13,7 @@ struct Chapter {
     int number = 0; // 1..ChapterCount; 0 for no chapter
     int firstTown = 0;
     int lastTown = 0;
-    QString title;    // "The First Snow"
+    QString title;    // "The First Snow", in the language in view
     QString ordinal;  // "second", as in "the end of the second part"
 };
 

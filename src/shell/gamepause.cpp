@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -59,7 +60,7 @@ GamePause& GamePause::instance()
 
 QString GamePause::pausedText()
 {
-    return QStringLiteral("Paused \u2014 press P to go on");
+    return QCoreApplication::translate("Pause", "Paused \u2014 press P to go on");
 }
 
 void GamePause::pause(QWidget* screen)

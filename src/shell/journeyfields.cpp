@@ -1,12 +1,13 @@
 #include "journeyfields.h"
 
 #include "shell/gamefacts.h"
-#include "shell/journeystate.h"
 #include "shell/journeysave.h"
+#include "shell/journeystate.h"
 #include "shell/ownedgoods.h"
 #include "shell/savedgame.h"
 #include "shell/wholenumber.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace journey {
@@ -80,7 +81,6 @@ constexpr int MostInstructionStep = 100;
 // The useful goods: one for each town with a spirit, every town but the first.
 constexpr qint64 UsefulGoods = TownCount - 1;
 
-
 // A field added after the first journeys were saved: a journey without it
 // takes its starting value.
 FieldRule optional(FieldRule rule)
@@ -103,94 +103,140 @@ std::vector<FieldRule> makeTable()
     const Ranges Amount{{0, GameState::AmountCeiling}};
     const qint64 mostTradePoints = qint64(GameState::PointsPerGood) * UsefulGoods;
     std::vector<FieldRule> table{
-        number(field::Town, "the town", {{1, TownCount}}),
-        number(field::Stage, "the stage in the town",
+        number(field::Town, QT_TRANSLATE_NOOP("Saves", "the town"), {{1, TownCount}}),
+        number(field::Stage, QT_TRANSLATE_NOOP("Saves", "the stage in the town"),
                {{0, 0},
                 {2, 4},
                 {GameState::StageAtCounter, GameState::StageAtCounter},
                 {GameState::StageInsidePost, GameState::StageInsidePost}}),
-        number(field::Activity, "the activity", {{1, 3}}),
-        number(field::Encounter, "the stage of meeting the spirits", {{0, 3}}),
-        number(field::PostState, "the visit to the trading post", {{0, 3}}),
-        number(field::InstructionShown, "whether an instruction is shown", Flag),
-        number(field::GirlSuppliesTold, "whether the girl's advice was given", Flag),
-        number(field::TrapperSuppliesTold, "whether the trapper's advice was given", Flag),
-        number(field::SnakeVictim, "the traveller bitten by the snake",
+        number(field::Activity, QT_TRANSLATE_NOOP("Saves", "the activity"), {{1, 3}}),
+        number(field::Encounter, QT_TRANSLATE_NOOP("Saves", "the stage of meeting the spirits"),
+               {{0, 3}}),
+        number(field::PostState, QT_TRANSLATE_NOOP("Saves", "the visit to the trading post"),
+               {{0, 3}}),
+        number(field::InstructionShown,
+               QT_TRANSLATE_NOOP("Saves", "whether an instruction is shown"), Flag),
+        number(field::GirlSuppliesTold,
+               QT_TRANSLATE_NOOP("Saves", "whether the girl's advice was given"), Flag),
+        number(field::TrapperSuppliesTold,
+               QT_TRANSLATE_NOOP("Saves", "whether the trapper's advice was given"), Flag),
+        number(field::SnakeVictim, QT_TRANSLATE_NOOP("Saves", "the traveller bitten by the snake"),
                {{0, 7}, {GameState::TradeCompleted, GameState::TradeCompleted}}),
-        number(field::HasSnakeroot, "whether the party has snakeroot", Flag),
-        number(field::HasTalisman, "whether the party has the talisman", Flag),
-        number(field::TradeRound, "the round of trading", {{0, widthOf<std::int8_t>()[0].second}}),
-        number(field::SpiritNo, "the spirit's trifles", {{1, 3}}),
-        number(field::TradeItem, "the good offered in trade", {{-1, ItemTotal - 1}}),
-        number(field::TradeOffer, "the thing offered in trade", {{0, TradeFlagTotal - 1}}),
-        number(field::SpecialOfferToggle, "the turn of the special offers", Flag),
-        number(field::FishCount, "the number of fish caught at this lake", Amount),
-        number(field::FishLb, "the fish's weight in pounds", Amount),
-        number(field::FishOz, "the ounces of the fish's weight", {{0, 15}}),
-        number(field::MeatLb, "the meat's weight in pounds", Amount),
-        number(field::Score, "the score", {{0, mostTradePoints + GameState::PointsForCare}}),
-        optional(number(field::TradePoints, "the points for useful goods", {{0, mostTradePoints}})),
-        optional(number(field::CarePoints, "the points for treating the snakebite",
+        number(field::HasSnakeroot, QT_TRANSLATE_NOOP("Saves", "whether the party has snakeroot"),
+               Flag),
+        number(field::HasTalisman, QT_TRANSLATE_NOOP("Saves", "whether the party has the talisman"),
+               Flag),
+        number(field::TradeRound, QT_TRANSLATE_NOOP("Saves", "the round of trading"),
+               {{0, widthOf<std::int8_t>()[0].second}}),
+        number(field::SpiritNo, QT_TRANSLATE_NOOP("Saves", "the spirit's trifles"), {{1, 3}}),
+        number(field::TradeItem, QT_TRANSLATE_NOOP("Saves", "the good offered in trade"),
+               {{-1, ItemTotal - 1}}),
+        number(field::TradeOffer, QT_TRANSLATE_NOOP("Saves", "the thing offered in trade"),
+               {{0, TradeFlagTotal - 1}}),
+        number(field::SpecialOfferToggle,
+               QT_TRANSLATE_NOOP("Saves", "the turn of the special offers"), Flag),
+        number(field::FishCount,
+               QT_TRANSLATE_NOOP("Saves", "the number of fish caught at this lake"), Amount),
+        number(field::FishLb, QT_TRANSLATE_NOOP("Saves", "the fish's weight in pounds"), Amount),
+        number(field::FishOz, QT_TRANSLATE_NOOP("Saves", "the ounces of the fish's weight"),
+               {{0, 15}}),
+        number(field::MeatLb, QT_TRANSLATE_NOOP("Saves", "the meat's weight in pounds"), Amount),
+        number(field::Score, QT_TRANSLATE_NOOP("Saves", "the score"),
+               {{0, mostTradePoints + GameState::PointsForCare}}),
+        optional(number(field::TradePoints,
+                        QT_TRANSLATE_NOOP("Saves", "the points for useful goods"),
+                        {{0, mostTradePoints}})),
+        optional(number(field::CarePoints,
+                        QT_TRANSLATE_NOOP("Saves", "the points for treating the snakebite"),
                         {{0, 0}, {GameState::PointsForCare, GameState::PointsForCare}})),
-        numbers(field::Health, "the travellers' health", savedgame::PartySize,
-                "the health of traveller %1", 1, {{0, 3}}),
-        number(field::HotspotIndex, "the good fishing spot", {{0, 6}}),
-        number(field::FishHintsOff, "whether the fishing hints are off", Flag),
-        number(field::InstructionStep, "the instruction step", {{0, MostInstructionStep}}),
-        number(field::ClicksArmed, "whether the scene takes clicks", Flag),
-        number(field::LookStage, "the look-around stage", {{0, 2}}),
-        number(field::FishingMode, "whether the town has fishing", Flag),
-        number(field::PartyConfirmed, "whether the party is named", Flag),
-        optional(number(field::SpiritsHeard, "the spirits that have spoken", TownSet)),
-        optional(number(field::SuppliesTold, "the towns where supplies were advised", TownSet)),
-        optional(number(field::TravelOnTold, "the towns where the way on was told", TownSet)),
-        optional(numbers(field::Ailments, "the travellers' ailments", savedgame::PartySize,
-                         "the ailment of traveller %1", 1, {{0, AilmentKinds - 1}})),
-        optional(number(field::RemediesUsed, "the goods given as remedies", TownSet)),
-        optional(number(field::RemedyPoints, "the points for remedies given", Amount)),
-        optional(number(field::RemediesGiven, "the remedies given", Amount)),
-        optional(number(field::RestDays, "the days the party rested", Amount)),
-        optional(number(field::HungryTowns, "the towns the party reached hungry", Amount)),
-        optional(number(field::Hungry, "whether the party is hungry", Flag)),
-        optional(number(field::HungerTold, "whether the food's running out was told", Flag)),
-        optional(number(field::HuntedIn, "the towns where the party hunted", TownSet)),
-        optional(number(field::AilmentsMet, "the ailments met", Amount)),
-        optional(number(field::PoundsEaten, "the pounds of food eaten", Amount)),
-        optional(texts(field::Journal, "the journal", 0, MostJournalLines, "line %1 of the journal",
+        numbers(field::Health, QT_TRANSLATE_NOOP("Saves", "the travellers' health"),
+                savedgame::PartySize, QT_TRANSLATE_NOOP("Saves", "the health of traveller %1"), 1,
+                {{0, 3}}),
+        number(field::HotspotIndex, QT_TRANSLATE_NOOP("Saves", "the good fishing spot"), {{0, 6}}),
+        number(field::FishHintsOff, QT_TRANSLATE_NOOP("Saves", "whether the fishing hints are off"),
+               Flag),
+        number(field::InstructionStep, QT_TRANSLATE_NOOP("Saves", "the instruction step"),
+               {{0, MostInstructionStep}}),
+        number(field::ClicksArmed, QT_TRANSLATE_NOOP("Saves", "whether the scene takes clicks"),
+               Flag),
+        number(field::LookStage, QT_TRANSLATE_NOOP("Saves", "the look-around stage"), {{0, 2}}),
+        number(field::FishingMode, QT_TRANSLATE_NOOP("Saves", "whether the town has fishing"),
+               Flag),
+        number(field::PartyConfirmed, QT_TRANSLATE_NOOP("Saves", "whether the party is named"),
+               Flag),
+        optional(number(field::SpiritsHeard,
+                        QT_TRANSLATE_NOOP("Saves", "the spirits that have spoken"), TownSet)),
+        optional(number(field::SuppliesTold,
+                        QT_TRANSLATE_NOOP("Saves", "the towns where supplies were advised"),
+                        TownSet)),
+        optional(number(field::TravelOnTold,
+                        QT_TRANSLATE_NOOP("Saves", "the towns where the way on was told"),
+                        TownSet)),
+        optional(numbers(field::Ailments, QT_TRANSLATE_NOOP("Saves", "the travellers' ailments"),
+                         savedgame::PartySize,
+                         QT_TRANSLATE_NOOP("Saves", "the ailment of traveller %1"), 1,
+                         {{0, AilmentKinds - 1}})),
+        optional(number(field::RemediesUsed,
+                        QT_TRANSLATE_NOOP("Saves", "the goods given as remedies"), TownSet)),
+        optional(number(field::RemedyPoints,
+                        QT_TRANSLATE_NOOP("Saves", "the points for remedies given"), Amount)),
+        optional(
+            number(field::RemediesGiven, QT_TRANSLATE_NOOP("Saves", "the remedies given"), Amount)),
+        optional(number(field::RestDays, QT_TRANSLATE_NOOP("Saves", "the days the party rested"),
+                        Amount)),
+        optional(number(field::HungryTowns,
+                        QT_TRANSLATE_NOOP("Saves", "the towns the party reached hungry"), Amount)),
+        optional(
+            number(field::Hungry, QT_TRANSLATE_NOOP("Saves", "whether the party is hungry"), Flag)),
+        optional(number(field::HungerTold,
+                        QT_TRANSLATE_NOOP("Saves", "whether the food's running out was told"),
+                        Flag)),
+        optional(number(field::HuntedIn,
+                        QT_TRANSLATE_NOOP("Saves", "the towns where the party hunted"), TownSet)),
+        optional(
+            number(field::AilmentsMet, QT_TRANSLATE_NOOP("Saves", "the ailments met"), Amount)),
+        optional(number(field::PoundsEaten, QT_TRANSLATE_NOOP("Saves", "the pounds of food eaten"),
+                        Amount)),
+        optional(texts(field::Journal, QT_TRANSLATE_NOOP("Saves", "the journal"), 0,
+                       MostJournalLines, QT_TRANSLATE_NOOP("Saves", "line %1 of the journal"),
                        LongestJournalLine)),
-        numbers(field::ItemCount, "the goods owned", ItemTotal, "the count of item %1", 0,
-                widthOf<std::uint8_t>()),
-        numbers(field::TradeDone, "the trades done", TradeFlagTotal, "trade flag %1", 0,
-                Flag),
-        number(field::Money, "the money", {{0, goods::NumberCeiling}}),
-        texts(field::FishList, "the catch list", 0, savedgame::MostCatchLines,
-              "line %1 of the catch list", savedgame::LongestCatchLine),
-        texts(field::Names, "the party's names", savedgame::PartySize, savedgame::PartySize,
-              "the name of traveller %1", savedgame::MaxNameLength),
+        numbers(field::ItemCount, QT_TRANSLATE_NOOP("Saves", "the goods owned"), ItemTotal,
+                QT_TRANSLATE_NOOP("Saves", "the count of item %1"), 0, widthOf<std::uint8_t>()),
+        numbers(field::TradeDone, QT_TRANSLATE_NOOP("Saves", "the trades done"), TradeFlagTotal,
+                QT_TRANSLATE_NOOP("Saves", "trade flag %1"), 0, Flag),
+        number(field::Money, QT_TRANSLATE_NOOP("Saves", "the money"), {{0, goods::NumberCeiling}}),
+        texts(field::FishList, QT_TRANSLATE_NOOP("Saves", "the catch list"), 0,
+              savedgame::MostCatchLines, QT_TRANSLATE_NOOP("Saves", "line %1 of the catch list"),
+              savedgame::LongestCatchLine),
+        texts(field::Names, QT_TRANSLATE_NOOP("Saves", "the party's names"), savedgame::PartySize,
+              savedgame::PartySize, QT_TRANSLATE_NOOP("Saves", "the name of traveller %1"),
+              savedgame::MaxNameLength),
     };
     FieldRule party;
     party.name = field::PartyName;
     party.kind = Kind::Text;
-    party.what = "whose journey it is";
+    party.what = QT_TRANSLATE_NOOP("Saves", "whose journey it is");
     party.longestText = LongestPartyName;
     party.required = false;
     party.fitsShape = &isPartyName;
-    party.shape = "a name of its own, without control characters or blanks around it";
+    party.shape = QT_TRANSLATE_NOOP(
+        "Saves", "a name of its own, without control characters or blanks around it");
     table.push_back(party);
     FieldRule scene;
     scene.name = field::SceneId;
     scene.kind = Kind::Text;
-    scene.what = "the scene";
+    scene.what = QT_TRANSLATE_NOOP("Saves", "the scene");
     scene.longestText = 4;
     scene.fitsShape = &isSceneId;
-    scene.shape = "a letter and three digits";
+    scene.shape = QT_TRANSLATE_NOOP("Saves", "a letter and three digits");
     table.push_back(scene);
     return table;
 }
 
+// The table's words in the language in view.
 QString ruleText(const char* text)
 {
-    return QString::fromUtf8(text);
+    return QCoreApplication::translate("Saves", text);
 }
 
 // "1 to 28", "0 or 1", "0 to 7 or 99".
@@ -201,13 +247,16 @@ QString allowedValues(const Ranges& ranges)
         if (least == most)
             parts << QString::number(least);
         else if (most == least + 1)
-            parts << QString::number(least) + QStringLiteral(" or ") + QString::number(most);
+            parts << QString::number(least) + QCoreApplication::translate("Saves", " or ") +
+                         QString::number(most);
         else
-            parts << QString::number(least) + QStringLiteral(" to ") + QString::number(most);
+            parts << QString::number(least) + QCoreApplication::translate("Saves", " to ") +
+                         QString::number(most);
     }
     const QString last = parts.takeLast();
     return parts.isEmpty() ? last
-                           : parts.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+                           : parts.join(QStringLiteral(", ")) +
+                                 QCoreApplication::translate("Saves", " or ") + last;
 }
 
 bool inRanges(qint64 value, const Ranges& ranges)
@@ -221,7 +270,7 @@ bool inRanges(qint64 value, const Ranges& ranges)
 
 QString outOfRange(const QString& what, qint64 value, const FieldRule& rule)
 {
-    return QStringLiteral("%1 is %2, where it can only be %3")
+    return QCoreApplication::translate("Saves", "%1 is %2, where it can only be %3")
         .arg(what, QString::number(value), allowedValues(rule.ranges));
 }
 
@@ -232,7 +281,8 @@ QString elementName(const FieldRule& rule, qsizetype index)
 
 QString textTooLong(const QString& what, const QString& text, const FieldRule& rule)
 {
-    return QStringLiteral("%1 is %2 characters long, where it can have at most %3")
+    return QCoreApplication::translate("Saves",
+                                       "%1 is %2 characters long, where it can have at most %3")
         .arg(what)
         .arg(text.size())
         .arg(rule.longestText);
@@ -240,9 +290,11 @@ QString textTooLong(const QString& what, const QString& text, const FieldRule& r
 
 QString wrongCount(const FieldRule& rule, qsizetype count)
 {
-    const QString expected = rule.fewest == rule.most ? QString::number(rule.most)
-                                                      : QStringLiteral("at most %1").arg(rule.most);
-    return QStringLiteral("there are %1 entries in %2, where %3 belong")
+    const QString expected =
+        rule.fewest == rule.most
+            ? QString::number(rule.most)
+            : QCoreApplication::translate("Saves", "at most %1").arg(rule.most);
+    return QCoreApplication::translate("Saves", "there are %1 entries in %2, where %3 belong")
         .arg(QString::number(count), ruleText(rule.what), expected);
 }
 
@@ -259,7 +311,7 @@ QString checkField(const FieldRule& rule, const JourneyState& state)
         if (text.size() > rule.longestText)
             return textTooLong(what, text, rule);
         if (rule.fitsShape && !rule.fitsShape(text))
-            return QStringLiteral("%1 is \"%2\", where it is %3")
+            return QCoreApplication::translate("Saves", "%1 is \"%2\", where it is %3")
                 .arg(what, text, ruleText(rule.shape));
         return {};
     }
@@ -321,29 +373,34 @@ QString checkCombination(const JourneyState& state)
         if (!GameState::inTownSet(heard, other))
             continue;
         if (!townFacts(other).spirit)
-            return QStringLiteral("it says the spirit of town %1 has spoken, where that town has "
-                                  "no spirit")
+            return QCoreApplication::translate(
+                       "Saves", "it says the spirit of town %1 has spoken, where that town has "
+                                "no spirit")
                 .arg(other);
         if (other > town)
-            return QStringLiteral("it says the spirit of town %1 has spoken, where the party is "
-                                  "only in town %2")
+            return QCoreApplication::translate(
+                       "Saves", "it says the spirit of town %1 has spoken, where the party is "
+                                "only in town %2")
                 .arg(other)
                 .arg(town);
     }
     if (state.number(field::FishingMode) != (facts.lake ? 1 : 0))
-        return QStringLiteral("it has the party %1 in town %2, where %3")
-            .arg(facts.lake ? QStringLiteral("unable to fish") : QStringLiteral("fishing"))
+        return QCoreApplication::translate("Saves", "it has the party %1 in town %2, where %3")
+            .arg(facts.lake ? QCoreApplication::translate("Saves", "unable to fish")
+                            : QCoreApplication::translate("Saves", "fishing"))
             .arg(town)
-            .arg(facts.lake ? QStringLiteral("there is a lake")
-                                 : QStringLiteral("there is no lake"));
+            .arg(facts.lake ? QCoreApplication::translate("Saves", "there is a lake")
+                            : QCoreApplication::translate("Saves", "there is no lake"));
     if (state.number(field::SpiritNo) != facts.trifleSet)
-        return QStringLiteral("the spirit's trifles are those of set %1, where town %2 has set %3")
+        return QCoreApplication::translate(
+                   "Saves", "the spirit's trifles are those of set %1, where town %2 has set %3")
             .arg(state.number(field::SpiritNo))
             .arg(town)
             .arg(facts.trifleSet);
     if (const qint64 expected = encounterIn(town, heard);
         state.number(field::Encounter) != expected)
-        return QStringLiteral("the stage of meeting the spirits is %1, where in town %2 it is %3")
+        return QCoreApplication::translate(
+                   "Saves", "the stage of meeting the spirits is %1, where in town %2 it is %3")
             .arg(state.number(field::Encounter))
             .arg(town)
             .arg(expected);
@@ -359,10 +416,13 @@ QString checkCombination(const JourneyState& state)
                 continue;
             ++ailing;
             if (health.at(k) == 0)
-                return QStringLiteral("it has traveller %1 ailing in good condition").arg(k + 1);
+                return QCoreApplication::translate("Saves",
+                                                   "it has traveller %1 ailing in good condition")
+                    .arg(k + 1);
         }
         if (ailing > MostAiling)
-            return QStringLiteral("it has %1 travellers ailing at once, where at most %2 can be")
+            return QCoreApplication::translate(
+                       "Saves", "it has %1 travellers ailing at once, where at most %2 can be")
                 .arg(ailing)
                 .arg(MostAiling);
     }
@@ -370,7 +430,7 @@ QString checkCombination(const JourneyState& state)
     // The score is what its parts make; a journey saved before the parts were
     // kept has its parts worked out when it opens.
     if (state.contains(field::TradePoints) != state.contains(field::CarePoints))
-        return QStringLiteral("it holds only one of the score's two parts");
+        return QCoreApplication::translate("Saves", "it holds only one of the score's two parts");
     if (state.contains(field::TradePoints)) {
         const qint64 trade = state.number(field::TradePoints);
         const qint64 care = state.number(field::CarePoints);
@@ -378,12 +438,13 @@ QString checkCombination(const JourneyState& state)
         // flea market save may carry their trades), never points for more.
         const qint64 most = qint64(GameState::PointsPerGood) * usefulTradesDone(state);
         if (trade > most || trade % GameState::PointsPerGood != 0)
-            return QStringLiteral("it gives %1 points for useful goods, where the trades done "
-                                  "give at most %2, in fives")
+            return QCoreApplication::translate(
+                       "Saves", "it gives %1 points for useful goods, where the trades done "
+                                "give at most %2, in fives")
                 .arg(trade)
                 .arg(most);
         if (state.number(field::Score) != trade + care)
-            return QStringLiteral("the score is %1, where its parts make %2")
+            return QCoreApplication::translate("Saves", "the score is %1, where its parts make %2")
                 .arg(state.number(field::Score))
                 .arg(trade + care);
     }
@@ -430,15 +491,15 @@ QString kindName(Kind kind)
 {
     switch (kind) {
     case Kind::Number:
-        return QStringLiteral("a whole number");
+        return QCoreApplication::translate("Saves", "a whole number");
     case Kind::Text:
-        return QStringLiteral("a text");
+        return QCoreApplication::translate("Saves", "a text");
     case Kind::Texts:
-        return QStringLiteral("a list of texts");
+        return QCoreApplication::translate("Saves", "a list of texts");
     case Kind::Numbers:
-        return QStringLiteral("a list of whole numbers");
+        return QCoreApplication::translate("Saves", "a list of whole numbers");
     }
-    return QStringLiteral("something of kind %1").arg(static_cast<int>(kind));
+    return QCoreApplication::translate("Saves", "something of kind %1").arg(static_cast<int>(kind));
 }
 
 QString checkFields(const JourneyState& state)
@@ -447,11 +508,12 @@ QString checkFields(const JourneyState& state)
         const std::optional<Kind> kind = state.kindOf(rule.name);
         if (!kind) {
             if (rule.required)
-                return QStringLiteral("it does not hold %1").arg(ruleText(rule.what));
+                return QCoreApplication::translate("Saves", "it does not hold %1")
+                    .arg(ruleText(rule.what));
             continue;
         }
         if (*kind != rule.kind)
-            return QStringLiteral("it holds %1 as %2, where %3 belongs")
+            return QCoreApplication::translate("Saves", "it holds %1 as %2, where %3 belongs")
                 .arg(ruleText(rule.what), kindName(*kind), kindName(rule.kind));
         const QString problem = checkField(rule, state);
         if (!problem.isEmpty())

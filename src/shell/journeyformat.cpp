@@ -1,5 +1,6 @@
 #include "journeyformat.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <algorithm>
 #include <array>
@@ -189,13 +190,15 @@ QString readEntries(QByteArrayView body, JourneyState& state)
         QByteArrayView bytes;
         if (!reader.takeUtf8(2, name) || name.isEmpty() || !reader.takeUnsigned(1, kind) ||
             !reader.takeUnsigned(4, size) || !reader.takeBytes(size, bytes))
-            return QStringLiteral("its entry %1 is not in the form of one").arg(entry);
+            return QCoreApplication::translate("Saves", "its entry %1 is not in the form of one")
+                .arg(entry);
         if (state.contains(name))
-            return QStringLiteral("it holds the field \"%1\" twice").arg(name);
+            return QCoreApplication::translate("Saves", "it holds the field \"%1\" twice")
+                .arg(name);
         const auto kindByte = static_cast<std::uint8_t>(kind);
         JourneyState::Value value = UnknownValue{kindByte, bytes.toByteArray()};
         if (isKnownKind(kindByte) && !decodeValue(static_cast<Kind>(kindByte), bytes, value))
-            return QStringLiteral("its field \"%1\" is not in the form of %2")
+            return QCoreApplication::translate("Saves", "its field \"%1\" is not in the form of %2")
                 .arg(name, kindName(static_cast<Kind>(kindByte)));
         state.setValue(name, value);
     }
@@ -245,29 +248,33 @@ struct Frame {
 QString readFrame(QByteArrayView bytes, Frame& frame)
 {
     if (bytes.isEmpty())
-        return QStringLiteral("the file is empty");
+        return QCoreApplication::translate("Saves", "the file is empty");
     if (!QByteArrayView(Mark, MarkSize)
              .startsWith(bytes.first(std::min<qsizetype>(bytes.size(), MarkSize))))
-        return QStringLiteral("it is not a Kelvarin journey (it does not begin with the mark of "
-                              "one)");
+        return QCoreApplication::translate(
+            "Saves", "it is not a Kelvarin journey (it does not begin with the mark of "
+                     "one)");
     Reader header(bytes);
     QByteArrayView mark;
     quint64 entriesSize = 0;
     if (!header.takeBytes(MarkSize, mark) || !header.takeUnsigned(2, frame.major) ||
         !header.takeUnsigned(2, frame.minor) || !header.takeUnsigned(4, entriesSize))
-        return QStringLiteral("it ends after %1 bytes, before the journey in it begins: it was "
-                              "cut short")
+        return QCoreApplication::translate(
+                   "Saves", "it ends after %1 bytes, before the journey in it begins: it was "
+                            "cut short")
             .arg(bytes.size());
     const quint64 whole = HeaderSize + entriesSize + ChecksumSize;
     const auto size = static_cast<quint64>(bytes.size());
     if (size < whole)
-        return QStringLiteral("it holds %1 bytes, where the journey in it needs %2: it was cut "
-                              "short or is damaged")
+        return QCoreApplication::translate(
+                   "Saves", "it holds %1 bytes, where the journey in it needs %2: it was cut "
+                            "short or is damaged")
             .arg(size)
             .arg(whole);
     if (size > whole)
-        return QStringLiteral("it holds %1 bytes, more than the %2 of the journey in it: "
-                              "something was added to it or it is damaged")
+        return QCoreApplication::translate(
+                   "Saves", "it holds %1 bytes, more than the %2 of the journey in it: "
+                            "something was added to it or it is damaged")
             .arg(size)
             .arg(whole);
     const qsizetype checked = bytes.size() - ChecksumSize;
@@ -275,7 +282,8 @@ QString readFrame(QByteArrayView bytes, Frame& frame)
     quint64 checksum = 0;
     trailer.takeUnsigned(ChecksumSize, checksum);
     if (checksum != crc32(bytes.first(checked)))
-        return QStringLiteral("it is damaged (its checksum does not match what it holds)");
+        return QCoreApplication::translate(
+            "Saves", "it is damaged (its checksum does not match what it holds)");
     frame.entries = bytes.sliced(HeaderSize, static_cast<qsizetype>(entriesSize));
     return {};
 }
@@ -284,13 +292,16 @@ QString checkVersion(const Frame& frame)
 {
     const QString version = QStringLiteral("%1.%2").arg(frame.major).arg(frame.minor);
     if (frame.major > MajorVersion)
-        return QStringLiteral("it was saved by a newer Kelvarin (journey format %1), which this "
-                              "Kelvarin (journey format %2.%3) cannot read")
+        return QCoreApplication::translate(
+                   "Saves", "it was saved by a newer Kelvarin (journey format %1), which this "
+                            "Kelvarin (journey format %2.%3) cannot read")
             .arg(version)
             .arg(MajorVersion)
             .arg(MinorVersion);
     if (frame.major < 1)
-        return QStringLiteral("its journey format %1 is not one Kelvarin has written").arg(version);
+        return QCoreApplication::translate("Saves",
+                                           "its journey format %1 is not one Kelvarin has written")
+            .arg(version);
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include "platform/filenames.h"
 #include "shell/journeysave.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -40,11 +41,12 @@ SetAside setAsideAutosave()
     SetAside aside;
     const QString slot = autosaveFile();
     if (slot.isEmpty() || (!QFileInfo(slot).exists() && !QFileInfo(slot).isSymLink())) {
-        aside.why = QStringLiteral("there is no journey saved automatically");
+        aside.why = QCoreApplication::translate("Saves", "there is no journey saved automatically");
         return aside;
     }
     const QString stem = QFileInfo(slot).completeBaseName();
-    const QString when = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-hhmmss"));
+    const QString when = QDateTime::currentDateTime().toString(
+        QCoreApplication::translate("Saves", "yyyy-MM-dd-hhmmss"));
     const QDir folder = QFileInfo(slot).dir();
     for (int attempt = 1; attempt <= 100; ++attempt) {
         const QString name =
@@ -67,15 +69,18 @@ QString keepDamagedAutosave(const QString& problem)
 {
     const SetAside aside = setAsideAutosave();
     QString told = problem;
-    const QString unchanged = QStringLiteral("  Nothing in the game was changed.");
+    const QString unchanged =
+        QCoreApplication::translate("Saves", "  Nothing in the game was changed.");
     if (told.endsWith(unchanged))
         told.chop(unchanged.size());
     if (aside.keptAs.isEmpty())
-        return told + QStringLiteral("  It could not be moved aside (%1), so no journey will be "
-                                     "saved automatically in its place.")
+        return told + QCoreApplication::translate(
+                          "Saves", "  It could not be moved aside (%1), so no journey will be "
+                                   "saved automatically in its place.")
                           .arg(aside.why);
-    return told + QStringLiteral("  It is kept as \"%1\", where the journeys saved "
-                                 "automatically from now on do not replace it.")
+    return told + QCoreApplication::translate("Saves",
+                                              "  It is kept as \"%1\", where the journeys saved "
+                                              "automatically from now on do not replace it.")
                       .arg(platform::shownName(aside.keptAs));
 }
 
@@ -87,8 +92,9 @@ QString keepAutosaveThatWouldNotOpen(const JourneyState& state)
     const SetAside aside = setAsideAutosave();
     if (aside.keptAs.isEmpty())
         return {};
-    return QStringLiteral("The journey saved automatically is kept as \"%1\", where the journeys "
-                          "saved automatically from now on do not replace it.")
+    return QCoreApplication::translate(
+               "Saves", "The journey saved automatically is kept as \"%1\", where the journeys "
+                        "saved automatically from now on do not replace it.")
         .arg(platform::shownName(aside.keptAs));
 }
 

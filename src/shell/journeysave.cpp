@@ -7,6 +7,7 @@
 #include "shell/journeyformat.h"
 #include "shell/journeykeeping.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
@@ -72,11 +73,12 @@ bool writeInPlace(const QString& fileName, const QByteArray& bytes, QString& why
     if (!why.isEmpty())
         return false;
     if (!QFileInfo(folder).isDir()) {
-        why = QStringLiteral("the folder \"%1\" does not exist").arg(platform::shownName(folder));
+        why = QCoreApplication::translate("Saves", "the folder \"%1\" does not exist")
+                  .arg(platform::shownName(folder));
         return false;
     }
     if (target.isDir()) {
-        why = QStringLiteral("\"%1\" is a folder").arg(shown);
+        why = QCoreApplication::translate("Saves", "\"%1\" is a folder").arg(shown);
         return false;
     }
 
@@ -87,7 +89,7 @@ bool writeInPlace(const QString& fileName, const QByteArray& bytes, QString& why
         if (platform::diskIsFull(error, folder, bytes.size()))
             why = QStringLiteral("%1 for \"%2\"").arg(platform::diskFullWords(), shown);
         else
-            why = QStringLiteral("\"%1\" cannot be written (%2)")
+            why = QCoreApplication::translate("Saves", "\"%1\" cannot be written (%2)")
                       .arg(shown, error ? QString::fromLocal8Bit(std::strerror(error)) : qtReason);
         out.cancelWriting();
         return false;
@@ -114,8 +116,8 @@ bool writeInPlace(const QString& fileName, const QByteArray& bytes, QString& why
             platform::diskIsFull(0, folder, bytes.size()))
             why = QStringLiteral("%1 for \"%2\"").arg(platform::diskFullWords(), shown);
         else
-            why =
-                QStringLiteral("\"%1\" cannot be put in place (%2)").arg(shown, out.errorString());
+            why = QCoreApplication::translate("Saves", "\"%1\" cannot be put in place (%2)")
+                      .arg(shown, out.errorString());
         return false;
     }
     syncFolder(folder);
@@ -130,7 +132,9 @@ bool save(const QString& fileName, const JourneyState& state, QString& why)
         return false;
     const QByteArray bytes = journeyBytes(state);
     if (bytes.size() > LargestFile) {
-        why = QStringLiteral("it would take %1 bytes, more than a journey can").arg(bytes.size());
+        why =
+            QCoreApplication::translate("Saves", "it would take %1 bytes, more than a journey can")
+                .arg(bytes.size());
         return false;
     }
     return writeInPlace(fileName, bytes, why);
@@ -146,18 +150,21 @@ bool readWhole(const QString& fileName, QByteArray& bytes, QString& reason)
         bytes = reading.bytes;
         return true;
     case platform::FileReading::Outcome::Folder:
-        reason = QStringLiteral("it is a folder, not a file");
+        reason = QCoreApplication::translate("Saves", "it is a folder, not a file");
         return false;
     case platform::FileReading::Outcome::NotRegular:
-        reason = QStringLiteral("it is not a file the game can read (a device, a pipe or a "
-                                "socket)");
+        reason = QCoreApplication::translate(
+            "Saves", "it is not a file the game can read (a device, a pipe or a "
+                     "socket)");
         return false;
     case platform::FileReading::Outcome::TooLarge:
-        reason = QStringLiteral("the file holds %1 bytes, far more than any journey's can")
+        reason = QCoreApplication::translate(
+                     "Saves", "the file holds %1 bytes, far more than any journey's can")
                      .arg(reading.size);
         return false;
     default:
-        reason = QStringLiteral("the file ") + platform::describeFailure(reading);
+        reason =
+            QCoreApplication::translate("Saves", "the file ") + platform::describeFailure(reading);
         return false;
     }
 }
@@ -176,7 +183,8 @@ Reading readChecked(const QString& fileName, const QString& opening)
         decoding = readJourneyBytes(bytes);
     if (!decoding.problem.isEmpty())
         reading.problem =
-            opening + decoding.problem + QStringLiteral(".  Nothing in the game was changed.");
+            opening + decoding.problem +
+            QCoreApplication::translate("Saves", ".  Nothing in the game was changed.");
     else
         reading.state = std::move(decoding.state);
     return reading;
@@ -184,8 +192,9 @@ Reading readChecked(const QString& fileName, const QString& opening)
 
 QString noDataHome()
 {
-    return QStringLiteral("there is no folder for the game's own files in your data home, and "
-                          "none can be made");
+    return QCoreApplication::translate(
+        "Saves", "there is no folder for the game's own files in your data home, and "
+                 "none can be made");
 }
 
 } // namespace
@@ -195,16 +204,17 @@ QString write(const QString& fileName, const JourneyState& state)
     QString why;
     if (save(fileName, state, why))
         return {};
-    return QStringLiteral("The journey could not be saved: %1.  A journey saved earlier under "
-                          "this name is unchanged.")
+    return QCoreApplication::translate(
+               "Saves", "The journey could not be saved: %1.  A journey saved earlier under "
+                        "this name is unchanged.")
         .arg(why);
 }
 
 Reading read(const QString& fileName)
 {
-    return readChecked(
-        fileName,
-        QStringLiteral("The journey \"%1\" cannot be opened: ").arg(platform::shownName(fileName)));
+    return readChecked(fileName,
+                       QCoreApplication::translate("Saves", "The journey \"%1\" cannot be opened: ")
+                           .arg(platform::shownName(fileName)));
 }
 
 bool isPartyName(const QString& name)
@@ -270,19 +280,22 @@ QString writeAutosave(const JourneyState& state)
     const QString slot = autosaveFile();
     QString why = noDataHome();
     if (!slot.isEmpty() && !QDir().mkpath(QFileInfo(slot).absolutePath())) {
-        why = QStringLiteral("the folder \"%1\" for the parties' journeys cannot be made")
+        why = QCoreApplication::translate(
+                  "Saves", "the folder \"%1\" for the parties' journeys cannot be made")
                   .arg(platform::shownName(QFileInfo(slot).absolutePath()));
     } else if (!slot.isEmpty()) {
         // A journey there that cannot be opened is never written over.
         const SlotCheck check = checkAutosave();
         if (check.state == SlotState::Damaged && setAsideAutosave().keptAs.isEmpty())
-            why = QStringLiteral("the journey saved there before cannot be opened, and it "
-                                 "cannot be moved aside");
+            why = QCoreApplication::translate(
+                "Saves", "the journey saved there before cannot be opened, and it "
+                         "cannot be moved aside");
         else if (save(slot, state, why))
             return {};
     }
-    return QStringLiteral("The journey could not be saved automatically: %1.  The journey saved "
-                          "automatically before is unchanged.")
+    return QCoreApplication::translate(
+               "Saves", "The journey could not be saved automatically: %1.  The journey saved "
+                        "automatically before is unchanged.")
         .arg(why);
 }
 
@@ -302,13 +315,15 @@ Reading readAutosave()
     const QString slot = autosaveFile();
     if (slot.isEmpty()) {
         Reading reading;
-        reading.problem = QStringLiteral("The journey saved automatically cannot be opened: %1.  "
-                                         "Nothing in the game was changed.")
+        reading.problem = QCoreApplication::translate(
+                              "Saves", "The journey saved automatically cannot be opened: %1.  "
+                                       "Nothing in the game was changed.")
                               .arg(noDataHome());
         return reading;
     }
     return readChecked(slot,
-                       QStringLiteral("The journey saved automatically (\"%1\") cannot be opened: ")
+                       QCoreApplication::translate(
+                           "Saves", "The journey saved automatically (\"%1\") cannot be opened: ")
                            .arg(platform::shownName(slot)));
 }
 

@@ -2,6 +2,7 @@
 
 #include "journal/journal.h"
 
+#include <QCoreApplication>
 #include <type_traits>
 
 namespace journey {
@@ -143,7 +144,8 @@ QString JourneyState::check() const
     // the journey one that cannot be opened.
     const JournalReading diary = Journal::fromLines(texts(field::Journal));
     if (!diary.problem.isEmpty())
-        return QStringLiteral("its journal cannot be read (%1)").arg(diary.problem);
+        return QCoreApplication::translate("Saves", "its journal cannot be read (%1)")
+            .arg(diary.problem);
     return {};
 }
 

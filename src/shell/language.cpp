@@ -80,6 +80,28 @@ QString chosen()
     return inPlace().code;
 }
 
+QLocale locale()
+{
+    // The system's (unless the game was told another) where it speaks the
+    // language in view, or where the game speaks English, as the game does
+    // for a language it was not translated into.
+    const QLocale current;
+    if (chosen() == QLatin1String("en") ||
+        current.name().section(QLatin1Char('_'), 0, 0) == chosen())
+        return current;
+    return QLocale(chosen());
+}
+
+QString counted(const char* context, const char* source, int n)
+{
+    if (chosen() == QLatin1String("en"))
+        return {};
+    const QString shown = QCoreApplication::translate(context, source, nullptr, n);
+    const QString untranslated =
+        QString::fromUtf8(source).replace(QLatin1String("%n"), QString::number(n));
+    return shown == untranslated ? QString() : shown;
+}
+
 bool choose(const QString& code)
 {
     return isOffered(code) && install(code);

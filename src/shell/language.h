@@ -30,6 +30,15 @@ QString forLocale(const QLocale& locale);
 
 // The language in view.
 QString chosen();
+// How dates, times and numbers are written: the system's own way while
+// English is in view or where the system speaks the language in view (a
+// British clock stays British), else the language's.
+QLocale locale();
+// A text of a count ("%n points") in the language in view, in that
+// language's own forms for the number; empty while English is in view or
+// the text has no translation yet, where the caller's English words hold.
+QString counted(const char* context, const char* source, int n);
+
 // Puts an offered language in place; false (and nothing changes) for one
 // that is not offered.
 bool choose(const QString& code);

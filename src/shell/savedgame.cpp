@@ -5,6 +5,7 @@
 #include "platform/regularfile.h"
 #include "shell/wholenumber.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -36,9 +37,10 @@ MainFileReading readMainFile(const QByteArray& bytes)
 {
     MainFileReading reading;
     if (bytes.size() != FileSize) {
-        reading.problem = QStringLiteral("it holds %1 bytes, where a saved game holds %2")
-                              .arg(bytes.size())
-                              .arg(FileSize);
+        reading.problem =
+            QCoreApplication::translate("Saves", "it holds %1 bytes, where a saved game holds %2")
+                .arg(bytes.size())
+                .arg(FileSize);
         return reading;
     }
     auto byteAt = [&bytes](int offset) { return static_cast<std::uint8_t>(bytes[offset]); };
@@ -48,7 +50,8 @@ MainFileReading readMainFile(const QByteArray& bytes)
     for (int trade = 0; trade < SavedTradeFlags; ++trade) {
         const std::uint8_t flag = byteAt(ItemTotal + trade);
         if (flag > 1) {
-            reading.problem = QStringLiteral("trade flag %1 holds %2, where only 0 or 1 can be")
+            reading.problem = QCoreApplication::translate(
+                                  "Saves", "trade flag %1 holds %2, where only 0 or 1 can be")
                                   .arg(trade)
                                   .arg(flag);
             return reading;
@@ -61,10 +64,12 @@ MainFileReading readMainFile(const QByteArray& bytes)
         money = (money << 8) | byteAt(MoneyOffset + k);
     file.Money = static_cast<std::int32_t>(money);
     if (file.Money < 0)
-        reading.problem = QStringLiteral("its money is negative (%1)").arg(file.Money);
+        reading.problem =
+            QCoreApplication::translate("Saves", "its money is negative (%1)").arg(file.Money);
     else if (file.Money > goods::NumberCeiling)
         reading.problem =
-            QStringLiteral("it holds more money than the game can hold (%1)").arg(file.Money);
+            QCoreApplication::translate("Saves", "it holds more money than the game can hold (%1)")
+                .arg(file.Money);
     return reading;
 }
 
@@ -143,8 +148,9 @@ QString freeName(const QString& folder)
 
 QString notSaved(const QString& why)
 {
-    return QStringLiteral("The game could not be saved: %1.  A game saved earlier under this "
-                          "name is unchanged.")
+    return QCoreApplication::translate(
+               "Saves", "The game could not be saved: %1.  A game saved earlier under this "
+                        "name is unchanged.")
         .arg(why);
 }
 
@@ -168,7 +174,7 @@ bool writeBeside(Placement& file, QString& why)
         if (platform::diskIsFull(error, folder, file.bytes.size()))
             why = QStringLiteral("%1 for \"%2\"").arg(platform::diskFullWords(), shown);
         else
-            why = QStringLiteral("\"%1\" cannot be written (%2)")
+            why = QCoreApplication::translate("Saves", "\"%1\" cannot be written (%2)")
                       .arg(shown, error ? QString::fromLocal8Bit(std::strerror(error)) : qtReason);
         return false;
     };
@@ -197,13 +203,13 @@ bool putInPlace(std::vector<Placement>& files, QString& why)
             file.aside = freeName(QFileInfo(file.target).absolutePath());
             if (file.aside.isEmpty() || !moveFile(file.target, file.aside)) {
                 file.aside.clear();
-                why = QStringLiteral("\"%1\" cannot be replaced")
+                why = QCoreApplication::translate("Saves", "\"%1\" cannot be replaced")
                           .arg(platform::shownName(file.target));
                 return false;
             }
         }
         if (!moveFile(file.written, file.target)) {
-            why = QStringLiteral("\"%1\" cannot be put in place")
+            why = QCoreApplication::translate("Saves", "\"%1\" cannot be put in place")
                       .arg(platform::shownName(file.target));
             return false;
         }
@@ -237,12 +243,13 @@ QString write(const QString& mainFile, const SavedGame& game)
     // Every name is checked before anything is written.
     // The names file's name is the longest: the main file's and "~12".
     if (QString why = platform::whyNameDoesNotFit(mainFile, 3); !why.isEmpty())
-        return notSaved(why + QStringLiteral(" (the game also writes a file of that name "
-                                             "followed by \"~12\")"));
+        return notSaved(
+            why + QCoreApplication::translate("Saves", " (the game also writes a file of that name "
+                                                       "followed by \"~12\")"));
     const QString folder = QFileInfo(mainFile).absolutePath();
     if (!QFileInfo(folder).isDir())
-        return notSaved(
-            QStringLiteral("the folder \"%1\" does not exist").arg(platform::shownName(folder)));
+        return notSaved(QCoreApplication::translate("Saves", "the folder \"%1\" does not exist")
+                            .arg(platform::shownName(folder)));
 
     // Each file is written completely beside its place, and only then are all
     // three put in place; until that succeeds nothing of an earlier save is
@@ -273,9 +280,10 @@ QString write(const QString& mainFile, const SavedGame& game)
     if (saved)
         return {};
     if (!undone)
-        return QStringLiteral("The game was only partly saved: %1, and the earlier files could "
-                              "not all be put back.  Please save the game again under another "
-                              "name.")
+        return QCoreApplication::translate(
+                   "Saves", "The game was only partly saved: %1, and the earlier files could "
+                            "not all be put back.  Please save the game again under another "
+                            "name.")
             .arg(why);
     return notSaved(why);
 }
@@ -289,8 +297,9 @@ namespace {
 
 QString refusal(const QString& mainFile, const QString& reason)
 {
-    return QStringLiteral("The saved game \"%1\" cannot be opened: %2.  Nothing in the game was "
-                          "changed.")
+    return QCoreApplication::translate(
+               "Saves", "The saved game \"%1\" cannot be opened: %2.  Nothing in the game was "
+                        "changed.")
         .arg(platform::shownName(mainFile), reason);
 }
 
@@ -305,7 +314,8 @@ bool readWhole(const QString& name, qint64 largest, QByteArray& bytes, QString& 
     }
     if (reading.outcome == platform::FileReading::Outcome::TooLarge)
         reason =
-            QStringLiteral("holds %1 bytes, far more than a saved game's can").arg(reading.size);
+            QCoreApplication::translate("Saves", "holds %1 bytes, far more than a saved game's can")
+                .arg(reading.size);
     else
         reason = platform::describeFailure(reading);
     return false;
@@ -319,15 +329,17 @@ Reading read(const QString& mainFile)
     QString reason;
 
     if (QFileInfo(mainFile).isFile() && QFileInfo(mainFile).size() != FileSize) {
-        reading.problem = refusal(mainFile, QStringLiteral("it holds %1 bytes, where a saved game "
+        reading.problem = refusal(
+            mainFile, QCoreApplication::translate("Saves", "it holds %1 bytes, where a saved game "
                                                            "holds %2")
-                                                .arg(QFileInfo(mainFile).size())
-                                                .arg(FileSize));
+                          .arg(QFileInfo(mainFile).size())
+                          .arg(FileSize));
         return reading;
     }
     QByteArray bytes;
     if (!readWhole(mainFile, FileSize, bytes, reason)) {
-        reading.problem = refusal(mainFile, QStringLiteral("the file ") + reason);
+        reading.problem =
+            refusal(mainFile, QCoreApplication::translate("Saves", "the file ") + reason);
         return reading;
     }
     const MainFileReading main = readMainFile(bytes);
@@ -339,26 +351,28 @@ Reading read(const QString& mainFile)
 
     const QString catchFile = catchFileName(mainFile);
     if (!readWhole(catchFile, MaxCatchFileBytes, bytes, reason)) {
-        reading.problem = refusal(
-            mainFile,
-            QStringLiteral("its catch list \"%1\" %2").arg(platform::shownName(catchFile), reason));
+        reading.problem =
+            refusal(mainFile, QCoreApplication::translate("Saves", "its catch list \"%1\" %2")
+                                  .arg(platform::shownName(catchFile), reason));
         return reading;
     }
     reading.game.FishList = textFileLines(bytes);
     if (reading.game.FishList.size() > MostCatchLines) {
-        reading.problem = refusal(mainFile, QStringLiteral("its catch list \"%1\" holds %2 lines, "
+        reading.problem = refusal(
+            mainFile, QCoreApplication::translate("Saves", "its catch list \"%1\" holds %2 lines, "
                                                            "where a catch list has at most %3")
-                                                .arg(catchFile)
-                                                .arg(reading.game.FishList.size())
-                                                .arg(MostCatchLines));
+                          .arg(catchFile)
+                          .arg(reading.game.FishList.size())
+                          .arg(MostCatchLines));
         return reading;
     }
     for (qsizetype line = 0; line < reading.game.FishList.size(); ++line) {
         const qsizetype length = reading.game.FishList.at(line).size();
         if (length > LongestCatchLine) {
             reading.problem = refusal(
-                mainFile, QStringLiteral("line %1 of its catch list \"%2\" is %3 characters long, "
-                                         "where a line of the catch list has at most %4")
+                mainFile, QCoreApplication::translate(
+                              "Saves", "line %1 of its catch list \"%2\" is %3 characters long, "
+                                       "where a line of the catch list has at most %4")
                               .arg(line + 1)
                               .arg(catchFile)
                               .arg(length)
@@ -369,26 +383,28 @@ Reading read(const QString& mainFile)
 
     const QString namesFile = namesFileName(mainFile);
     if (!readWhole(namesFile, MaxNamesFileBytes, bytes, reason)) {
-        reading.problem = refusal(mainFile, QStringLiteral("its file of party names \"%1\" %2")
-                                                .arg(platform::shownName(namesFile), reason));
+        reading.problem = refusal(
+            mainFile, QCoreApplication::translate("Saves", "its file of party names \"%1\" %2")
+                          .arg(platform::shownName(namesFile), reason));
         return reading;
     }
     reading.game.names = textFileLines(bytes);
     if (reading.game.names.size() != PartySize) {
-        reading.problem =
-            refusal(mainFile, QStringLiteral("its file of party names \"%1\" holds %2 "
-                                             "lines, where the %3 names belong")
-                                  .arg(platform::shownName(namesFile),
-                                       QString::number(reading.game.names.size()),
-                                       QString::number(PartySize)));
+        reading.problem = refusal(
+            mainFile,
+            QCoreApplication::translate("Saves", "its file of party names \"%1\" holds %2 "
+                                                 "lines, where the %3 names belong")
+                .arg(platform::shownName(namesFile), QString::number(reading.game.names.size()),
+                     QString::number(PartySize)));
         return reading;
     }
     for (int member = 0; member < PartySize; ++member) {
         const qsizetype length = reading.game.names.at(member).size();
         if (length > MaxNameLength) {
             reading.problem = refusal(
-                mainFile, QStringLiteral("the name of traveller %1 is %2 characters long, where "
-                                         "a traveller's name has at most %3")
+                mainFile, QCoreApplication::translate(
+                              "Saves", "the name of traveller %1 is %2 characters long, where "
+                                       "a traveller's name has at most %3")
                               .arg(member + 1)
                               .arg(length)
                               .arg(MaxNameLength));

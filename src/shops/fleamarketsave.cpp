@@ -19,6 +19,7 @@
 #include "trail/game.h"
 #include "trail/towncontent.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
@@ -117,9 +118,10 @@ void TFleaMarket::OpenGame()
     const savedgame::SavedGame& game = reading.game;
     if (!canShowFleaScene(game.main.GridPos)) {
         platform::raise(
-            QStringLiteral("The saved game \"%1\" cannot be opened: it places the "
-                           "party in scene %2, which the market does not have.  "
-                           "Nothing in the game was changed.")
+            QCoreApplication::translate("Saves",
+                                        "The saved game \"%1\" cannot be opened: it places the "
+                                        "party in scene %2, which the market does not have.  "
+                                        "Nothing in the game was changed.")
                 .arg(platform::shownName(fileName), QString::number(game.main.GridPos)));
     }
 

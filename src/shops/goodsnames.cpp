@@ -28,7 +28,12 @@ QString countedItem(int item, int count)
     const QString number = QString::number(count);
     if (const QString translated = translatedName(item, count); !translated.isEmpty())
         return number + QLatin1Char(' ') + translated;
-    return Plural(number + QLatin1Char(' ') + ItemName(item));
+    return englishCountedItem(item, count);
+}
+
+QString englishCountedItem(int item, int count)
+{
+    return Plural(QString::number(count) + QLatin1Char(' ') + ItemName(item));
 }
 
 QString shownItemName(int item, int count)

@@ -13,6 +13,9 @@ namespace goods {
 
 // "3 bags of onions"
 QString countedItem(int item, int count);
+// The same in English whatever the language in view: the words the journal
+// keeps.
+QString englishCountedItem(int item, int count);
 // The same without the number: "bags of onions".
 QString shownItemName(int item, int count);
 

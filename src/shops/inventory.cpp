@@ -1,6 +1,6 @@
 #include "inventory.h"
 
-#include "activities/fishingtables.h"
+#include "activities/catchnames.h"
 #include "activities/reserves.h"
 #include "activities/tradelist.h"
 #include "media/pictures.h"
@@ -215,16 +215,8 @@ void TInventory::ListFish()
     // The catches are kept in English ("2 lb 5 oz bluegill"); the kind of
     // fish is shown in the language in view.
     QStringList catches = Game ? Game->FishList : QStringList();
-    for (QString& line : catches) {
-        for (const FishKind& kind : FishKinds) {
-            const QLatin1String english(kind.nameText);
-            if (line.endsWith(english)) {
-                line = line.chopped(english.size()) +
-                       QCoreApplication::translate("Fish", kind.nameText);
-                break;
-            }
-        }
-    }
+    for (QString& line : catches)
+        line = fishing::shownCatch(line);
     showLines(catches);
 }
 

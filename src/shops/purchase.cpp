@@ -1,8 +1,9 @@
 #include "purchase.h"
 
-#include "shops/possessions.h"
 #include "shell/wholenumber.h"
+#include "shops/possessions.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <numeric>
 
@@ -76,26 +77,31 @@ QString refusedQuantityMessage(const QString& typed, QuantityProblem problem, in
     const QString shown = typed.trimmed();
     switch (problem) {
     case QuantityProblem::NotANumber:
-        return QStringLiteral("\"%1\" is not a number.  Type how many you want to buy, "
-                              "like 2.")
+        return QCoreApplication::translate(
+                   "TStore", "\"%1\" is not a number.  Type how many you want to buy, "
+                             "like 2.")
             .arg(shown);
     case QuantityProblem::BelowZero:
-        return QStringLiteral("%1 is less than nothing.  Type how many you want to buy, "
-                              "like 2.")
+        return QCoreApplication::translate(
+                   "TStore", "%1 is less than nothing.  Type how many you want to buy, "
+                             "like 2.")
             .arg(shown);
     case QuantityProblem::OverLimit:
         if (owned >= MostOwned)
-            return QStringLiteral("You can have at most %1 of each thing, and you have %2 "
-                                  "already.")
+            return QCoreApplication::translate(
+                       "TStore", "You can have at most %1 of each thing, and you have %2 "
+                                 "already.")
                 .arg(MostOwned)
                 .arg(owned);
         if (owned > 0)
-            return QStringLiteral("You can have at most %1 of each thing.  You have %2 already, "
-                                  "so you can buy up to %3.")
+            return QCoreApplication::translate(
+                       "TStore", "You can have at most %1 of each thing.  You have %2 already, "
+                                 "so you can buy up to %3.")
                 .arg(MostOwned)
                 .arg(owned)
                 .arg(MostOwned - owned);
-        return QStringLiteral("You can have at most %1 of each thing, so you can buy up to %1.")
+        return QCoreApplication::translate(
+                   "TStore", "You can have at most %1 of each thing, so you can buy up to %1.")
             .arg(MostOwned);
     case QuantityProblem::None:
         break;

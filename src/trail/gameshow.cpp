@@ -11,6 +11,7 @@
 #include "shops/inventory.h"
 #include "shops/store.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 void TGame::FormShow()
@@ -37,8 +38,9 @@ void TGame::FormShow()
         }
         // The journey saved automatically is kept, not written over later.
         const QString kept = journey::keepAutosaveThatWouldNotOpen(journey);
-        platform::reportError(QStringLiteral("The journey cannot be opened: %1.  The trail starts "
-                                             "from its first town.%2")
+        platform::reportError(QCoreApplication::translate(
+                                  "Saves", "The journey cannot be opened: %1.  The trail starts "
+                                           "from its first town.%2")
                                   .arg(problem, kept.isEmpty() ? QString() : "  " + kept));
     }
     GetNewScene();

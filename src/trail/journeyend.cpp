@@ -38,11 +38,8 @@ constexpr QRect FireOnScene{247, 215, 125, 226};
 // counted words ("%n points").
 QString count(int n, const char* one, const char* many, const char* counted)
 {
-    if (language::chosen() != QLatin1String("en")) {
-        const QString translated = QCoreApplication::translate("TGame", counted, nullptr, n);
-        if (translated != QLatin1String(counted))
-            return translated;
-    }
+    if (const QString translated = language::counted("TGame", counted, n); !translated.isEmpty())
+        return translated;
     return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
 }
 

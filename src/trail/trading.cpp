@@ -11,6 +11,7 @@
 #include "platform/translatedtext.h"
 #include "shell/gamestate.h"
 #include "shell/screens.h"
+#include "shops/goodsnames.h"
 #include "shops/possessions.h"
 #include "shops/store.h"
 #include "trail/towncontent.h"
@@ -130,7 +131,9 @@ void TGame::Button1Click()
     silenceRetelling();
     GameState& s = gameState();
     // Named before the trade: the count in the name changes with it.
-    const QString given = goods::GetItemName(s.TradeItem);
+    // The journal keeps its record in English, whatever the language in view.
+    const QString given = goods::englishCountedItem(
+        s.TradeItem, goods::possessions().ItemCount.at(static_cast<std::size_t>(s.TradeItem)));
     Store->Trades(s.TradeOffer, s.TradeItem);
     journal.traded(s.Town, given, TradeList.value(s.TradeOffer), s.TradeOffer < FirstTrifleLine);
     if (s.TradeOffer == TalismanLine)

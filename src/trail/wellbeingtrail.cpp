@@ -7,6 +7,7 @@
 #include "activities/hunting.h"
 #include "activities/wellbeing.h"
 #include "game.h"
+#include "journal/journalwords.h"
 #include "platform/announce.h"
 #include "platform/messagepump.h"
 #include "platform/randomsource.h"
@@ -27,12 +28,12 @@
 
 namespace {
 
-QString joinedNames(const QStringList& names)
+namespace note = journalwords::note;
+
+// The journal's notes are kept in English, whatever the language in view.
+QString noteText(const char* english)
 {
-    if (names.size() <= 1)
-        return names.join(QString());
-    return names.mid(0, names.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
-           names.back();
+    return QString::fromLatin1(english);
 }
 
 } // namespace
@@ -48,9 +49,7 @@ bool TGame::holdPartyInTown()
     if (const int weakest = wellbeing::weakestMember(s)) {
         wellbeing::restDay(s);
         const QString weak = Name(weakest);
-        journal.note(QStringLiteral("%1 was too weak to walk on, so your party rested a day in "
-                                    "%2.")
-                         .arg(Name(weakest), here));
+        journal.note(noteText(note::TooWeak).arg(Name(weakest), here));
         showPrompt([weak, here] {
             return tr("%1 is too weak to walk on today.  Your party rests a day in %2 and cares "
                       "for %1.")
@@ -166,7 +165,7 @@ bool TGame::meetAilmentOnTheRoad()
     wellbeing::fallIll(s, *ill);
     const QString name = Name(ill->member);
     const wellbeing::AilmentInfo& info = wellbeing::info(ill->ailment);
-    journal.note(QStringLiteral("On the road, %1 %2").arg(name, QString::fromUtf8(info.caught)));
+    journal.note(noteText(note::Caught).arg(name, QString::fromUtf8(info.caught)));
     ailing_ = *ill;
     ailmentChoices_ = wellbeing::remediesFor(s, goods::possessions(), ill->ailment);
     QRadioButton* buttons[] = {DC1, DC2, DC3};
@@ -209,11 +208,8 @@ void TGame::roadChoiceMade()
         }
         const hunting::Hunt h = hunting::hunt(s, s.Town, picked, platform::gameRandom());
         journal.note(h.found.isEmpty()
-                         ? QStringLiteral("Your hunters went out %1 and found only old tracks.")
-                               .arg(hunting::placeName(picked))
-                         : QStringLiteral("Your hunters went out %1 and came back with %2.  They "
-                                          "gave thanks for it.")
-                               .arg(hunting::placeName(picked), h.found));
+                         ? noteText(note::HuntFoundNothing).arg(hunting::placeName(picked))
+                         : noteText(note::HuntFound).arg(hunting::placeName(picked), h.found));
         if (h.pounds > 0)
             s.HungerTold = 0; // food again: a new running out will be told
         showPrompt([h] { return hunting::huntTold(h); });
@@ -233,16 +229,15 @@ void TGame::roadChoiceMade()
     QString outcome;
     if (remedy.kind == wellbeing::Remedy::Kind::Rest) {
         outcome = tr("%1 rests by the fire tonight.").arg(name);
-        journal.note(QStringLiteral("Your party let %1 rest by the fire.").arg(name));
+        journal.note(noteText(note::Rested).arg(name));
     } else {
         outcome = tr("%1 feels better already.").arg(name);
         const QString given = remedy.kind == wellbeing::Remedy::Kind::Good
-                                  ? QStringLiteral("the %1 that %2 gave")
+                                  ? noteText(note::RemedyOfTown)
                                         .arg(wellbeing::remedyOfTown(remedy.town),
                                              townContent(remedy.town).spiritName)
                                   : remedy.what;
-        journal.note(
-            QStringLiteral("Your party gave %1 %2, and %1 was well again.").arg(name, given));
+        journal.note(noteText(note::Remedied).arg(name, given));
     }
     PartyHealth();
     markParty();
@@ -266,17 +261,15 @@ void TGame::arriveWell()
         return;
     const wellbeing::Meal meal = wellbeing::eat(s, goods::possessions());
     const wellbeing::Passage passage = wellbeing::travel(s, meal.hungry);
-    journal.note(QStringLiteral("Your party ate %1.").arg(meal.summary()));
+    journal.note(noteText(note::Ate).arg(meal.summary()));
     QStringList recovered;
     for (int member : passage.recovered)
         recovered << Name(member);
     if (!recovered.isEmpty())
-        journal.note(QStringLiteral("%1 %2 well again after resting.")
-                         .arg(joinedNames(recovered), recovered.size() == 1
-                                                          ? QStringLiteral("was")
-                                                          : QStringLiteral("were")));
+        journal.note(noteText(recovered.size() == 1 ? note::WellAgainOne : note::WellAgainMany)
+                         .arg(journalwords::joinedNames(recovered)));
     if (meal.hungry && !passage.weaker.empty())
-        journal.note(QStringLiteral("Your party was hungry and grew weaker."));
+        journal.note(noteText(note::Hungry));
     PartyHealth();
     markParty();
 }
