@@ -3,18 +3,19 @@
 // set by the test, so each case knows which offer comes.
 
 #include "activities/fishingouting.h"
-#include "platform/messagepump.h"
-#include "seededsecond.h"
-#include "trailfixture.h"
 #include "platform/bevelpanel.h"
+#include "platform/messagepump.h"
 #include "platform/randomsource.h"
+#include "seededsecond.h"
 #include "shell/application.h"
 #include "shell/gamestate.h"
+#include "shell/language.h"
 #include "shell/screens.h"
 #include "shops/inventory.h"
 #include "shops/possessions.h"
 #include "shops/store.h"
 #include "trail/game.h"
+#include "trailfixture.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -143,6 +144,23 @@ private slots:
         QVERIFY(game->IP->isActive());
     }
 
+    void aTradeMadeInAnotherLanguageIsRecordedInEnglish()
+    {
+        // The journal is the saved record: whatever the language the party
+        // plays in, it keeps the same English words.
+        QVERIFY(language::install(QStringLiteral("es")));
+        goods::possessions().ItemCount[ToyRabbit] = 2;
+        meetSpirit(3);
+        now = secondWhere(specialDraw);
+        game->MakeTrade();
+        QVERIFY(game->Label5->text().contains(QStringLiteral("conejos")));
+        game->Button1->click();
+        QVERIFY(language::install(QStringLiteral("en")));
+        QVERIFY2(game->journal.toLines().contains(
+                     QStringLiteral("trade\t3\tuseful\t2 toy rabbits\tbear oil")),
+                 qPrintable(game->journal.toLines().join(QLatin1Char('\n'))));
+    }
+
     void theFirstRemedyComesWithTheWordThatNobodyShouldTryIt_data()
     {
         QTest::addColumn<bool>("snakerootBefore");
@@ -176,7 +194,8 @@ private slots:
         now = secondWhere(specialDraw);
         game->MakeTrade();
         QCOMPARE(s().TradeRound, 1);
-        QVERIFY(game->Label5->text().startsWith("Will you give her 1 bag of onions in exchange for "));
+        QVERIFY(
+            game->Label5->text().startsWith("Will you give her 1 bag of onions in exchange for "));
         QCOMPARE(s().TradeItem, Onions);
     }
 
@@ -188,7 +207,8 @@ private slots:
         now = secondWhere(specialDraw);
         game->MakeTrade();
         QCOMPARE(game->Label5->text(),
-                 QStringLiteral("Will you give her 1 wolf wall hanging in exchange for some snakeroot?"));
+                 QStringLiteral(
+                     "Will you give her 1 wolf wall hanging in exchange for some snakeroot?"));
         game->Button1->click();
         QCOMPARE(s().HasSnakeroot, 1);
         QCOMPARE(s().Score, 5);

@@ -29,19 +29,19 @@
     </message>
     <message>
         <source>The Autumn Hills</source>
-        <translation type="unfinished"></translation>
+        <translation>Las colinas de otoño</translation>
     </message>
     <message>
         <source>The First Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>La primera nevada</translation>
     </message>
     <message>
         <source>The Frozen Rivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ríos congelados</translation>
     </message>
     <message>
         <source>The Thaw</source>
-        <translation type="unfinished"></translation>
+        <translation>El deshielo</translation>
     </message>
 </context>
 <context>
@@ -2439,35 +2439,35 @@
     <name>Help</name>
     <message>
         <source>Kelvarin Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Kelvarin</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished">&amp;Contenido</translation>
+        <translation>&amp;Contenido</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Help page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de ayuda</translation>
     </message>
     <message>
         <source>Back to the list of help pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a la lista de páginas de ayuda.</translation>
     </message>
     <message>
         <source>%1 missing (&quot;%2&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (&quot;%2&quot;).</translation>
     </message>
     <message>
         <source>The help pages are</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltan las páginas de ayuda</translation>
     </message>
     <message>
         <source>This help page is</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta esta página de ayuda</translation>
     </message>
 </context>
 <context>
@@ -2509,464 +2509,474 @@
     <name>Journal</name>
     <message>
         <source>Every party&apos;s journey saved on this computer, the last saved first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los viajes de todos los grupos guardados en esta computadora, del último guardado al primero.</translation>
     </message>
     <message>
         <source>Journeys on this computer</source>
-        <translation type="unfinished">Viajes en esta computadora</translation>
+        <translation>Viajes en esta computadora</translation>
     </message>
     <message>
         <source>No journey is saved on this computer yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay ningún viaje guardado en esta computadora.</translation>
     </message>
     <message>
         <source>Export as &amp;PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como &amp;PDF…</translation>
     </message>
     <message>
         <source>Export the list as a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar la lista como archivo PDF</translation>
     </message>
     <message>
         <source>Export as &amp;CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como &amp;CSV…</translation>
     </message>
     <message>
         <source>Export the list as a CSV file for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar la lista como archivo CSV para una hoja de cálculo</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Cerrar</translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Close the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar la lista</translation>
     </message>
     <message>
         <source>This journey cannot be opened.  It is kept in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este viaje no se puede abrir.  Está guardado en &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>PDF Documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>CSV Files for Spreadsheets (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV para hojas de cálculo (*.csv)</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n points</source>
-        <translation type="unfinished">%n punto</translation>
+        <translation>
+            <numerusform>%n punto</numerusform>
+            <numerusform>%n puntos</numerusform>
+        </translation>
     </message>
     <message>
         <source>Town %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pueblo %1: %2</translation>
     </message>
     <message>
         <source>Part One</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera parte</translation>
     </message>
     <message>
         <source>Part Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Segunda parte</translation>
     </message>
     <message>
         <source>Part Three</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercera parte</translation>
     </message>
     <message>
         <source>Part Four</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuarta parte</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished">%1 y %2</translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Fish caught: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Peces pescados: %1.</translation>
     </message>
     <message>
         <source>More fish caught: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Más peces pescados: %1.</translation>
     </message>
     <message>
         <source>Thinking It Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Para pensar</translation>
     </message>
     <message>
         <source>The End of Part One</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la primera parte</translation>
     </message>
     <message>
         <source>The End of Part Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la segunda parte</translation>
     </message>
     <message>
         <source>The End of Part Three</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la tercera parte</translation>
     </message>
     <message>
         <source>The End of the Journey</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin del viaje</translation>
     </message>
     <message>
         <source>(not answered yet)</source>
-        <translation type="unfinished"></translation>
+        <translation>(todavía sin respuesta)</translation>
     </message>
     <message>
         <source>Your party set out from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu grupo salió de %1.</translation>
     </message>
     <message>
         <source>Your party reached %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu grupo llegó a %1.</translation>
     </message>
     <message>
         <source>Your party reached %1 and saw %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu grupo llegó a %1 y vio %2</translation>
     </message>
     <message>
         <source>There your party met %1, %2.  She told her story:</source>
-        <translation type="unfinished"></translation>
+        <translation>Allí tu grupo conoció a %1, %2.  Ella contó su historia:</translation>
     </message>
     <message>
         <source>There your party met %1, %2.  He told his story:</source>
-        <translation type="unfinished"></translation>
+        <translation>Allí tu grupo conoció a %1, %2.  Él contó su historia:</translation>
     </message>
     <message>
         <source>Your party gave %1 %2 and received %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu grupo le dio a %1 %2 a cambio de %3.</translation>
     </message>
     <message>
         <source>Your party gave %1 and received %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu grupo dio %1 a cambio de %2.</translation>
     </message>
     <message>
         <source>On the road, %1 was bitten by a snake.  The treatment your party chose: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>En el camino, a %1 le mordió una serpiente.  El tratamiento que eligió tu grupo: %2</translation>
     </message>
     <message>
         <source>Your party came to the end of the trail with a final score of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu grupo llegó al final del camino con una puntuación final de %1.</translation>
     </message>
     <message>
         <source>Your party came to the end of the trail at %1 with a final score of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu grupo llegó al final del camino en %1 con una puntuación final de %2.</translation>
     </message>
     <message>
         <source>The Journey&apos;s End</source>
-        <translation type="unfinished"></translation>
+        <translation>El final del viaje</translation>
     </message>
     <message>
         <source>On the Trail</source>
-        <translation type="unfinished"></translation>
+        <translation>En el Camino</translation>
     </message>
     <message>
         <source>%1 (continued)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (continuación)</translation>
     </message>
     <message>
         <source>A journal of the journey along the Verunai trail</source>
-        <translation type="unfinished"></translation>
+        <translation>Un diario del viaje por el camino de los Verunai</translation>
     </message>
     <message>
         <source>The travellers</source>
-        <translation type="unfinished"></translation>
+        <translation>Los viajeros</translation>
     </message>
     <message>
         <source>The party&apos;s names were not written down.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se anotaron los nombres del grupo.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Final score: %n points</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>Puntuación final: %n punto</numerusform>
+            <numerusform>Puntuación final: %n puntos</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Score so far: %n points</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>Puntuación hasta ahora: %n punto</numerusform>
+            <numerusform>Puntuación hasta ahora: %n puntos</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1  -  page %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  -  página %2 de %3</translation>
     </message>
     <message>
         <source>The journal cannot be saved as &quot;%1&quot;: %2.  A file that was there before is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el diario como &quot;%1&quot;: %2.  Si ya había un archivo allí, sigue como estaba.</translation>
     </message>
     <message>
         <source>Which spirit&apos;s story stayed with you most, and why?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuál de las historias de los espíritus se te quedó más grabada, y por qué?</translation>
     </message>
     <message>
         <source>In your own words, why were the Verunai families made to leave their homes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Con tus propias palabras, ¿por qué obligaron a las familias Verunai a dejar sus hogares?</translation>
     </message>
     <message>
         <source>Some people helped the families, and many shut their doors.  Who helped, and what did they do?</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunas personas ayudaron a las familias, y muchas les cerraron sus puertas.  ¿Quiénes ayudaron, y qué hicieron?</translation>
     </message>
     <message>
         <source>What did your party need most on this part of the trail, and who helped?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué necesitó más tu grupo en esta parte del camino, y quién ayudó?</translation>
     </message>
     <message>
         <source>How did the people in these stories keep their language, their songs and what they knew?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cómo conservaron las personas de estas historias su idioma, sus canciones y lo que sabían?</translation>
     </message>
     <message>
         <source>The Verunai won in the highest court, but the President would not make the state obey.  What do you think of that?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los Verunai ganaron en la corte más alta del país, pero el presidente no quiso obligar al estado a obedecer.  ¿Qué piensas de eso?</translation>
     </message>
     <message>
         <source>Which story from this part of the trail would you tell a friend, and why?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué historia de esta parte del camino le contarías a un amigo, y por qué?</translation>
     </message>
     <message>
         <source>How did the people in these stories stand up for themselves and for their ways?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cómo se defendieron las personas de estas historias, y cómo defendieron sus costumbres?</translation>
     </message>
     <message>
         <source>Some people on this part of the trail helped, and some looked away.  What do you think made the difference?</source>
-        <translation type="unfinished"></translation>
+        <translation>En esta parte del camino, algunas personas ayudaron y otras miraron para otro lado.  ¿Qué crees que hizo la diferencia?</translation>
     </message>
     <message>
         <source>What did your party need most on the last part of the trail, and who helped?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué necesitó más tu grupo en la última parte del camino, y quién ayudó?</translation>
     </message>
     <message>
         <source>In the west the Verunai planted, held their council and opened schools again.  What did they bring with them from home?</source>
-        <translation type="unfinished"></translation>
+        <translation>En el oeste, los Verunai volvieron a sembrar, a reunir su consejo y a abrir escuelas.  ¿Qué llevaron consigo desde su hogar?</translation>
     </message>
     <message>
         <source>The Verunai are still here today, as nations with their own governments, schools and languages.  What would you like to learn about them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los Verunai siguen aquí hoy, como naciones con sus propios gobiernos, escuelas e idiomas.  ¿Qué te gustaría aprender sobre ellos?</translation>
     </message>
     <message>
         <source>Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Diario</translation>
     </message>
     <message>
         <source>Journal page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página del diario</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Atrás</translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <source>Previous page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página anterior</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir…</translation>
     </message>
     <message>
         <source>Print the journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir el diario</translation>
     </message>
     <message>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como PDF…</translation>
     </message>
     <message>
         <source>Save the journal as a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el diario como archivo PDF</translation>
     </message>
     <message>
         <source>Close the journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar el diario</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <source>Next page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página siguiente</translation>
     </message>
     <message>
         <source>Your answer, in your own words.  Tab goes on to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu respuesta, con tus propias palabras.  La tecla Tab pasa a la siguiente.</translation>
     </message>
     <message>
         <source>Write your answer here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe aquí tu respuesta.</translation>
     </message>
     <message>
         <source>Our Journey on the Trail</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuestro viaje por el Camino</translation>
     </message>
     <message>
         <source>The travellers:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Los viajeros:
+</translation>
     </message>
     <message>
         <source>Nothing has been written in the journal yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no se ha escrito nada en el diario.</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
     <message>
         <source>Kelvarin journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Diario de Kelvarin</translation>
     </message>
     <message>
         <source>Print the Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir el diario</translation>
     </message>
     <message>
         <source>The journal cannot be printed: the printer did not start.  Check that it is switched on and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede imprimir el diario: la impresora no empezó a imprimir.  Revisa que esté encendida e inténtalo otra vez.</translation>
     </message>
     <message>
         <source>%1 was too weak to walk on, so your party rested a day in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 estaba demasiado débil para seguir caminando, así que tu grupo descansó un día en %2.</translation>
     </message>
     <message>
         <source>On the road, %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>En el camino, %1 %2</translation>
     </message>
     <message>
         <source>Your hunters went out %1 and found only old tracks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus cazadores fueron a cazar %1 y solo encontraron huellas viejas.</translation>
     </message>
     <message>
         <source>Your hunters went out %1 and came back with %2.  They gave thanks for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tus cazadores fueron a cazar %1 y volvieron con %2.  Dieron las gracias por ello.</translation>
     </message>
     <message>
         <source>Your party let %1 rest by the fire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu grupo dejó que %1 descansara junto al fuego.</translation>
     </message>
     <message>
         <source>Your party gave %1 %2, and %1 was well again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu grupo le dio a %1 %2, y %1 se recuperó.</translation>
     </message>
     <message>
         <source>the %1 that %2 gave</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, regalo de %2</translation>
     </message>
     <message>
         <source>Your party ate %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que comió tu grupo: %1.</translation>
     </message>
     <message>
         <source>%1 was well again after resting.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se recuperó después de descansar.</translation>
     </message>
     <message>
         <source>%1 were well again after resting.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se recuperaron después de descansar.</translation>
     </message>
     <message>
         <source>Your party was hungry and grew weaker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu grupo pasó hambre y se debilitó.</translation>
     </message>
     <message>
         <source>nothing: the food has run out</source>
-        <translation type="unfinished"></translation>
+        <translation>nada, porque se acabó la comida</translation>
     </message>
     <message>
         <source>%1 lb of fish</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lb de pescado</translation>
     </message>
     <message>
         <source>%1 lb of meat</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lb de carne</translation>
     </message>
     <message>
         <source>%1, the last of the food</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, lo último que quedaba de comida</translation>
     </message>
     <message>
         <source>The list of journeys cannot be saved as &quot;%1&quot;: %2.  A file that was there before is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la lista de viajes como &quot;%1&quot;: %2.  Si ya había un archivo allí, sigue como estaba.</translation>
     </message>
     <message>
         <source>Party</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <source>Town number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de pueblo</translation>
     </message>
     <message>
         <source>Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Pueblo</translation>
     </message>
     <message>
         <source>Part</source>
-        <translation type="unfinished"></translation>
+        <translation>Parte</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación</translation>
     </message>
     <message>
         <source>Stories heard</source>
-        <translation type="unfinished"></translation>
+        <translation>Historias escuchadas</translation>
     </message>
     <message>
         <source>Answers written</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas escritas</translation>
     </message>
     <message>
         <source>Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado</translation>
     </message>
     <message>
         <source>Damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Dañado</translation>
     </message>
     <message>
         <source>Journeys on this Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Viajes en esta computadora</translation>
     </message>
     <message>
         <source>Printed on %1 at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impreso el %1 a las %2.</translation>
     </message>
     <message>
         <source>Kelvarin  -  page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvarin  -  página %1 de %2</translation>
     </message>
     <message>
         <source>town %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pueblo %1</translation>
     </message>
     <message>
         <source>%1, town %2</source>
-        <translation type="unfinished">%1, pueblo %2</translation>
+        <translation>%1, pueblo %2</translation>
     </message>
     <message>
         <source>ended</source>
-        <translation type="unfinished"></translation>
+        <translation>terminado</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>dañado</translation>
     </message>
     <message>
         <source>damaged: </source>
-        <translation type="unfinished"></translation>
+        <translation>dañado: </translation>
     </message>
     <message>
         <source>the PDF could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo crear el PDF</translation>
     </message>
 </context>
 <context>
@@ -3076,43 +3086,43 @@
     <name>Media</name>
     <message>
         <source>The picture &quot;%1&quot; is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen &quot;%1&quot; está vacía.</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; is too large to show: it is %2 x %3 pixels, and the game shows pictures of at most %4 on a side.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen &quot;%1&quot; es demasiado grande para mostrarla: mide %2 x %3 píxeles, y el juego muestra imágenes de %4 como máximo por lado.</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; is damaged and cannot be shown (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen &quot;%1&quot; está dañada y no se puede mostrar (%2).</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; is missing from the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta en el juego la imagen &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; is damaged and cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen &quot;%1&quot; está dañada y no se puede mostrar.</translation>
     </message>
     <message>
         <source>The Image Property is empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La propiedad Image está vacía!</translation>
     </message>
     <message>
         <source>The game cannot find the file &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego no encuentra el archivo &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>it took too long to load</source>
-        <translation type="unfinished"></translation>
+        <translation>tardó demasiado en cargarse</translation>
     </message>
     <message>
         <source>The game cannot play the file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego no puede reproducir el archivo &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is not open, so it cannot be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo &quot;%1&quot; no está abierto, así que no se puede reproducir.</translation>
     </message>
 </context>
 <context>
@@ -3230,7 +3240,7 @@
     <name>Pause</name>
     <message>
         <source>Paused — press P to go on</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa — pulsa P para seguir</translation>
     </message>
 </context>
 <context>
@@ -3283,615 +3293,619 @@
     <name>Saves</name>
     <message>
         <source>there is not enough room left on the disk</source>
-        <translation type="unfinished"></translation>
+        <translation>no queda suficiente espacio en el disco</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; is too long for its folder (a name there has at most %2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre &quot;%1&quot; es demasiado largo para su carpeta (allí un nombre tiene como máximo %2 bytes)</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; with its folders is too long (the system takes at most %2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre &quot;%1&quot; con sus carpetas es demasiado largo (el sistema admite como máximo %2 bytes)</translation>
     </message>
     <message>
         <source>is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encuentra</translation>
     </message>
     <message>
         <source>is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta, no un archivo</translation>
     </message>
     <message>
         <source>is not a file the game can read (a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo que el juego pueda leer (un dispositivo, una tubería o un socket)</translation>
     </message>
     <message>
         <source>holds %1 bytes, far more than it can</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene %1 bytes, muchísimo más de lo que puede tener</translation>
     </message>
     <message>
         <source>cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer (%1)</translation>
     </message>
     <message>
         <source>the town</source>
-        <translation type="unfinished"></translation>
+        <translation>el pueblo</translation>
     </message>
     <message>
         <source>the stage in the town</source>
-        <translation type="unfinished"></translation>
+        <translation>la etapa en el pueblo</translation>
     </message>
     <message>
         <source>the activity</source>
-        <translation type="unfinished"></translation>
+        <translation>la actividad</translation>
     </message>
     <message>
         <source>the stage of meeting the spirits</source>
-        <translation type="unfinished"></translation>
+        <translation>la etapa del encuentro con los espíritus</translation>
     </message>
     <message>
         <source>the visit to the trading post</source>
-        <translation type="unfinished"></translation>
+        <translation>la visita al puesto comercial</translation>
     </message>
     <message>
         <source>whether an instruction is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>el dato de si se muestra una instrucción</translation>
     </message>
     <message>
         <source>whether the girl&apos;s advice was given</source>
-        <translation type="unfinished"></translation>
+        <translation>el dato de si la niña ya dio su consejo</translation>
     </message>
     <message>
         <source>whether the trapper&apos;s advice was given</source>
-        <translation type="unfinished"></translation>
+        <translation>el dato de si el trampero ya dio su consejo</translation>
     </message>
     <message>
         <source>the traveller bitten by the snake</source>
-        <translation type="unfinished"></translation>
+        <translation>el viajero al que mordió la serpiente</translation>
     </message>
     <message>
         <source>whether the party has snakeroot</source>
-        <translation type="unfinished"></translation>
+        <translation>el dato de si el grupo tiene serpentaria</translation>
     </message>
     <message>
         <source>whether the party has the talisman</source>
-        <translation type="unfinished"></translation>
+        <translation>el dato de si el grupo tiene el talismán</translation>
     </message>
     <message>
         <source>the round of trading</source>
-        <translation type="unfinished"></translation>
+        <translation>la ronda de trueques</translation>
     </message>
     <message>
         <source>the spirit&apos;s trifles</source>
-        <translation type="unfinished"></translation>
+        <translation>las baratijas del espíritu</translation>
     </message>
     <message>
         <source>the good offered in trade</source>
-        <translation type="unfinished"></translation>
+        <translation>el artículo ofrecido en el trueque</translation>
     </message>
     <message>
         <source>the thing offered in trade</source>
-        <translation type="unfinished"></translation>
+        <translation>lo que se ofrece en el trueque</translation>
     </message>
     <message>
         <source>the turn of the special offers</source>
-        <translation type="unfinished"></translation>
+        <translation>el turno de las ofertas especiales</translation>
     </message>
     <message>
         <source>the number of fish caught at this lake</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de peces pescados en este lago</translation>
     </message>
     <message>
         <source>the fish&apos;s weight in pounds</source>
-        <translation type="unfinished"></translation>
+        <translation>el peso del pescado en libras</translation>
     </message>
     <message>
         <source>the ounces of the fish&apos;s weight</source>
-        <translation type="unfinished"></translation>
+        <translation>las onzas del peso del pescado</translation>
     </message>
     <message>
         <source>the meat&apos;s weight in pounds</source>
-        <translation type="unfinished"></translation>
+        <translation>el peso de la carne en libras</translation>
     </message>
     <message>
         <source>the score</source>
-        <translation type="unfinished"></translation>
+        <translation>la puntuación</translation>
     </message>
     <message>
         <source>the points for useful goods</source>
-        <translation type="unfinished"></translation>
+        <translation>los puntos por cosas útiles</translation>
     </message>
     <message>
         <source>the points for treating the snakebite</source>
-        <translation type="unfinished"></translation>
+        <translation>los puntos por curar la mordedura de serpiente</translation>
     </message>
     <message>
         <source>the travellers&apos; health</source>
-        <translation type="unfinished"></translation>
+        <translation>la salud de los viajeros</translation>
     </message>
     <message>
         <source>the health of traveller %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la salud del viajero %1</translation>
     </message>
     <message>
         <source>the good fishing spot</source>
-        <translation type="unfinished"></translation>
+        <translation>el buen lugar para pescar</translation>
     </message>
     <message>
         <source>whether the fishing hints are off</source>
-        <translation type="unfinished"></translation>
+        <translation>el dato de si las pistas de pesca están apagadas</translation>
     </message>
     <message>
         <source>the instruction step</source>
-        <translation type="unfinished"></translation>
+        <translation>el paso de las instrucciones</translation>
     </message>
     <message>
         <source>whether the scene takes clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>el dato de si la escena acepta clics</translation>
     </message>
     <message>
         <source>the look-around stage</source>
-        <translation type="unfinished"></translation>
+        <translation>la etapa de mirar alrededor</translation>
     </message>
     <message>
         <source>whether the town has fishing</source>
-        <translation type="unfinished"></translation>
+        <translation>el dato de si se puede pescar en el pueblo</translation>
     </message>
     <message>
         <source>whether the party is named</source>
-        <translation type="unfinished"></translation>
+        <translation>el dato de si el grupo tiene nombre</translation>
     </message>
     <message>
         <source>the spirits that have spoken</source>
-        <translation type="unfinished"></translation>
+        <translation>los espíritus que ya hablaron</translation>
     </message>
     <message>
         <source>the towns where supplies were advised</source>
-        <translation type="unfinished"></translation>
+        <translation>los pueblos donde se aconsejó comprar provisiones</translation>
     </message>
     <message>
         <source>the towns where the way on was told</source>
-        <translation type="unfinished"></translation>
+        <translation>los pueblos donde se explicó cómo seguir el camino</translation>
     </message>
     <message>
         <source>the travellers&apos; ailments</source>
-        <translation type="unfinished"></translation>
+        <translation>los malestares de los viajeros</translation>
     </message>
     <message>
         <source>the ailment of traveller %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el malestar del viajero %1</translation>
     </message>
     <message>
         <source>the goods given as remedies</source>
-        <translation type="unfinished"></translation>
+        <translation>los artículos dados como remedio</translation>
     </message>
     <message>
         <source>the points for remedies given</source>
-        <translation type="unfinished"></translation>
+        <translation>los puntos por los remedios dados</translation>
     </message>
     <message>
         <source>the remedies given</source>
-        <translation type="unfinished"></translation>
+        <translation>los remedios dados</translation>
     </message>
     <message>
         <source>the days the party rested</source>
-        <translation type="unfinished"></translation>
+        <translation>los días que descansó el grupo</translation>
     </message>
     <message>
         <source>the towns the party reached hungry</source>
-        <translation type="unfinished"></translation>
+        <translation>los pueblos a los que el grupo llegó con hambre</translation>
     </message>
     <message>
         <source>whether the party is hungry</source>
-        <translation type="unfinished"></translation>
+        <translation>el dato de si el grupo tiene hambre</translation>
     </message>
     <message>
         <source>whether the food&apos;s running out was told</source>
-        <translation type="unfinished"></translation>
+        <translation>el dato de si se avisó que se acababa la comida</translation>
     </message>
     <message>
         <source>the towns where the party hunted</source>
-        <translation type="unfinished"></translation>
+        <translation>los pueblos donde cazó el grupo</translation>
     </message>
     <message>
         <source>the ailments met</source>
-        <translation type="unfinished"></translation>
+        <translation>los malestares que tuvo el grupo</translation>
     </message>
     <message>
         <source>the pounds of food eaten</source>
-        <translation type="unfinished"></translation>
+        <translation>las libras de comida que se comieron</translation>
     </message>
     <message>
         <source>the journal</source>
-        <translation type="unfinished"></translation>
+        <translation>el diario</translation>
     </message>
     <message>
         <source>line %1 of the journal</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 del diario</translation>
     </message>
     <message>
         <source>the goods owned</source>
-        <translation type="unfinished"></translation>
+        <translation>los artículos que tiene el grupo</translation>
     </message>
     <message>
         <source>the count of item %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la cantidad del artículo %1</translation>
     </message>
     <message>
         <source>the trades done</source>
-        <translation type="unfinished"></translation>
+        <translation>los trueques hechos</translation>
     </message>
     <message>
         <source>trade flag %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la marca de trueque %1</translation>
     </message>
     <message>
         <source>the money</source>
-        <translation type="unfinished"></translation>
+        <translation>el dinero</translation>
     </message>
     <message>
         <source>the catch list</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista de pesca</translation>
     </message>
     <message>
         <source>line %1 of the catch list</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 de la lista de pesca</translation>
     </message>
     <message>
         <source>the party&apos;s names</source>
-        <translation type="unfinished"></translation>
+        <translation>los nombres del grupo</translation>
     </message>
     <message>
         <source>the name of traveller %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del viajero %1</translation>
     </message>
     <message>
         <source>whose journey it is</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del grupo dueño del viaje</translation>
     </message>
     <message>
         <source>a name of its own, without control characters or blanks around it</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre propio, sin caracteres de control ni espacios alrededor</translation>
     </message>
     <message>
         <source>the scene</source>
-        <translation type="unfinished"></translation>
+        <translation>la escena</translation>
     </message>
     <message>
         <source>a letter and three digits</source>
-        <translation type="unfinished"></translation>
+        <translation>una letra y tres cifras</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> o </translation>
     </message>
     <message>
         <source> to </source>
-        <translation type="unfinished"></translation>
+        <translation> a </translation>
     </message>
     <message>
         <source>%1 is %2, where it can only be %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es %2, pero solo puede ser: %3</translation>
     </message>
     <message>
         <source>%1 is %2 characters long, where it can have at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene %2 caracteres, pero puede tener como máximo %3</translation>
     </message>
     <message>
         <source>at most %1</source>
-        <translation type="unfinished"></translation>
+        <translation>como máximo %1</translation>
     </message>
     <message>
         <source>there are %1 entries in %2, where %3 belong</source>
-        <translation type="unfinished"></translation>
+        <translation>hay %1 entradas en %2, pero deberían ser %3</translation>
     </message>
     <message>
         <source>%1 is &quot;%2&quot;, where it is %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es &quot;%2&quot;, pero debe ser %3</translation>
     </message>
     <message>
         <source>it says the spirit of town %1 has spoken, where that town has no spirit</source>
-        <translation type="unfinished"></translation>
+        <translation>dice que el espíritu del pueblo %1 ya habló, pero ese pueblo no tiene espíritu</translation>
     </message>
     <message>
         <source>it says the spirit of town %1 has spoken, where the party is only in town %2</source>
-        <translation type="unfinished"></translation>
+        <translation>dice que el espíritu del pueblo %1 ya habló, pero el grupo solo está en el pueblo %2</translation>
     </message>
     <message>
         <source>it has the party %1 in town %2, where %3</source>
-        <translation type="unfinished"></translation>
+        <translation>pone al grupo %1 en el pueblo %2, aunque allí %3</translation>
     </message>
     <message>
         <source>unable to fish</source>
-        <translation type="unfinished"></translation>
+        <translation>sin poder pescar</translation>
     </message>
     <message>
         <source>fishing</source>
-        <translation type="unfinished"></translation>
+        <translation>pescando</translation>
     </message>
     <message>
         <source>there is a lake</source>
-        <translation type="unfinished"></translation>
+        <translation>hay un lago</translation>
     </message>
     <message>
         <source>there is no lake</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay lago</translation>
     </message>
     <message>
         <source>the spirit&apos;s trifles are those of set %1, where town %2 has set %3</source>
-        <translation type="unfinished"></translation>
+        <translation>las baratijas del espíritu son las del conjunto %1, pero el pueblo %2 tiene el conjunto %3</translation>
     </message>
     <message>
         <source>the stage of meeting the spirits is %1, where in town %2 it is %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la etapa del encuentro con los espíritus es %1, pero en el pueblo %2 es %3</translation>
     </message>
     <message>
         <source>it has traveller %1 ailing in good condition</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene al viajero %1 con un malestar, pero en buen estado</translation>
     </message>
     <message>
         <source>it has %1 travellers ailing at once, where at most %2 can be</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene %1 viajeros con malestares a la vez, pero como máximo puede haber %2</translation>
     </message>
     <message>
         <source>it holds only one of the score&apos;s two parts</source>
-        <translation type="unfinished"></translation>
+        <translation>solo contiene una de las dos partes de la puntuación</translation>
     </message>
     <message>
         <source>it gives %1 points for useful goods, where the trades done give at most %2, in fives</source>
-        <translation type="unfinished"></translation>
+        <translation>da %1 puntos por cosas útiles, pero los trueques hechos dan como máximo %2, de cinco en cinco</translation>
     </message>
     <message>
         <source>the score is %1, where its parts make %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la puntuación es %1, pero sus partes suman %2</translation>
     </message>
     <message>
         <source>a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>un número entero</translation>
     </message>
     <message>
         <source>a text</source>
-        <translation type="unfinished"></translation>
+        <translation>un texto</translation>
     </message>
     <message>
         <source>a list of texts</source>
-        <translation type="unfinished"></translation>
+        <translation>una lista de textos</translation>
     </message>
     <message>
         <source>a list of whole numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>una lista de números enteros</translation>
     </message>
     <message>
         <source>something of kind %1</source>
-        <translation type="unfinished"></translation>
+        <translation>algo de tipo %1</translation>
     </message>
     <message>
         <source>it does not hold %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene %1</translation>
     </message>
     <message>
         <source>it holds %1 as %2, where %3 belongs</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene %1 como %2, pero debería ser %3</translation>
     </message>
     <message>
         <source>its entry %1 is not in the form of one</source>
-        <translation type="unfinished"></translation>
+        <translation>su entrada %1 no tiene la forma de una entrada</translation>
     </message>
     <message>
         <source>it holds the field &quot;%1&quot; twice</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene dos veces el campo &quot;%1&quot;</translation>
     </message>
     <message>
         <source>its field &quot;%1&quot; is not in the form of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>su campo &quot;%1&quot; no tiene la forma de %2</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está vacío</translation>
     </message>
     <message>
         <source>it is not a Kelvarin journey (it does not begin with the mark of one)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un viaje de Kelvarin (no empieza con la marca de un viaje)</translation>
     </message>
     <message>
         <source>it ends after %1 bytes, before the journey in it begins: it was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>termina después de %1 bytes, antes de que empiece el viaje que contiene: quedó incompleto</translation>
     </message>
     <message>
         <source>it holds %1 bytes, where the journey in it needs %2: it was cut short or is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene %1 bytes, pero el viaje que contiene necesita %2: quedó incompleto o está dañado</translation>
     </message>
     <message>
         <source>it holds %1 bytes, more than the %2 of the journey in it: something was added to it or it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene %1 bytes, más que los %2 del viaje que contiene: se le agregó algo o está dañado</translation>
     </message>
     <message>
         <source>it is damaged (its checksum does not match what it holds)</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado (su suma de comprobación no coincide con lo que contiene)</translation>
     </message>
     <message>
         <source>it was saved by a newer Kelvarin (journey format %1), which this Kelvarin (journey format %2.%3) cannot read</source>
-        <translation type="unfinished"></translation>
+        <translation>se guardó con un Kelvarin más nuevo (formato de viaje %1), que este Kelvarin (formato de viaje %2.%3) no puede leer</translation>
     </message>
     <message>
         <source>its journey format %1 is not one Kelvarin has written</source>
-        <translation type="unfinished"></translation>
+        <translation>su formato de viaje %1 no es uno que Kelvarin haya escrito</translation>
     </message>
     <message>
         <source>there is no journey saved automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún viaje guardado automáticamente</translation>
     </message>
     <message>
         <source>yyyy-MM-dd-hhmmss</source>
-        <translation type="unfinished"></translation>
+        <translation>yyyy-MM-dd-hhmmss</translation>
     </message>
     <message>
         <source>  Nothing in the game was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>  No se cambió nada en el juego.</translation>
     </message>
     <message>
         <source>  It could not be moved aside (%1), so no journey will be saved automatically in its place.</source>
-        <translation type="unfinished"></translation>
+        <translation>  No se pudo apartar (%1), así que no se guardará automáticamente ningún viaje en su lugar.</translation>
     </message>
     <message>
         <source>  It is kept as &quot;%1&quot;, where the journeys saved automatically from now on do not replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Se conserva como &quot;%1&quot;, donde los viajes que se guarden automáticamente desde ahora no lo reemplazarán.</translation>
     </message>
     <message>
         <source>The journey saved automatically is kept as &quot;%1&quot;, where the journeys saved automatically from now on do not replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El viaje guardado automáticamente se conserva como &quot;%1&quot;, donde los viajes que se guarden automáticamente desde ahora no lo reemplazarán.</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta &quot;%1&quot; no existe</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; es una carpeta</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir &quot;%1&quot; (%2)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be put in place (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede poner &quot;%1&quot; en su lugar (%2)</translation>
     </message>
     <message>
         <source>it would take %1 bytes, more than a journey can</source>
-        <translation type="unfinished"></translation>
+        <translation>ocuparía %1 bytes, más de lo que puede ocupar un viaje</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta, no un archivo</translation>
     </message>
     <message>
         <source>it is not a file the game can read (a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo que el juego pueda leer (un dispositivo, una tubería o un socket)</translation>
     </message>
     <message>
         <source>the file holds %1 bytes, far more than any journey&apos;s can</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo tiene %1 bytes, muchísimo más de lo que puede tener cualquier viaje</translation>
     </message>
     <message>
         <source>the file </source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo </translation>
     </message>
     <message>
         <source>.  Nothing in the game was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>.  No se cambió nada en el juego.</translation>
     </message>
     <message>
         <source>there is no folder for the game&apos;s own files in your data home, and none can be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay una carpeta para los archivos del juego en tu carpeta de datos, y no se puede crear ninguna</translation>
     </message>
     <message>
         <source>The journey could not be saved: %1.  A journey saved earlier under this name is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el viaje: %1.  Un viaje guardado antes con este nombre sigue igual.</translation>
     </message>
     <message>
         <source>The journey &quot;%1&quot; cannot be opened: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el viaje &quot;%1&quot;: </translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; for the parties&apos; journeys cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta &quot;%1&quot; para los viajes de los grupos</translation>
     </message>
     <message>
         <source>the journey saved there before cannot be opened, and it cannot be moved aside</source>
-        <translation type="unfinished"></translation>
+        <translation>el viaje que estaba guardado allí no se puede abrir, y no se puede apartar</translation>
     </message>
     <message>
         <source>The journey could not be saved automatically: %1.  The journey saved automatically before is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el viaje automáticamente: %1.  El viaje que se había guardado automáticamente antes sigue igual.</translation>
     </message>
     <message>
         <source>The journey saved automatically cannot be opened: %1.  Nothing in the game was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el viaje guardado automáticamente: %1.  No se cambió nada en el juego.</translation>
     </message>
     <message>
         <source>The journey saved automatically (&quot;%1&quot;) cannot be opened: </source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el viaje guardado automáticamente (&quot;%1&quot;): </translation>
     </message>
     <message>
         <source>its journal cannot be read (%1)</source>
-        <translation type="unfinished">no se puede leer su diario (%1)</translation>
+        <translation>no se puede leer su diario (%1)</translation>
     </message>
     <message>
         <source>it holds %1 bytes, where a saved game holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene %1 bytes, pero un juego guardado tiene %2</translation>
     </message>
     <message>
         <source>trade flag %1 holds %2, where only 0 or 1 can be</source>
-        <translation type="unfinished"></translation>
+        <translation>la marca de trueque %1 es %2, pero solo puede ser 0 o 1</translation>
     </message>
     <message>
         <source>its money is negative (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>su dinero es negativo (%1)</translation>
     </message>
     <message>
         <source>it holds more money than the game can hold (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene más dinero del que el juego puede guardar (%1)</translation>
     </message>
     <message>
         <source>The game could not be saved: %1.  A game saved earlier under this name is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el juego: %1.  Un juego guardado antes con este nombre sigue igual.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede reemplazar &quot;%1&quot;</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be put in place</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede poner &quot;%1&quot; en su lugar</translation>
     </message>
     <message>
         <source> (the game also writes a file of that name followed by &quot;~12&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation> (el juego también escribe un archivo con ese nombre seguido de &quot;~12&quot;)</translation>
     </message>
     <message>
         <source>The game was only partly saved: %1, and the earlier files could not all be put back.  Please save the game again under another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>El juego solo se guardó en parte: %1, y no se pudieron devolver a su lugar todos los archivos anteriores.  Guarda el juego otra vez con otro nombre, por favor.</translation>
     </message>
     <message>
         <source>The saved game &quot;%1&quot; cannot be opened: %2.  Nothing in the game was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el juego guardado &quot;%1&quot;: %2.  No se cambió nada en el juego.</translation>
     </message>
     <message>
         <source>holds %1 bytes, far more than a saved game&apos;s can</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene %1 bytes, muchísimo más de lo que puede tener un juego guardado</translation>
     </message>
     <message>
         <source>its catch list &quot;%1&quot; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>su lista de pesca &quot;%1&quot; %2</translation>
     </message>
     <message>
         <source>its catch list &quot;%1&quot; holds %2 lines, where a catch list has at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>su lista de pesca &quot;%1&quot; tiene %2 líneas, pero una lista de pesca tiene como máximo %3</translation>
     </message>
     <message>
         <source>line %1 of its catch list &quot;%2&quot; is %3 characters long, where a line of the catch list has at most %4</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea %1 de su lista de pesca &quot;%2&quot; tiene %3 caracteres, pero una línea de la lista de pesca tiene como máximo %4</translation>
     </message>
     <message>
         <source>its file of party names &quot;%1&quot; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>su archivo de nombres del grupo &quot;%1&quot; %2</translation>
     </message>
     <message>
         <source>its file of party names &quot;%1&quot; holds %2 lines, where the %3 names belong</source>
-        <translation type="unfinished"></translation>
+        <translation>su archivo de nombres del grupo &quot;%1&quot; tiene %2 líneas, pero debería tener los %3 nombres</translation>
     </message>
     <message>
         <source>the name of traveller %1 is %2 characters long, where a traveller&apos;s name has at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del viajero %1 tiene %2 caracteres, pero el nombre de un viajero tiene como máximo %3</translation>
     </message>
     <message>
         <source>The saved game &quot;%1&quot; cannot be opened: it places the party in scene %2, which the market does not have.  Nothing in the game was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el juego guardado &quot;%1&quot;: pone al grupo en la escena %2, que el mercado no tiene.  No se cambió nada en el juego.</translation>
     </message>
     <message>
         <source>The journey cannot be opened: %1.  The trail starts from its first town.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el viaje: %1.  El camino empieza en su primer pueblo.%2</translation>
+    </message>
+    <message>
+        <source>%1 for &quot;%2&quot;</source>
+        <translation>%1 para &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -4852,23 +4866,23 @@ Gracias por viajar con nosotros.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number.  Type how many you want to buy, like 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un número.  Escribe cuántos quieres comprar, por ejemplo 2.</translation>
     </message>
     <message>
         <source>%1 is less than nothing.  Type how many you want to buy, like 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es menos que nada.  Escribe cuántos quieres comprar, por ejemplo 2.</translation>
     </message>
     <message>
         <source>You can have at most %1 of each thing, and you have %2 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puedes tener como máximo %1 de cada cosa, y ya tienes %2.</translation>
     </message>
     <message>
         <source>You can have at most %1 of each thing.  You have %2 already, so you can buy up to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puedes tener como máximo %1 de cada cosa.  Ya tienes %2, así que puedes comprar hasta %3.</translation>
     </message>
     <message>
         <source>You can have at most %1 of each thing, so you can buy up to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puedes tener como máximo %1 de cada cosa, así que puedes comprar hasta %1.</translation>
     </message>
 </context>
 <context>

@@ -29,19 +29,19 @@
     </message>
     <message>
         <source>The Autumn Hills</source>
-        <translation type="unfinished"></translation>
+        <translation>Les Collines d&apos;automne</translation>
     </message>
     <message>
         <source>The First Snow</source>
-        <translation type="unfinished"></translation>
+        <translation>La Première Neige</translation>
     </message>
     <message>
         <source>The Frozen Rivers</source>
-        <translation type="unfinished"></translation>
+        <translation>Les Rivières gelées</translation>
     </message>
     <message>
         <source>The Thaw</source>
-        <translation type="unfinished"></translation>
+        <translation>Le Dégel</translation>
     </message>
 </context>
 <context>
@@ -2439,35 +2439,35 @@
     <name>Help</name>
     <message>
         <source>Kelvarin Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Kelvarin</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished">&amp;Sommaire</translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Help page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page d&apos;aide</translation>
     </message>
     <message>
         <source>Back to the list of help pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour à la liste des pages d&apos;aide.</translation>
     </message>
     <message>
         <source>%1 missing (&quot;%2&quot;).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque %1 (&quot;%2&quot;).</translation>
     </message>
     <message>
         <source>The help pages are</source>
-        <translation type="unfinished"></translation>
+        <translation>les pages d&apos;aide</translation>
     </message>
     <message>
         <source>This help page is</source>
-        <translation type="unfinished"></translation>
+        <translation>cette page d&apos;aide</translation>
     </message>
 </context>
 <context>
@@ -2509,464 +2509,474 @@
     <name>Journal</name>
     <message>
         <source>Every party&apos;s journey saved on this computer, the last saved first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le voyage de chaque groupe enregistré sur cet ordinateur, du plus récent au plus ancien.</translation>
     </message>
     <message>
         <source>Journeys on this computer</source>
-        <translation type="unfinished">Voyages sur cet ordinateur</translation>
+        <translation>Voyages sur cet ordinateur</translation>
     </message>
     <message>
         <source>No journey is saved on this computer yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun voyage n&apos;est encore enregistré sur cet ordinateur.</translation>
     </message>
     <message>
         <source>Export as &amp;PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en &amp;PDF…</translation>
     </message>
     <message>
         <source>Export the list as a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la liste dans un fichier PDF</translation>
     </message>
     <message>
         <source>Export as &amp;CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en &amp;CSV…</translation>
     </message>
     <message>
         <source>Export the list as a CSV file for a spreadsheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la liste dans un fichier CSV pour un tableur</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Fermer</translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Close the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la liste</translation>
     </message>
     <message>
         <source>This journey cannot be opened.  It is kept in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce voyage ne peut pas être ouvert.  Il est gardé dans &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>PDF Documents (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documents PDF (*.pdf)</translation>
     </message>
     <message>
         <source>CSV Files for Spreadsheets (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV pour tableur (*.csv)</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n points</source>
-        <translation type="unfinished">%n point</translation>
+        <translation>
+            <numerusform>%n point</numerusform>
+            <numerusform>%n points</numerusform>
+        </translation>
     </message>
     <message>
         <source>Town %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ville %1 : %2</translation>
     </message>
     <message>
         <source>Part One</source>
-        <translation type="unfinished"></translation>
+        <translation>Première partie</translation>
     </message>
     <message>
         <source>Part Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Deuxième partie</translation>
     </message>
     <message>
         <source>Part Three</source>
-        <translation type="unfinished"></translation>
+        <translation>Troisième partie</translation>
     </message>
     <message>
         <source>Part Four</source>
-        <translation type="unfinished"></translation>
+        <translation>Quatrième partie</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished">%1 et %2</translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Fish caught: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poissons pêchés : %1.</translation>
     </message>
     <message>
         <source>More fish caught: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres poissons pêchés : %1.</translation>
     </message>
     <message>
         <source>Thinking It Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour réfléchir</translation>
     </message>
     <message>
         <source>The End of Part One</source>
-        <translation type="unfinished"></translation>
+        <translation>La fin de la première partie</translation>
     </message>
     <message>
         <source>The End of Part Two</source>
-        <translation type="unfinished"></translation>
+        <translation>La fin de la deuxième partie</translation>
     </message>
     <message>
         <source>The End of Part Three</source>
-        <translation type="unfinished"></translation>
+        <translation>La fin de la troisième partie</translation>
     </message>
     <message>
         <source>The End of the Journey</source>
-        <translation type="unfinished"></translation>
+        <translation>La fin du voyage</translation>
     </message>
     <message>
         <source>(not answered yet)</source>
-        <translation type="unfinished"></translation>
+        <translation>(pas encore de réponse)</translation>
     </message>
     <message>
         <source>Your party set out from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton groupe s&apos;est mis en route à %1.</translation>
     </message>
     <message>
         <source>Your party reached %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton groupe est arrivé à %1.</translation>
     </message>
     <message>
         <source>Your party reached %1 and saw %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton groupe est arrivé à %1 et a vu %2</translation>
     </message>
     <message>
         <source>There your party met %1, %2.  She told her story:</source>
-        <translation type="unfinished"></translation>
+        <translation>Là, ton groupe a rencontré %1, %2.  Elle a raconté son histoire :</translation>
     </message>
     <message>
         <source>There your party met %1, %2.  He told his story:</source>
-        <translation type="unfinished"></translation>
+        <translation>Là, ton groupe a rencontré %1, %2.  Il a raconté son histoire :</translation>
     </message>
     <message>
         <source>Your party gave %1 %2 and received %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton groupe a donné %2 à %1 et a reçu : %3.</translation>
     </message>
     <message>
         <source>Your party gave %1 and received %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton groupe a donné %1 et a reçu : %2.</translation>
     </message>
     <message>
         <source>On the road, %1 was bitten by a snake.  The treatment your party chose: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>En chemin, un serpent a mordu %1.  Le soin choisi par ton groupe : %2</translation>
     </message>
     <message>
         <source>Your party came to the end of the trail with a final score of %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton groupe est arrivé au bout de la piste avec un score final de %1.</translation>
     </message>
     <message>
         <source>Your party came to the end of the trail at %1 with a final score of %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton groupe est arrivé au bout de la piste à %1, avec un score final de %2.</translation>
     </message>
     <message>
         <source>The Journey&apos;s End</source>
-        <translation type="unfinished"></translation>
+        <translation>La fin du voyage</translation>
     </message>
     <message>
         <source>On the Trail</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur la Piste</translation>
     </message>
     <message>
         <source>%1 (continued)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (suite)</translation>
     </message>
     <message>
         <source>A journal of the journey along the Verunai trail</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal du voyage sur la piste des Verunai</translation>
     </message>
     <message>
         <source>The travellers</source>
-        <translation type="unfinished"></translation>
+        <translation>Les voyageurs</translation>
     </message>
     <message>
         <source>The party&apos;s names were not written down.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les noms du groupe n&apos;ont pas été notés.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Final score: %n points</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>Score final : %n point</numerusform>
+            <numerusform>Score final : %n points</numerusform>
+        </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Score so far: %n points</source>
-        <translation type="unfinished"></translation>
+        <translation>
+            <numerusform>Score jusqu&apos;ici : %n point</numerusform>
+            <numerusform>Score jusqu&apos;ici : %n points</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1  -  page %2 of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  -  page %2 sur %3</translation>
     </message>
     <message>
         <source>The journal cannot be saved as &quot;%1&quot;: %2.  A file that was there before is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal ne peut pas être enregistré sous le nom &quot;%1&quot; : %2.  Si un fichier s&apos;y trouvait déjà, il n&apos;a pas changé.</translation>
     </message>
     <message>
         <source>Which spirit&apos;s story stayed with you most, and why?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle histoire racontée par un esprit te reste le plus en tête, et pourquoi ?</translation>
     </message>
     <message>
         <source>In your own words, why were the Verunai families made to leave their homes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec tes propres mots, pourquoi les familles Verunai ont-elles été forcées de quitter leurs maisons ?</translation>
     </message>
     <message>
         <source>Some people helped the families, and many shut their doors.  Who helped, and what did they do?</source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines personnes ont aidé les familles, et beaucoup ont fermé leur porte.  Qui a aidé, et qu&apos;ont fait ces personnes ?</translation>
     </message>
     <message>
         <source>What did your party need most on this part of the trail, and who helped?</source>
-        <translation type="unfinished"></translation>
+        <translation>De quoi ton groupe a-t-il eu le plus besoin sur cette partie de la piste, et qui a aidé ?</translation>
     </message>
     <message>
         <source>How did the people in these stories keep their language, their songs and what they knew?</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment les gens de ces histoires ont-ils gardé leur langue, leurs chants et ce qu&apos;ils savaient ?</translation>
     </message>
     <message>
         <source>The Verunai won in the highest court, but the President would not make the state obey.  What do you think of that?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les Verunai ont gagné devant la plus haute cour du pays, mais le Président n&apos;a pas voulu obliger l&apos;État à obéir.  Qu&apos;en penses-tu ?</translation>
     </message>
     <message>
         <source>Which story from this part of the trail would you tell a friend, and why?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle histoire de cette partie de la piste raconterais-tu à un ami, et pourquoi ?</translation>
     </message>
     <message>
         <source>How did the people in these stories stand up for themselves and for their ways?</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment les gens de ces histoires se sont-ils défendus, eux et leur façon de vivre ?</translation>
     </message>
     <message>
         <source>Some people on this part of the trail helped, and some looked away.  What do you think made the difference?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sur cette partie de la piste, certaines personnes ont aidé, et d&apos;autres ont détourné le regard.  Selon toi, qu&apos;est-ce qui a fait la différence ?</translation>
     </message>
     <message>
         <source>What did your party need most on the last part of the trail, and who helped?</source>
-        <translation type="unfinished"></translation>
+        <translation>De quoi ton groupe a-t-il eu le plus besoin sur la dernière partie de la piste, et qui a aidé ?</translation>
     </message>
     <message>
         <source>In the west the Verunai planted, held their council and opened schools again.  What did they bring with them from home?</source>
-        <translation type="unfinished"></translation>
+        <translation>À l&apos;ouest, les Verunai ont recommencé à planter, à tenir leur conseil et à ouvrir des écoles.  Qu&apos;ont-ils emporté de chez eux ?</translation>
     </message>
     <message>
         <source>The Verunai are still here today, as nations with their own governments, schools and languages.  What would you like to learn about them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les Verunai sont toujours là aujourd&apos;hui, en tant que nations avec leurs propres gouvernements, écoles et langues.  Qu&apos;aimerais-tu apprendre sur eux ?</translation>
     </message>
     <message>
         <source>Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal</translation>
     </message>
     <message>
         <source>Journal page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page du journal</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished">Retour</translation>
+        <translation>Retour</translation>
     </message>
     <message>
         <source>Previous page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page précédente</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer…</translation>
     </message>
     <message>
         <source>Print the journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le journal</translation>
     </message>
     <message>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF…</translation>
     </message>
     <message>
         <source>Save the journal as a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le journal dans un fichier PDF</translation>
     </message>
     <message>
         <source>Close the journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer le journal</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Next page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page suivante</translation>
     </message>
     <message>
         <source>Your answer, in your own words.  Tab goes on to the next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ta réponse, avec tes propres mots.  La touche Tab passe à la suivante.</translation>
     </message>
     <message>
         <source>Write your answer here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écris ta réponse ici.</translation>
     </message>
     <message>
         <source>Our Journey on the Trail</source>
-        <translation type="unfinished"></translation>
+        <translation>Notre voyage sur la Piste</translation>
     </message>
     <message>
         <source>The travellers:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Les voyageurs :
+</translation>
     </message>
     <message>
         <source>Nothing has been written in the journal yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a encore été écrit dans le journal.</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
     <message>
         <source>Kelvarin journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal de Kelvarin</translation>
     </message>
     <message>
         <source>Print the Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le journal</translation>
     </message>
     <message>
         <source>The journal cannot be printed: the printer did not start.  Check that it is switched on and try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal ne peut pas être imprimé : l&apos;imprimante n&apos;a pas démarré.  Vérifie qu&apos;elle est allumée et réessaie.</translation>
     </message>
     <message>
         <source>%1 was too weak to walk on, so your party rested a day in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 était trop faible pour continuer à marcher, alors ton groupe s&apos;est reposé un jour à %2.</translation>
     </message>
     <message>
         <source>On the road, %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>En chemin, %1 %2</translation>
     </message>
     <message>
         <source>Your hunters went out %1 and found only old tracks.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tes chasseurs sont allés chasser %1 et n&apos;ont trouvé que de vieilles traces.</translation>
     </message>
     <message>
         <source>Your hunters went out %1 and came back with %2.  They gave thanks for it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tes chasseurs sont allés chasser %1 et sont revenus avec %2.  Ils ont dit merci pour ce gibier.</translation>
     </message>
     <message>
         <source>Your party let %1 rest by the fire.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton groupe a laissé %1 se reposer près du feu.</translation>
     </message>
     <message>
         <source>Your party gave %1 %2, and %1 was well again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton groupe a donné à %1 %2, et %1 a retrouvé la santé.</translation>
     </message>
     <message>
         <source>the %1 that %2 gave</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, le cadeau fait par %2</translation>
     </message>
     <message>
         <source>Your party ate %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que ton groupe a mangé : %1.</translation>
     </message>
     <message>
         <source>%1 was well again after resting.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a retrouvé la santé grâce au repos.</translation>
     </message>
     <message>
         <source>%1 were well again after resting.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ont retrouvé la santé grâce au repos.</translation>
     </message>
     <message>
         <source>Your party was hungry and grew weaker.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton groupe avait faim et s&apos;est affaibli.</translation>
     </message>
     <message>
         <source>nothing: the food has run out</source>
-        <translation type="unfinished"></translation>
+        <translation>rien, car la nourriture est épuisée</translation>
     </message>
     <message>
         <source>%1 lb of fish</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lb de poisson</translation>
     </message>
     <message>
         <source>%1 lb of meat</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lb de viande</translation>
     </message>
     <message>
         <source>%1, the last of the food</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, les dernières provisions</translation>
     </message>
     <message>
         <source>The list of journeys cannot be saved as &quot;%1&quot;: %2.  A file that was there before is as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste des voyages ne peut pas être enregistrée sous le nom &quot;%1&quot; : %2.  Si un fichier s&apos;y trouvait déjà, il n&apos;a pas changé.</translation>
     </message>
     <message>
         <source>Party</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe</translation>
     </message>
     <message>
         <source>Town number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de la ville</translation>
     </message>
     <message>
         <source>Town</source>
-        <translation type="unfinished"></translation>
+        <translation>Ville</translation>
     </message>
     <message>
         <source>Part</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Stories heard</source>
-        <translation type="unfinished"></translation>
+        <translation>Histoires entendues</translation>
     </message>
     <message>
         <source>Answers written</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses écrites</translation>
     </message>
     <message>
         <source>Saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré le</translation>
     </message>
     <message>
         <source>Damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Abîmé</translation>
     </message>
     <message>
         <source>Journeys on this Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Voyages sur cet ordinateur</translation>
     </message>
     <message>
         <source>Printed on %1 at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimé le %1 à %2.</translation>
     </message>
     <message>
         <source>Kelvarin  -  page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kelvarin  -  page %1 sur %2</translation>
     </message>
     <message>
         <source>town %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ville %1</translation>
     </message>
     <message>
         <source>%1, town %2</source>
-        <translation type="unfinished">%1, ville %2</translation>
+        <translation>%1, ville %2</translation>
     </message>
     <message>
         <source>ended</source>
-        <translation type="unfinished"></translation>
+        <translation>terminé</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>abîmé</translation>
     </message>
     <message>
         <source>damaged: </source>
-        <translation type="unfinished"></translation>
+        <translation>abîmé : </translation>
     </message>
     <message>
         <source>the PDF could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>le PDF n&apos;a pas pu être créé</translation>
     </message>
 </context>
 <context>
@@ -3076,43 +3086,43 @@
     <name>Media</name>
     <message>
         <source>The picture &quot;%1&quot; is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image &quot;%1&quot; est vide.</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; is too large to show: it is %2 x %3 pixels, and the game shows pictures of at most %4 on a side.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image &quot;%1&quot; est trop grande pour être affichée : elle mesure %2 x %3 pixels, et le jeu n&apos;affiche que des images d&apos;au plus %4 pixels de côté.</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; is damaged and cannot be shown (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image &quot;%1&quot; est abîmée et ne peut pas être affichée (%2).</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; is missing from the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image &quot;%1&quot; manque dans le jeu.</translation>
     </message>
     <message>
         <source>The picture &quot;%1&quot; is damaged and cannot be shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image &quot;%1&quot; est abîmée et ne peut pas être affichée.</translation>
     </message>
     <message>
         <source>The Image Property is empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>La propriété Image est vide !</translation>
     </message>
     <message>
         <source>The game cannot find the file &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu ne trouve pas le fichier &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>it took too long to load</source>
-        <translation type="unfinished"></translation>
+        <translation>son chargement a pris trop de temps</translation>
     </message>
     <message>
         <source>The game cannot play the file &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le jeu ne peut pas lire le fichier &quot;%1&quot; : %2</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; is not open, so it cannot be played.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier &quot;%1&quot; n&apos;est pas ouvert, alors il ne peut pas être lu.</translation>
     </message>
 </context>
 <context>
@@ -3230,7 +3240,7 @@
     <name>Pause</name>
     <message>
         <source>Paused — press P to go on</source>
-        <translation type="unfinished"></translation>
+        <translation>En pause — appuie sur P pour continuer</translation>
     </message>
 </context>
 <context>
@@ -3283,615 +3293,619 @@
     <name>Saves</name>
     <message>
         <source>there is not enough room left on the disk</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne reste pas assez de place sur le disque</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; is too long for its folder (a name there has at most %2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom &quot;%1&quot; est trop long pour son dossier (un nom y fait au plus %2 octets)</translation>
     </message>
     <message>
         <source>the name &quot;%1&quot; with its folders is too long (the system takes at most %2 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom &quot;%1&quot;, avec ses dossiers, est trop long (le système accepte au plus %2 octets)</translation>
     </message>
     <message>
         <source>is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>est introuvable</translation>
     </message>
     <message>
         <source>is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>est un dossier, pas un fichier</translation>
     </message>
     <message>
         <source>is not a file the game can read (a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;est pas un fichier que le jeu peut lire (un périphérique, un tube ou un socket)</translation>
     </message>
     <message>
         <source>holds %1 bytes, far more than it can</source>
-        <translation type="unfinished"></translation>
+        <translation>contient %1 octets, bien au-delà de la limite</translation>
     </message>
     <message>
         <source>cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>est illisible (%1)</translation>
     </message>
     <message>
         <source>the town</source>
-        <translation type="unfinished"></translation>
+        <translation>la ville</translation>
     </message>
     <message>
         <source>the stage in the town</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;étape dans la ville</translation>
     </message>
     <message>
         <source>the activity</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;activité</translation>
     </message>
     <message>
         <source>the stage of meeting the spirits</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;étape de la rencontre des esprits</translation>
     </message>
     <message>
         <source>the visit to the trading post</source>
-        <translation type="unfinished"></translation>
+        <translation>la visite au comptoir</translation>
     </message>
     <message>
         <source>whether an instruction is shown</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;affichage d&apos;une instruction (oui ou non)</translation>
     </message>
     <message>
         <source>whether the girl&apos;s advice was given</source>
-        <translation type="unfinished"></translation>
+        <translation>le conseil de la jeune fille (donné ou non)</translation>
     </message>
     <message>
         <source>whether the trapper&apos;s advice was given</source>
-        <translation type="unfinished"></translation>
+        <translation>le conseil du trappeur (donné ou non)</translation>
     </message>
     <message>
         <source>the traveller bitten by the snake</source>
-        <translation type="unfinished"></translation>
+        <translation>le voyageur mordu par le serpent</translation>
     </message>
     <message>
         <source>whether the party has snakeroot</source>
-        <translation type="unfinished"></translation>
+        <translation>la serpentaire du groupe (oui ou non)</translation>
     </message>
     <message>
         <source>whether the party has the talisman</source>
-        <translation type="unfinished"></translation>
+        <translation>le talisman du groupe (oui ou non)</translation>
     </message>
     <message>
         <source>the round of trading</source>
-        <translation type="unfinished"></translation>
+        <translation>le tour d&apos;échange</translation>
     </message>
     <message>
         <source>the spirit&apos;s trifles</source>
-        <translation type="unfinished"></translation>
+        <translation>les babioles de l&apos;esprit</translation>
     </message>
     <message>
         <source>the good offered in trade</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;objet proposé en échange</translation>
     </message>
     <message>
         <source>the thing offered in trade</source>
-        <translation type="unfinished"></translation>
+        <translation>la chose proposée en échange</translation>
     </message>
     <message>
         <source>the turn of the special offers</source>
-        <translation type="unfinished"></translation>
+        <translation>le tour des offres spéciales</translation>
     </message>
     <message>
         <source>the number of fish caught at this lake</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de poissons pêchés dans ce lac</translation>
     </message>
     <message>
         <source>the fish&apos;s weight in pounds</source>
-        <translation type="unfinished"></translation>
+        <translation>le poids du poisson en livres</translation>
     </message>
     <message>
         <source>the ounces of the fish&apos;s weight</source>
-        <translation type="unfinished"></translation>
+        <translation>les onces du poids du poisson</translation>
     </message>
     <message>
         <source>the meat&apos;s weight in pounds</source>
-        <translation type="unfinished"></translation>
+        <translation>le poids de la viande en livres</translation>
     </message>
     <message>
         <source>the score</source>
-        <translation type="unfinished"></translation>
+        <translation>le score</translation>
     </message>
     <message>
         <source>the points for useful goods</source>
-        <translation type="unfinished"></translation>
+        <translation>les points des objets utiles</translation>
     </message>
     <message>
         <source>the points for treating the snakebite</source>
-        <translation type="unfinished"></translation>
+        <translation>les points du soin de la morsure de serpent</translation>
     </message>
     <message>
         <source>the travellers&apos; health</source>
-        <translation type="unfinished"></translation>
+        <translation>la santé des voyageurs</translation>
     </message>
     <message>
         <source>the health of traveller %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la santé du voyageur %1</translation>
     </message>
     <message>
         <source>the good fishing spot</source>
-        <translation type="unfinished"></translation>
+        <translation>le bon coin de pêche</translation>
     </message>
     <message>
         <source>whether the fishing hints are off</source>
-        <translation type="unfinished"></translation>
+        <translation>les conseils de pêche (désactivés ou non)</translation>
     </message>
     <message>
         <source>the instruction step</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;étape des instructions</translation>
     </message>
     <message>
         <source>whether the scene takes clicks</source>
-        <translation type="unfinished"></translation>
+        <translation>les clics sur la scène (acceptés ou non)</translation>
     </message>
     <message>
         <source>the look-around stage</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;étape &quot;Regarder autour&quot;</translation>
     </message>
     <message>
         <source>whether the town has fishing</source>
-        <translation type="unfinished"></translation>
+        <translation>la pêche dans la ville (possible ou non)</translation>
     </message>
     <message>
         <source>whether the party is named</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du groupe (donné ou non)</translation>
     </message>
     <message>
         <source>the spirits that have spoken</source>
-        <translation type="unfinished"></translation>
+        <translation>les esprits qui ont parlé</translation>
     </message>
     <message>
         <source>the towns where supplies were advised</source>
-        <translation type="unfinished"></translation>
+        <translation>les villes où des provisions ont été conseillées</translation>
     </message>
     <message>
         <source>the towns where the way on was told</source>
-        <translation type="unfinished"></translation>
+        <translation>les villes où la suite du chemin a été indiquée</translation>
     </message>
     <message>
         <source>the travellers&apos; ailments</source>
-        <translation type="unfinished"></translation>
+        <translation>les maux des voyageurs</translation>
     </message>
     <message>
         <source>the ailment of traveller %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le mal du voyageur %1</translation>
     </message>
     <message>
         <source>the goods given as remedies</source>
-        <translation type="unfinished"></translation>
+        <translation>les objets donnés comme remèdes</translation>
     </message>
     <message>
         <source>the points for remedies given</source>
-        <translation type="unfinished"></translation>
+        <translation>les points des remèdes donnés</translation>
     </message>
     <message>
         <source>the remedies given</source>
-        <translation type="unfinished"></translation>
+        <translation>les remèdes donnés</translation>
     </message>
     <message>
         <source>the days the party rested</source>
-        <translation type="unfinished"></translation>
+        <translation>les jours de repos du groupe</translation>
     </message>
     <message>
         <source>the towns the party reached hungry</source>
-        <translation type="unfinished"></translation>
+        <translation>les villes où le groupe est arrivé en ayant faim</translation>
     </message>
     <message>
         <source>whether the party is hungry</source>
-        <translation type="unfinished"></translation>
+        <translation>la faim du groupe (oui ou non)</translation>
     </message>
     <message>
         <source>whether the food&apos;s running out was told</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;annonce du manque de nourriture (faite ou non)</translation>
     </message>
     <message>
         <source>the towns where the party hunted</source>
-        <translation type="unfinished"></translation>
+        <translation>les villes où le groupe a chassé</translation>
     </message>
     <message>
         <source>the ailments met</source>
-        <translation type="unfinished"></translation>
+        <translation>les maux rencontrés</translation>
     </message>
     <message>
         <source>the pounds of food eaten</source>
-        <translation type="unfinished"></translation>
+        <translation>les livres de nourriture mangées</translation>
     </message>
     <message>
         <source>the journal</source>
-        <translation type="unfinished"></translation>
+        <translation>le journal</translation>
     </message>
     <message>
         <source>line %1 of the journal</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 du journal</translation>
     </message>
     <message>
         <source>the goods owned</source>
-        <translation type="unfinished"></translation>
+        <translation>les objets possédés</translation>
     </message>
     <message>
         <source>the count of item %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la quantité de l&apos;objet %1</translation>
     </message>
     <message>
         <source>the trades done</source>
-        <translation type="unfinished"></translation>
+        <translation>les échanges faits</translation>
     </message>
     <message>
         <source>trade flag %1</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;indicateur d&apos;échange %1</translation>
     </message>
     <message>
         <source>the money</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;argent</translation>
     </message>
     <message>
         <source>the catch list</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste des prises</translation>
     </message>
     <message>
         <source>line %1 of the catch list</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 de la liste des prises</translation>
     </message>
     <message>
         <source>the party&apos;s names</source>
-        <translation type="unfinished"></translation>
+        <translation>les noms du groupe</translation>
     </message>
     <message>
         <source>the name of traveller %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du voyageur %1</translation>
     </message>
     <message>
         <source>whose journey it is</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du groupe à qui appartient le voyage</translation>
     </message>
     <message>
         <source>a name of its own, without control characters or blanks around it</source>
-        <translation type="unfinished"></translation>
+        <translation>un vrai nom, sans caractères de contrôle ni espaces autour</translation>
     </message>
     <message>
         <source>the scene</source>
-        <translation type="unfinished"></translation>
+        <translation>la scène</translation>
     </message>
     <message>
         <source>a letter and three digits</source>
-        <translation type="unfinished"></translation>
+        <translation>une lettre et trois chiffres</translation>
     </message>
     <message>
         <source> or </source>
-        <translation type="unfinished"></translation>
+        <translation> ou </translation>
     </message>
     <message>
         <source> to </source>
-        <translation type="unfinished"></translation>
+        <translation> à </translation>
     </message>
     <message>
         <source>%1 is %2, where it can only be %3</source>
-        <translation type="unfinished"></translation>
+        <translation>pour %1, la valeur est %2, alors qu&apos;elle ne peut être que %3</translation>
     </message>
     <message>
         <source>%1 is %2 characters long, where it can have at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fait %2 caractères, alors que la limite est de %3</translation>
     </message>
     <message>
         <source>at most %1</source>
-        <translation type="unfinished"></translation>
+        <translation>au plus %1</translation>
     </message>
     <message>
         <source>there are %1 entries in %2, where %3 belong</source>
-        <translation type="unfinished"></translation>
+        <translation>il y a %1 éléments dans %2, alors qu&apos;il en faut %3</translation>
     </message>
     <message>
         <source>%1 is &quot;%2&quot;, where it is %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est &quot;%2&quot;, alors que ce doit être %3</translation>
     </message>
     <message>
         <source>it says the spirit of town %1 has spoken, where that town has no spirit</source>
-        <translation type="unfinished"></translation>
+        <translation>il dit que l&apos;esprit de la ville %1 a parlé, alors que cette ville n&apos;a pas d&apos;esprit</translation>
     </message>
     <message>
         <source>it says the spirit of town %1 has spoken, where the party is only in town %2</source>
-        <translation type="unfinished"></translation>
+        <translation>il dit que l&apos;esprit de la ville %1 a parlé, alors que le groupe n&apos;est qu&apos;à la ville %2</translation>
     </message>
     <message>
         <source>it has the party %1 in town %2, where %3</source>
-        <translation type="unfinished"></translation>
+        <translation>il place le groupe %1 dans la ville %2, alors que %3</translation>
     </message>
     <message>
         <source>unable to fish</source>
-        <translation type="unfinished"></translation>
+        <translation>sans pouvoir pêcher</translation>
     </message>
     <message>
         <source>fishing</source>
-        <translation type="unfinished"></translation>
+        <translation>en train de pêcher</translation>
     </message>
     <message>
         <source>there is a lake</source>
-        <translation type="unfinished"></translation>
+        <translation>cette ville a un lac</translation>
     </message>
     <message>
         <source>there is no lake</source>
-        <translation type="unfinished"></translation>
+        <translation>cette ville n&apos;a pas de lac</translation>
     </message>
     <message>
         <source>the spirit&apos;s trifles are those of set %1, where town %2 has set %3</source>
-        <translation type="unfinished"></translation>
+        <translation>les babioles de l&apos;esprit sont celles de la série %1, alors que la ville %2 a la série %3</translation>
     </message>
     <message>
         <source>the stage of meeting the spirits is %1, where in town %2 it is %3</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;étape de la rencontre des esprits est %1, alors que dans la ville %2 elle est %3</translation>
     </message>
     <message>
         <source>it has traveller %1 ailing in good condition</source>
-        <translation type="unfinished"></translation>
+        <translation>il indique que le voyageur %1 est malade tout en étant en bon état</translation>
     </message>
     <message>
         <source>it has %1 travellers ailing at once, where at most %2 can be</source>
-        <translation type="unfinished"></translation>
+        <translation>il indique %1 voyageurs malades en même temps, alors qu&apos;il ne peut y en avoir que %2 au plus</translation>
     </message>
     <message>
         <source>it holds only one of the score&apos;s two parts</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient qu&apos;une des deux parties du score</translation>
     </message>
     <message>
         <source>it gives %1 points for useful goods, where the trades done give at most %2, in fives</source>
-        <translation type="unfinished"></translation>
+        <translation>il donne %1 points pour les objets utiles, alors que les échanges faits en donnent au plus %2, par tranches de cinq</translation>
     </message>
     <message>
         <source>the score is %1, where its parts make %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le score est de %1, alors que la somme de ses parties fait %2</translation>
     </message>
     <message>
         <source>a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre entier</translation>
     </message>
     <message>
         <source>a text</source>
-        <translation type="unfinished"></translation>
+        <translation>un texte</translation>
     </message>
     <message>
         <source>a list of texts</source>
-        <translation type="unfinished"></translation>
+        <translation>une liste de textes</translation>
     </message>
     <message>
         <source>a list of whole numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>une liste de nombres entiers</translation>
     </message>
     <message>
         <source>something of kind %1</source>
-        <translation type="unfinished"></translation>
+        <translation>quelque chose de type %1</translation>
     </message>
     <message>
         <source>it does not hold %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient pas %1</translation>
     </message>
     <message>
         <source>it holds %1 as %2, where %3 belongs</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient %1 comme %2, alors qu&apos;il faudrait %3</translation>
     </message>
     <message>
         <source>its entry %1 is not in the form of one</source>
-        <translation type="unfinished"></translation>
+        <translation>son entrée %1 n&apos;a pas la forme d&apos;une entrée</translation>
     </message>
     <message>
         <source>it holds the field &quot;%1&quot; twice</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient deux fois le champ &quot;%1&quot;</translation>
     </message>
     <message>
         <source>its field &quot;%1&quot; is not in the form of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>son champ &quot;%1&quot; n&apos;a pas la forme attendue pour %2</translation>
     </message>
     <message>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est vide</translation>
     </message>
     <message>
         <source>it is not a Kelvarin journey (it does not begin with the mark of one)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un voyage Kelvarin (il ne commence pas par la marque d&apos;un voyage)</translation>
     </message>
     <message>
         <source>it ends after %1 bytes, before the journey in it begins: it was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>il s&apos;arrête après %1 octets, avant le début du voyage qu&apos;il contient : il a été coupé</translation>
     </message>
     <message>
         <source>it holds %1 bytes, where the journey in it needs %2: it was cut short or is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient %1 octets, alors que le voyage qu&apos;il contient en demande %2 : il a été coupé ou il est abîmé</translation>
     </message>
     <message>
         <source>it holds %1 bytes, more than the %2 of the journey in it: something was added to it or it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient %1 octets, plus que les %2 du voyage qu&apos;il contient : quelque chose y a été ajouté, ou il est abîmé</translation>
     </message>
     <message>
         <source>it is damaged (its checksum does not match what it holds)</source>
-        <translation type="unfinished"></translation>
+        <translation>il est abîmé (sa somme de contrôle ne correspond pas à son contenu)</translation>
     </message>
     <message>
         <source>it was saved by a newer Kelvarin (journey format %1), which this Kelvarin (journey format %2.%3) cannot read</source>
-        <translation type="unfinished"></translation>
+        <translation>il a été enregistré par une version plus récente de Kelvarin (format de voyage %1), que cette version (format de voyage %2.%3) ne peut pas lire</translation>
     </message>
     <message>
         <source>its journey format %1 is not one Kelvarin has written</source>
-        <translation type="unfinished"></translation>
+        <translation>son format de voyage %1 n&apos;est pas un format écrit par Kelvarin</translation>
     </message>
     <message>
         <source>there is no journey saved automatically</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a pas de voyage enregistré automatiquement</translation>
     </message>
     <message>
         <source>yyyy-MM-dd-hhmmss</source>
-        <translation type="unfinished"></translation>
+        <translation>yyyy-MM-dd-hhmmss</translation>
     </message>
     <message>
         <source>  Nothing in the game was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Rien n&apos;a été changé dans le jeu.</translation>
     </message>
     <message>
         <source>  It could not be moved aside (%1), so no journey will be saved automatically in its place.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Il n&apos;a pas pu être mis de côté (%1), alors aucun voyage ne sera enregistré automatiquement à sa place.</translation>
     </message>
     <message>
         <source>  It is kept as &quot;%1&quot;, where the journeys saved automatically from now on do not replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>  Il est gardé sous le nom &quot;%1&quot; : les voyages enregistrés automatiquement à partir de maintenant ne le remplaceront pas.</translation>
     </message>
     <message>
         <source>The journey saved automatically is kept as &quot;%1&quot;, where the journeys saved automatically from now on do not replace it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le voyage enregistré automatiquement est gardé sous le nom &quot;%1&quot; : les voyages enregistrés automatiquement à partir de maintenant ne le remplaceront pas.</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier &quot;%1&quot; n&apos;existe pas</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; est un dossier</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ne peut pas être écrit (%2)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be put in place (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ne peut pas être mis en place (%2)</translation>
     </message>
     <message>
         <source>it would take %1 bytes, more than a journey can</source>
-        <translation type="unfinished"></translation>
+        <translation>il occuperait %1 octets, plus qu&apos;un voyage ne peut en occuper</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier, pas un fichier</translation>
     </message>
     <message>
         <source>it is not a file the game can read (a device, a pipe or a socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier que le jeu peut lire (un périphérique, un tube ou un socket)</translation>
     </message>
     <message>
         <source>the file holds %1 bytes, far more than any journey&apos;s can</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier contient %1 octets, bien plus que ne peut en contenir un voyage</translation>
     </message>
     <message>
         <source>the file </source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier </translation>
     </message>
     <message>
         <source>.  Nothing in the game was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>.  Rien n&apos;a été changé dans le jeu.</translation>
     </message>
     <message>
         <source>there is no folder for the game&apos;s own files in your data home, and none can be made</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a pas de dossier pour les fichiers du jeu dans ton dossier de données, et il est impossible d&apos;en créer un</translation>
     </message>
     <message>
         <source>The journey could not be saved: %1.  A journey saved earlier under this name is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le voyage n&apos;a pas pu être enregistré : %1.  Un voyage enregistré plus tôt sous ce nom n&apos;a pas changé.</translation>
     </message>
     <message>
         <source>The journey &quot;%1&quot; cannot be opened: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le voyage &quot;%1&quot; ne peut pas être ouvert : </translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; for the parties&apos; journeys cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier &quot;%1&quot; pour les voyages des groupes ne peut pas être créé</translation>
     </message>
     <message>
         <source>the journey saved there before cannot be opened, and it cannot be moved aside</source>
-        <translation type="unfinished"></translation>
+        <translation>le voyage enregistré là auparavant ne peut pas être ouvert, et il ne peut pas être mis de côté</translation>
     </message>
     <message>
         <source>The journey could not be saved automatically: %1.  The journey saved automatically before is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le voyage n&apos;a pas pu être enregistré automatiquement : %1.  Le voyage enregistré automatiquement auparavant n&apos;a pas changé.</translation>
     </message>
     <message>
         <source>The journey saved automatically cannot be opened: %1.  Nothing in the game was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le voyage enregistré automatiquement ne peut pas être ouvert : %1.  Rien n&apos;a été changé dans le jeu.</translation>
     </message>
     <message>
         <source>The journey saved automatically (&quot;%1&quot;) cannot be opened: </source>
-        <translation type="unfinished"></translation>
+        <translation>Le voyage enregistré automatiquement (&quot;%1&quot;) ne peut pas être ouvert : </translation>
     </message>
     <message>
         <source>its journal cannot be read (%1)</source>
-        <translation type="unfinished">son journal ne peut pas être lu (%1)</translation>
+        <translation>son journal ne peut pas être lu (%1)</translation>
     </message>
     <message>
         <source>it holds %1 bytes, where a saved game holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient %1 octets, alors qu&apos;une partie enregistrée en contient %2</translation>
     </message>
     <message>
         <source>trade flag %1 holds %2, where only 0 or 1 can be</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;indicateur d&apos;échange %1 vaut %2, alors que seuls 0 ou 1 sont possibles</translation>
     </message>
     <message>
         <source>its money is negative (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>son argent est négatif (%1)</translation>
     </message>
     <message>
         <source>it holds more money than the game can hold (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>elle contient plus d&apos;argent que le jeu ne peut en garder (%1)</translation>
     </message>
     <message>
         <source>The game could not be saved: %1.  A game saved earlier under this name is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie n&apos;a pas pu être enregistrée : %1.  Une partie enregistrée plus tôt sous ce nom n&apos;a pas changé.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ne peut pas être remplacé</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be put in place</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ne peut pas être mis en place</translation>
     </message>
     <message>
         <source> (the game also writes a file of that name followed by &quot;~12&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation> (le jeu écrit aussi un fichier de ce nom suivi de &quot;~12&quot;)</translation>
     </message>
     <message>
         <source>The game was only partly saved: %1, and the earlier files could not all be put back.  Please save the game again under another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie n&apos;a pas été entièrement enregistrée : %1, et les anciens fichiers n&apos;ont pas tous pu être remis en place.  Enregistre de nouveau la partie sous un autre nom, s&apos;il te plaît.</translation>
     </message>
     <message>
         <source>The saved game &quot;%1&quot; cannot be opened: %2.  Nothing in the game was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie enregistrée &quot;%1&quot; ne peut pas être ouverte : %2.  Rien n&apos;a été changé dans le jeu.</translation>
     </message>
     <message>
         <source>holds %1 bytes, far more than a saved game&apos;s can</source>
-        <translation type="unfinished"></translation>
+        <translation>contient %1 octets, bien plus que ne peut en contenir une partie enregistrée</translation>
     </message>
     <message>
         <source>its catch list &quot;%1&quot; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>sa liste des prises &quot;%1&quot; %2</translation>
     </message>
     <message>
         <source>its catch list &quot;%1&quot; holds %2 lines, where a catch list has at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>sa liste des prises &quot;%1&quot; a %2 lignes, alors qu&apos;une liste des prises en a au plus %3</translation>
     </message>
     <message>
         <source>line %1 of its catch list &quot;%2&quot; is %3 characters long, where a line of the catch list has at most %4</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 de sa liste des prises &quot;%2&quot; fait %3 caractères, alors qu&apos;une ligne de la liste des prises en a au plus %4</translation>
     </message>
     <message>
         <source>its file of party names &quot;%1&quot; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>son fichier des noms du groupe &quot;%1&quot; %2</translation>
     </message>
     <message>
         <source>its file of party names &quot;%1&quot; holds %2 lines, where the %3 names belong</source>
-        <translation type="unfinished"></translation>
+        <translation>son fichier des noms du groupe &quot;%1&quot; a %2 lignes, alors qu&apos;il doit contenir les %3 noms</translation>
     </message>
     <message>
         <source>the name of traveller %1 is %2 characters long, where a traveller&apos;s name has at most %3</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du voyageur %1 fait %2 caractères, alors qu&apos;un nom de voyageur en a au plus %3</translation>
     </message>
     <message>
         <source>The saved game &quot;%1&quot; cannot be opened: it places the party in scene %2, which the market does not have.  Nothing in the game was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie enregistrée &quot;%1&quot; ne peut pas être ouverte : elle place le groupe dans la scène %2, qui n&apos;existe pas au marché.  Rien n&apos;a été changé dans le jeu.</translation>
     </message>
     <message>
         <source>The journey cannot be opened: %1.  The trail starts from its first town.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le voyage ne peut pas être ouvert : %1.  La piste repart de sa première ville.%2</translation>
+    </message>
+    <message>
+        <source>%1 for &quot;%2&quot;</source>
+        <translation>%1 pour &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -4852,23 +4866,23 @@ Merci d&apos;avoir voyagé avec nous.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number.  Type how many you want to buy, like 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; n&apos;est pas un nombre.  Écris combien tu veux en acheter, par exemple 2.</translation>
     </message>
     <message>
         <source>%1 is less than nothing.  Type how many you want to buy, like 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, c&apos;est moins que rien.  Écris combien tu veux en acheter, par exemple 2.</translation>
     </message>
     <message>
         <source>You can have at most %1 of each thing, and you have %2 already.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu peux avoir au plus %1 de chaque objet, et tu en as déjà %2.</translation>
     </message>
     <message>
         <source>You can have at most %1 of each thing.  You have %2 already, so you can buy up to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu peux avoir au plus %1 de chaque objet.  Tu en as déjà %2, alors tu peux en acheter jusqu&apos;à %3.</translation>
     </message>
     <message>
         <source>You can have at most %1 of each thing, so you can buy up to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu peux avoir au plus %1 de chaque objet, alors tu peux en acheter jusqu&apos;à %1.</translation>
     </message>
 </context>
 <context>

@@ -43,7 +43,7 @@ QString points(int score)
 {
     // English keeps its own two words; a translation counts in its own forms.
     if (const QString shown =
-            language::counted("Journal", QT_TRANSLATE_NOOP("Journal", "%n points"), score);
+            language::counted("Journal", QT_TRANSLATE_N_NOOP("Journal", "%n points"), score);
         !shown.isEmpty())
         return shown;
     return QStringLiteral("%1 %2").arg(score).arg(score == 1 ? QStringLiteral("point")

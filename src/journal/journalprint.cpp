@@ -143,8 +143,8 @@ QString JournalCover::scoreLine(const Journal& journal) const
     const bool ended = journal.hasEnded();
     const int points = ended ? journal.finalScore() : score;
     // English keeps its own two words; a translation counts in its own forms.
-    const char* const line = ended ? QT_TRANSLATE_NOOP("Journal", "Final score: %n points")
-                                   : QT_TRANSLATE_NOOP("Journal", "Score so far: %n points");
+    const char* const line = ended ? QT_TRANSLATE_N_NOOP("Journal", "Final score: %n points")
+                                   : QT_TRANSLATE_N_NOOP("Journal", "Score so far: %n points");
     if (const QString shown = language::counted("Journal", line, points); !shown.isEmpty())
         return shown;
     return QStringLiteral("%1: %2 %3")

@@ -87,7 +87,8 @@ bool writeInPlace(const QString& fileName, const QByteArray& bytes, QString& why
     // full disk is told in the game's words.
     auto cannotWrite = [&](int error, const QString& qtReason) {
         if (platform::diskIsFull(error, folder, bytes.size()))
-            why = QStringLiteral("%1 for \"%2\"").arg(platform::diskFullWords(), shown);
+            why = QCoreApplication::translate("Saves", "%1 for \"%2\"")
+                      .arg(platform::diskFullWords(), shown);
         else
             why = QCoreApplication::translate("Saves", "\"%1\" cannot be written (%2)")
                       .arg(shown, error ? QString::fromLocal8Bit(std::strerror(error)) : qtReason);
@@ -114,7 +115,8 @@ bool writeInPlace(const QString& fileName, const QByteArray& bytes, QString& why
     if (!out.commit()) {
         if (out.error() == QFileDevice::ResourceError ||
             platform::diskIsFull(0, folder, bytes.size()))
-            why = QStringLiteral("%1 for \"%2\"").arg(platform::diskFullWords(), shown);
+            why = QCoreApplication::translate("Saves", "%1 for \"%2\"")
+                      .arg(platform::diskFullWords(), shown);
         else
             why = QCoreApplication::translate("Saves", "\"%1\" cannot be put in place (%2)")
                       .arg(shown, out.errorString());

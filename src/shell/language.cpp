@@ -41,8 +41,8 @@ const QList<Language>& known()
     // and its journal has been translated and read back.
     static const QList<Language> languages{
         {QStringLiteral("en"), QStringLiteral("English"), true},
-        {QStringLiteral("es"), QStringLiteral("Espa\u00f1ol"), false},
-        {QStringLiteral("fr"), QStringLiteral("Fran\u00e7ais"), false},
+        {QStringLiteral("es"), QStringLiteral("Espa\u00f1ol"), true},
+        {QStringLiteral("fr"), QStringLiteral("Fran\u00e7ais"), true},
     };
     return languages;
 }

@@ -172,7 +172,8 @@ bool writeBeside(Placement& file, QString& why)
     out.setAutoRemove(false);
     auto cannotWrite = [&](int error, const QString& qtReason) {
         if (platform::diskIsFull(error, folder, file.bytes.size()))
-            why = QStringLiteral("%1 for \"%2\"").arg(platform::diskFullWords(), shown);
+            why = QCoreApplication::translate("Saves", "%1 for \"%2\"")
+                      .arg(platform::diskFullWords(), shown);
         else
             why = QCoreApplication::translate("Saves", "\"%1\" cannot be written (%2)")
                       .arg(shown, error ? QString::fromLocal8Bit(std::strerror(error)) : qtReason);
