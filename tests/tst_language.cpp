@@ -3,34 +3,33 @@
 // put in place, English comes back exactly as written, and Qt's own words
 // (its standard dialogs' buttons) come along.
 
-#include "errorcapture.h"
-#include "fakemedia.h"
-#include "marketscreens.h"
 #include "activities/hunting.h"
 #include "activities/wellbeing.h"
+#include "errorcapture.h"
+#include "fakemedia.h"
 #include "journal/journeylist.h"
-#include "shell/gamefacts.h"
-#include "shell/gamestate.h"
-#include "shell/language.h"
-#include "shops/catalogue.h"
-#include "shops/goodsnames.h"
-#include "shops/plural.h"
+#include "marketscreens.h"
 #include "platform/picturebox.h"
 #include "presentation/about.h"
 #include "presentation/intro.h"
 #include "presentation/storytexts.h"
+#include "shell/gamefacts.h"
+#include "shell/gamestate.h"
+#include "shell/language.h"
+#include "shops/catalogue.h"
 #include "shops/fleamarket.h"
+#include "shops/goodsnames.h"
 #include "shops/inventory.h"
+#include "shops/plural.h"
 #include "shops/store.h"
 #include "trail/game.h"
 
 #include <QAbstractButton>
-#include <QLabel>
-#include <QRegularExpression>
-
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTranslator>
 
@@ -216,12 +215,13 @@ private slots:
             QVERIFY2(store.Image1->picture() != englishHeading, qPrintable(code));
             QCOMPARE(market.IPic->picture().size(), englishPanel.size());
             // The store's dollar signs still stand just before their figures.
-            for (auto [words, figure] : {std::pair{store.Label3, store.ym1},
-                                         std::pair{store.Label4, store.tp1}}) {
+            for (auto [words, figure] :
+                 {std::pair{store.Label3, store.ym1}, std::pair{store.Label4, store.tp1}}) {
                 const int width = words->fontMetrics().horizontalAdvance(words->text());
                 QVERIFY2(words->x() + width <= figure->x(), qPrintable(words->text()));
-                QVERIFY2(words->x() + width + words->fontMetrics().horizontalAdvance(
-                                                  QStringLiteral("  ")) > figure->x(),
+                QVERIFY2(words->x() + width +
+                                 words->fontMetrics().horizontalAdvance(QStringLiteral("  ")) >
+                             figure->x(),
                          qPrintable(words->text()));
             }
         }
@@ -284,8 +284,9 @@ private slots:
         saved.townName = QStringLiteral("Cedar Spring");
         const QDateTime now(QDate(2026, 12, 10), QTime(10, 0)); // a Thursday
         saved.saved = now.addDays(-3);
-        QCOMPARE(journey::listingLine(saved, now),
-                 QStringLiteral("A journey without a name \u2014 Cedar Spring, town 3 \u2014 Monday"));
+        QCOMPARE(
+            journey::listingLine(saved, now),
+            QStringLiteral("A journey without a name \u2014 Cedar Spring, town 3 \u2014 Monday"));
         putInPlace(QStringLiteral("fr"));
         QCOMPARE(journey::listingLine(saved, now),
                  QStringLiteral("Un voyage sans nom \u2014 Cedar Spring, ville 3 \u2014 lundi"));

@@ -6,10 +6,14 @@
 
 #include "errorcapture.h"
 #include "fakemedia.h"
+#include "journal/classoverview.h"
+#include "journal/journal.h"
+#include "journal/journalview.h"
 #include "marketscreens.h"
 #include "platform/picturebox.h"
 #include "presentation/about.h"
 #include "presentation/intro.h"
+#include "shell/chapters.h"
 #include "shell/gamefacts.h"
 #include "shell/gamestate.h"
 #include "shell/language.h"
@@ -38,7 +42,8 @@ QStringList cutOff(QWidget& window, const QString& moment)
 {
     QStringList problems;
     for (QWidget* control : window.findChildren<QWidget*>()) {
-        if (!control->isVisibleTo(&window) || control->objectName().startsWith(QLatin1String("qt_")))
+        if (!control->isVisibleTo(&window) ||
+            control->objectName().startsWith(QLatin1String("qt_")))
             continue;
         const QFontMetrics metrics = control->fontMetrics();
         QString text;
@@ -48,9 +53,8 @@ QStringList cutOff(QWidget& window, const QString& moment)
             if (text.trimmed().isEmpty() || label->textFormat() == Qt::RichText)
                 continue;
             const QRect room = label->contentsRect();
-            fits = label->wordWrap()
-                       ? label->heightForWidth(label->width()) <= label->height()
-                       : metrics.horizontalAdvance(text) <= room.width();
+            fits = label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                     : metrics.horizontalAdvance(text) <= room.width();
         } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             text = button->text();
             if (text.isEmpty() || !button->icon().isNull())
@@ -187,6 +191,38 @@ private slots:
         problems << panelOverflows(game, QStringLiteral("post counter"));
         game.hide();
         market.hide();
+
+        // The journal, every page of a part's end with its questions, and
+        // the teachers' list of journeys with a damaged one.
+        Journal journal;
+        for (int town = 1; town <= chapter(1).lastTown; ++town) {
+            journal.arrived(town);
+            if (town > 1)
+                journal.metSpirit(town);
+        }
+        QVERIFY(journal.endedChapter(1));
+        TJournal view(journal, JournalCover{{QStringLiteral("Avrel")}, 12, {}});
+        view.show();
+        auto* forward = view.findChild<QAbstractButton*>(QStringLiteral("Forward"));
+        for (int page = 1; forward->isEnabled() && page < 40; ++page) {
+            problems << cutOff(view, QStringLiteral("journal page %1").arg(page));
+            forward->click();
+        }
+        problems << cutOff(view, QStringLiteral("journal's last page"));
+        view.hide();
+        journey::Listing listing;
+        listing.party = QStringLiteral("Room 12, table 3");
+        listing.town = 9;
+        listing.townName = QStringLiteral("Orrin Birches");
+        listing.chapter = 2;
+        listing.saved = QDateTime(QDate(2026, 11, 24), QTime(15, 40));
+        journey::Listing damaged;
+        damaged.damaged = true;
+        damaged.problem = QStringLiteral("the file is empty");
+        journey::ClassOverview overview({listing, damaged});
+        overview.show();
+        problems << cutOff(overview, QStringLiteral("journeys on this computer"));
+        overview.hide();
 
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }

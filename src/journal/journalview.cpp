@@ -68,7 +68,7 @@ QPalette answerPalette(QPalette palette)
 TJournal::TJournal(const Journal& journal, const JournalCover& cover, QWidget* parent)
     : Form(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), journal_(journal), cover_(cover)
 {
-    setObjectName(QCoreApplication::translate("Journal", "Journal"));
+    setObjectName(QStringLiteral("Journal"));
     setWindowTitle(QCoreApplication::translate("Journal", "Journal"));
     setFixedSize(Width, Height);
     setFont(platform::sansFont(15));
@@ -152,7 +152,7 @@ void TJournal::createButtons()
     Panel1->setGeometry(0, Height - 64, Width, 64);
 
     Back = new platform::BitBtn(QCoreApplication::translate("Journal", "Back"), Panel1);
-    Back->setObjectName(QCoreApplication::translate("Journal", "Back"));
+    Back->setObjectName(QStringLiteral("Back"));
     Back->setAccessibleName(QCoreApplication::translate("Journal", "Previous page"));
     Back->setGlyph(goods::pageArrowGlyph(goods::PageDirection::Back));
     Back->setGeometry(8, 8, 104, 48);
@@ -179,7 +179,7 @@ void TJournal::createButtons()
     connect(Close1, &QPushButton::clicked, this, guard(this, &TJournal::Close1Click));
 
     Forward = new platform::BitBtn(QCoreApplication::translate("Journal", "Forward"), Panel1);
-    Forward->setObjectName(QCoreApplication::translate("Journal", "Forward"));
+    Forward->setObjectName(QStringLiteral("Forward"));
     Forward->setAccessibleName(QCoreApplication::translate("Journal", "Next page"));
     Forward->setGlyph(goods::pageArrowGlyph(goods::PageDirection::Forward),
                       platform::BitBtn::GlyphSide::Right);
