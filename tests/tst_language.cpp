@@ -7,8 +7,12 @@
 #include "activities/wellbeing.h"
 #include "errorcapture.h"
 #include "fakemedia.h"
+#include "journal/classoverview.h"
+#include "journal/journal.h"
+#include "journal/journalview.h"
 #include "journal/journeylist.h"
 #include "marketscreens.h"
+#include "media/helpwindow.h"
 #include "platform/picturebox.h"
 #include "presentation/about.h"
 #include "presentation/intro.h"
@@ -385,6 +389,52 @@ private slots:
         inventory.Tag = TInventory::FishCaught;
         inventory.ReadData();
         QCOMPARE(inventory.L[0]->text(), QStringLiteral("2 lb 5 oz bluegill"));
+    }
+
+    void theJournalTheTeachersListAndTheHelpSpeakTheLanguageWordForWord()
+    {
+        // These windows are opened over a screen and closed again, so each
+        // is made in the language in view.
+        Journal journal;
+        journal.arrived(1);
+        journal.arrived(2);
+        journal.metSpirit(2);
+        journey::Listing listing;
+        listing.party = QStringLiteral("Room 12");
+        listing.town = 2;
+        listing.townName = QStringLiteral("Marrow Lake");
+        listing.chapter = 1;
+        listing.saved = QDateTime(QDate(2026, 11, 24), QTime(15, 40));
+        const auto texts = [&] {
+            QMap<QString, QString> all;
+            TJournal view(journal, JournalCover{{QStringLiteral("Avrel")}, 3, {}});
+            journey::ClassOverview overview({listing});
+            media::HelpWindow help(QStringLiteral(KELVARIN_DATA_DIR "/help/index.html"));
+            for (QWidget* window : {static_cast<QWidget*>(&view), static_cast<QWidget*>(&overview),
+                                    static_cast<QWidget*>(&help)}) {
+                const QMap<QString, QString> shown = screenTexts(*window);
+                for (auto text = shown.begin(); text != shown.end(); ++text)
+                    all[window->objectName() + QLatin1Char('/') + text.key()] = text.value();
+            }
+            return all;
+        };
+        const QMap<QString, QString> english = texts();
+        QVERIFY(english.size() > 20);
+        const QStringList same{
+            QStringLiteral("Journal/window/title"), // "Journal" in French too
+        };
+        QStringList untranslated;
+        for (const QString& code : {QStringLiteral("es"), QStringLiteral("fr")}) {
+            putInPlace(code);
+            const QMap<QString, QString> translated = texts();
+            for (auto text = english.begin(); text != english.end(); ++text) {
+                const QString shown = translated.value(text.key());
+                if (!same.contains(text.key()) && (shown == text.value() || shown.isEmpty()))
+                    untranslated << code + QLatin1Char(' ') + text.key() + QStringLiteral(": ") +
+                                        text.value();
+            }
+        }
+        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
     }
 
     void aScreenMadeInALanguageSpeaksItFromTheStart()
