@@ -3907,6 +3907,142 @@
         <source>%1 for &quot;%2&quot;</source>
         <translation>%1 para &quot;%2&quot;</translation>
     </message>
+    <message>
+        <source>answers for part %1, which the trail does not have</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answers for part %1 before it ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answers question %1 of part %2, which it does not ask</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds an answer longer than %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>comes after the journey&apos;s end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>names town %1, which is not on the trail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reaches town %1 a second time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>meets the spirit of town %1 before the party reached it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>meets a spirit in town %1, which has none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>meets the spirit of town %1 a second time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trades in town %1 before the party reached it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>leaves out what was traded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>leaves out who was bitten or the treatment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is a second snakebite in one town</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>leaves out the fish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is an empty note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gives a score below zero</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ends part %1, where only parts 1 to %2 end before the journey&apos;s end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ends part %1 a second time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ends part %1 before the party reached town %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journal cannot be read: %1.  Nothing in the game was changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its first line is not &quot;%1 %2&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was written by a newer Kelvarin (journal version %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its version %1 is not one the game knows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not an entry of the journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>holds &quot;%1&quot;, which a journal of version %2 does not have</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has %1 parts where a &quot;%2&quot; entry has %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has &quot;%1&quot; where a number belongs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has an answer with a backslash or a control character the journal does not write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has an answer that is empty or has blanks or control characters around its words</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>answers question %1 of part %2 a second time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>comes after the answers, where only answers belong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>calls the good &quot;%1&quot;, neither useful nor a trifle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has blanks or control characters around its words</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Story</name>
@@ -5641,6 +5777,13 @@ Gracias por viajar con nosotros.</translation>
     <message>
         <source>Share your fire and your food, and the road is lighter for everyone.</source>
         <translation>Compartan su fuego y su comida, y el camino se hace más liviano para todos.</translation>
+    </message>
+</context>
+<context>
+    <name>Transitions</name>
+    <message>
+        <source>Screen transition</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

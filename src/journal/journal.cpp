@@ -4,6 +4,7 @@
 #include "shell/chapters.h"
 #include "shell/gamefacts.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <optional>
 
@@ -95,15 +96,20 @@ bool Journal::chapterIsOver(int chapter) const
 QString Journal::whyNotAnswer(int chapter, int question, const QString& text) const
 {
     if (chapter < 1 || chapter > ChapterCount)
-        return QStringLiteral("answers for part %1, which the trail does not have").arg(chapter);
+        return QCoreApplication::translate("Saves",
+                                           "answers for part %1, which the trail does not have")
+            .arg(chapter);
     if (!chapterIsOver(chapter))
-        return QStringLiteral("answers for part %1 before it ended").arg(chapter);
+        return QCoreApplication::translate("Saves", "answers for part %1 before it ended")
+            .arg(chapter);
     if (question < 1 || question > questions(chapter).size())
-        return QStringLiteral("answers question %1 of part %2, which it does not ask")
+        return QCoreApplication::translate("Saves",
+                                           "answers question %1 of part %2, which it does not ask")
             .arg(question)
             .arg(chapter);
     if (text.size() > MaxAnswerLength)
-        return QStringLiteral("holds an answer longer than %1 characters").arg(MaxAnswerLength);
+        return QCoreApplication::translate("Saves", "holds an answer longer than %1 characters")
+            .arg(MaxAnswerLength);
     return {};
 }
 
@@ -159,14 +165,15 @@ QString Journal::whyNot(const Entry& entry) const
                            [&](const Entry& e) { return e.kind == kind && e.number == number; });
     };
     if (hasEnded())
-        return QStringLiteral("comes after the journey's end");
+        return QCoreApplication::translate("Saves", "comes after the journey's end");
 
     switch (entry.kind) {
     case Kind::Arrival:
     case Kind::Spirit:
     case Kind::Trade:
         if (!onTrail(entry.number))
-            return QStringLiteral("names town %1, which is not on the trail").arg(entry.number);
+            return QCoreApplication::translate("Saves", "names town %1, which is not on the trail")
+                .arg(entry.number);
         break;
     default:
         break;
@@ -174,58 +181,67 @@ QString Journal::whyNot(const Entry& entry) const
     switch (entry.kind) {
     case Kind::Arrival:
         if (has(Kind::Arrival, entry.number))
-            return QStringLiteral("reaches town %1 a second time").arg(entry.number);
+            return QCoreApplication::translate("Saves", "reaches town %1 a second time")
+                .arg(entry.number);
         break;
     case Kind::Spirit:
         if (!has(Kind::Arrival, entry.number))
-            return QStringLiteral("meets the spirit of town %1 before the party reached it")
+            return QCoreApplication::translate(
+                       "Saves", "meets the spirit of town %1 before the party reached it")
                 .arg(entry.number);
         if (!townFacts(entry.number).spirit)
-            return QStringLiteral("meets a spirit in town %1, which has none").arg(entry.number);
+            return QCoreApplication::translate("Saves", "meets a spirit in town %1, which has none")
+                .arg(entry.number);
         if (has(Kind::Spirit, entry.number))
-            return QStringLiteral("meets the spirit of town %1 a second time").arg(entry.number);
+            return QCoreApplication::translate("Saves", "meets the spirit of town %1 a second time")
+                .arg(entry.number);
         break;
     case Kind::Trade:
         if (!has(Kind::Arrival, entry.number))
-            return QStringLiteral("trades in town %1 before the party reached it")
+            return QCoreApplication::translate("Saves",
+                                               "trades in town %1 before the party reached it")
                 .arg(entry.number);
         if (entry.first.isEmpty() || entry.second.isEmpty())
-            return QStringLiteral("leaves out what was traded");
+            return QCoreApplication::translate("Saves", "leaves out what was traded");
         break;
     case Kind::Snakebite:
         if (entry.first.isEmpty() || entry.second.isEmpty())
-            return QStringLiteral("leaves out who was bitten or the treatment");
+            return QCoreApplication::translate("Saves",
+                                               "leaves out who was bitten or the treatment");
         // One snakebite a town: the same bite written again is a repeat.
         for (auto it = entries_.rbegin(); it != entries_.rend() && it->kind != Kind::Arrival;
              ++it) {
             if (it->kind == Kind::Snakebite)
-                return QStringLiteral("is a second snakebite in one town");
+                return QCoreApplication::translate("Saves", "is a second snakebite in one town");
         }
         break;
     case Kind::Fish:
         if (entry.first.isEmpty())
-            return QStringLiteral("leaves out the fish");
+            return QCoreApplication::translate("Saves", "leaves out the fish");
         break;
     case Kind::Note:
         if (entry.first.isEmpty())
-            return QStringLiteral("is an empty note");
+            return QCoreApplication::translate("Saves", "is an empty note");
         break;
     case Kind::End:
         if (entry.number < 0)
-            return QStringLiteral("gives a score below zero");
+            return QCoreApplication::translate("Saves", "gives a score below zero");
         break;
     case Kind::Chapter: {
         // The last part ends with the journey.
         if (entry.number < 1 || entry.number >= ChapterCount)
-            return QStringLiteral("ends part %1, where only parts 1 to %2 end before the "
-                                  "journey's end")
+            return QCoreApplication::translate(
+                       "Saves", "ends part %1, where only parts 1 to %2 end before the "
+                                "journey's end")
                 .arg(entry.number)
                 .arg(ChapterCount - 1);
         if (has(Kind::Chapter, entry.number))
-            return QStringLiteral("ends part %1 a second time").arg(entry.number);
+            return QCoreApplication::translate("Saves", "ends part %1 a second time")
+                .arg(entry.number);
         const int last = chapter(entry.number).lastTown;
         if (!has(Kind::Arrival, last))
-            return QStringLiteral("ends part %1 before the party reached town %2")
+            return QCoreApplication::translate("Saves",
+                                               "ends part %1 before the party reached town %2")
                 .arg(entry.number)
                 .arg(last);
         break;
@@ -300,7 +316,8 @@ namespace {
 
 QString refusal(const QString& reason)
 {
-    return QStringLiteral("The journal cannot be read: %1.  Nothing in the game was changed.")
+    return QCoreApplication::translate(
+               "Saves", "The journal cannot be read: %1.  Nothing in the game was changed.")
         .arg(reason);
 }
 
@@ -330,15 +347,19 @@ JournalReading Journal::fromLines(const QStringList& lines)
     if (heading.size() != 3 || heading.mid(0, 2).join(QLatin1Char(' ')) != Heading ||
         !wholeNumber(heading.at(2), version)) {
         reading.problem =
-            refusal(QStringLiteral("its first line is not \"%1 %2\"").arg(Heading).arg(Version));
+            refusal(QCoreApplication::translate("Saves", "its first line is not \"%1 %2\"")
+                        .arg(Heading)
+                        .arg(Version));
         return reading;
     }
     if (version < FirstVersion || version > Version) {
-        reading.problem =
-            refusal(version > Version
-                        ? QStringLiteral("it was written by a newer Kelvarin (journal version %1)")
-                              .arg(version)
-                        : QStringLiteral("its version %1 is not one the game knows").arg(version));
+        reading.problem = refusal(
+            version > Version
+                ? QCoreApplication::translate(
+                      "Saves", "it was written by a newer Kelvarin (journal version %1)")
+                      .arg(version)
+                : QCoreApplication::translate("Saves", "its version %1 is not one the game knows")
+                      .arg(version));
         return reading;
     }
 
@@ -360,44 +381,54 @@ JournalReading Journal::fromLines(const QStringList& lines)
         const QStringList fields = lines.at(k).split(QLatin1Char('\t'));
         const int kind = static_cast<int>(kinds.indexOf(fields.constFirst()));
         if (kind < 0)
-            return fail(QStringLiteral("is not an entry of the journal"));
+            return fail(QCoreApplication::translate("Saves", "is not an entry of the journal"));
         if (kind >= firstOfVersion2 && version < 2)
-            return fail(QStringLiteral("holds \"%1\", which a journal of version %2 does not "
-                                       "have")
+            return fail(QCoreApplication::translate(
+                            "Saves", "holds \"%1\", which a journal of version %2 does not "
+                                     "have")
                             .arg(kinds.at(kind))
                             .arg(version));
         if (fields.size() != parts[kind])
-            return fail(QStringLiteral("has %1 parts where a \"%2\" entry has %3")
-                            .arg(fields.size())
-                            .arg(kinds.at(kind))
-                            .arg(parts[kind]));
+            return fail(
+                QCoreApplication::translate("Saves", "has %1 parts where a \"%2\" entry has %3")
+                    .arg(fields.size())
+                    .arg(kinds.at(kind))
+                    .arg(parts[kind]));
 
         if (kind == answerKind) {
             // The answers follow the events, one for each question.
             int chapter = 0;
             int question = 0;
             if (!wholeNumber(fields.at(1), chapter))
-                return fail(QStringLiteral("has \"%1\" where a number belongs").arg(fields.at(1)));
+                return fail(
+                    QCoreApplication::translate("Saves", "has \"%1\" where a number belongs")
+                        .arg(fields.at(1)));
             if (!wholeNumber(fields.at(2), question))
-                return fail(QStringLiteral("has \"%1\" where a number belongs").arg(fields.at(2)));
+                return fail(
+                    QCoreApplication::translate("Saves", "has \"%1\" where a number belongs")
+                        .arg(fields.at(2)));
             const std::optional<QString> text = answertext::unescaped(fields.at(3));
             if (!text)
-                return fail(QStringLiteral("has an answer with a backslash or a control "
-                                           "character the journal does not write"));
+                return fail(QCoreApplication::translate(
+                    "Saves", "has an answer with a backslash or a control "
+                             "character the journal does not write"));
             if (text->isEmpty() || answertext::cleaned(*text) != *text)
-                return fail(QStringLiteral("has an answer that is empty or has blanks or "
-                                           "control characters around its words"));
+                return fail(QCoreApplication::translate(
+                    "Saves", "has an answer that is empty or has blanks or "
+                             "control characters around its words"));
             if (const QString why = journal.whyNotAnswer(chapter, question, *text); !why.isEmpty())
                 return fail(why);
             if (journal.answers_.count({chapter, question}) != 0)
-                return fail(QStringLiteral("answers question %1 of part %2 a second time")
+                return fail(QCoreApplication::translate(
+                                "Saves", "answers question %1 of part %2 a second time")
                                 .arg(question)
                                 .arg(chapter));
             journal.answers_[{chapter, question}] = *text;
             continue;
         }
         if (!journal.answers_.empty())
-            return fail(QStringLiteral("comes after the answers, where only answers belong"));
+            return fail(QCoreApplication::translate(
+                "Saves", "comes after the answers, where only answers belong"));
 
         Entry entry;
         entry.kind = static_cast<Kind>(kind);
@@ -407,13 +438,18 @@ JournalReading Journal::fromLines(const QStringList& lines)
         case Kind::End:
         case Kind::Chapter:
             if (!wholeNumber(fields.at(1), entry.number))
-                return fail(QStringLiteral("has \"%1\" where a number belongs").arg(fields.at(1)));
+                return fail(
+                    QCoreApplication::translate("Saves", "has \"%1\" where a number belongs")
+                        .arg(fields.at(1)));
             break;
         case Kind::Trade:
             if (!wholeNumber(fields.at(1), entry.number))
-                return fail(QStringLiteral("has \"%1\" where a number belongs").arg(fields.at(1)));
+                return fail(
+                    QCoreApplication::translate("Saves", "has \"%1\" where a number belongs")
+                        .arg(fields.at(1)));
             if (fields.at(2) != QLatin1String("useful") && fields.at(2) != QLatin1String("trifle"))
-                return fail(QStringLiteral("calls the good \"%1\", neither useful nor a trifle")
+                return fail(QCoreApplication::translate(
+                                "Saves", "calls the good \"%1\", neither useful nor a trifle")
                                 .arg(fields.at(2)));
             entry.useful = fields.at(2) == QLatin1String("useful");
             entry.first = fields.at(3);
@@ -429,7 +465,8 @@ JournalReading Journal::fromLines(const QStringList& lines)
             break;
         }
         if (cleaned(entry.first) != entry.first || cleaned(entry.second) != entry.second)
-            return fail(QStringLiteral("has blanks or control characters around its words"));
+            return fail(QCoreApplication::translate(
+                "Saves", "has blanks or control characters around its words"));
         const QString why = journal.whyNot(entry);
         if (!why.isEmpty())
             return fail(why);

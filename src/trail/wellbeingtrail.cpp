@@ -226,12 +226,15 @@ void TGame::roadChoiceMade()
     const wellbeing::Remedy remedy = ailmentChoices_[static_cast<std::size_t>(picked)];
     wellbeing::treat(s, goods::possessions(), ill.member, remedy);
     const QString name = Name(ill.member);
-    QString outcome;
-    if (remedy.kind == wellbeing::Remedy::Kind::Rest) {
-        outcome = tr("%1 rests by the fire tonight.").arg(name);
+    const bool rested = remedy.kind == wellbeing::Remedy::Kind::Rest;
+    // Said again in a new language while it stands.
+    const auto outcome = [rested, name] {
+        return rested ? tr("%1 rests by the fire tonight.").arg(name)
+                      : tr("%1 feels better already.").arg(name);
+    };
+    if (rested) {
         journal.note(noteText(note::Rested).arg(name));
     } else {
-        outcome = tr("%1 feels better already.").arg(name);
         const QString given = remedy.kind == wellbeing::Remedy::Kind::Good
                                   ? noteText(note::RemedyOfTown)
                                         .arg(wellbeing::remedyOfTown(remedy.town),
@@ -241,9 +244,9 @@ void TGame::roadChoiceMade()
     }
     PartyHealth();
     markParty();
-    Dlabel->setText(outcome);
+    platform::setLiveText(Dlabel, outcome);
     Dlabel->show();
-    platform::announce(this, outcome);
+    platform::announce(this, outcome());
     // The party travels on a moment later, once the outcome can be read.
     const int departures = departures_;
     platform::pumpMessages();

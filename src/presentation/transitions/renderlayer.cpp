@@ -18,7 +18,7 @@ constexpr double ShowTimeoutMs = 1000;
 TTERenderLayer::TTERenderLayer(QWidget* target, const QRect& area) : QWidget(target->window())
 {
     setObjectName(QStringLiteral("TransitionRenderLayer"));
-    setAccessibleName(QStringLiteral("Screen transition"));
+    setAccessibleName(QCoreApplication::translate("Transitions", "Screen transition"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setGeometry(QRect(target->mapTo(target->window(), area.topLeft()), area.size()));
