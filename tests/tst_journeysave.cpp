@@ -536,6 +536,10 @@ private slots:
         const journey::Reading reading = journey::read(file);
         QCOMPARE(reading.problem, "The journey \"" + file + "\" cannot be opened: " + bad.check() +
                                       ".  Nothing in the game was changed.");
+        // Said once, as one sentence: a damaged journal's reason is not a
+        // message within the message.
+        QCOMPARE(reading.problem.count(QStringLiteral("Nothing in the game was changed.")), 1);
+        QVERIFY2(!problem.contains(QStringLiteral("Nothing in the game")), qPrintable(problem));
         QVERIFY(reading.state == JourneyState());
         QVERIFY(gameNow() == before);
     }

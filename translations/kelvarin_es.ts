@@ -3909,139 +3909,143 @@
     </message>
     <message>
         <source>answers for part %1, which the trail does not have</source>
-        <translation type="unfinished"></translation>
+        <translation>responde a las preguntas de la parte %1, que el camino no tiene</translation>
     </message>
     <message>
         <source>answers for part %1 before it ended</source>
-        <translation type="unfinished"></translation>
+        <translation>responde a las preguntas de la parte %1 antes de que esa parte terminara</translation>
     </message>
     <message>
         <source>answers question %1 of part %2, which it does not ask</source>
-        <translation type="unfinished"></translation>
+        <translation>responde a la pregunta %1 de la parte %2, que esa parte no hace</translation>
     </message>
     <message>
         <source>holds an answer longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene una respuesta de más de %1 caracteres</translation>
     </message>
     <message>
         <source>comes after the journey&apos;s end</source>
-        <translation type="unfinished"></translation>
+        <translation>viene después del final del viaje</translation>
     </message>
     <message>
         <source>names town %1, which is not on the trail</source>
-        <translation type="unfinished"></translation>
+        <translation>nombra el pueblo %1, que no está en el camino</translation>
     </message>
     <message>
         <source>reaches town %1 a second time</source>
-        <translation type="unfinished"></translation>
+        <translation>llega al pueblo %1 por segunda vez</translation>
     </message>
     <message>
         <source>meets the spirit of town %1 before the party reached it</source>
-        <translation type="unfinished"></translation>
+        <translation>encuentra al espíritu del pueblo %1 antes de que el grupo llegara allí</translation>
     </message>
     <message>
         <source>meets a spirit in town %1, which has none</source>
-        <translation type="unfinished"></translation>
+        <translation>encuentra a un espíritu en el pueblo %1, que no tiene espíritu</translation>
     </message>
     <message>
         <source>meets the spirit of town %1 a second time</source>
-        <translation type="unfinished"></translation>
+        <translation>encuentra al espíritu del pueblo %1 por segunda vez</translation>
     </message>
     <message>
         <source>trades in town %1 before the party reached it</source>
-        <translation type="unfinished"></translation>
+        <translation>hace un trueque en el pueblo %1 antes de que el grupo llegara allí</translation>
     </message>
     <message>
         <source>leaves out what was traded</source>
-        <translation type="unfinished"></translation>
+        <translation>no dice qué se intercambió en el trueque</translation>
     </message>
     <message>
         <source>leaves out who was bitten or the treatment</source>
-        <translation type="unfinished"></translation>
+        <translation>no dice a quién mordió la serpiente o cuál fue el tratamiento</translation>
     </message>
     <message>
         <source>is a second snakebite in one town</source>
-        <translation type="unfinished"></translation>
+        <translation>es una segunda mordedura de serpiente en un mismo pueblo</translation>
     </message>
     <message>
         <source>leaves out the fish</source>
-        <translation type="unfinished"></translation>
+        <translation>no dice qué pez se pescó</translation>
     </message>
     <message>
         <source>is an empty note</source>
-        <translation type="unfinished"></translation>
+        <translation>es una nota vacía</translation>
     </message>
     <message>
         <source>gives a score below zero</source>
-        <translation type="unfinished"></translation>
+        <translation>da una puntuación menor que cero</translation>
     </message>
     <message>
         <source>ends part %1, where only parts 1 to %2 end before the journey&apos;s end</source>
-        <translation type="unfinished"></translation>
+        <translation>termina la parte %1, pero solo las partes de la 1 a la %2 terminan antes del final del viaje</translation>
     </message>
     <message>
         <source>ends part %1 a second time</source>
-        <translation type="unfinished"></translation>
+        <translation>termina la parte %1 por segunda vez</translation>
     </message>
     <message>
         <source>ends part %1 before the party reached town %2</source>
-        <translation type="unfinished"></translation>
+        <translation>termina la parte %1 antes de que el grupo llegara al pueblo %2</translation>
     </message>
     <message>
         <source>The journal cannot be read: %1.  Nothing in the game was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el diario del viaje: %1.  No se cambió nada en el juego.</translation>
     </message>
     <message>
         <source>its first line is not &quot;%1 %2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>su primera línea no es &quot;%1 %2&quot;</translation>
     </message>
     <message>
         <source>it was written by a newer Kelvarin (journal version %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>se escribió con un Kelvarin más nuevo (versión %1 del diario)</translation>
     </message>
     <message>
         <source>its version %1 is not one the game knows</source>
-        <translation type="unfinished"></translation>
+        <translation>su versión %1 no es una que el juego conozca</translation>
     </message>
     <message>
         <source>is not an entry of the journal</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una entrada del diario</translation>
     </message>
     <message>
         <source>holds &quot;%1&quot;, which a journal of version %2 does not have</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene &quot;%1&quot;, que no existe en un diario de la versión %2</translation>
     </message>
     <message>
         <source>has %1 parts where a &quot;%2&quot; entry has %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene %1 partes, pero una entrada &quot;%2&quot; tiene %3</translation>
     </message>
     <message>
         <source>has &quot;%1&quot; where a number belongs</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene &quot;%1&quot; donde debería haber un número</translation>
     </message>
     <message>
         <source>has an answer with a backslash or a control character the journal does not write</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene una respuesta con una barra invertida o un carácter de control que el diario no escribe</translation>
     </message>
     <message>
         <source>has an answer that is empty or has blanks or control characters around its words</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene una respuesta vacía o con espacios o caracteres de control alrededor de sus palabras</translation>
     </message>
     <message>
         <source>answers question %1 of part %2 a second time</source>
-        <translation type="unfinished"></translation>
+        <translation>responde por segunda vez a la pregunta %1 de la parte %2</translation>
     </message>
     <message>
         <source>comes after the answers, where only answers belong</source>
-        <translation type="unfinished"></translation>
+        <translation>viene después de las respuestas, donde solo debería haber respuestas</translation>
     </message>
     <message>
         <source>calls the good &quot;%1&quot;, neither useful nor a trifle</source>
-        <translation type="unfinished"></translation>
+        <translation>llama &quot;%1&quot; al artículo en vez de útil o baratija</translation>
     </message>
     <message>
         <source>has blanks or control characters around its words</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene espacios o caracteres de control alrededor de sus palabras</translation>
+    </message>
+    <message>
+        <source>line %1 %2</source>
+        <translation>la línea %1 %2</translation>
     </message>
 </context>
 <context>
@@ -5783,7 +5787,7 @@ Gracias por viajar con nosotros.</translation>
     <name>Transitions</name>
     <message>
         <source>Screen transition</source>
-        <translation type="unfinished"></translation>
+        <translation>Transición de pantalla</translation>
     </message>
 </context>
 <context>

@@ -3909,139 +3909,143 @@
     </message>
     <message>
         <source>answers for part %1, which the trail does not have</source>
-        <translation type="unfinished"></translation>
+        <translation>répond aux questions de la partie %1, que la piste n&apos;a pas</translation>
     </message>
     <message>
         <source>answers for part %1 before it ended</source>
-        <translation type="unfinished"></translation>
+        <translation>répond aux questions de la partie %1 avant la fin de cette partie</translation>
     </message>
     <message>
         <source>answers question %1 of part %2, which it does not ask</source>
-        <translation type="unfinished"></translation>
+        <translation>répond à la question %1 de la partie %2, que cette partie ne pose pas</translation>
     </message>
     <message>
         <source>holds an answer longer than %1 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>contient une réponse de plus de %1 caractères</translation>
     </message>
     <message>
         <source>comes after the journey&apos;s end</source>
-        <translation type="unfinished"></translation>
+        <translation>vient après la fin du voyage</translation>
     </message>
     <message>
         <source>names town %1, which is not on the trail</source>
-        <translation type="unfinished"></translation>
+        <translation>nomme la ville %1, qui n&apos;est pas sur la piste</translation>
     </message>
     <message>
         <source>reaches town %1 a second time</source>
-        <translation type="unfinished"></translation>
+        <translation>arrive une deuxième fois à la ville %1</translation>
     </message>
     <message>
         <source>meets the spirit of town %1 before the party reached it</source>
-        <translation type="unfinished"></translation>
+        <translation>rencontre l&apos;esprit de la ville %1 avant que le groupe y soit arrivé</translation>
     </message>
     <message>
         <source>meets a spirit in town %1, which has none</source>
-        <translation type="unfinished"></translation>
+        <translation>rencontre un esprit dans la ville %1, qui n&apos;en a pas</translation>
     </message>
     <message>
         <source>meets the spirit of town %1 a second time</source>
-        <translation type="unfinished"></translation>
+        <translation>rencontre une deuxième fois l&apos;esprit de la ville %1</translation>
     </message>
     <message>
         <source>trades in town %1 before the party reached it</source>
-        <translation type="unfinished"></translation>
+        <translation>fait un échange dans la ville %1 avant que le groupe y soit arrivé</translation>
     </message>
     <message>
         <source>leaves out what was traded</source>
-        <translation type="unfinished"></translation>
+        <translation>ne dit pas ce qui a été échangé</translation>
     </message>
     <message>
         <source>leaves out who was bitten or the treatment</source>
-        <translation type="unfinished"></translation>
+        <translation>ne dit pas qui a été mordu ou quel soin a été donné</translation>
     </message>
     <message>
         <source>is a second snakebite in one town</source>
-        <translation type="unfinished"></translation>
+        <translation>est une deuxième morsure de serpent dans une même ville</translation>
     </message>
     <message>
         <source>leaves out the fish</source>
-        <translation type="unfinished"></translation>
+        <translation>ne dit pas quel poisson a été pêché</translation>
     </message>
     <message>
         <source>is an empty note</source>
-        <translation type="unfinished"></translation>
+        <translation>est une note vide</translation>
     </message>
     <message>
         <source>gives a score below zero</source>
-        <translation type="unfinished"></translation>
+        <translation>donne un score inférieur à zéro</translation>
     </message>
     <message>
         <source>ends part %1, where only parts 1 to %2 end before the journey&apos;s end</source>
-        <translation type="unfinished"></translation>
+        <translation>termine la partie %1, alors que seules les parties 1 à %2 se terminent avant la fin du voyage</translation>
     </message>
     <message>
         <source>ends part %1 a second time</source>
-        <translation type="unfinished"></translation>
+        <translation>termine une deuxième fois la partie %1</translation>
     </message>
     <message>
         <source>ends part %1 before the party reached town %2</source>
-        <translation type="unfinished"></translation>
+        <translation>termine la partie %1 avant que le groupe soit arrivé à la ville %2</translation>
     </message>
     <message>
         <source>The journal cannot be read: %1.  Nothing in the game was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal du voyage ne peut pas être lu : %1.  Rien n&apos;a été changé dans le jeu.</translation>
     </message>
     <message>
         <source>its first line is not &quot;%1 %2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>sa première ligne n&apos;est pas &quot;%1 %2&quot;</translation>
     </message>
     <message>
         <source>it was written by a newer Kelvarin (journal version %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>il a été écrit par une version plus récente de Kelvarin (version %1 du journal)</translation>
     </message>
     <message>
         <source>its version %1 is not one the game knows</source>
-        <translation type="unfinished"></translation>
+        <translation>sa version %1 n&apos;est pas une version que le jeu connaît</translation>
     </message>
     <message>
         <source>is not an entry of the journal</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;est pas une entrée du journal</translation>
     </message>
     <message>
         <source>holds &quot;%1&quot;, which a journal of version %2 does not have</source>
-        <translation type="unfinished"></translation>
+        <translation>contient &quot;%1&quot;, qui n&apos;existe pas dans un journal de la version %2</translation>
     </message>
     <message>
         <source>has %1 parts where a &quot;%2&quot; entry has %3</source>
-        <translation type="unfinished"></translation>
+        <translation>a %1 parties, alors qu&apos;une entrée &quot;%2&quot; en a %3</translation>
     </message>
     <message>
         <source>has &quot;%1&quot; where a number belongs</source>
-        <translation type="unfinished"></translation>
+        <translation>contient &quot;%1&quot; là où il faudrait un nombre</translation>
     </message>
     <message>
         <source>has an answer with a backslash or a control character the journal does not write</source>
-        <translation type="unfinished"></translation>
+        <translation>contient une réponse avec une barre oblique inverse ou un caractère de contrôle que le journal n&apos;écrit pas</translation>
     </message>
     <message>
         <source>has an answer that is empty or has blanks or control characters around its words</source>
-        <translation type="unfinished"></translation>
+        <translation>contient une réponse vide, ou avec des espaces ou des caractères de contrôle autour de ses mots</translation>
     </message>
     <message>
         <source>answers question %1 of part %2 a second time</source>
-        <translation type="unfinished"></translation>
+        <translation>répond une deuxième fois à la question %1 de la partie %2</translation>
     </message>
     <message>
         <source>comes after the answers, where only answers belong</source>
-        <translation type="unfinished"></translation>
+        <translation>vient après les réponses, là où il ne devrait y avoir que des réponses</translation>
     </message>
     <message>
         <source>calls the good &quot;%1&quot;, neither useful nor a trifle</source>
-        <translation type="unfinished"></translation>
+        <translation>qualifie l&apos;objet de &quot;%1&quot; au lieu d&apos;utile ou de babiole</translation>
     </message>
     <message>
         <source>has blanks or control characters around its words</source>
-        <translation type="unfinished"></translation>
+        <translation>a des espaces ou des caractères de contrôle autour de ses mots</translation>
+    </message>
+    <message>
+        <source>line %1 %2</source>
+        <translation>la ligne %1 %2</translation>
     </message>
 </context>
 <context>
@@ -5783,7 +5787,7 @@ Merci d&apos;avoir voyagé avec nous.</translation>
     <name>Transitions</name>
     <message>
         <source>Screen transition</source>
-        <translation type="unfinished"></translation>
+        <translation>Transition d&apos;écran</translation>
     </message>
 </context>
 <context>

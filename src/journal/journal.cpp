@@ -321,6 +321,12 @@ QString refusal(const QString& reason)
         .arg(reason);
 }
 
+void refuse(JournalReading& reading, const QString& reason)
+{
+    reading.problem = refusal(reason);
+    reading.why = reason;
+}
+
 bool wholeNumber(const QString& text, int& value)
 {
     // Only plain digits, with a minus sign at most: the journal never
@@ -346,14 +352,14 @@ JournalReading Journal::fromLines(const QStringList& lines)
     int version = 0;
     if (heading.size() != 3 || heading.mid(0, 2).join(QLatin1Char(' ')) != Heading ||
         !wholeNumber(heading.at(2), version)) {
-        reading.problem =
-            refusal(QCoreApplication::translate("Saves", "its first line is not \"%1 %2\"")
-                        .arg(Heading)
-                        .arg(Version));
+        refuse(reading, QCoreApplication::translate("Saves", "its first line is not \"%1 %2\"")
+                            .arg(Heading)
+                            .arg(Version));
         return reading;
     }
     if (version < FirstVersion || version > Version) {
-        reading.problem = refusal(
+        refuse(
+            reading,
             version > Version
                 ? QCoreApplication::translate(
                       "Saves", "it was written by a newer Kelvarin (journal version %1)")
@@ -375,7 +381,7 @@ JournalReading Journal::fromLines(const QStringList& lines)
     Journal journal;
     for (int k = 1; k < lines.size(); ++k) {
         const auto fail = [&](const QString& why) {
-            reading.problem = refusal(QStringLiteral("line %1 %2").arg(k + 1).arg(why));
+            refuse(reading, QCoreApplication::translate("Saves", "line %1 %2").arg(k + 1).arg(why));
             return reading;
         };
         const QStringList fields = lines.at(k).split(QLatin1Char('\t'));

@@ -156,6 +156,10 @@ private:
 
 struct JournalReading {
     Journal journal;
-    // Why the lines are not a journal; empty when they are.
+    // Why the lines are not a journal, as a message of its own; empty when
+    // they are.
     QString problem;
+    // The reason alone ("line 5 is not an entry of the journal"), for a
+    // message that tells it within its own.
+    QString why;
 };

@@ -145,7 +145,7 @@ QString JourneyState::check() const
     const JournalReading diary = Journal::fromLines(texts(field::Journal));
     if (!diary.problem.isEmpty())
         return QCoreApplication::translate("Saves", "its journal cannot be read (%1)")
-            .arg(diary.problem);
+            .arg(diary.why);
     return {};
 }
 

@@ -154,7 +154,7 @@ QString TGame::resumeJourney(const journey::JourneyState& state)
         return why;
     const JournalReading diary = Journal::fromLines(state.texts(journey::field::Journal));
     if (!diary.problem.isEmpty())
-        return tr("its journal cannot be read (%1)").arg(diary.problem);
+        return tr("its journal cannot be read (%1)").arg(diary.why);
     const ReopenedFlow flow = reopenedFlow(state);
     for (const QString& picture : picturesToReopen(flow)) {
         if (!media::hasJpegPicture(picture))
