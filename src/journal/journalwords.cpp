@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <array>
+#include <vector>
 
 namespace journalwords {
 
@@ -192,9 +193,16 @@ QString joinedNames(const QStringList& names)
 
 QString shownNote(const QString& english)
 {
-    for (const NoteForm& form : Forms) {
-        const QRegularExpression pattern(QString::fromLatin1(form.pattern));
-        const QRegularExpressionMatch match = pattern.match(english);
+    // Made once: a long journal's pages hold hundreds of notes.
+    static const std::vector<QRegularExpression> patterns = [] {
+        std::vector<QRegularExpression> made;
+        for (const NoteForm& form : Forms)
+            made.emplace_back(QString::fromLatin1(form.pattern));
+        return made;
+    }();
+    for (std::size_t f = 0; f < Forms.size(); ++f) {
+        const NoteForm& form = Forms[f];
+        const QRegularExpressionMatch match = patterns[f].match(english);
         if (!match.hasMatch())
             continue;
         // Filled in at once: a name the player typed may hold a "%2".
