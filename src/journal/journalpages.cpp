@@ -88,12 +88,7 @@ QString fishParagraph(const QStringList& fish, bool first)
     QStringList shown;
     for (const QString& one : fish)
         shown << journalwords::shownCatch(one);
-    QString list = shown.constLast();
-    if (shown.size() > 1)
-        list = words(QT_TRANSLATE_NOOP("Journal", "%1 and %2"))
-                   .arg(QStringList(shown.mid(0, shown.size() - 1))
-                            .join(words(QT_TRANSLATE_NOOP("Journal", ", "))),
-                        list);
+    const QString list = journalwords::joinedShown(shown);
     return (first ? words(QT_TRANSLATE_NOOP("Journal", "Fish caught: %1."))
                   : words(QT_TRANSLATE_NOOP("Journal", "More fish caught: %1.")))
         .arg(list);

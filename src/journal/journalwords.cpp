@@ -44,8 +44,9 @@ QString journalText(const char* source)
     return QCoreApplication::translate("Journal", source);
 }
 
-// "A, B and C" in the language in view.
-QString joined(const QStringList& parts)
+} // namespace
+
+QString joinedShown(const QStringList& parts)
 {
     if (parts.size() <= 1)
         return parts.join(QString());
@@ -53,6 +54,8 @@ QString joined(const QStringList& parts)
         .arg(parts.mid(0, parts.size() - 1).join(journalText(QT_TRANSLATE_NOOP("Journal", ", "))),
              parts.back());
 }
+
+namespace {
 
 // "A, B and C" as the English wrote it, back into its parts.
 QStringList englishParts(const QString& list)
@@ -110,7 +113,7 @@ QString shownMeal(QString english)
             shown << journalText(QT_TRANSLATE_NOOP("Journal", "%1 lb of meat"))
                          .arg(match.captured(1));
     }
-    QString text = joined(shown);
+    QString text = joinedShown(shown);
     if (lastOfIt)
         text = journalText(QT_TRANSLATE_NOOP("Journal", "%1, the last of the food")).arg(text);
     return text;
@@ -176,7 +179,7 @@ QString shownWords(Words words, const QString& english)
     case Words::Meal:
         return shownMeal(english);
     case Words::Names:
-        return joined(englishParts(english));
+        return joinedShown(englishParts(english));
     }
     return english;
 }

@@ -38,8 +38,10 @@ extern const char* const WellAgainMany;
 extern const char* const Hungry;
 } // namespace note
 
-// "Avrel, Bina and Tey"
+// "Avrel, Bina and Tey", in English: the journal's record.
 QString joinedNames(const QStringList& names);
+// The same in the language in view: "Avrel, Bina y Tey".
+QString joinedShown(const QStringList& parts);
 
 // A note of the road in the language in view.
 QString shownNote(const QString& english);
