@@ -1,13 +1,37 @@
 // A small program for tst_exit: it plays a sound effect the way the game
-// does, lets the effect start, and ends as the game ends, by returning from
-// main. Its exit status tells whether everything was torn down cleanly.
+// does and ends as the game ends, by returning from main. Its exit status
+// tells whether everything was torn down cleanly.
+//   exitchild FILE         lets the effect load (or a short while, for a
+//                          missing file), then ends
+//   exitchild FILE MS      ends after MS milliseconds, whether the effect
+//                          has loaded or not
 
 #include "media/soundeffects.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QSoundEffect>
+#include <QMediaPlayer>
 #include <QThread>
+
+namespace {
+
+bool effectLoaded(const QApplication& application)
+{
+    const auto* player = application.findChild<QMediaPlayer*>();
+    if (!player)
+        return false;
+    switch (player->mediaStatus()) {
+    case QMediaPlayer::LoadedMedia:
+    case QMediaPlayer::BufferedMedia:
+    case QMediaPlayer::EndOfMedia:
+    case QMediaPlayer::InvalidMedia:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -15,16 +39,13 @@ int main(int argc, char* argv[])
     if (argc < 2)
         return 2;
     media::playSound(QString::fromLocal8Bit(argv[1]));
-    // Until the effect has loaded its sample (or a short while, for a
-    // missing file): the fault this guards against needs a loaded sample.
+    const bool untilLoaded = argc < 3;
+    const int limitMs = untilLoaded ? 2000 : QString::fromLocal8Bit(argv[2]).toInt();
     QElapsedTimer waited;
     waited.start();
-    auto* effect = application.findChild<QSoundEffect*>();
-    while (waited.elapsed() < 2000 &&
-           !(effect && (effect->status() == QSoundEffect::Ready || effect->status() == QSoundEffect::Error))) {
+    while (waited.elapsed() < limitMs && !(untilLoaded && effectLoaded(application))) {
         QCoreApplication::processEvents();
-        QThread::msleep(5);
-        effect = application.findChild<QSoundEffect*>();
+        QThread::msleep(1);
     }
     QCoreApplication::processEvents();
     return 0;

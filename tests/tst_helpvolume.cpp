@@ -10,13 +10,14 @@
 #include "platform/errorreport.h"
 #include "shell/language.h"
 
+#include <QAudioOutput>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMediaPlayer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSlider>
-#include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -174,15 +175,28 @@ private slots:
         ErrorCapture errors;
         const QString cast = QStringLiteral(KELVARIN_DATA_DIR "/fish/cast.wav");
         QVERIFY(platform::guarded([&] { media::playSound(cast); }));
-        auto* effect = qApp->findChild<QSoundEffect*>();
+        auto* effect = qApp->findChild<QMediaPlayer*>("SoundEffects");
         QVERIFY(effect); // the application owns the effect player
         QCOMPARE(effect->source(), QUrl::fromLocalFile(cast));
-        QVERIFY(effect->isPlaying());
+        QCOMPARE(effect->playbackState(), QMediaPlayer::PlayingState);
 
         QVERIFY(platform::guarded([] { media::playSound("fish/none.wav"); }));
         QVERIFY(errors.messages.isEmpty());
-        QVERIFY(!effect->isPlaying());                         // cut off all the same
-        QCOMPARE(effect->source(), QUrl::fromLocalFile(cast)); // nothing else was tried
+        QCOMPARE(effect->playbackState(), QMediaPlayer::StoppedState); // cut off all the same
+        QCOMPARE(effect->source(), QUrl::fromLocalFile(cast));         // nothing else was tried
+
+        // The same effect again plays from its start, on the same player.
+        QVERIFY(platform::guarded([&] { media::playSound(cast); }));
+        QCOMPARE(qApp->findChildren<QMediaPlayer*>("SoundEffects").size(), 1);
+        QCOMPARE(effect->playbackState(), QMediaPlayer::PlayingState);
+        QCOMPARE(effect->position(), 0);
+
+        // The effects follow the game's one volume, while one plays too.
+        const int before = media::AudioVolume::instance().percent();
+        media::AudioVolume::instance().setPercent(30);
+        QVERIFY(effect->audioOutput());
+        QCOMPARE(qRound(effect->audioOutput()->volume() * 100), 30);
+        media::AudioVolume::instance().setPercent(before);
     }
 
     void escapeClosesTheHelpAndTheKeyboardReachesItsPage()

@@ -2,12 +2,12 @@
 
 #include "media/audiovolume.h"
 
+#include <QAudioOutput>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QMediaPlayer>
 #include <QPointer>
-#include <QSoundEffect>
 #include <QUrl>
-
 #include <utility>
 
 namespace media {
@@ -20,28 +20,43 @@ SoundPlayer& installedPlayer()
     return player;
 }
 
-// The one effect player. It belongs to the application object, so that it is
-// gone before the multimedia library shuts down (a player that outlives the
-// application crashes the exit).
-QPointer<QSoundEffect>& effectPlayer()
+// The one player of effects, a media player like those of the music and the
+// clips. It belongs to the application object, so that it is gone before the
+// multimedia library shuts down. (Qt's own effect class keeps its samples in
+// a cache of the library's that outlives the application, and a sample still
+// loading when the game ends makes that cache wait for itself forever.)
+QPointer<QMediaPlayer>& effectPlayer()
 {
-    static QPointer<QSoundEffect> effect;
-    return effect;
+    static QPointer<QMediaPlayer> player;
+    return player;
+}
+
+QMediaPlayer* makeEffectPlayer()
+{
+    auto* player = new QMediaPlayer(QCoreApplication::instance());
+    player->setObjectName(QStringLiteral("SoundEffects"));
+    auto* output = new QAudioOutput(player);
+    player->setAudioOutput(output);
+    QObject::connect(&AudioVolume::instance(), &AudioVolume::changed, output,
+                     [output] { output->setVolume(AudioVolume::instance().linear()); });
+    return player;
 }
 
 void playWithQt(const QString& fileName)
 {
-    QPointer<QSoundEffect>& effect = effectPlayer();
-    if (effect)
-        effect->stop(); // a new effect cuts off the last
+    QPointer<QMediaPlayer>& player = effectPlayer();
+    if (player)
+        player->stop(); // a new effect cuts off the last
     const QFileInfo file(fileName);
     if (!file.isFile() || !QCoreApplication::instance())
         return;
-    if (!effect)
-        effect = new QSoundEffect(QCoreApplication::instance());
-    effect->setVolume(AudioVolume::instance().linear());
-    effect->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
-    effect->play();
+    if (!player)
+        player = makeEffectPlayer();
+    player->audioOutput()->setVolume(AudioVolume::instance().linear());
+    const QUrl source = QUrl::fromLocalFile(file.absoluteFilePath());
+    if (player->source() != source)
+        player->setSource(source);
+    player->play(); // from the start: stopping rewound it
 }
 
 } // namespace
