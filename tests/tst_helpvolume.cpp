@@ -179,6 +179,9 @@ private slots:
         QVERIFY(effect); // the application owns the effect player
         QCOMPARE(effect->source(), QUrl::fromLocalFile(cast));
         QCOMPARE(effect->playbackState(), QMediaPlayer::PlayingState);
+        QVERIFY(effect->audioOutput());
+        QCOMPARE(qRound(effect->audioOutput()->volume() * 100),
+                 media::AudioVolume::instance().percent());
 
         QVERIFY(platform::guarded([] { media::playSound("fish/none.wav"); }));
         QVERIFY(errors.messages.isEmpty());
@@ -194,7 +197,6 @@ private slots:
         // The effects follow the game's one volume, while one plays too.
         const int before = media::AudioVolume::instance().percent();
         media::AudioVolume::instance().setPercent(30);
-        QVERIFY(effect->audioOutput());
         QCOMPARE(qRound(effect->audioOutput()->volume() * 100), 30);
         media::AudioVolume::instance().setPercent(before);
     }

@@ -37,6 +37,7 @@ QMediaPlayer* makeEffectPlayer()
     player->setObjectName(QStringLiteral("SoundEffects"));
     auto* output = new QAudioOutput(player);
     player->setAudioOutput(output);
+    output->setVolume(AudioVolume::instance().linear());
     QObject::connect(&AudioVolume::instance(), &AudioVolume::changed, output,
                      [output] { output->setVolume(AudioVolume::instance().linear()); });
     return player;
@@ -52,7 +53,6 @@ void playWithQt(const QString& fileName)
         return;
     if (!player)
         player = makeEffectPlayer();
-    player->audioOutput()->setVolume(AudioVolume::instance().linear());
     const QUrl source = QUrl::fromLocalFile(file.absoluteFilePath());
     if (player->source() != source)
         player->setSource(source);
