@@ -17,7 +17,7 @@ namespace {
 
 bool effectLoaded(const QApplication& application)
 {
-    const auto* player = application.findChild<QMediaPlayer*>();
+    const auto* player = application.findChild<QMediaPlayer*>(QStringLiteral("SoundEffects"));
     if (!player)
         return false;
     switch (player->mediaStatus()) {

@@ -265,6 +265,9 @@ private slots:
         QCOMPARE(s().FishingActive, 0);
         QVERIFY(!game->MPfish->isPlaying());
         QVERIFY(!game->MPreel->isPlaying());
+        // The cast or the cheer of a record fish still sounding is cut off.
+        QVERIFY(!trail->media.sounds.isEmpty());
+        QCOMPARE(trail->media.sounds.last(), QString());
         for (QWidget* control : std::initializer_list<QWidget*>{
                  game->Rod, game->hotspot, game->Bobber, game->Hints, game->FishPanel})
             QVERIFY2(control->isHidden(), qPrintable(control->objectName()));

@@ -131,6 +131,7 @@ void FishingOuting::leave()
         if (player->isPlaying())
             player->Stop();
     }
+    media::stopSounds(); // the cast, or the cheer of a record fish
     for (QWidget* control : std::initializer_list<QWidget*>{game_.Rod, game_.Bobber, game_.hotspot,
                                                             game_.Hints, game_.FishPanel})
         control->hide();

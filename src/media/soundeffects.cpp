@@ -69,6 +69,11 @@ void playSound(const QString& fileName)
         playWithQt(fileName);
 }
 
+void stopSounds()
+{
+    playSound(QString());
+}
+
 SoundPlayer setSoundPlayer(SoundPlayer player)
 {
     return std::exchange(installedPlayer(), std::move(player));
